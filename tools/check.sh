@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs the whole test suite headless:
+#   1. the normal build, every test (the locale-labelled ones once more under de_DE.UTF-8);
+#   2. a sanitizer build (AddressSanitizer + UndefinedBehaviorSanitizer) running the tests
+#      labelled "asan" (file and stream readers, the engine);
+#   3. a short run of every libFuzzer target (FUZZ_SECONDS each, default 5; 0 skips).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/setup.sh
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+bash tools/build.sh build
+(cd build && ctest --output-on-failure -j "$jobs" --timeout 300 2>&1 | tee ctest.log; exit "${PIPESTATUS[0]}")
+
+bash tools/build.sh build-asan -DTARVEK_SANITIZE=ON -DTARVEK_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+(cd build-asan && ctest --output-on-failure -j "$jobs" --timeout 600 -L asan)
+
+seconds=${FUZZ_SECONDS:-5}
+if [ "$seconds" != 0 ]; then
+    CXX=clang++ CC=clang bash tools/build.sh build-fuzz -DTARVEK_FUZZ=ON -DTARVEK_BENCH=OFF \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    bash tools/fuzz.sh build-fuzz "$seconds"
+fi
+
+# The last word stays with the full suite, so its summary closes the output.
+tail -n 3 build/ctest.log
