@@ -1,0 +1,3 @@
+#include "NumberText.h"
+// implementation follows
+namespace numtext {}
