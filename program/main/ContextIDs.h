@@ -27,3 +27,5 @@ void SetHelpFile(QWidget* window);
 void QuitHelp();
 // The help file set by SetHelpFile (or the default beside the program).
 QString HelpFile();
+// Points help at another file (tests, or a page installed elsewhere).
+void SetHelpFilePath(const QString& path);

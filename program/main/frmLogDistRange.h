@@ -5,6 +5,7 @@
 // starts. A run lets window events through once per distance, so it can be stopped (exit button,
 // close box, Esc) or restarted while it runs; whatever it wrote is saved to the temporary log file.
 
+#include <memory>
 #include <QDialog>
 #include <QPointer>
 #include <QString>
@@ -60,7 +61,7 @@ private:
     QPointer<QWidget> mainWindow_;
     RLogClass& log_;
     QString tempLogName_;
-    Controls* ui_ = nullptr; // owned through Qt parenting of its widgets; the struct itself by us
+    std::unique_ptr<Controls> ui_; // the widgets themselves belong to the dialog
     bool rangeSent_ = false;
     bool running_ = false;
     bool stopRequested_ = false;
