@@ -24,4 +24,8 @@ if [ "$seconds" != 0 ]; then
 fi
 
 # The last word stays with the full suite, so its summary closes the output.
-tail -n 3 build/ctest.log
+summary=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' build/ctest.log | tail -n 1)
+total=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$summary")
+failed=$(sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/' <<<"$summary")
+echo "$summary"
+echo "tests: $((total - failed)) passed, $failed failed"
