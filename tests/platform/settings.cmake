@@ -1,0 +1,4 @@
+tarvek_add_test(settings_test
+    SOURCES ${TEST_DIR}/settings_test.cpp
+    LIBS settings Qt6::Core
+    LABELS platform)

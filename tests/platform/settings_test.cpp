@@ -1,0 +1,146 @@
+#include "SettingsStore.h"
+
+#include <gtest/gtest.h>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        savedConfig_ = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit());
+    }
+    void TearDown() override { qputenv("XDG_CONFIG_HOME", savedConfig_); }
+
+    QString FileOf(const QString& application) const {
+        return dir_.path() + "/ProgramSettings/" + application + ".ini";
+    }
+    QByteArray Text(const QString& application) const {
+        QFile file(FileOf(application));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Another program's write, a moment after anything this process did.
+    void WriteText(const QString& application, const QByteArray& text) {
+        QDir().mkpath(dir_.path() + "/ProgramSettings");
+        QFile file(FileOf(application));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.flush();
+        writeTime_ =
+            writeTime_.isValid() ? writeTime_.addSecs(1) : QDateTime::currentDateTimeUtc().addSecs(1);
+        file.setFileTime(writeTime_, QFileDevice::FileModificationTime);
+    }
+
+    QTemporaryDir dir_;
+    QByteArray savedConfig_;
+    QDateTime writeTime_;
+};
+
+TEST_F(SettingsStoreTest, AbsentKeyReadsAsEmptyOrTheCallersDefault) {
+    EXPECT_EQ(settings::GetSetting("Brindel", "Loss_FieldStrength", "Freq"), "");
+    EXPECT_EQ(settings::GetSetting("Brindel", "Loss_FieldStrength", "Freq", "450.0"), "450.0");
+    EXPECT_FALSE(QFile::exists(FileOf("Brindel")));
+}
+
+TEST_F(SettingsStoreTest, OneIniFilePerApplicationUnderProgramSettings) {
+    ASSERT_TRUE(settings::SaveSetting("Brindel", "Loss_FieldStrength", "Units", "Metric"));
+    EXPECT_EQ(settings::SettingsFilePath("Brindel"), FileOf("Brindel"));
+    EXPECT_EQ(Text("Brindel"), "[Loss_FieldStrength]\nUnits=Metric\n");
+    EXPECT_EQ(settings::GetSetting("Brindel", "Loss_FieldStrength", "Units"), "Metric");
+}
+
+TEST_F(SettingsStoreTest, TextsOfEveryShapeSurviveASaveAndALoad) {
+    const QStringList values = {"  ",         "   ",         " x ",       "a, b", "a;b", "@start",
+                                "\"quoted\"", "back\\slash", "Umlaut äö", "",     "="};
+    for (int i = 0; i < values.size(); ++i) {
+        ASSERT_TRUE(settings::SaveSetting("App", "Section Name", QString("Key%1").arg(i), values[i]));
+    }
+    for (int i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(settings::GetSetting("App", "Section Name", QString("Key%1").arg(i)), values[i]) << i;
+    }
+}
+
+TEST_F(SettingsStoreTest, ValueWrittenByAnotherProgramIsSeenAtTheNextRead) {
+    ASSERT_TRUE(settings::SaveSetting("Veltrix_Orbel", "Global Parameters", "TxFreq_MHz", "100"));
+    EXPECT_EQ(settings::GetSetting("Veltrix_Orbel", "Global Parameters", "TxFreq_MHz"), "100");
+    WriteText("Veltrix_Orbel", "[Global%20Parameters]\nTxFreq_MHz=450\n");
+    EXPECT_EQ(settings::GetSetting("Veltrix_Orbel", "Global Parameters", "TxFreq_MHz"), "450");
+    WriteText("Veltrix_Orbel", "[Global%20Parameters]\nTxFreq_MHz=900\n"); // same size as before
+    EXPECT_EQ(settings::GetSetting("Veltrix_Orbel", "Global Parameters", "TxFreq_MHz"), "900");
+}
+
+TEST_F(SettingsStoreTest, UnquotedCommaFromAnotherWriterReadsAsOneText) {
+    WriteText("App", "[S]\nList=a,b\n");
+    EXPECT_EQ(settings::GetSetting("App", "S", "List"), "a,b");
+}
+
+TEST_F(SettingsStoreTest, StoreFollowsTheConfigFolderOfTheMoment) {
+    ASSERT_TRUE(settings::SaveSetting("App", "S", "K", "first"));
+    QTemporaryDir other;
+    qputenv("XDG_CONFIG_HOME", other.path().toLocal8Bit());
+    EXPECT_EQ(settings::GetSetting("App", "S", "K"), "");
+    ASSERT_TRUE(settings::SaveSetting("App", "S", "K", "second"));
+    EXPECT_TRUE(QFile::exists(other.path() + "/ProgramSettings/App.ini"));
+    qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit());
+    EXPECT_EQ(settings::GetSetting("App", "S", "K"), "first");
+}
+
+TEST_F(SettingsStoreTest, WithoutAnAbsoluteConfigFolderTheHomeConfigFolderIsUsed) {
+    const QByteArray savedHome = qgetenv("HOME");
+    qputenv("HOME", dir_.path().toLocal8Bit());
+    for (const char* config : {"", "relative/folder"}) {
+        qputenv("XDG_CONFIG_HOME", config);
+        EXPECT_EQ(settings::SettingsFolder(), QDir::homePath() + "/.config/ProgramSettings") << config;
+    }
+    qputenv("HOME", savedHome);
+}
+
+TEST_F(SettingsStoreTest, DeleteRemovesOnlyItsKey) {
+    ASSERT_TRUE(settings::SaveSetting("App", "S", "A", "1"));
+    ASSERT_TRUE(settings::SaveSetting("App", "S", "B", "2"));
+    EXPECT_TRUE(settings::DeleteSetting("App", "S", "A"));
+    EXPECT_TRUE(settings::DeleteSetting("App", "S", "Missing"));
+    EXPECT_EQ(settings::GetSetting("App", "S", "A", "gone"), "gone");
+    EXPECT_EQ(Text("App"), "[S]\nB=2\n");
+}
+
+TEST_F(SettingsStoreTest, SeveralKeysAreWrittenInOneGo) {
+    ASSERT_TRUE(settings::SaveSettings("App", "S", {{"B", "2"}, {"A", "1"}}));
+    EXPECT_EQ(Text("App"), "[S]\nA=1\nB=2\n");
+    EXPECT_FALSE(settings::SaveSettings("App", "S", {{"C", "3"}, {"x/y", "4"}}));
+    EXPECT_EQ(settings::GetSetting("App", "S", "C"), "");
+}
+
+// Names come from callers and files; none may reach another section or a file outside the folder.
+TEST_F(SettingsStoreTest, UnusableNamesAreRefused) {
+    struct Names {
+        const char* application;
+        const char* section;
+        const char* key;
+    };
+    const Names refused[] = {{"", "S", "K"},      {"..", "S", "K"},     {".", "S", "K"},
+                             {"a/b", "S", "K"},   {"App", "", "K"},     {"App", "S", ""},
+                             {"App", "S/T", "K"}, {"App", "S", "K\\L"}, {"../App", "S", "K"}};
+    for (const Names& n : refused) {
+        EXPECT_FALSE(settings::SaveSetting(n.application, n.section, n.key, "v"))
+            << n.application << n.section;
+        EXPECT_EQ(settings::GetSetting(n.application, n.section, n.key, "default"), "default");
+        EXPECT_FALSE(settings::DeleteSetting(n.application, n.section, n.key));
+    }
+    EXPECT_TRUE(QDir(dir_.path() + "/ProgramSettings").isEmpty());
+    EXPECT_FALSE(QFile::exists(dir_.path() + "/App.ini"));
+}
+
+TEST_F(SettingsStoreTest, UnwritableStoreReportsTheFailure) {
+    WriteText("Blocked", "");
+    QFile::remove(FileOf("Blocked"));
+    ASSERT_TRUE(QDir().mkpath(FileOf("Blocked"))); // a folder where the file belongs
+    EXPECT_FALSE(settings::SaveSetting("Blocked", "S", "K", "v"));
+}
+
+} // namespace
