@@ -1,6 +1,7 @@
 #include "WmfWriter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <limits>
 #include <QSaveFile>
@@ -519,6 +520,12 @@ bool WmfWriter::SaveToFile(const std::string& path) {
         return false;
     }
     return file.commit();
+}
+
+int WmfWriter::RoundCoord(double v) {
+    if (std::isnan(v))
+        return 0;
+    return int(std::lround(std::clamp(v, -32768.0, 32767.0)));
 }
 
 std::string WmfWriter::ToWindows1252(std::string_view utf8) {

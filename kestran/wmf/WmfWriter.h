@@ -133,6 +133,10 @@ public:
     void Polyline(const std::vector<WmfPoint>& points) { Polyline(points.data(), points.size()); }
     void Polygon(const WmfPoint* points, std::size_t count);
     void Polygon(const std::vector<WmfPoint>& points) { Polygon(points.data(), points.size()); }
+    // The same for any point type with x() and y() (QPointF, QPoint), rounded to logical units
+    // through one reused buffer.
+    template <class P> void PolylineOf(const P* points, std::size_t count);
+    template <class P> void PolygonOf(const P* points, std::size_t count);
     // Several closed outlines filled as one shape (holes follow the polygon fill mode).
     void PolyPolygon(const std::vector<std::vector<WmfPoint>>& polygons);
     void Rectangle(const WmfRect& r);
@@ -156,6 +160,9 @@ public:
     // Largest record so far, in 16-bit words.
     std::uint32_t MaxRecordWords() const { return maxRecordWords_; }
 
+    // Nearest logical unit, clamped to the int16 range; NaN gives 0.
+    static int RoundCoord(double v);
+
     // Windows-1252 bytes for UTF-8 text (unmappable characters and bad sequences become '?').
     static std::string ToWindows1252(std::string_view utf8);
 
@@ -170,12 +177,29 @@ private:
     void WriteTextRecord(int x, int y, std::string_view text, bool ext, std::uint16_t options,
                          const WmfRect& clip);
     int AllocateSlot();
+    template <class P> const std::vector<WmfPoint>& Rounded(const P* points, std::size_t count);
     void Unfinish();
 
     std::vector<std::uint8_t> buf_;
     std::vector<bool> slots_; // true = occupied
+    std::vector<WmfPoint> scratch_;
     std::uint32_t maxRecordWords_ = 0;
     bool finished_ = false;
 };
+
+template <class P> const std::vector<WmfPoint>& WmfWriter::Rounded(const P* points, std::size_t count) {
+    scratch_.resize(points == nullptr ? 0 : count);
+    for (std::size_t i = 0; i < scratch_.size(); ++i)
+        scratch_[i] = WmfPoint{RoundCoord(double(points[i].x())), RoundCoord(double(points[i].y()))};
+    return scratch_;
+}
+
+template <class P> void WmfWriter::PolylineOf(const P* points, std::size_t count) {
+    Polyline(Rounded(points, count));
+}
+
+template <class P> void WmfWriter::PolygonOf(const P* points, std::size_t count) {
+    Polygon(Rounded(points, count));
+}
 
 } // namespace kestran

@@ -1,6 +1,7 @@
 #include "wmf_records.h"
 #include "WmfWriter.h"
 
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <QDir>
@@ -340,4 +341,18 @@ TEST(WmfWriter, SaveIntoMissingFolderFails) {
     QTemporaryDir dir;
     WmfWriter w(Page, 96);
     EXPECT_FALSE(w.SaveToFile(dir.filePath("no/such/folder/chart.wmf").toStdString()));
+}
+
+TEST(WmfWriter, FloatingPointsAreRoundedAndClamped) {
+    struct PointF {
+        double px, py;
+        double x() const { return px; }
+        double y() const { return py; }
+    };
+    const PointF points[] = {{1.4, 2.6}, {-0.6, 1e12}, {std::nan(""), -1e300}};
+    WmfWriter w(Page, 96);
+    w.PolylineOf(points, 3);
+    EXPECT_EQ(LastRecord(w).params, (std::vector<std::int16_t>{3, 1, 3, -1, 32767, 0, -32768}));
+    w.PolygonOf(points, 2);
+    EXPECT_EQ(LastRecord(w).params, (std::vector<std::int16_t>{2, 1, 3, -1, 32767}));
 }
