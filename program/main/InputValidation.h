@@ -1,0 +1,30 @@
+#pragma once
+// The rules the main window applies when an input box loses the focus: read the leading number,
+// check it against the box's bounds (in metric units, whatever the units shown), and on failure
+// replace it with the box's default and name the valid range. Widget-free, so the rules are
+// tested without a window.
+
+#include <string>
+
+enum class InputBox { Frequency, BaseHeight, Distance, MobileHeight, PctLoc, PctTime };
+
+struct ValidatedText {
+    std::string text;    // the box's new text
+    std::string message; // empty when the value was accepted
+};
+
+// `english`: the box shows feet or miles (only the length boxes depend on it).
+ValidatedText ValidateInput(InputBox box, const std::string& text, bool english);
+
+// The power box: in W and kW e.r.p. (units 0 and 1) the power must be above 0, in dBm and dBw
+// (2 and 3) any number is a power.
+ValidatedText ValidatePower(const std::string& text, int powerUnit);
+
+// The message of a box's range, as the validator and the calculation show it.
+std::string RangeMessage(InputBox box);
+
+// The metric length of a box's value: feet to metres, miles to km when `english`.
+double ToMetric(InputBox box, double value, bool english);
+
+// The power in watts as the power box shows it in a unit (0 W, 1 kW e.r.p., 2 dBm, 3 dBw).
+std::string PowerText(double watts, int powerUnit);

@@ -1,0 +1,24 @@
+#pragma once
+// "Lost focus" of a control: the control gave the focus to another control of the program. A
+// window that is merely deactivated, or a menu or list popping up, is no loss of focus. A handler
+// that moves the focus itself (a message box) does not start a second handler.
+
+#include <functional>
+#include <map>
+#include <QObject>
+
+class QWidget;
+
+class LostFocusFilter : public QObject {
+public:
+    explicit LostFocusFilter(QObject* parent = nullptr) : QObject(parent) {}
+
+    void Watch(QWidget* control, std::function<void()> handler);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::map<QObject*, std::function<void()>> handlers_;
+    bool running_ = false;
+};

@@ -1,0 +1,13 @@
+#pragma once
+// Helpers that act on the input windows as a whole: the default inputs, the unit system and the
+// stale mark of the results. They work on the program's main window (MainForm::Instance()); the
+// graph windows follow the unit system through UnitSystem.
+
+void ResetMainInputs();
+void SetMetricUnits();
+void SetEnglishUnits();
+void MarkResultsStale();
+
+// Switches the unit state, captions and check marks without converting any text (start-up, where
+// the stored texts are already in the stored unit system).
+void ShowUnits(bool english);

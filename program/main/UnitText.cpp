@@ -1,0 +1,23 @@
+#include "UnitText.h"
+
+#include "NumberText.h"
+
+std::string LengthText(double value) {
+    return numtext::Format(value, "#####0.0###");
+}
+
+std::string UnitText::Convert(const std::string& current, double factor) {
+    if (remembered_ && current == after_) {
+        remembered_ = false;
+        return before_;
+    }
+    const auto value = numtext::StrictNumber(current);
+    if (!value) {
+        remembered_ = false;
+        return current;
+    }
+    before_ = current;
+    after_ = LengthText(*value * factor);
+    remembered_ = true;
+    return after_;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The text of one length box across unit switches. A switch writes the converted number; switching
+// back restores the exact text the box had before, unless the box was edited in between, so
+// "300.0" km does not come back as "299.9995" km.
+
+#include <string>
+
+class UnitText {
+public:
+    // The box's text after converting `current` by multiplying with `factor`. A text that is not
+    // a number stays as it is.
+    std::string Convert(const std::string& current, double factor);
+    // Forgets the remembered text (the box was reset to a design value).
+    void Forget() { remembered_ = false; }
+
+private:
+    bool remembered_ = false;
+    std::string before_;
+    std::string after_;
+};
+
+// The number text of a converted length: "#####0.0###".
+std::string LengthText(double value);

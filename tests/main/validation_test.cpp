@@ -1,0 +1,129 @@
+#include "InputValidation.h"
+#include "ModCalculations.h"
+#include "UnitText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Case {
+    InputBox box;
+    const char* typed;
+    bool english;
+    const char* text;
+    const char* message;
+};
+
+const char* const kFreq = "Valid Frequency Range 30Mhz to 2000 MHz";
+const char* const kBase = "Valid Height of Base Station Antenna is 20m to 2500m";
+const char* const kDist = "Valid Range is  1 <= Distance <= 300 km";
+const char* const kMobile = "Valid Height of Mobile Antenna is 1m to 30m";
+
+} // namespace
+
+TEST(Validation, BoxesRewriteAcceptedValuesAndReplaceRefusedOnes) {
+    const Case cases[] = {
+        {InputBox::Frequency, "2000", false, "2000.0", ""},
+        {InputBox::Frequency, "2001", false, "150.0", kFreq},
+        {InputBox::Frequency, "30", false, "30.0", ""},
+        {InputBox::Frequency, "abc", false, "150.0", kFreq},
+        {InputBox::Frequency, "450.123456", false, "450.1235", ""},
+        {InputBox::Frequency, "450 MHz", false, "450.0", ""},
+        {InputBox::BaseHeight, "20", false, "20.0", ""},
+        {InputBox::BaseHeight, "19", false, "20.0", kBase},
+        {InputBox::BaseHeight, "2500", false, "2500.0", ""},
+        {InputBox::BaseHeight, "2501", false, "20.0", kBase},
+        {InputBox::Distance, "0.5", false, "10.0", kDist},
+        {InputBox::Distance, "300", false, "300.0", ""},
+        {InputBox::MobileHeight, "30.5", false, "1.0", kMobile},
+        {InputBox::MobileHeight, "1.5", false, "1.5", ""},
+        {InputBox::PctTime, "12.7", false, "13", ""},
+        {InputBox::PctLoc, "12.7", false, "12.7", ""},
+        {InputBox::PctTime, "0", false, "50", "Percent Time Range 1 to 99"},
+        {InputBox::PctLoc, "0", false, "50", "Percent Location Range 1 to 99"},
+        {InputBox::PctLoc, "99", false, "99", ""},
+    };
+    for (const Case& c : cases) {
+        const ValidatedText v = ValidateInput(c.box, c.typed, c.english);
+        EXPECT_EQ(v.text, c.text) << c.typed;
+        EXPECT_EQ(v.message, c.message) << c.typed;
+    }
+}
+
+// In English units the metric value is checked, and a refused box gets the default in feet or
+// miles, rounded so that it passes the check itself.
+TEST(Validation, EnglishBoxesCheckTheMetricValueAndWriteValidDefaults) {
+    const Case cases[] = {
+        {InputBox::BaseHeight, "70", true, "70.0", ""},
+        {InputBox::BaseHeight, "60", true, "65.6168", kBase},
+        {InputBox::BaseHeight, "9000", true, "65.6168", kBase},
+        {InputBox::MobileHeight, "2", true, "3.2809", kMobile},
+        {InputBox::MobileHeight, "98", true, "98.0", ""},
+        {InputBox::MobileHeight, "99", true, "3.2809", kMobile},
+        {InputBox::Distance, "186", true, "186.0", ""},
+        {InputBox::Distance, "187", true, "6.2139", kDist},
+        {InputBox::Frequency, "450", true, "450.0", ""},
+    };
+    for (const Case& c : cases) {
+        const ValidatedText v = ValidateInput(c.box, c.typed, c.english);
+        EXPECT_EQ(v.text, c.text) << c.typed;
+        EXPECT_EQ(v.message, c.message) << c.typed;
+        const InputBox box = c.box;
+        EXPECT_TRUE(ValidateInput(box, v.text, true).message.empty()) << v.text;
+    }
+}
+
+TEST(Validation, PowerMustBePositiveInWattsAndKilowattsOnly) {
+    const struct {
+        const char* typed;
+        int unit;
+        const char* text;
+        bool message;
+    } cases[] = {
+        {"abc", 2, "0", false}, {"abc", 0, "1", true},  {"-3", 1, "1", true},
+        {"0", 0, "1", true},    {"-3", 3, "-3", false}, {"2.50", 1, "2.5", false},
+    };
+    for (const auto& c : cases) {
+        const ValidatedText v = ValidatePower(c.typed, c.unit);
+        EXPECT_EQ(v.text, c.text) << c.typed << " unit " << c.unit;
+        EXPECT_EQ(!v.message.empty(), c.message) << c.typed << " unit " << c.unit;
+    }
+}
+
+TEST(Validation, PowerTextInEachUnit) {
+    EXPECT_EQ(PowerText(1000, 0), "1000");
+    EXPECT_EQ(PowerText(1000, 1), "1");
+    EXPECT_EQ(PowerText(1000, 2), "60");
+    EXPECT_EQ(PowerText(1000, 3), "30");
+    EXPECT_EQ(PowerText(2.5, 1), "0.0025");
+}
+
+TEST(UnitText, SwitchAndBackRestoresTheExactText) {
+    const struct {
+        const char* text;
+        double factor;
+        const char* converted;
+    } cases[] = {
+        {"100.0", 1 / 0.3048, "328.084"},  {"1.5", 1 / 0.3048, "4.9213"},   {"10.0", 1 / 1.6093, "6.2139"},
+        {"300.0", 1 / 1.6093, "186.4165"}, {"300", 1 / 1.6093, "186.4165"},
+    };
+    for (const auto& c : cases) {
+        UnitText memory;
+        const std::string there = memory.Convert(c.text, c.factor);
+        EXPECT_EQ(there, c.converted);
+        EXPECT_EQ(memory.Convert(there, 1 / c.factor), c.text);
+    }
+}
+
+TEST(UnitText, AnEditedBoxIsConvertedFromItsNewText) {
+    UnitText memory;
+    EXPECT_EQ(memory.Convert("300.0", 1 / 1.6093), "186.4165");
+    EXPECT_EQ(memory.Convert("100", 1.6093), "160.93");
+    EXPECT_EQ(memory.Convert("160.93", 1 / 1.6093), "100");
+}
+
+TEST(UnitText, ATextThatIsNoNumberStays) {
+    UnitText memory;
+    EXPECT_EQ(memory.Convert("abc", 1 / 0.3048), "abc");
+    EXPECT_EQ(memory.Convert("abc", 0.3048), "abc");
+}
