@@ -12,9 +12,18 @@ function(tarvek_add_test name)
         target_link_libraries(${name} PRIVATE tarvek_test_main)
     endif()
     gtest_discover_tests(${name}
-        PROPERTIES LABELS "${T_LABELS}"
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
         DISCOVERY_TIMEOUT 60)
+    # A list of labels does not survive the discovery's property passing (it comes out as one
+    # label plus stray properties), so they are set on the discovered names afterwards.
+    if(T_LABELS)
+        set(labels_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_labels.cmake)
+        file(WRITE ${labels_file}
+            "foreach(t IN LISTS ${name}_TESTS)\n"
+            "    set_tests_properties(\"\${t}\" PROPERTIES LABELS \"${T_LABELS}\")\n"
+            "endforeach()\n")
+        set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${labels_file})
+    endif()
     if("locale" IN_LIST T_LABELS)
         add_test(NAME ${name}.de_DE COMMAND ${name})
         set_tests_properties(${name}.de_DE PROPERTIES
