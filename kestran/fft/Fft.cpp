@@ -11,7 +11,7 @@ namespace {
 constexpr double Pi = 3.14159265358979323846;
 
 // Largest transform accepted: far beyond any chart, and small enough that n never overflows.
-constexpr long MaxPoints = 1L << 26;
+constexpr long MaxPoints = 1L << 24;
 
 bool TransformArgsOk(const double* re, const double* im, long n) {
     return re != nullptr && im != nullptr && IsPowerOfTwo(n) && n <= MaxPoints;

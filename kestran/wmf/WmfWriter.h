@@ -83,16 +83,17 @@ struct WmfFont {
 
 // Writes a placeable Windows Metafile into one growing byte buffer.
 //
-// The constructor writes the placeable header, the metafile header and the window origin and
-// extent (the bounding box); drawing calls append records; Data() and SaveToFile() append the
-// end-of-file record and fill in the header's size fields. Drawing after Data() is allowed: the
-// end record is taken off again and written anew at the next Data().
+// The constructor writes the placeable header, the metafile header, the anisotropic map mode and
+// the window origin and extent (the bounding box), so logical units map onto the box; drawing calls append
+// records; Data() and SaveToFile() append the end-of-file record and fill in the header's size fields.
+// Drawing after Data() is allowed: the end record is taken off again and written anew at the next Data().
 //
 // Objects (pens, brushes, fonts) live in the metafile's object table: a Create* call puts the
 // object into the lowest free slot, as every player does, and returns that slot; DeleteObject
 // frees it. Records never exceed the format's limits: long polylines are split into several
 // records that share their joining point, polygons over the point limit lose repeated points
-// and are then thinned, text is cut at MaxTextBytes.
+// and are then thinned, text is cut at MaxTextBytes. Slots are reused, so a caller deletes the
+// objects it no longer needs to keep the table small.
 class WmfWriter {
 public:
     static constexpr int MaxPointsPerRecord = 0x7FFF;
