@@ -1,0 +1,95 @@
+#include "AsciiDataFile.h"
+
+#include "NumberFormat.h"
+#include "NumericTable.h"
+#include "WaitCursor.h"
+
+#include <climits>
+#include <QFile>
+#include <QSaveFile>
+#include <string>
+
+namespace chart {
+
+namespace {
+
+constexpr std::size_t kChunkBytes = 64 * 1024;
+
+bool WriteText(QSaveFile& file, std::string& text) {
+    const auto size = static_cast<qint64>(text.size());
+    const bool written = file.write(text.data(), size) == size;
+    text.clear();
+    return written;
+}
+
+} // namespace
+
+bool SaveAsciiDataFile(const QString& path, const std::vector<double>& x, const std::vector<double>& y,
+                       std::size_t rows, std::size_t groups, std::string_view format) {
+    const std::optional<NumberFormat> number = NumberFormat::Parse(format);
+    if (!number || x.size() < rows || (groups > 0 && y.size() / groups < rows)) {
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    std::string text;
+    for (std::size_t i = 0; i < rows; ++i) {
+        number->Append(text, x[i]);
+        for (std::size_t g = 0; g < groups; ++g) {
+            text += ' ';
+            number->Append(text, y[i * groups + g]);
+        }
+        text += "\r\n";
+        if (text.size() >= kChunkBytes && !WriteText(file, text)) {
+            file.cancelWriting();
+            return false;
+        }
+    }
+    if (!WriteText(file, text)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool LoadAsciiDataFile(const QString& path, std::vector<double>& x, std::vector<double>& y, int& rows,
+                       int& groups) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    WaitCursor wait;
+    NumericTable table(groups);
+    std::string pending;
+    for (;;) {
+        // An unfinished number carried over may be long; reading at least as much again keeps the
+        // rescans of it linear in the file's size.
+        const std::size_t want = std::max(kChunkBytes, pending.size());
+        const std::size_t kept = pending.size();
+        pending.resize(kept + want);
+        const qint64 got = file.read(pending.data() + kept, static_cast<qint64>(want));
+        if (got < 0) {
+            return false;
+        }
+        pending.resize(kept + static_cast<std::size_t>(got));
+        const bool final = got == 0;
+        const std::size_t used = table.Feed(pending, final);
+        pending.erase(0, used);
+        if (final) {
+            break;
+        }
+    }
+    if (table.Columns() == 0 || table.Rows() > static_cast<std::size_t>(INT_MAX) ||
+        table.YColumns() > static_cast<std::size_t>(INT_MAX)) {
+        return false;
+    }
+    rows = static_cast<int>(table.Rows());
+    groups = static_cast<int>(table.YColumns());
+    x = std::move(table.X());
+    y = std::move(table.Y());
+    return true;
+}
+
+} // namespace chart

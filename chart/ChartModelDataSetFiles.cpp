@@ -1,0 +1,69 @@
+// CChartModel's side of ASCII data-set files: connecting a file to one data set.
+
+#include "AsciiDataFile.h"
+#include "ChartModel.h"
+
+namespace chart {
+
+namespace {
+
+enum DataSetType { kSimpleData = 0, kGroupData = 1, kPieData = 2 };
+
+bool IsSetIndex(int set) {
+    return set >= 0 && set < kSetCount;
+}
+
+// The first Y value of each row; zeros when the file had no Y column.
+DoubleArray FirstColumn(const DoubleArray& y, std::size_t rows, std::size_t groups) {
+    DoubleArray first(rows, 0.0);
+    if (groups > 0) {
+        for (std::size_t i = 0; i < rows; ++i) {
+            first[i] = y[i * groups];
+        }
+    }
+    return first;
+}
+
+} // namespace
+
+bool CChartModel::ReadDataSetFile(const QString& path, const QString& name, int type, int set) {
+    if (!IsSetIndex(set) || (type != kSimpleData && type != kGroupData && type != kPieData)) {
+        return false;
+    }
+    DoubleArray x;
+    DoubleArray y;
+    int rows = 0;
+    int groups = 0;
+    if (!LoadAsciiDataFile(path, x, y, rows, groups)) {
+        return false;
+    }
+    const auto i = static_cast<std::size_t>(set);
+    const auto n = static_cast<std::size_t>(rows);
+    if (type == kGroupData && groups > 0) {
+        SDataNumGroups[i] = groups;
+        SDataYData[i] = std::move(y);
+    } else {
+        // Simple and pie data keep one Y value per point (pies draw their X values).
+        SDataNumGroups[i] = 1;
+        SDataYData[i] = FirstColumn(y, n, static_cast<std::size_t>(groups));
+    }
+    SDataXData[i] = std::move(x);
+    SDataNumPlotPoints[i] = rows;
+    SDataType[i] = type;
+    SDataName[i] = name;
+    return true;
+}
+
+bool CChartModel::WriteDataSetFile(const QString& path, int set, const QString& format) const {
+    if (!IsSetIndex(set)) {
+        return false;
+    }
+    const auto i = static_cast<std::size_t>(set);
+    const DoubleArray& x = SDataXData[i];
+    const DoubleArray& y = SDataYData[i];
+    const std::size_t rows = x.size();
+    const std::size_t groups = rows > 0 ? y.size() / rows : 0;
+    return SaveAsciiDataFile(path, x, y, rows, groups, format.toStdString());
+}
+
+} // namespace chart

@@ -1,0 +1,37 @@
+#pragma once
+// The persisted property stream of a chart: what a container stores with the control, and the
+// content of a serialized chart file. Loading is all or nothing: the stream is read into a fresh
+// model, checked and fitted there, and only a stream that reads completely replaces the live
+// model's persisted state.
+
+#include "ChartModel.h"
+#include "PropExchange.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace chart {
+
+std::vector<std::uint8_t> SavePropertyStream(const CChartModel& model, const ControlExtent& extent);
+
+// Reads a stream into `fresh`, a model as its constructor left it. After a successful read every
+// array has its nominal size, every data set's point count equals its X values and its Y values
+// number points x groups (at least one group), and every engine handle is 0. False on a short,
+// corrupt or inconsistent stream, with `fresh` partly overwritten. Bytes after the stream are
+// ignored (a container may store more behind it).
+bool ReadPropertyStream(const std::uint8_t* data, std::size_t size, CChartModel& fresh,
+                        ControlExtent* extent);
+
+// The container's load: on success the live model takes the stream's settings. Its engine objects
+// are left to the graph that owns them: the handles are zeroed and nothing is deleted, unless
+// `beforeAdopt` releases them first. On failure nothing changes and the result is false.
+bool LoadPropertyStream(CChartModel& live, const std::uint8_t* data, std::size_t size,
+                        ControlExtent* extent = nullptr, const std::function<void()>& beforeAdopt = {});
+
+// Moves every persisted scalar and array of `loaded` into `live`; engine state, data cursors, the
+// current plot and axis, and the point buffers stay as they are in `live`.
+void AdoptPersistedState(CChartModel& live, CChartModel&& loaded);
+
+} // namespace chart

@@ -1,0 +1,56 @@
+#include "SerializedChartFile.h"
+
+#include "PropertyStream.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace chart {
+
+namespace {
+
+// Far beyond any chart the control can hold; a larger file is not read into memory.
+constexpr qint64 kMaxChartFileBytes = qint64(1) << 30;
+
+} // namespace
+
+bool SaveToFile(const CChartModel& model, const ControlExtent& extent, const QString& path) {
+    const std::vector<std::uint8_t> bytes = SavePropertyStream(model, extent);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool LoadFromFile(CChartModel& model, const QString& path, const ChartFileHooks& hooks,
+                  ControlExtent* extent) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxChartFileBytes) {
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return false;
+    }
+    const bool loaded =
+        LoadPropertyStream(model, reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                           static_cast<std::size_t>(bytes.size()), extent, [&model] { model.ResetData(); });
+    if (!loaded) {
+        return false;
+    }
+    if (hooks.rebuildGraph) {
+        hooks.rebuildGraph();
+    }
+    if (hooks.refreshOpenPages) {
+        hooks.refreshOpenPages();
+    }
+    return true;
+}
+
+} // namespace chart

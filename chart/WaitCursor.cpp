@@ -1,0 +1,21 @@
+#include "WaitCursor.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+namespace chart {
+
+WaitCursor::WaitCursor() {
+    if (qGuiApp != nullptr) {
+        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        shown_ = true;
+    }
+}
+
+WaitCursor::~WaitCursor() {
+    if (shown_) {
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+} // namespace chart
