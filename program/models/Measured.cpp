@@ -1,0 +1,257 @@
+#include "Measured.h"
+
+#include "MeasuredItems.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <sstream>
+
+std::vector<MeasuredRecord> MeasuredData;
+
+namespace {
+
+constexpr const char* kMeasuredTitle = "Okum-Hata";
+
+struct Fault {
+    int line = 0;
+    std::string reason;
+};
+
+// A plain decimal number, read the same in every locale.
+bool ReadNumber(const std::string& text, double& value) {
+    std::string_view digits = text;
+    if (!digits.empty() && digits.front() == '+') {
+        digits.remove_prefix(1); // from_chars takes a minus sign only
+        if (!digits.empty() && digits.front() == '-') {
+            return false;
+        }
+    }
+    if (digits.empty() || digits.find_first_not_of("0123456789.eE+-") != std::string_view::npos ||
+        digits.find_first_of("0123456789") == std::string_view::npos) {
+        return false;
+    }
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return result.ec == std::errc() && result.ptr == digits.data() + digits.size();
+}
+
+// An item as a message shows it: control characters as "?", a long item cut short.
+std::string Shown(const std::string& text) {
+    constexpr std::size_t kLongest = 40;
+    std::string shown = text.substr(0, kLongest);
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
+            c = '?';
+        }
+    }
+    return "\"" + shown + (text.size() > kLongest ? "..." : "") + "\"";
+}
+
+std::string NotANumber(const std::string& text) {
+    return Shown(text) + " is not a number";
+}
+
+// Walks the items of the file and fills the tables; stops at the first fault.
+class MeasuredParser {
+public:
+    explicit MeasuredParser(std::string_view text) : items_(text) {}
+
+    bool Parse(std::vector<MeasuredRecord>& tables);
+    const Fault& fault() const { return fault_; }
+
+private:
+    bool Fail(int line, std::string reason);
+    bool NextItem(MeasuredItem& item, const char* inside);
+    bool NextNumber(double& value, const char* inside);
+    bool ReadHeader(MeasuredRecord& table);
+    bool ReadRow(MeasuredRecord& table, double distance, int line);
+
+    MeasuredItems items_;
+    Fault fault_;
+    int startLine_ = 0; // line where the header or row being read began
+};
+
+bool MeasuredParser::Fail(int line, std::string reason) {
+    fault_ = Fault{line, std::move(reason)};
+    return false;
+}
+
+bool MeasuredParser::NextItem(MeasuredItem& item, const char* inside) {
+    if (items_.Next(item)) {
+        return true;
+    }
+    if (!items_.Fault().empty()) {
+        return Fail(items_.FaultLine(), items_.Fault());
+    }
+    return Fail(startLine_, std::string("the file ends inside a ") + inside);
+}
+
+bool MeasuredParser::NextNumber(double& value, const char* inside) {
+    MeasuredItem item;
+    if (!NextItem(item, inside)) {
+        return false;
+    }
+    if (!ReadNumber(item.text, value)) {
+        return Fail(item.line, NotANumber(item.text));
+    }
+    return true;
+}
+
+bool MeasuredParser::ReadHeader(MeasuredRecord& table) {
+    constexpr const char* kHeader = "table header";
+    MeasuredItem area;
+    double count = 0;
+    if (!NextNumber(table.Freq, kHeader) || !NextNumber(table.TimeFraction, kHeader) ||
+        !NextItem(area, kHeader) || !NextNumber(table.Hm, kHeader) || !NextNumber(count, kHeader)) {
+        return false;
+    }
+    table.Area = area.text;
+    if (!(count >= 1 && count <= kMeasuredMaxColumns && count == std::floor(count))) {
+        return Fail(startLine_, "a table needs 1 to 6 columns");
+    }
+    table.ColumnCount = static_cast<std::int16_t>(count);
+    for (int column = 0; column < table.ColumnCount; ++column) {
+        if (!NextNumber(table.ColumnHb[column], kHeader)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool MeasuredParser::ReadRow(MeasuredRecord& table, double distance, int line) {
+    if (table.RowCount >= kMeasuredMaxRows) {
+        return Fail(line, "a table has more than 75 rows");
+    }
+    const int row = table.RowCount;
+    table.Dist[row] = distance;
+    for (int column = 0; column < table.ColumnCount; ++column) {
+        if (!NextNumber(table.Reading[row][column], "data row")) {
+            return false;
+        }
+    }
+    ++table.RowCount;
+    return true;
+}
+
+bool MeasuredParser::Parse(std::vector<MeasuredRecord>& tables) {
+    MeasuredItem first;
+    while (items_.Next(first)) {
+        startLine_ = first.line;
+        double x = 0;
+        if (!ReadNumber(first.text, x)) {
+            return Fail(first.line, NotANumber(first.text));
+        }
+        if (x == 0) {
+            if (tables.size() >= static_cast<std::size_t>(kMeasuredMaxTables)) {
+                return Fail(first.line, "the file holds more than 32767 tables");
+            }
+            tables.emplace_back();
+            if (!ReadHeader(tables.back())) {
+                return false;
+            }
+        } else if (tables.empty()) {
+            return Fail(first.line, "the file does not begin with a table header");
+        } else if (!ReadRow(tables.back(), x, first.line)) {
+            return false;
+        }
+    }
+    if (!items_.Fault().empty()) {
+        return Fail(items_.FaultLine(), items_.Fault());
+    }
+    return true;
+}
+
+// Every table, also one without rows, ends with the marker, so readers always find a stop.
+void CloseTable(MeasuredRecord& table) {
+    const double marker = MeasuredEndMarker();
+    table.Dist[table.RowCount] = marker;
+    for (int column = 0; column < table.ColumnCount; ++column) {
+        table.Reading[table.RowCount][column] = marker;
+    }
+}
+
+MeasuredReadResult Refused(std::string message) {
+    return MeasuredReadResult{false, std::move(message), kMeasuredTitle};
+}
+
+bool Near(double a, double b) {
+    return std::fabs(a - b) <= kMeasuredHeightTolerance;
+}
+
+std::string Upper(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+double MeasuredEndMarker() {
+    return std::numeric_limits<double>::denorm_min();
+}
+
+bool IsMeasuredEndMarker(double value) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits == 1;
+}
+
+MeasuredReadResult ParseMeasured(std::string_view text, const std::string& path,
+                                 std::vector<MeasuredRecord>& records) {
+    std::vector<MeasuredRecord> tables;
+    MeasuredParser parser(text);
+    if (!parser.Parse(tables)) {
+        const Fault& fault = parser.fault();
+        return Refused("Warning: Cannot read file " + path + "\nLine " + std::to_string(fault.line) + ": " +
+                       fault.reason);
+    }
+    for (MeasuredRecord& table : tables) {
+        CloseTable(table);
+    }
+    if (!tables.empty()) {
+        records = std::move(tables);
+    }
+    return MeasuredReadResult{true, {}, {}};
+}
+
+MeasuredReadResult ReadMeasured(const std::string& path, std::vector<MeasuredRecord>& records) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        return Refused("Warning: Cannot find file " + path);
+    }
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    if (!std::filesystem::is_regular_file(path, error) || !file || !(text << file.rdbuf())) {
+        return Refused("Warning: Cannot read file " + path);
+    }
+    return ParseMeasured(text.str(), path, records);
+}
+
+MeasuredMatch FindMeasuredCurve(double f, double hb, double hm, std::string_view area, double timeFraction,
+                                const std::vector<MeasuredRecord>& records) {
+    const std::string wanted = Upper(area);
+    const std::size_t count = std::min(records.size(), static_cast<std::size_t>(kMeasuredMaxTables));
+    for (std::size_t index = 0; index < count; ++index) {
+        const MeasuredRecord& table = records[index];
+        if (table.Freq != f || table.TimeFraction != timeFraction || !Near(table.Hm, hm) ||
+            Upper(table.Area) != wanted) {
+            continue;
+        }
+        const int columns = std::clamp<int>(table.ColumnCount, 0, kMeasuredMaxColumns);
+        for (int column = 0; column < columns; ++column) {
+            if (Near(table.ColumnHb[column], hb)) {
+                return MeasuredMatch{-1, static_cast<std::int16_t>(index), static_cast<std::int16_t>(column)};
+            }
+        }
+    }
+    return MeasuredMatch{};
+}
