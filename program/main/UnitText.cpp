@@ -21,3 +21,13 @@ std::string UnitText::Convert(const std::string& current, double factor) {
     remembered_ = true;
     return after_;
 }
+
+void UnitText::Remember(const std::string& original, const std::string& shown) {
+    before_ = original;
+    after_ = shown;
+    remembered_ = true;
+}
+
+std::string UnitText::OriginalOf(const std::string& current) const {
+    return remembered_ && current == after_ ? before_ : std::string();
+}

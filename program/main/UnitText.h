@@ -12,6 +12,11 @@ public:
     std::string Convert(const std::string& current, double factor);
     // Forgets the remembered text (the box was reset to a design value).
     void Forget() { remembered_ = false; }
+    // Records that `shown` was written for `original` in the other unit system.
+    void Remember(const std::string& original, const std::string& shown);
+    // The text in the other unit system that `current` was converted from, when the box still
+    // shows the converted text; "" otherwise.
+    std::string OriginalOf(const std::string& current) const;
 
 private:
     bool remembered_ = false;
