@@ -54,6 +54,28 @@ bool SaveAsciiDataFile(const QString& path, const std::vector<double>& x, const 
     return file.commit();
 }
 
+bool ReadNumericTable(QIODevice& device, NumericTable& table, std::size_t chunkBytes) {
+    chunkBytes = std::max<std::size_t>(chunkBytes, 1);
+    std::string pending;
+    for (;;) {
+        // An unfinished number carried over may be long; reading at least as much again keeps the
+        // rescans of it linear in the file's size.
+        const std::size_t want = std::max(chunkBytes, pending.size());
+        const std::size_t kept = pending.size();
+        pending.resize(kept + want);
+        const qint64 got = device.read(pending.data() + kept, static_cast<qint64>(want));
+        if (got < 0) {
+            return false;
+        }
+        pending.resize(kept + static_cast<std::size_t>(got));
+        const bool final = got == 0;
+        pending.erase(0, table.Feed(pending, final));
+        if (final) {
+            return true;
+        }
+    }
+}
+
 bool LoadAsciiDataFile(const QString& path, std::vector<double>& x, std::vector<double>& y, int& rows,
                        int& groups) {
     QFile file(path);
@@ -62,24 +84,8 @@ bool LoadAsciiDataFile(const QString& path, std::vector<double>& x, std::vector<
     }
     WaitCursor wait;
     NumericTable table(groups);
-    std::string pending;
-    for (;;) {
-        // An unfinished number carried over may be long; reading at least as much again keeps the
-        // rescans of it linear in the file's size.
-        const std::size_t want = std::max(kChunkBytes, pending.size());
-        const std::size_t kept = pending.size();
-        pending.resize(kept + want);
-        const qint64 got = file.read(pending.data() + kept, static_cast<qint64>(want));
-        if (got < 0) {
-            return false;
-        }
-        pending.resize(kept + static_cast<std::size_t>(got));
-        const bool final = got == 0;
-        const std::size_t used = table.Feed(pending, final);
-        pending.erase(0, used);
-        if (final) {
-            break;
-        }
+    if (!ReadNumericTable(file, table, kChunkBytes)) {
+        return false;
     }
     if (table.Columns() == 0 || table.Rows() > static_cast<std::size_t>(INT_MAX) ||
         table.YColumns() > static_cast<std::size_t>(INT_MAX)) {

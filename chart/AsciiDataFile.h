@@ -4,6 +4,7 @@
 // skips lines without numbers (headers); see NumericTable for how rows are formed.
 
 #include <cstddef>
+#include <QIODevice>
 #include <QString>
 #include <string_view>
 #include <vector>
@@ -22,5 +23,10 @@ bool SaveAsciiDataFile(const QString& path, const std::vector<double>& x, const 
 // outputs untouched, when the file cannot be read or holds no number.
 bool LoadAsciiDataFile(const QString& path, std::vector<double>& x, std::vector<double>& y, int& rows,
                        int& groups);
+
+class NumericTable;
+// Feeds everything a device holds to table, chunkBytes at a time (more while one number spans
+// chunks). False on a read error.
+bool ReadNumericTable(QIODevice& device, NumericTable& table, std::size_t chunkBytes = 64 * 1024);
 
 } // namespace chart
