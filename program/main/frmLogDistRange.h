@@ -10,53 +10,48 @@
 #include <QPointer>
 #include <QString>
 
-class QCheckBox;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QProgressBar;
-class QPushButton;
 class RLogClass;
+class QLineEdit;
+struct RangeRunInputs;
 
 class frmLogDistRange : public QDialog {
     Q_OBJECT
 public:
+    // The program's report log and temporary log file.
+    explicit frmLogDistRange(QWidget* mainWindow);
     // mainWindow owns the dialog and holds the input controls; log receives the table and is saved
     // to tempLogName whenever a run ends.
     frmLogDistRange(QWidget* mainWindow, RLogClass& log, const QString& tempLogName);
     ~frmLogDistRange() override;
 
-    // Event handlers, public so the windows' tests can drive them like a user.
+    // Event handlers, public so tests can drive them like a user.
     void cmdLogDistRange_Click();
     void cmdExitCalc_Click();
     void txtStart_LostFocus();
     void txtEnd_LostFocus();
     void txtStep_LostFocus();
 
+    // Esc: stops a run (which then closes the dialog), else closes it.
+    void reject() override;
+
     bool IsRunning() const { return running_; }
-    // Lines the last (or current) run appended.
-    int LinesSent() const { return linesSent_; }
+    // Lines the current or last run appended (a restarted run counts from 0 again).
+    long long LinesSent() const { return linesSent_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void reject() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Controls;
-    struct RunInputs;
+    enum class RunEnd { Finished, Stopped, Destroyed };
 
     void Form_Load();
     bool ValidateRange();
-    void boxLostFocus(QLineEdit* box);
-    bool readMainInputs(RunInputs& inputs);
+    void boxLostFocus(QLineEdit* box, const char* message, const char* replacement);
+    bool readMainInputs(RangeRunInputs& inputs);
     void showRunningLook(bool running);
-    void setupProgress(double start, double end);
-    void showProgress(double d);
-    enum class RunEnd { Finished, Stopped, Destroyed };
-    RunEnd runOnce(const RunInputs& inputs);
-    void requestStop(bool closeAfter);
-    void saveLog();
+    RunEnd runRange(const RangeRunInputs& inputs);
+    void requestStop(bool restart);
 
     QPointer<QWidget> mainWindow_;
     RLogClass& log_;
@@ -67,7 +62,5 @@ private:
     bool stopRequested_ = false;
     bool restartRequested_ = false;
     bool closeRequested_ = false;
-    bool inLostFocus_ = false;
-    int linesSent_ = 0;
-    bool descending_ = false;
+    long long linesSent_ = 0;
 };

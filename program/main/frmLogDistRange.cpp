@@ -1,0 +1,357 @@
+#include "frmLogDistRange.h"
+
+#include "frmLogDistRangeLogic.h"
+#include "InputValidation.h"
+#include "LostFocusFilter.h"
+#include "MessageBox.h"
+#include "ModCalculations.h"
+#include "NumberText.h"
+#include "ProgramState.h"
+#include "ReportLog.h"
+#include "RLogClass.h"
+#include "UnitSystem.h"
+
+#include <array>
+#include <cmath>
+#include <ctime>
+#include <optional>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kBeginCaption = QStringLiteral("Begin Sending Distance Range to Log");
+const QString kRestartCaption = QStringLiteral("Restart Sending Distance Range to Log");
+
+// The wait cursor for as long as the guard lives, whichever way a run ends.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+double leadingNumber(const QLineEdit* box) {
+    return numtext::Val(box->text().toStdString());
+}
+
+QString rangeText(double value) {
+    return QString::fromStdString(numtext::Format(value, "####0.00"));
+}
+
+std::tm localNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm when{};
+    localtime_r(&now, &when);
+    return when;
+}
+
+// Appends a line's pieces, switching the underline only where it changes.
+void appendLine(RLogClass& log, const std::vector<ReportPiece>& pieces, bool& underline) {
+    for (const ReportPiece& piece : JoinPieces(pieces)) {
+        if (piece.underline != underline) {
+            underline = piece.underline;
+            log.Underline(underline);
+        }
+        log.Add(QString::fromStdString(piece.text));
+    }
+}
+
+} // namespace
+
+struct frmLogDistRange::Controls {
+    QLabel* lblStart = nullptr;
+    QLabel* lblEnd = nullptr;
+    QLabel* lblStep = nullptr;
+    QLineEdit* txtStart = nullptr;
+    QLineEdit* txtEnd = nullptr;
+    QLineEdit* txtStep = nullptr;
+    std::array<QLabel*, 3> lblKm{};
+    QFrame* shpClearLog = nullptr;
+    QCheckBox* chkClearLog = nullptr;
+    QPushButton* cmdLogDistRange = nullptr;
+    QPushButton* cmdExitCalc = nullptr;
+    QProgressBar* pgbDist = nullptr;
+    QLabel* lblDist = nullptr;
+};
+
+namespace {
+
+template <typename T> T* named(T* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+frmLogDistRange::frmLogDistRange(QWidget* mainWindow)
+    : frmLogDistRange(mainWindow, ReportLog(), program::TempLogName) {}
+
+frmLogDistRange::frmLogDistRange(QWidget* mainWindow, RLogClass& log, const QString& tempLogName)
+    : QDialog(mainWindow), mainWindow_(mainWindow), log_(log), tempLogName_(tempLogName),
+      ui_(std::make_unique<Controls>()) {
+    setWindowTitle(QStringLiteral("Report Distance Range"));
+    setModal(true);
+    Controls& u = *ui_;
+    u.lblStart = named(new QLabel(QStringLiteral("Start"), this), "lblStart");
+    u.lblEnd = named(new QLabel(QStringLiteral("End"), this), "lblEnd");
+    u.lblStep = named(new QLabel(QStringLiteral("Step"), this), "lblStep");
+    u.txtStart = named(new QLineEdit(QStringLiteral("1.0"), this), "txtStart");
+    u.txtEnd = named(new QLineEdit(QStringLiteral("100.0"), this), "txtEnd");
+    u.txtStep = named(new QLineEdit(QStringLiteral("1.0"), this), "txtStep");
+    for (auto& km : u.lblKm)
+        km = named(new QLabel(QStringLiteral("Km"), this), "lblKm");
+    u.shpClearLog = named(new QFrame(this), "shpClearLog");
+    u.shpClearLog->setFrameShape(QFrame::Box);
+    u.chkClearLog =
+        named(new QCheckBox(QStringLiteral("Clear Log Before Calculations"), u.shpClearLog), "chkClearLog");
+    u.cmdLogDistRange = named(new QPushButton(kBeginCaption, this), "cmdLogDistRange");
+    u.cmdExitCalc = named(new QPushButton(QStringLiteral("Exit"), this), "cmdExitCalc");
+    u.cmdExitCalc->setToolTip(QStringLiteral("Retains Calculations in the Log"));
+    u.pgbDist = named(new QProgressBar(this), "pgbDist");
+    u.pgbDist->setTextVisible(false);
+    u.lblDist = named(new QLabel(QString(), this), "lblDist");
+
+    auto* inputs = new QGridLayout;
+    const std::array<QLabel*, 3> captions{u.lblStart, u.lblEnd, u.lblStep};
+    const std::array<QLineEdit*, 3> boxes{u.txtStart, u.txtEnd, u.txtStep};
+    for (int row = 0; row < 3; ++row) {
+        inputs->addWidget(captions[row], row, 0);
+        inputs->addWidget(boxes[row], row, 1);
+        inputs->addWidget(u.lblKm[row], row, 2);
+    }
+    auto* frame = new QVBoxLayout(u.shpClearLog);
+    frame->addWidget(u.chkClearLog);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(inputs);
+    layout->addWidget(u.lblDist);
+    layout->addWidget(u.shpClearLog);
+    layout->addWidget(u.cmdLogDistRange);
+    layout->addWidget(u.cmdExitCalc);
+    layout->addWidget(u.pgbDist);
+
+    connect(u.cmdLogDistRange, &QPushButton::clicked, this, &frmLogDistRange::cmdLogDistRange_Click);
+    connect(u.cmdExitCalc, &QPushButton::clicked, this, &frmLogDistRange::cmdExitCalc_Click);
+    auto* lostFocus = new LostFocusFilter(this);
+    lostFocus->Watch(u.txtStart, [this] { txtStart_LostFocus(); });
+    lostFocus->Watch(u.txtEnd, [this] { txtEnd_LostFocus(); });
+    lostFocus->Watch(u.txtStep, [this] { txtStep_LostFocus(); });
+    Form_Load();
+}
+
+frmLogDistRange::~frmLogDistRange() = default;
+
+void frmLogDistRange::Form_Load() {
+    rangeSent_ = false;
+    Controls& u = *ui_;
+    u.cmdExitCalc->setText(QStringLiteral("Exit"));
+    u.pgbDist->setValue(u.pgbDist->minimum());
+    u.chkClearLog->setChecked(true);
+    showRunningLook(false);
+}
+
+void frmLogDistRange::showRunningLook(bool running) {
+    Controls& u = *ui_;
+    for (QWidget* w : std::array<QWidget*, 9>{u.lblStart, u.lblEnd, u.lblStep, u.txtStart, u.txtEnd,
+                                              u.txtStep, u.lblKm[0], u.lblKm[1], u.lblKm[2]}) {
+        w->setVisible(!running);
+        w->setEnabled(!running);
+    }
+    u.lblDist->setVisible(running);
+    u.lblDist->setEnabled(running);
+    if (running)
+        u.cmdExitCalc->setText(QStringLiteral("Exit Calculations"));
+    u.cmdExitCalc->setVisible(running);
+    u.cmdExitCalc->setEnabled(running);
+    u.shpClearLog->setVisible(!running);
+    u.chkClearLog->setVisible(!running);
+    u.chkClearLog->setEnabled(!running);
+    u.cmdLogDistRange->setText(running ? kRestartCaption : kBeginCaption);
+}
+
+void frmLogDistRange::boxLostFocus(QLineEdit* box, const char* message, const char* replacement) {
+    // Boxes are hidden while a run goes on; hiding one is no edit of the user's.
+    if (running_ || numtext::StrictNumber(box->text().toStdString()))
+        return;
+    msgbox::MsgBox(QString::fromLatin1(message), msgbox::vbOKOnly, QStringLiteral("Warning"), this);
+    box->setText(QString::fromLatin1(replacement));
+}
+
+void frmLogDistRange::txtStart_LostFocus() {
+    boxLostFocus(ui_->txtStart, "Start Value Must be Numeric", "0.1");
+}
+void frmLogDistRange::txtEnd_LostFocus() {
+    boxLostFocus(ui_->txtEnd, "End Value Must be Numeric", "300");
+}
+void frmLogDistRange::txtStep_LostFocus() {
+    boxLostFocus(ui_->txtStep, "StStep Value Must be Numeric", "0.1");
+}
+
+bool frmLogDistRange::ValidateRange() {
+    Controls& u = *ui_;
+    const CheckedRange checked =
+        CorrectRange({leadingNumber(u.txtStart), leadingNumber(u.txtEnd), leadingNumber(u.txtStep)});
+    if (checked.startCorrected)
+        u.txtStart->setText(rangeText(checked.range.start));
+    if (checked.endCorrected)
+        u.txtEnd->setText(rangeText(checked.range.end));
+    if (checked.stepCorrected)
+        u.txtStep->setText(rangeText(checked.range.step));
+    return checked.AnyCorrected();
+}
+
+bool frmLogDistRange::readMainInputs(RangeRunInputs& in) {
+    QWidget* main = mainWindow_.data();
+    auto box = [main](const char* name) { return main ? main->findChild<QLineEdit*>(name) : nullptr; };
+    auto boxText = [&box](const char* name) {
+        const QLineEdit* b = box(name);
+        return b ? b->text().toStdString() : std::string();
+    };
+    auto comboText = [main](const char* name) {
+        const QComboBox* c = main ? main->findChild<QComboBox*>(name) : nullptr;
+        return c ? c->currentText().toStdString() : std::string();
+    };
+
+    struct NumberBox {
+        const char* name;
+        InputBox box;
+        double* value;
+    };
+    // The models take logarithms of these: each must be a positive number.
+    for (const NumberBox& n : {NumberBox{"txtFreq", InputBox::Frequency, &in.freqMHz},
+                               NumberBox{"txthb", InputBox::BaseHeight, &in.hbShown},
+                               NumberBox{"txthm", InputBox::MobileHeight, &in.hmShown}}) {
+        const std::optional<double> v = numtext::StrictNumber(boxText(n.name));
+        if (!v || !std::isfinite(*v) || *v <= 0) {
+            msgbox::MsgBox(QString::fromStdString(RangeMessage(n.box)), msgbox::vbOKOnly, QString(), this);
+            return false;
+        }
+        *n.value = *v;
+    }
+    in.pctTime = numtext::Val(boxText("txtPctTime"));
+    in.pctLoc = numtext::Val(boxText("txtPctLoc"));
+    in.area = comboText("cmbareatype");
+    in.city = comboText("cmbcitysize");
+    const QAction* english = main ? main->findChild<QAction*>("mnuUnitsEnglish") : nullptr;
+    in.english = english ? english->isChecked() : UnitSystem::Instance().IsEnglish();
+    in.powerWatts = GetPowerWatts();
+    return true;
+}
+
+void frmLogDistRange::cmdLogDistRange_Click() {
+    if (running_) {
+        requestStop(true);
+        return;
+    }
+    if (ValidateRange()) {
+        msgbox::MsgBox(QStringLiteral("Invalid Range Entered"), msgbox::vbOKOnly, QStringLiteral("ERROR"),
+                       this);
+        return;
+    }
+    RangeRunInputs inputs;
+    if (!readMainInputs(inputs))
+        return;
+
+    // Window events run inside the loop and may destroy this dialog: from here on, members are
+    // touched only while `self` says the dialog is alive.
+    QPointer<frmLogDistRange> self(this);
+    RLogClass& log = log_;
+    const QString tempLogName = tempLogName_;
+    WaitCursor wait;
+    running_ = true;
+    showRunningLook(true);
+    RunEnd end = RunEnd::Finished;
+    for (;;) {
+        stopRequested_ = false;
+        restartRequested_ = false;
+        if (ui_->chkClearLog->isChecked())
+            log.Clear();
+        rangeSent_ = true;
+        end = runRange(inputs);
+        log.Add(QStringLiteral("\r\n")); // an empty line closes the table
+        if (end != RunEnd::Stopped || !restartRequested_)
+            break;
+    }
+    log.SaveFile(tempLogName);
+    if (end == RunEnd::Destroyed || !self)
+        return;
+    running_ = false;
+    showRunningLook(false);
+    done(closeRequested_ ? QDialog::Rejected : QDialog::Accepted);
+}
+
+frmLogDistRange::RunEnd frmLogDistRange::runRange(const RangeRunInputs& inputs) {
+    QPointer<frmLogDistRange> self(this);
+    RLogClass& log = log_;
+    Controls& u = *ui_;
+    const DistanceRange range{leadingNumber(u.txtStart), leadingNumber(u.txtEnd), leadingNumber(u.txtStep)};
+    const ProgressScale scale = MakeProgressScale(range.start, range.end);
+    u.pgbDist->setRange(scale.minimum, scale.maximum);
+    u.pgbDist->setValue(scale.minimum);
+    const long long count = DistanceCount(range);
+    linesSent_ = 0;
+    bool underline = false;
+    log.Underline(false);
+    for (long long i = 0; i < count; ++i) {
+        QCoreApplication::processEvents();
+        if (!self)
+            return RunEnd::Destroyed;
+        if (stopRequested_)
+            return RunEnd::Stopped;
+        const double d = DistanceAt(range, i);
+        u.pgbDist->setValue(scale.ValueAt(d));
+        u.lblDist->setText(QString::fromStdString(numtext::Format(d, "####.0")) + QStringLiteral(" Km"));
+        appendLine(log, RangeReportLine(inputs, d, localNow()), underline);
+        ++linesSent_;
+    }
+    if (underline)
+        log.Underline(false);
+    return RunEnd::Finished;
+}
+
+void frmLogDistRange::requestStop(bool restart) {
+    stopRequested_ = true;
+    if (!restart)
+        closeRequested_ = true;
+    // Closing wins over a restart asked for in the same moment.
+    restartRequested_ = restart && !closeRequested_;
+}
+
+void frmLogDistRange::cmdExitCalc_Click() {
+    if (running_) {
+        requestStop(false);
+        return;
+    }
+    if (rangeSent_)
+        log_.SaveFile(tempLogName_);
+    done(QDialog::Accepted);
+}
+
+void frmLogDistRange::closeEvent(QCloseEvent* event) {
+    if (running_) {
+        requestStop(false);
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void frmLogDistRange::reject() {
+    if (running_) {
+        requestStop(false);
+        return;
+    }
+    QDialog::reject();
+}
