@@ -26,6 +26,7 @@ template <typename W> W* Named(W* widget, const char* name) {
 
 QLineEdit* TextBox(const char* name, const char* text, const char* tip) {
     auto* box = Named(new QLineEdit(QString::fromLatin1(text)), name);
+    box->setMaximumWidth(110);
     if (tip)
         box->setToolTip(QString::fromLatin1(tip));
     return box;
@@ -49,7 +50,7 @@ QLabel* Caption(const QString& text, const char* name = nullptr) {
 // A result label: a number on a coloured field.
 QLabel* ResultLabel(const char* name) {
     auto* label = Named(new QLabel, name);
-    label->setMinimumWidth(70);
+    label->setFixedWidth(80);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
@@ -111,7 +112,7 @@ void MainForm::buildInputs(QWidget* frame) {
     u.cmdLossCalc = Named(new QPushButton(QStringLiteral("Calculate")), "cmdLossCalc");
     u.cmdLossCalc->setToolTip(QStringLiteral("Calculate Losses and Field Strengths"));
     u.lblHelpRange = Caption(QString(), "lblHelpRange");
-    u.lblHelpRange->setMinimumWidth(520);
+    u.lblHelpRange->setMinimumWidth(560);
 
     auto* grid = new QGridLayout(frame);
     const struct {

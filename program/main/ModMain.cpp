@@ -41,8 +41,9 @@ void SwitchUnits(bool english) {
         return;
     WaitCursor wait;
     QApplication::processEvents();
-    ShowUnits(english);
+    // Windows that follow the unit system copy the main window's converted lengths.
     ConvertLengths(form->ui(), english);
+    ShowUnits(english);
 }
 
 } // namespace

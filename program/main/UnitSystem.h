@@ -25,6 +25,7 @@ public:
     static const char* DistanceCaption(Units units);
 
 signals:
+    // When this fires, the main window already shows its lengths in the new units.
     void unitsChanged(Units units);
 
 private:

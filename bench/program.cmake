@@ -1,0 +1,3 @@
+tarvek_add_bench(bench_program
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/program.cpp
+    LIBS tarvek_main)
