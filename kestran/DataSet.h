@@ -1,0 +1,46 @@
+#pragma once
+// The engine's own copy of a data set: n X values and n x groups Y values (point-major).
+// Callers' buffers are copied at creation, so nothing the caller frees or reorders later can
+// reach a drawing.
+
+#include <memory>
+#include <vector>
+
+namespace kestran {
+
+class DataSet {
+public:
+    static constexpr int kMaxPoints = 10'000'000;
+    static constexpr int kMaxGroups = 1024;
+    static constexpr long long kMaxValues = 20'000'000;
+
+    // Null on a missing buffer or a count outside the limits.
+    static std::unique_ptr<DataSet> Create(const double* x, const double* y, int count, int groups);
+
+    int Count() const { return int(x_.size()); }
+    int Groups() const { return groups_; }
+    double X(int i) const { return x_[size_t(i)]; }
+    double Y(int i, int g = 0) const { return y_[size_t(i) * size_t(groups_) + size_t(g)]; }
+    const std::vector<double>& Xs() const { return x_; }
+    const std::vector<double>& Ys() const { return y_; }
+
+    // Finite values only; false (outputs untouched) when there is none.
+    bool XRange(double& min, double& max) const;
+    bool YRange(double& min, double& max) const;
+
+    // Points move with their Y groups; Y sorts by group 0. Stable, non-finite values last.
+    void SortX(bool ascending);
+    void SortY(bool ascending);
+
+    bool Mark(int index, bool state);
+    bool Marked(int index) const;
+    const std::vector<int>& MarkedPoints() const { return marked_; }
+
+private:
+    void Reorder(const std::vector<int>& order);
+    std::vector<double> x_, y_;
+    int groups_ = 1;
+    std::vector<int> marked_; // sorted point indices
+};
+
+} // namespace kestran

@@ -1,0 +1,190 @@
+// Printing, metafiles, the clipboard and images of a page.
+
+#include "EngineState.h"
+#include "PainterCanvas.h"
+#include "PrintLayout.h"
+#include "Render.h"
+#include "WmfCanvas.h"
+
+#include <cmath>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrinter>
+
+using namespace kestran;
+
+namespace {
+
+EngineState& S() {
+    return EngineState::Get();
+}
+
+RenderOptions PrintRender() {
+    const PrintOptions& o = S().print;
+    return RenderOptions{o.graphBackground, o.plotBackground, o.border};
+}
+
+EngineBool Print(EngineHandle page, const PrintPlacement& placement) {
+    PageRecord* p = S().Page(page);
+    QPrinter* printer = EngineGetPrinter();
+    if (!p || !printer) {
+        return 0;
+    }
+    const QRectF paper(QPointF(0, 0), printer->pageLayout().paintRectPixels(printer->resolution()).size());
+    const QRectF target = PrintTarget(placement, paper, QSizeF(p->width, p->height), printer->resolution());
+    if (target.isEmpty()) {
+        return 0;
+    }
+    QPainter painter;
+    if (!painter.begin(printer)) {
+        return 0;
+    }
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / p->width, target.height() / p->height);
+    PainterCanvas canvas(painter);
+    const EngineBool ok = PaintPage(page, canvas, PrintRender());
+    return painter.end() && ok ? 1 : 0;
+}
+
+} // namespace
+
+void EngineSetPrintOptions(int graphBackground, int plotBackground, int border, int keepAspect, int style,
+                           double left, double top) {
+    PrintOptions& o = S().print;
+    o.graphBackground = graphBackground != 0;
+    o.plotBackground = plotBackground != 0;
+    o.border = border != 0;
+    o.keepAspect = keepAspect != 0;
+    o.style = style;
+    o.left = left;
+    o.top = top;
+}
+
+QPrinter* EngineGetPrinter() {
+    EngineState& s = S();
+    if (s.externalPrinter) {
+        return s.externalPrinter;
+    }
+    if (!s.ownPrinter) {
+        s.ownPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return s.ownPrinter.get();
+}
+
+void EngineSetPrinter(QPrinter* printer) {
+    S().externalPrinter = printer;
+}
+
+EngineBool EnginePrintPage(EngineHandle page) {
+    const PrintOptions& o = S().print;
+    PrintPlacement placement{o.style, o.keepAspect, o.left, o.top, 1.0, 1.0};
+    if (placement.style == codes::PrintPosition) {
+        placement.style = codes::PrintFull; // a position needs the four edges of EnginePrintPageAt
+    }
+    return Print(page, placement);
+}
+
+EngineBool EnginePrintPageAt(EngineHandle page, double left, double top, double right, double bottom) {
+    return Print(page, PrintPlacement{codes::PrintPosition, S().print.keepAspect, left, top, right, bottom});
+}
+
+EngineBool EnginePrintGraph(EngineHandle graph) {
+    GraphRecord* g = S().Graph(graph);
+    return g ? EnginePrintPage(g->page) : 0;
+}
+
+void EngineSetPrinterSetupHook(std::function<bool(QPrinter&, void*)> hook) {
+    S().printerSetupHook = std::move(hook);
+}
+
+EngineBool EnginePrinterSetup(void* owner) {
+    const auto hook = S().printerSetupHook;
+    QPrinter* printer = EngineGetPrinter();
+    return hook && printer && hook(*printer, owner) ? 1 : 0;
+}
+
+void EngineSetFileNameHook(std::function<std::string()> hook) {
+    S().fileNameHook = std::move(hook);
+}
+
+QByteArray EnginePageMetafileBytes(EngineHandle page) {
+    PageRecord* p = S().Page(page);
+    if (!p) {
+        return QByteArray();
+    }
+    WmfWriter writer(WmfRect{0, 0, p->width, p->height}, 96);
+    {
+        WmfCanvas canvas(writer);
+        if (!PaintPage(page, canvas, RenderOptions{})) {
+            return QByteArray();
+        }
+    }
+    const std::vector<std::uint8_t>& data = writer.Data();
+    return QByteArray(reinterpret_cast<const char*>(data.data()), qsizetype(data.size()));
+}
+
+EngineBool EngineSavePageMetafile(EngineHandle page, int type, const char* fileName) {
+    if (!S().Page(page)) {
+        return 0;
+    }
+    if (type == codes::MetafileClipboard) {
+        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+            return 0;
+        }
+        const QByteArray bytes = EnginePageMetafileBytes(page);
+        auto mime = std::make_unique<QMimeData>();
+        mime->setData(QStringLiteral("image/x-wmf"), bytes);
+        mime->setImageData(EngineRenderPageImage(page));
+        QGuiApplication::clipboard()->setMimeData(mime.release());
+        return bytes.isEmpty() ? 0 : 1;
+    }
+    if (type != codes::MetafileFile) {
+        return 0;
+    }
+    std::string name = fileName ? std::string(fileName) : std::string();
+    if (name.empty()) {
+        const auto hook = S().fileNameHook;
+        name = hook ? hook() : std::string();
+        if (name.empty() || !S().Page(page)) {
+            return 0;
+        }
+    }
+    PageRecord* p = S().Page(page);
+    WmfWriter writer(WmfRect{0, 0, p->width, p->height}, 96);
+    {
+        WmfCanvas canvas(writer);
+        PaintPage(page, canvas, RenderOptions{});
+    }
+    return writer.SaveToFile(name) ? 1 : 0;
+}
+
+QImage EngineRenderPageImage(EngineHandle page) {
+    PageRecord* p = S().Page(page);
+    if (!p) {
+        return QImage();
+    }
+    QImage image(p->width, p->height, QImage::Format_RGB32);
+    if (image.isNull()) {
+        return image;
+    }
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PainterCanvas canvas(painter);
+    PaintPage(page, canvas, RenderOptions{});
+    return image;
+}
+
+EngineBool EngineCopyPageToClipboard(EngineHandle page) {
+    if (!S().Page(page) || !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        return 0;
+    }
+    const QImage image = EngineRenderPageImage(page);
+    if (image.isNull()) {
+        return 0;
+    }
+    QGuiApplication::clipboard()->setImage(image);
+    return 1;
+}

@@ -1,0 +1,285 @@
+// Plots, titles and legends.
+
+#include "EngineState.h"
+#include "LineBlock.h"
+
+#include <algorithm>
+#include <cmath>
+
+using namespace kestran;
+
+namespace {
+
+constexpr int kMaxGroupsPerPlot = 16;
+
+EngineState& S() {
+    return EngineState::Get();
+}
+
+// A plot record bound to the graph's current scale and line attributes, or null when the graph
+// or the data set is unknown.
+PlotRecord* NewPlot(EngineHandle graph, EngineHandle dataset, PlotKind kind, EngineHandle* handle) {
+    *handle = 0;
+    GraphRecord* g = S().Graph(graph);
+    DataSetEntry* d = kind == PlotKind::Pie ? nullptr : S().Data(dataset);
+    if (!g || (kind != PlotKind::Pie && !d)) {
+        return nullptr;
+    }
+    const Handle h = S().NewHandle();
+    if (h == 0) {
+        return nullptr;
+    }
+    PlotRecord p;
+    p.handle = h;
+    p.kind = kind;
+    p.dataset = d ? dataset : 0;
+    p.datasetSerial = d ? d->serial : 0;
+    p.scale = g->scale;
+    p.pen = g->linePen;
+    p.font = S().textAttributes;
+    g->plots.push_back(std::move(p));
+    *handle = h;
+    return &g->plots.back();
+}
+
+double Width(double w, double fallback) {
+    return std::isfinite(w) ? std::clamp(w, 0.0, 10.0) : fallback;
+}
+
+template <class T> std::vector<T> Copy(const T* items, int count) {
+    if (!items || count <= 0) {
+        return {};
+    }
+    return std::vector<T>(items, items + std::min(count, kMaxGroupsPerPlot));
+}
+
+void SetBar(PlotRecord& p, double width, int justify, int barType, ColorRef color, int hatch, int opaque) {
+    p.barWidth = Width(width, 0.75);
+    p.justify = justify;
+    p.barType = barType;
+    p.color = color;
+    p.hatch = hatch >= -1 && hatch <= 5 ? hatch : -1;
+    p.opaque = opaque != 0;
+}
+
+EngineHandle AddLegend(EngineHandle graph, double left, double top, double right, double bottom,
+                       ColorRef borderColor, int borderThickness, ColorRef fontColor, ColorRef background,
+                       int horizontal, const char* block, int slotCount, bool group, EngineHandle plot) {
+    GraphRecord* g = S().Graph(graph);
+    if (!g) {
+        return 0;
+    }
+    const Handle h = S().NewHandle();
+    if (h == 0) {
+        return 0;
+    }
+    auto frac = [](double v, double f) { return std::isfinite(v) ? std::clamp(v, -10.0, 10.0) : f; };
+    LegendRecord l;
+    l.handle = h;
+    l.group = group;
+    l.plot = plot;
+    l.box = QRectF(QPointF(frac(left, 0.7), frac(top, 0.01)), QPointF(frac(right, 0.99), frac(bottom, 0.3)))
+                .normalized();
+    l.borderColor = borderColor;
+    l.borderThickness = std::clamp(borderThickness, 0, 50);
+    l.background = background;
+    l.horizontal = horizontal != 0;
+    l.lines = ReadLineBlock(block, std::min(slotCount, 32));
+    l.font = S().textAttributes;
+    l.font.color = fontColor;
+    g->legends.push_back(std::move(l));
+    return h;
+}
+
+} // namespace
+
+EngineHandle EngineAddLinePlot(EngineHandle graph, EngineDC, EngineHandle dataset, int areaFill, int spline) {
+    EngineHandle h;
+    if (PlotRecord* p = NewPlot(graph, dataset, PlotKind::Line, &h)) {
+        p->areaFill = areaFill != 0;
+        p->spline = spline != 0;
+    }
+    return h;
+}
+
+EngineHandle EngineAddBarPlot(EngineHandle graph, EngineDC, EngineHandle dataset, double width, int justify,
+                              int barType, ColorRef color, int hatch, int opaque) {
+    EngineHandle h;
+    if (PlotRecord* p = NewPlot(graph, dataset, PlotKind::Bar, &h)) {
+        SetBar(*p, width, justify, barType, color, hatch, opaque);
+    }
+    return h;
+}
+
+EngineHandle EngineAddScatterPlot(EngineHandle graph, EngineDC, EngineHandle dataset, int shape,
+                                  ColorRef color, int size, int filled, int drop) {
+    EngineHandle h;
+    if (PlotRecord* p = NewPlot(graph, dataset, PlotKind::Scatter, &h)) {
+        p->shape = shape;
+        p->color = color;
+        p->size = std::clamp(size, 1, 200);
+        p->filled = filled != 0;
+        p->drop = drop != 0;
+    }
+    return h;
+}
+
+EngineHandle EngineAddLineMarkerPlot(EngineHandle graph, EngineDC, EngineHandle dataset, int shape,
+                                     ColorRef color, int size, int filled) {
+    EngineHandle h;
+    if (PlotRecord* p = NewPlot(graph, dataset, PlotKind::LineMarker, &h)) {
+        p->shape = shape;
+        p->color = color;
+        p->size = std::clamp(size, 1, 200);
+        p->filled = filled != 0;
+    }
+    return h;
+}
+
+EngineHandle EngineAddGroupBarPlot(EngineHandle graph, EngineDC, EngineHandle dataset, double width,
+                                   int justify, int barType, int kind, const ColorRef* colors,
+                                   const int* hatches, const int* opaque, int count) {
+    EngineHandle h;
+    if (!colors || count <= 0) {
+        return 0;
+    }
+    if (PlotRecord* p = NewPlot(graph, dataset, PlotKind::GroupBar, &h)) {
+        SetBar(*p, width, justify, barType, colors[0], -1, 0);
+        p->groupKind = kind;
+        p->colors = Copy(colors, count);
+        p->hatches = Copy(hatches, count);
+        p->opaques = Copy(opaque, count);
+    }
+    return h;
+}
+
+EngineHandle EngineAddFloatingBarPlot(EngineHandle graph, EngineDC, EngineHandle dataset, double width,
+                                      int justify, int barType, ColorRef color, int hatch, int opaque) {
+    EngineHandle h;
+    if (PlotRecord* p = NewPlot(graph, dataset, PlotKind::FloatingBar, &h)) {
+        SetBar(*p, width, justify, barType, color, hatch, opaque);
+    }
+    return h;
+}
+
+EngineHandle EngineAddStackedLinePlot(EngineHandle graph, EngineDC, EngineHandle dataset, int areaFill,
+                                      const int* styles, const int* widths, const ColorRef* colors,
+                                      int count) {
+    EngineHandle h;
+    if (!colors || count <= 0) {
+        return 0;
+    }
+    if (PlotRecord* p = NewPlot(graph, dataset, PlotKind::StackedLine, &h)) {
+        p->areaFill = areaFill != 0;
+        p->colors = Copy(colors, count);
+        p->styles = Copy(styles, count);
+        p->widths = Copy(widths, count);
+        for (int& w : p->widths) {
+            w = std::clamp(w, 0, 100);
+        }
+    }
+    return h;
+}
+
+EngineHandle EngineAddHighLowClosePlot(EngineHandle graph, EngineDC, EngineHandle dataset, int shape,
+                                       ColorRef closeColor, int size, int filled) {
+    EngineHandle h;
+    if (PlotRecord* p = NewPlot(graph, dataset, PlotKind::HighLowClose, &h)) {
+        p->shape = shape;
+        p->color = closeColor;
+        p->size = std::clamp(size, 1, 200);
+        p->filled = filled != 0;
+    }
+    return h;
+}
+
+EngineHandle EngineAddErrorBarPlot(EngineHandle graph, EngineDC, EngineHandle dataset, int capSize) {
+    EngineHandle h;
+    if (PlotRecord* p = NewPlot(graph, dataset, PlotKind::ErrorBar, &h)) {
+        p->size = std::clamp(capSize, 0, 200);
+    }
+    return h;
+}
+
+EngineHandle EngineAddPieChart(EngineHandle graph, EngineDC, const double* values, int count, int mode,
+                               int numericStyle, int numbersOutside, double diameter, double centreX,
+                               double centreY, const ColorRef* fills, const ColorRef* borders,
+                               const int* hatches, const double* explode) {
+    EngineHandle h;
+    if (!values || count <= 0) {
+        return 0;
+    }
+    if (PlotRecord* p = NewPlot(graph, 0, PlotKind::Pie, &h)) {
+        p->values = Copy(values, count);
+        p->pieMode = mode;
+        p->numericStyle = numericStyle;
+        p->numbersOutside = numbersOutside != 0;
+        p->diameter = diameter;
+        p->centreX = centreX;
+        p->centreY = centreY;
+        p->colors = Copy(fills, count);
+        p->borders = Copy(borders, count);
+        p->hatches = Copy(hatches, count);
+        p->explode = Copy(explode, count);
+    }
+    return h;
+}
+
+EngineBool EngineAddPieLabels(EngineHandle graph, EngineHandle pie, const char* block, int slotCount) {
+    GraphRecord* g = S().Graph(graph);
+    PlotRecord* p = g ? FindByHandle(g->plots, pie) : nullptr;
+    if (!p || p->kind != PlotKind::Pie) {
+        return 0;
+    }
+    p->labels = ReadLineBlock(block, std::min(slotCount, kMaxGroupsPerPlot));
+    return 1;
+}
+
+EngineBool EngineSetPlotDataset(EngineHandle graph, EngineHandle plot, EngineHandle dataset) {
+    GraphRecord* g = S().Graph(graph);
+    PlotRecord* p = g ? FindByHandle(g->plots, plot) : nullptr;
+    DataSetEntry* d = S().Data(dataset);
+    if (!p || !d || p->kind == PlotKind::Pie) {
+        return 0;
+    }
+    p->dataset = dataset;
+    p->datasetSerial = d->serial;
+    return 1;
+}
+
+EngineHandle EngineAddTitle(EngineHandle graph, EngineDC, const char* text, double x, double y, int anchor,
+                            int) {
+    GraphRecord* g = S().Graph(graph);
+    if (!g) {
+        return 0;
+    }
+    const Handle h = S().NewHandle();
+    if (h == 0) {
+        return 0;
+    }
+    TitleRecord t;
+    t.handle = h;
+    t.text = TextOf(text);
+    t.x = std::isfinite(x) ? std::clamp(x, -10.0, 10.0) : 0.5;
+    t.y = std::isfinite(y) ? std::clamp(y, -10.0, 10.0) : 0.0;
+    t.anchor = anchor & 0xF;
+    t.font = S().textAttributes;
+    g->titles.push_back(std::move(t));
+    return h;
+}
+
+EngineHandle EngineAddSimpleLegend(EngineHandle graph, EngineDC, double left, double top, double right,
+                                   double bottom, ColorRef borderColor, int borderThickness,
+                                   ColorRef fontColor, ColorRef background, int horizontal, const char* block,
+                                   int slotCount) {
+    return AddLegend(graph, left, top, right, bottom, borderColor, borderThickness, fontColor, background,
+                     horizontal, block, slotCount, false, 0);
+}
+
+EngineHandle EngineAddGroupLegend(EngineHandle graph, EngineDC, double left, double top, double right,
+                                  double bottom, ColorRef borderColor, int borderThickness,
+                                  ColorRef fontColor, ColorRef background, int horizontal, const char* block,
+                                  int slotCount, EngineHandle plot) {
+    return AddLegend(graph, left, top, right, bottom, borderColor, borderThickness, fontColor, background,
+                     horizontal, block, slotCount, true, plot);
+}

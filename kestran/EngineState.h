@@ -1,0 +1,78 @@
+#pragma once
+// The engine's process-wide state: handle numbers, the records they name, and the settings that
+// apply to the next object or to printing. The engine runs on one thread, like its callers.
+
+#include "ChartRecords.h"
+#include "Kestran.h"
+
+#include <array>
+#include <map>
+#include <memory>
+#include <optional>
+#include <QPrinter>
+
+namespace kestran {
+
+struct DataSetEntry {
+    std::unique_ptr<DataSet> data;
+    long long serial = 0;
+};
+
+struct PrintOptions {
+    bool graphBackground = false;
+    bool plotBackground = false;
+    bool border = true;
+    bool keepAspect = false;
+    int style = 0;
+    double left = 0.0, top = 0.0;
+};
+
+class EngineState {
+public:
+    static EngineState& Get();
+
+    // 1..65535, never one that is in use; 0 when all are.
+    Handle NewHandle();
+    void Release(Handle h);
+
+    PageRecord* Page(Handle h);
+    GraphRecord* Graph(Handle h);
+    DataSetEntry* Data(Handle h);
+    const DataSet* DataOf(Handle h);
+
+    void DeleteGraph(Handle h);
+    void DeletePage(Handle h);
+
+    std::map<Handle, std::unique_ptr<PageRecord>> pages;
+    std::map<Handle, std::unique_ptr<GraphRecord>> graphs;
+    std::map<Handle, DataSetEntry> datasets;
+    long long datasetValues = 0; // all data sets together, bounded by kMaxTotalValues
+    static constexpr long long kMaxTotalValues = 64'000'000;
+    long long nextSerial = 1;
+
+    EngineContext* context = nullptr;
+    EngineGlobals globals;
+    int lastError = 0;
+    FontSpec textAttributes;
+    PrintOptions print;
+    QPrinter* externalPrinter = nullptr;
+    std::unique_ptr<QPrinter> ownPrinter;
+    std::function<bool(QPrinter&, void*)> printerSetupHook;
+    std::function<std::string()> fileNameHook;
+    std::optional<std::array<double, 4>> lastBand; // x1, y1, x2, y2 in world units
+
+private:
+    std::vector<bool> used_ = std::vector<bool>(65536, false);
+    int next_ = 1;
+};
+
+template <class T> T* FindByHandle(std::vector<T>& items, Handle h) {
+    for (T& item : items) {
+        if (item.handle == h && h != 0) {
+            return &item;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace kestran

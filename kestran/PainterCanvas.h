@@ -1,0 +1,34 @@
+#pragma once
+// Canvas onto any QPainter: widgets, images and printers.
+
+#include "Canvas.h"
+
+#include <QPainter>
+
+namespace kestran {
+
+class PainterCanvas : public Canvas {
+public:
+    explicit PainterCanvas(QPainter& painter);
+
+    void SetPen(const PenSpec& pen) override;
+    void SetBrush(const BrushSpec& brush) override;
+    void SetFont(const FontSpec& font) override;
+    void Polyline(const QPointF* points, int count) override;
+    void Polygon(const QPointF* points, int count) override;
+    void Rectangle(const QRectF& rect) override;
+    void Ellipse(const QRectF& rect) override;
+
+protected:
+    void DrawText(const QPointF& baseline, const QString& text) override;
+
+private:
+    QPainter& painter_;
+    BrushSpec brush_;
+    bool hatchOpaque_ = false;
+    QColor textColor_;
+    bool penNull_ = false;
+    void FillOpaqueUnder(const QPainterPath& path);
+};
+
+} // namespace kestran

@@ -1,0 +1,499 @@
+#include "Clip.h"
+#include "EngineCodes.h"
+#include "Markers.h"
+#include "Render.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kestran {
+
+namespace {
+
+constexpr int kMaxSplinePoints = 4000; // beyond this a spline is indistinguishable from the line
+constexpr int kSplineSteps = 8;
+
+struct Context {
+    const PlotRecord& plot;
+    const DataSet& data;
+    const GraphFrame& frame;
+    ScalePair scale;
+    Canvas& canvas;
+    std::vector<QPointF> points;
+    std::vector<QPointF> scratch;
+};
+
+ColorRef Shade(ColorRef c, double f) {
+    auto ch = [&](int shift) {
+        return ColorRef(std::clamp(int(((c >> shift) & 0xFF) * f), 0, 255)) << shift;
+    };
+    return ch(0) | ch(8) | ch(16);
+}
+
+bool Horizontal(int barType) {
+    return barType == codes::Bar2DHorizontal || barType == codes::Bar3DHorizontal;
+}
+
+bool ThreeD(int barType) {
+    return barType == codes::Bar3DVertical || barType == codes::Bar3DHorizontal;
+}
+
+// Device points of one group, with stacked offsets when `stackBelow` groups are summed in.
+void DevicePoints(Context& c, int group, int stackGroups = 0) {
+    const int n = c.data.Count();
+    c.points.resize(size_t(n));
+    for (int i = 0; i < n; ++i) {
+        double y = c.data.Y(i, group);
+        for (int g = 0; g < stackGroups; ++g) {
+            y += c.data.Y(i, g);
+        }
+        c.points[size_t(i)] = QPointF(c.scale.x.ToDevice(c.data.X(i)), c.scale.y.ToDevice(y));
+        if (!std::isfinite(c.data.X(i)) || !std::isfinite(y)) {
+            c.points[size_t(i)] = QPointF(NAN, NAN);
+        }
+    }
+}
+
+// Catmull-Rom through the points (device space).
+std::vector<QPointF> Spline(const std::vector<QPointF>& p) {
+    std::vector<QPointF> out;
+    const size_t n = p.size();
+    out.reserve(n * kSplineSteps);
+    for (size_t i = 0; i + 1 < n; ++i) {
+        const QPointF p0 = p[i > 0 ? i - 1 : i], p1 = p[i], p2 = p[i + 1], p3 = p[i + 2 < n ? i + 2 : i + 1];
+        for (int s = 0; s < kSplineSteps; ++s) {
+            const double t = double(s) / kSplineSteps, t2 = t * t, t3 = t2 * t;
+            out.push_back(0.5 * (2 * p1 + (-p0 + p2) * t + (2 * p0 - 5 * p1 + 4 * p2 - p3) * t2 +
+                                 (-p0 + 3 * p1 - 3 * p2 + p3) * t3));
+        }
+    }
+    if (n > 0) {
+        out.push_back(p.back());
+    }
+    return out;
+}
+
+double BaseDevice(const ScaleMap& s, bool log) {
+    const double base = log ? s.Lo() : std::clamp(0.0, s.Lo(), s.Hi());
+    return s.ToDevice(base);
+}
+
+void FillUnder(Context& c, const std::vector<QPointF>& line, ColorRef color) {
+    const double base = BaseDevice(c.scale.y, c.scale.y.Log());
+    std::vector<QPointF> poly;
+    poly.reserve(line.size() + 2);
+    for (const QPointF& p : line) {
+        if (std::isfinite(p.x()) && std::isfinite(p.y())) {
+            poly.push_back(p);
+        }
+    }
+    if (poly.size() < 2) {
+        return;
+    }
+    poly.push_back(QPointF(poly.back().x(), base));
+    poly.push_back(QPointF(poly.front().x(), base));
+    c.canvas.SetPen({0, 0, codes::PenNull});
+    c.canvas.SetBrush(BrushSpec{color, -1, false, false});
+    DrawClippedPolygon(c.canvas, poly, c.frame.plot);
+}
+
+void DrawMarks(Context& c, ColorRef color) {
+    const std::vector<int>& marked = c.data.MarkedPoints();
+    if (marked.empty()) {
+        return;
+    }
+    DevicePoints(c, 0);
+    c.canvas.SetPen({color, 1, codes::PenSolid});
+    for (int i : marked) {
+        if (i < int(c.points.size()) && c.frame.plot.contains(c.points[size_t(i)])) {
+            DrawMarker(c.canvas, codes::ShapeBox, c.points[size_t(i)], 9, false, color);
+        }
+    }
+}
+
+void DrawLine(Context& c, const PenSpec& pen, bool areaFill, bool spline) {
+    const std::vector<QPointF>* line = &c.points;
+    std::vector<QPointF> smooth;
+    if (spline && c.points.size() > 2 && c.points.size() <= size_t(kMaxSplinePoints) &&
+        std::all_of(c.points.begin(), c.points.end(),
+                    [](const QPointF& p) { return std::isfinite(p.x()); })) {
+        smooth = Spline(c.points);
+        line = &smooth;
+    }
+    if (areaFill) {
+        FillUnder(c, *line, pen.color);
+    }
+    c.canvas.SetPen(pen);
+    DrawClippedPolyline(c.canvas, line->data(), int(line->size()), c.frame.plot, c.scratch);
+}
+
+void DrawMarkers(Context& c, int shape, ColorRef color, int size, bool filled) {
+    if (shape == codes::ShapeNone) {
+        return;
+    }
+    c.canvas.SetPen({color, 1, codes::PenSolid});
+    for (const QPointF& p : c.points) {
+        if (c.frame.plot.contains(p)) {
+            DrawMarker(c.canvas, shape, p, size, filled, color);
+        }
+    }
+}
+
+// Device spacing of bar positions: the smallest gap between distinct positions.
+double Spacing(const std::vector<double>& positions, double fallback) {
+    std::vector<double> v;
+    v.reserve(positions.size());
+    for (double p : positions) {
+        if (std::isfinite(p)) {
+            v.push_back(p);
+        }
+    }
+    std::sort(v.begin(), v.end());
+    double best = fallback;
+    for (size_t i = 1; i < v.size(); ++i) {
+        const double d = v[i] - v[i - 1];
+        if (d > 0.5 && d < best) {
+            best = d;
+        }
+    }
+    return best;
+}
+
+struct BarStyle {
+    ColorRef color = 0;
+    int hatch = -1;
+    bool opaque = false;
+};
+
+// One bar between positions p0..p1 (across) and values v0..v1 (along the value axis), in device units.
+void DrawBar(Context& c, double p0, double p1, double v0, double v1, const BarStyle& style,
+             double depth = -1) {
+    const bool horizontal = Horizontal(c.plot.barType);
+    const QRectF r = horizontal ? QRectF(QPointF(v0, p0), QPointF(v1, p1)).normalized()
+                                : QRectF(QPointF(p0, v0), QPointF(p1, v1)).normalized();
+    if (!std::isfinite(r.left()) || !std::isfinite(r.top()) || !std::isfinite(r.right()) ||
+        !std::isfinite(r.bottom())) {
+        return;
+    }
+    c.canvas.SetPen({0, 1, codes::PenSolid});
+    c.canvas.SetBrush(BrushSpec{style.color, style.hatch, false, style.opaque});
+    DrawClippedPolygon(c.canvas, {r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()}, c.frame.plot);
+    if (depth < 0) {
+        depth = ThreeD(c.plot.barType) ? std::min(12.0, std::abs(p1 - p0) * 0.4) : 0.0;
+    }
+    if (depth <= 0) {
+        return;
+    }
+    const QPointF d(depth, -depth);
+    c.canvas.SetBrush(BrushSpec{Shade(style.color, 0.8), -1, false, false});
+    DrawClippedPolygon(c.canvas, {r.topLeft(), r.topLeft() + d, r.topRight() + d, r.topRight()},
+                       c.frame.plot);
+    c.canvas.SetBrush(BrushSpec{Shade(style.color, 0.6), -1, false, false});
+    DrawClippedPolygon(c.canvas, {r.topRight(), r.topRight() + d, r.bottomRight() + d, r.bottomRight()},
+                       c.frame.plot);
+}
+
+struct BarLayout {
+    bool horizontal;
+    const ScaleMap* position; // the axis the bars stand on
+    const ScaleMap* value;
+    double width; // device width of one bar slot
+    double base;  // device position of the value axis origin
+};
+
+BarLayout Layout(Context& c) {
+    BarLayout l;
+    l.horizontal = Horizontal(c.plot.barType);
+    l.position = l.horizontal ? &c.scale.y : &c.scale.x;
+    l.value = l.horizontal ? &c.scale.x : &c.scale.y;
+    std::vector<double> pos(size_t(c.data.Count()));
+    for (int i = 0; i < c.data.Count(); ++i) {
+        pos[size_t(i)] = l.position->ToDevice(l.horizontal ? c.data.Y(i, 0) : c.data.X(i));
+    }
+    const double extent = std::abs(l.position->D1() - l.position->D0());
+    const double width = std::isfinite(c.plot.barWidth) ? std::clamp(c.plot.barWidth, 0.0, 10.0) : 0.75;
+    l.width = width * Spacing(pos, extent / 10.0);
+    l.base = BaseDevice(*l.value, l.value->Log());
+    return l;
+}
+
+// The slot across the position axis for a bar at device position p.
+std::pair<double, double> Slot(const PlotRecord& plot, double p, double width) {
+    if (plot.justify == codes::JustifyMin) {
+        return {p, p + width};
+    }
+    if (plot.justify == codes::JustifyMax) {
+        return {p - width, p};
+    }
+    return {p - width / 2, p + width / 2};
+}
+
+double PositionOf(const Context& c, const BarLayout& l, int i) {
+    return l.position->ToDevice(l.horizontal ? c.data.Y(i, 0) : c.data.X(i));
+}
+
+double ValueOf(const Context& c, const BarLayout& l, int i) {
+    return l.value->ToDevice(l.horizontal ? c.data.X(i) : c.data.Y(i, 0));
+}
+
+void DrawBars(Context& c) {
+    const BarLayout l = Layout(c);
+    const BarStyle style{c.plot.color, c.plot.hatch, c.plot.opaque};
+    for (int i = 0; i < c.data.Count(); ++i) {
+        const auto [p0, p1] = Slot(c.plot, PositionOf(c, l, i), l.width);
+        DrawBar(c, p0, p1, l.base, ValueOf(c, l, i), style);
+    }
+}
+
+BarStyle GroupStyle(const PlotRecord& p, int g) {
+    const size_t k = size_t(g);
+    return {k < p.colors.size() ? p.colors[k] : 0, k < p.hatches.size() ? p.hatches[k] : -1,
+            k < p.opaques.size() && p.opaques[k] != 0};
+}
+
+int GroupCount(const Context& c) {
+    return std::max(1, std::min(c.data.Groups(), int(c.plot.colors.size())));
+}
+
+// Group values of one point along the value axis: for horizontal bars the position is the X value
+// and each group's value is its Y, like vertical bars turned on their side.
+double GroupPosition(const Context& c, const BarLayout& l, int i) {
+    return l.position->ToDevice(c.data.X(i));
+}
+
+void DrawGroupBars(Context& c) {
+    BarLayout l = Layout(c);
+    // Group bars always stand on the X values; with horizontal bars the X axis runs along the values.
+    std::vector<double> pos(size_t(c.data.Count()));
+    for (int i = 0; i < c.data.Count(); ++i) {
+        pos[size_t(i)] = l.position->ToDevice(c.data.X(i));
+    }
+    const double width = std::isfinite(c.plot.barWidth) ? std::clamp(c.plot.barWidth, 0.0, 10.0) : 1.0;
+    l.width = width * Spacing(pos, std::abs(l.position->D1() - l.position->D0()) / 10.0);
+    const int m = GroupCount(c);
+    for (int i = 0; i < c.data.Count(); ++i) {
+        const auto [p0, p1] = Slot(c.plot, GroupPosition(c, l, i), l.width);
+        double stack = 0.0;
+        for (int gi = 0; gi < m; ++gi) {
+            const int g = c.plot.groupKind == codes::GroupDeepBars ? m - 1 - gi : gi;
+            const double v = c.data.Y(i, g);
+            if (!std::isfinite(v)) {
+                continue;
+            }
+            switch (c.plot.groupKind) {
+            case codes::GroupStackedBars:
+                DrawBar(c, p0, p1, l.value->ToDevice(stack), l.value->ToDevice(stack + v),
+                        GroupStyle(c.plot, g));
+                stack += v;
+                break;
+            case codes::GroupDeepBars: {
+                const double shift = std::min(8.0, l.width / 3) * g;
+                const double across = l.horizontal ? -shift : shift;
+                DrawBar(c, p0 + across, p1 + across, l.base - shift * (l.horizontal ? -1 : 1),
+                        l.value->ToDevice(v) - shift * (l.horizontal ? -1 : 1), GroupStyle(c.plot, g));
+                break;
+            }
+            default: {
+                const double w = (p1 - p0) / m;
+                DrawBar(c, p0 + w * g, p0 + w * (g + 1), l.base, l.value->ToDevice(v), GroupStyle(c.plot, g));
+                break;
+            }
+            }
+        }
+    }
+}
+
+void DrawFloatingBars(Context& c) {
+    const BarLayout l = Layout(c);
+    const BarStyle style{c.plot.color, c.plot.hatch, c.plot.opaque};
+    const bool two = c.data.Groups() >= 2;
+    for (int i = 0; i < c.data.Count(); ++i) {
+        const auto [p0, p1] = Slot(c.plot, l.position->ToDevice(c.data.X(i)), l.width);
+        const double low = c.data.Y(i, 0);
+        const double high = two ? c.data.Y(i, 1) : low;
+        DrawBar(c, p0, p1, two ? l.value->ToDevice(low) : l.base, l.value->ToDevice(high), style);
+    }
+}
+
+void DrawStackedLines(Context& c) {
+    const int m = std::max(1, std::min(c.data.Groups(), int(c.plot.colors.size())));
+    std::vector<QPointF> below;
+    for (int g = 0; g < m; ++g) {
+        DevicePoints(c, g, g);
+        const size_t k = size_t(g);
+        const PenSpec pen{c.plot.colors[k], k < c.plot.widths.size() ? c.plot.widths[k] : 1,
+                          k < c.plot.styles.size() ? c.plot.styles[k] : 0};
+        if (c.plot.areaFill) {
+            std::vector<QPointF> poly;
+            for (const QPointF& p : c.points) {
+                if (std::isfinite(p.x())) {
+                    poly.push_back(p);
+                }
+            }
+            if (g == 0) {
+                const double base = BaseDevice(c.scale.y, c.scale.y.Log());
+                if (!poly.empty()) {
+                    poly.push_back({poly.back().x(), base});
+                    poly.push_back({poly.front().x(), base});
+                }
+            } else {
+                for (auto it = below.rbegin(); it != below.rend(); ++it) {
+                    if (std::isfinite(it->x())) {
+                        poly.push_back(*it);
+                    }
+                }
+            }
+            c.canvas.SetPen({0, 0, codes::PenNull});
+            c.canvas.SetBrush(BrushSpec{pen.color, -1, false, false});
+            DrawClippedPolygon(c.canvas, poly, c.frame.plot);
+        }
+        c.canvas.SetPen(pen);
+        DrawClippedPolyline(c.canvas, c.points.data(), int(c.points.size()), c.frame.plot, c.scratch);
+        below = c.points;
+    }
+}
+
+void VerticalRange(Context& c, double x, double lo, double hi, double cap) {
+    const QPointF a(c.scale.x.ToDevice(x), c.scale.y.ToDevice(lo));
+    const QPointF b(a.x(), c.scale.y.ToDevice(hi));
+    const QPointF line[2] = {a, b};
+    DrawClippedPolyline(c.canvas, line, 2, c.frame.plot, c.scratch);
+    if (cap > 0) {
+        for (const QPointF& e : {a, b}) {
+            const QPointF t[2] = {e - QPointF(cap / 2, 0), e + QPointF(cap / 2, 0)};
+            DrawClippedPolyline(c.canvas, t, 2, c.frame.plot, c.scratch);
+        }
+    }
+}
+
+void DrawHighLowClose(Context& c) {
+    c.canvas.SetPen(c.plot.pen);
+    const int groups = c.data.Groups();
+    for (int i = 0; i < c.data.Count() && groups >= 2; ++i) {
+        VerticalRange(c, c.data.X(i), c.data.Y(i, 1), c.data.Y(i, 0), 0);
+    }
+    if (groups >= 3) {
+        DevicePoints(c, 2);
+        DrawMarkers(c, c.plot.shape == codes::ShapeNone ? codes::ShapeDot : c.plot.shape, c.plot.color,
+                    c.plot.size, c.plot.filled);
+    }
+}
+
+void DrawErrorBars(Context& c) {
+    c.canvas.SetPen(c.plot.pen);
+    const int groups = c.data.Groups();
+    const double cap = std::clamp(c.plot.size, 0, 200);
+    for (int i = 0; i < c.data.Count() && groups >= 2; ++i) {
+        const double v = c.data.Y(i, 0);
+        const double lo = groups >= 3 ? c.data.Y(i, 1) : v - std::abs(c.data.Y(i, 1));
+        const double hi = groups >= 3 ? c.data.Y(i, 2) : v + std::abs(c.data.Y(i, 1));
+        VerticalRange(c, c.data.X(i), lo, hi, cap);
+    }
+    DevicePoints(c, 0);
+    DrawMarkers(c, codes::ShapeDot, c.plot.pen.color, 4, true);
+}
+
+} // namespace
+
+bool IsSimplePlot(PlotKind kind) {
+    return kind == PlotKind::Line || kind == PlotKind::Bar || kind == PlotKind::Scatter ||
+           kind == PlotKind::LineMarker;
+}
+
+void DrawPlot(const PlotRecord& plot, const DataSet* data, const GraphFrame& frame, Canvas& canvas) {
+    if (!data || data->Count() == 0 || frame.plot.width() <= 0 || frame.plot.height() <= 0) {
+        return;
+    }
+    Context c{plot, *data, frame, Attach(plot.scale, frame.plot), canvas, {}, {}};
+    switch (plot.kind) {
+    case PlotKind::Line:
+        DevicePoints(c, 0);
+        DrawLine(c, plot.pen, plot.areaFill, plot.spline);
+        DrawMarks(c, plot.pen.color);
+        break;
+    case PlotKind::Bar:
+        DrawBars(c);
+        DrawMarks(c, 0);
+        break;
+    case PlotKind::Scatter:
+        DevicePoints(c, 0);
+        if (plot.drop) {
+            canvas.SetPen({plot.color, 1, codes::PenSolid});
+            const double base = BaseDevice(c.scale.y, c.scale.y.Log());
+            for (const QPointF& p : c.points) {
+                const QPointF line[2] = {p, QPointF(p.x(), base)};
+                DrawClippedPolyline(canvas, line, 2, frame.plot, c.scratch);
+            }
+        }
+        DrawMarkers(c, plot.shape, plot.color, plot.size, plot.filled);
+        DrawMarks(c, plot.color);
+        break;
+    case PlotKind::LineMarker:
+        DevicePoints(c, 0);
+        DrawLine(c, plot.pen, false, false);
+        DrawMarkers(c, plot.shape, plot.color, plot.size, plot.filled);
+        DrawMarks(c, plot.color);
+        break;
+    case PlotKind::GroupBar:
+        DrawGroupBars(c);
+        break;
+    case PlotKind::FloatingBar:
+        DrawFloatingBars(c);
+        break;
+    case PlotKind::StackedLine:
+        DrawStackedLines(c);
+        break;
+    case PlotKind::HighLowClose:
+        DrawHighLowClose(c);
+        break;
+    case PlotKind::ErrorBar:
+        DrawErrorBars(c);
+        break;
+    case PlotKind::Pie:
+        break;
+    }
+}
+
+void DrawPlotSample(const PlotRecord& plot, int group, const QRectF& box, Canvas& canvas) {
+    const QPointF mid = box.center();
+    const QPointF line[2] = {{box.left(), mid.y()}, {box.right(), mid.y()}};
+    const QRectF swatch = box.adjusted(box.width() * 0.2, 1, -box.width() * 0.2, -1);
+    auto bar = [&](const BarStyle& s) {
+        canvas.SetPen({0, 1, codes::PenSolid});
+        canvas.SetBrush(BrushSpec{s.color, s.hatch, false, s.opaque});
+        canvas.Rectangle(swatch);
+    };
+    const size_t k = size_t(std::max(group, 0));
+    switch (plot.kind) {
+    case PlotKind::Bar:
+    case PlotKind::FloatingBar:
+        bar({plot.color, plot.hatch, plot.opaque});
+        break;
+    case PlotKind::GroupBar:
+    case PlotKind::Pie:
+        bar(GroupStyle(plot, group));
+        break;
+    case PlotKind::Scatter:
+        canvas.SetPen({plot.color, 1, codes::PenSolid});
+        DrawMarker(canvas, plot.shape, mid, std::min(plot.size, int(box.height())), plot.filled, plot.color);
+        break;
+    case PlotKind::LineMarker:
+        canvas.SetPen(plot.pen);
+        canvas.Polyline(line, 2);
+        canvas.SetPen({plot.color, 1, codes::PenSolid});
+        DrawMarker(canvas, plot.shape, mid, std::min(plot.size, int(box.height())), plot.filled, plot.color);
+        break;
+    case PlotKind::StackedLine:
+        canvas.SetPen({k < plot.colors.size() ? plot.colors[k] : 0,
+                       k < plot.widths.size() ? plot.widths[k] : 1,
+                       k < plot.styles.size() ? plot.styles[k] : 0});
+        canvas.Polyline(line, 2);
+        break;
+    default:
+        canvas.SetPen(plot.pen);
+        canvas.Polyline(line, 2);
+        break;
+    }
+}
+
+} // namespace kestran

@@ -1,0 +1,125 @@
+#include "EngineFixture.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+using namespace kestran;
+
+namespace {
+
+class EngineOutput : public EngineFixture {
+protected:
+    void SetUp() override {
+        EngineFixture::SetUp();
+        ASSERT_TRUE(dir.isValid());
+        const EngineHandle d = Data({0, 2, 4, 6, 8, 10}, {1, 4, 2, 8, 5, 9});
+        EngineSetLineAttributes(graph, nullptr, 0, 2, 0x0000FF); // red
+        EngineAddLinePlot(graph, nullptr, d, 0, 0);
+        EngineSetLineAttributes(graph, nullptr, 0, 1, 0);
+        const EngineHandle x = EngineAddXAxis(graph, nullptr, 2, 1, 0);
+        EngineAddNumericAxisLabels(graph, nullptr, x, 0, 0, 0, 0, 0);
+        EngineSetTextAttributes(0, "Arial", 12, 0);
+        EngineAddTitle(graph, nullptr, "Path Loss", 0.5, 0.02, codes::AnchorCentreTop, 0);
+    }
+    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(EngineOutput, MetafileConvertsToSvgWithThePlotColourAndTitle) {
+    const QString wmf = Path("chart.wmf");
+    ASSERT_EQ(EngineSavePageMetafile(page, codes::MetafileFile, wmf.toUtf8().constData()), 1);
+    QFile file(wmf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    ASSERT_GE(bytes.size(), 22);
+    EXPECT_EQ(bytes.left(4), QByteArray("\xD7\xCD\xC6\x9A", 4)); // placeable header key
+    if (QStandardPaths::findExecutable("wmf2svg").isEmpty()) {
+        GTEST_SKIP() << "wmf2svg (libwmf-bin) is not installed";
+    }
+    const QString svg = Path("chart.svg");
+    QProcess process;
+    process.start("wmf2svg", {"-o", svg, wmf});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    QFile out(svg);
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(out.readAll()).toLower();
+    EXPECT_TRUE(text.contains("stroke:red") || text.contains("rgb(255,0,0)") || text.contains("#ff0000"));
+    EXPECT_TRUE(text.contains("path loss")) << text.toStdString();
+}
+
+TEST_F(EngineOutput, MetafileWithoutNameAsksTheHookAndFailsWhenCancelled) {
+    EngineSetFileNameHook([] { return std::string(); });
+    EXPECT_EQ(EngineSavePageMetafile(page, codes::MetafileFile, ""), 0);
+    const std::string name = Path("asked.wmf").toStdString();
+    EngineSetFileNameHook([&] { return name; });
+    EXPECT_EQ(EngineSavePageMetafile(page, codes::MetafileFile, nullptr), 1);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(name)));
+    EngineSetFileNameHook(nullptr);
+    EXPECT_EQ(EngineSavePageMetafile(page, 7, "x.wmf"), 0);
+    EXPECT_EQ(EngineSavePageMetafile(0, codes::MetafileFile, "x.wmf"), 0);
+}
+
+TEST_F(EngineOutput, UnwritableMetafileIsReportedAsFailure) {
+    EXPECT_EQ(EngineSavePageMetafile(page, codes::MetafileFile, "/nonexistent-dir/x.wmf"), 0);
+}
+
+TEST_F(EngineOutput, PrintingToPdfHoldsTheChart) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    EngineSetPrinter(&printer);
+    struct Case {
+        int style;
+        bool at;
+    } cases[] = {{codes::PrintFull, false},
+                 {codes::PrintProportionate, false},
+                 {codes::PrintExact, false},
+                 {codes::PrintPosition, true}};
+    for (const Case& c : cases) {
+        const QString pdf = Path("chart.pdf") + QString::number(c.style);
+        printer.setOutputFileName(pdf);
+        EngineSetPrintOptions(1, 1, 1, 1, c.style, 0.1, 0.1);
+        ASSERT_EQ(c.at ? EnginePrintPageAt(page, 0.1, 0.1, 0.9, 0.5) : EnginePrintPage(page), 1) << c.style;
+        QFile file(pdf);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        EXPECT_TRUE(bytes.startsWith("%PDF"));
+        EXPECT_GT(bytes.size(), 2000);
+    }
+    EngineSetPrinter(nullptr);
+}
+
+TEST_F(EngineOutput, PageImageShowsThePlotLineAndGoesToTheClipboard) {
+    const QImage image = EngineRenderPageImage(page);
+    ASSERT_EQ(image.size(), QSize(800, 600));
+    // (4, 2) lies on the line: device (352, 408).
+    int red = 0;
+    for (int dy = -3; dy <= 3; ++dy) {
+        for (int dx = -3; dx <= 3; ++dx) {
+            red += image.pixelColor(352 + dx, 408 + dy) == QColor(255, 0, 0);
+        }
+    }
+    EXPECT_GT(red, 0);
+    ASSERT_EQ(EngineCopyPageToClipboard(page), 1);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(800, 600));
+    EXPECT_EQ(EngineCopyPageToClipboard(0), 0);
+}
+
+TEST_F(EngineOutput, PageDrawnIntoAnotherDeviceIsScaledToTheTarget) {
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    ASSERT_EQ(EngineDrawPageToDC(painter, page, QRectF(0, 0, 400, 300), 1), 1);
+    painter.end();
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::white)); // page background covers the target
+}

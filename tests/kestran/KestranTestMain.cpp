@@ -1,0 +1,12 @@
+#include <gtest/gtest.h>
+#include <QGuiApplication>
+
+// The engine measures text with Qt's fonts, which need a GUI application (offscreen here).
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,21 @@
+# Engine tests: pure scale, label and clipping logic, and whole charts drawn onto the recording
+# canvas, the metafile writer and a PDF printer.
+tarvek_add_test(kestran_test
+    SOURCES
+        ${TEST_DIR}/KestranTestMain.cpp
+        ${TEST_DIR}/AutoScaleTest.cpp
+        ${TEST_DIR}/NumberLabelTest.cpp
+        ${TEST_DIR}/DataSetTest.cpp
+        ${TEST_DIR}/ClipTest.cpp
+        ${TEST_DIR}/PrintLayoutTest.cpp
+        ${TEST_DIR}/EngineHandleTest.cpp
+        ${TEST_DIR}/ChartDrawingTest.cpp
+        ${TEST_DIR}/EngineOutputTest.cpp
+    LIBS kestran
+    LABELS asan
+    OWN_MAIN)
+if(TARGET kestran_test)
+    target_compile_definitions(kestran_test PRIVATE KESTRAN_TEST_TMP="${CMAKE_CURRENT_BINARY_DIR}")
+endif()
+
+tarvek_add_fuzzer(fuzz_engine SOURCES ${TEST_DIR}/FuzzEngine.cpp LIBS kestran)
