@@ -128,6 +128,21 @@ template <typename T> void SaveBlob(ByteWriter& out, const std::vector<T>& array
     out.PatchU32(countAt, static_cast<std::uint32_t>(out.Size() - countAt - 4));
 }
 
+// Fixed-size elements are decoded straight from the image once their count is known to fit.
+void DecodeElements(const std::uint8_t* p, std::vector<std::int32_t>& out) {
+    for (std::int32_t& element : out) {
+        element = static_cast<std::int32_t>(p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24));
+        p += 4;
+    }
+}
+
+void DecodeElements(const std::uint8_t* p, std::vector<double>& out) {
+    ByteReader reader(p, out.size() * 8);
+    for (double& element : out) {
+        reader.F64(element);
+    }
+}
+
 template <typename T> bool ReadImage(ByteReader& in, std::vector<T>& loaded) {
     std::size_t count = 0;
     if (!ReadCount(in, count)) {
@@ -138,10 +153,14 @@ template <typename T> bool ReadImage(ByteReader& in, std::vector<T>& loaded) {
         return false;
     }
     loaded.resize(count);
-    for (T& element : loaded) {
-        if (!ReadElement(in, element)) {
-            return false;
+    if constexpr (std::is_same_v<T, QString>) {
+        for (T& element : loaded) {
+            if (!ReadElement(in, element)) {
+                return false;
+            }
         }
+    } else {
+        DecodeElements(in.Take(count * MinElementBytes<T>()), loaded);
     }
     return true;
 }
