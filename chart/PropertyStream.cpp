@@ -95,6 +95,11 @@ bool LoadPropertyStream(CChartModel& live, const std::uint8_t* data, std::size_t
     return true;
 }
 
+void ResetPersistedState(CChartModel& model) {
+    ResetScalarProperties(model);
+    std::fill(model.DataSet.begin(), model.DataSet.end(), 0);
+}
+
 void AdoptPersistedState(CChartModel& live, CChartModel&& loaded) {
     for (const ScalarProperty& property : ScalarProperties()) {
         std::visit([&](auto member) { live.*member = std::move(loaded.*member); }, property.member);

@@ -30,6 +30,10 @@ bool ReadPropertyStream(const std::uint8_t* data, std::size_t size, CChartModel&
 bool LoadPropertyStream(CChartModel& live, const std::uint8_t* data, std::size_t size,
                         ControlExtent* extent = nullptr, const std::function<void()>& beforeAdopt = {});
 
+// The state of a freshly inserted control: every scalar property takes its default; the arrays keep
+// their contents, and the data-set handles are zeroed (they may name another process's objects).
+void ResetPersistedState(CChartModel& model);
+
 // Moves every persisted scalar and array of `loaded` into `live`; engine state, data cursors, the
 // current plot and axis, and the point buffers stay as they are in `live`.
 void AdoptPersistedState(CChartModel& live, CChartModel&& loaded);

@@ -121,6 +121,7 @@ TEST_F(AsciiDataFile, RowsAreFormedByLines) {
         {"header lines", "Time Value\r\nx - y\r\nx=1.5, y=2e3\r\n", {1.5}, {2000}},
         {"short line skipped", "1 2 3\n4 5\n7 8 9\n", {1, 7}, {2, 3, 8, 9}},
         {"extra numbers dropped", "1 2\n3 4 5\n", {1, 3}, {2, 4}},
+        {"short last row dropped", "1 2\n3 4\n5", {1, 3}, {2, 4}},
         {"CR only", "1 2\r3 4\r", {1, 3}, {2, 4}},
         {"mixed line ends", "1 2\r\n\r\n3 4\n\n5 6\r", {1, 3, 5}, {2, 4, 6}},
         {"last line without end", "1 2\n3 4", {1, 3}, {2, 4}},

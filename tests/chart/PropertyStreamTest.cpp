@@ -250,3 +250,16 @@ TEST(PropertyStream, ContainerLoadKeepsWhatTheStreamDoesNotHold) {
     EXPECT_EQ(live.DataCursorDefined[3], 1);
     EXPECT_EQ(live.XRawPlotData[1].size(), 4u);
 }
+
+TEST(PropertyStream, ResetGivesDefaultScalarsAndKeepsTheArrays) {
+    CChartModel model(nullptr, nullptr);
+    model.LeftPlotArea = 0.3;
+    model.SLegendFont = "Courier New";
+    model.AxisMin[1] = -5;
+    model.DataSet[3] = 17;
+    ResetPersistedState(model);
+    EXPECT_EQ(model.LeftPlotArea, 0.2);
+    EXPECT_EQ(model.SLegendFont, "Arial");
+    EXPECT_EQ(model.AxisMin[1], -5);
+    EXPECT_EQ(model.DataSet[3], 0);
+}
