@@ -1,5 +1,7 @@
 #include "frmInfoScreen.h"
 
+#include "ContextIDs.h"
+#include "Help.h"
 #include "ProgramState.h"
 #include "SettingsStore.h"
 
@@ -100,6 +102,7 @@ frmInfoScreen::frmInfoScreen(QWidget* owner) : QDialog(owner) {
 
     connect(chkShowNext_, &QCheckBox::clicked, this, &frmInfoScreen::chkShowNext_Click);
     connect(cmdOK_, &QPushButton::clicked, this, &frmInfoScreen::cmdOK_Click);
+    InstallHelpKey(this, HelpModels);
     Form_Load();
 }
 

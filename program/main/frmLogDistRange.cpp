@@ -1,6 +1,8 @@
 #include "frmLogDistRange.h"
 
 #include "frmLogDistRangeLogic.h"
+#include "ContextIDs.h"
+#include "Help.h"
 #include "InputValidation.h"
 #include "LostFocusFilter.h"
 #include "MessageBox.h"
@@ -148,6 +150,7 @@ frmLogDistRange::frmLogDistRange(QWidget* mainWindow, RLogClass& log, const QStr
     lostFocus->Watch(u.txtStart, [this] { txtStart_LostFocus(); });
     lostFocus->Watch(u.txtEnd, [this] { txtEnd_LostFocus(); });
     lostFocus->Watch(u.txtStep, [this] { txtStep_LostFocus(); });
+    InstallHelpKey(this, HelpDistanceRange);
     Form_Load();
 }
 
