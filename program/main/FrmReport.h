@@ -1,0 +1,122 @@
+#pragma once
+// "Calculation Log": the report window that holds the log's text area rtbLog and lets the user
+// clear, save, print and close the log. It belongs to the report log object (RLogClass), is
+// created hidden with it and only ever hidden again, so its text lasts for the whole run.
+//
+// The text area is read-only for the user; text only enters through the log: appends at the end
+// with the attributes set by SetBold/SetItalic/SetUnderline, the clipboard paste and file loads.
+
+#include <functional>
+#include <memory>
+#include <QDialog>
+#include <QString>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QTextDocument;
+class QTextEdit;
+
+class FrmReport : public QDialog {
+    Q_OBJECT
+public:
+    explicit FrmReport(QWidget* parent = nullptr);
+    ~FrmReport() override;
+
+    // The log's face and size.
+    static constexpr const char* kLogFontFace = "Courier New";
+    static constexpr double kLogFontPoints = 8.25;
+
+    // The title written by "Clear Log" and the log's AddTitle; not displayed.
+    QString LogTitle() const { return m_title; }
+    void SetLogTitle(const QString& title) { m_title = title; }
+
+    // Kept for callers that set it; the text area never wraps whatever its value.
+    int RightMargin() const { return m_rightMargin; }
+    void SetRightMargin(int twips) { m_rightMargin = twips; }
+
+    // Attributes for the text appended next; they stay until set again.
+    void SetBold(bool on);
+    void SetItalic(bool on);
+    void SetUnderline(bool on);
+    QTextCharFormat CurrentFormat() const { return m_format; }
+
+    // Appends at the end of the log (a CR LF or LF starts a new line) and leaves the caret and
+    // the view's selection at the end. Text reaches the document at the line's end, at the next
+    // change of attributes, when anything of this window reads the log, or when the event loop
+    // next runs; Flush() puts it there at once.
+    void AppendText(const QString& text);
+    void Flush() { flushPending(); }
+    // Empties the log, attributes included.
+    void ClearText();
+    // Appends the clipboard's text or picture at the end.
+    void PasteClipboard();
+
+    // Whole-log files. LoadRtf replaces the log (false and the log untouched when the file is
+    // missing, unreadable or not RTF) and turns bold, italic and underline off. Both save
+    // functions write atomically: a failure leaves an existing file as it was.
+    bool LoadRtf(const QString& path);
+    bool SaveRtf(const QString& path);
+    bool SavePlainText(const QString& path);
+
+    // What "Print" sends to the printer: an empty line, then the log with its attributes.
+    std::unique_ptr<QTextDocument> PrintedDocument();
+
+    // The save dialog's state, kept while the window lives (the last chosen name comes back).
+    struct SaveDialogState {
+        QString fileName;
+        int filterIndex = 2; // 1 All Files, 2 Text Files, 3 Rich Text
+    };
+    const SaveDialogState& SaveDialog() const { return m_cmdlg; }
+    // Tests choose the file instead of the dialog: the chooser fills the state and returns false
+    // for a cancelled dialog. An empty function goes back to the real dialog.
+    using FileChooser = std::function<bool(SaveDialogState&)>;
+    static void SetTestFileChooser(FileChooser chooser);
+
+    // Event handlers, public so tests can drive them like a user.
+    void cmdClear_Click();
+    void cmdFile_Click();
+    void cmdPrint_Click();
+    void cmdClose_Click();
+    void mnuFileClearLog_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFilePrinterSetup_Click();
+    void mnuFilePrint_Click();
+    void mnuFileClose_Click();
+
+    QTextEdit* rtbLog = nullptr;
+    QPushButton* cmdClear = nullptr;
+    QPushButton* cmdFile = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdClose = nullptr;
+    QMenuBar* menuBar = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileClearLog = nullptr;
+    QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuFilePrinterSetup = nullptr;
+    QAction* mnuFilePrint = nullptr;
+    QAction* mnuFileClose = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void createControls();
+    void connectHandlers();
+    QTextCursor endCursor();
+    void insertPending();
+    void flushPending();
+    bool chooseSaveFile();
+
+    QTextCharFormat m_format;
+    QTextCursor m_cursor;
+    QString m_pending;       // appended text not yet in the document, in m_format
+    bool m_lineOpen = false; // an edit block spans the line being appended
+    QString m_title;
+    int m_rightMargin = 0;
+    SaveDialogState m_cmdlg;
+};

@@ -1,0 +1,60 @@
+#pragma once
+// The report log: the program's results as formatted text, one program-wide instance (see
+// ReportLog.h). Every writer goes through it; the text itself lives in the report window
+// (FrmReport), which the log creates hidden and keeps for its whole life.
+//
+// Interface, as the program's windows use it:
+//   Show()                 shows the report window modally; returns when the user hides it
+//   ReadFile(path)         loads an RTF file, replacing the log; true on success, false (log
+//                          unchanged) when the file is missing, unreadable or not RTF; bold,
+//                          italic and underline are off afterwards
+//   SaveFile(path)         writes the whole log as RTF, atomically; true on success; false and
+//                          nothing written when nothing was appended yet
+//   Underline(on), Italic(on), Bold(on)
+//                          attribute for the text appended next, until set again
+//   Title(text), Title()   the log's title (the column-header line), not displayed
+//   Clear()                empties the log; no title is written
+//   Add(text = "")         appends the text at the end of the log
+//   AddLine(text = "")     appends the text and a line end (CR LF)
+//   AddTitle()             appends the title in bold underline and a line end
+//   PasteClipboard()       appends the clipboard's picture or text
+//   Form()                 the report window, for the few callers that need it directly
+
+#include <memory>
+#include <QPointer>
+#include <QString>
+
+class FrmReport;
+class QTextEdit;
+
+class RLogClass {
+public:
+    RLogClass();
+    ~RLogClass();
+    RLogClass(const RLogClass&) = delete;
+    RLogClass& operator=(const RLogClass&) = delete;
+
+    void Show();
+    bool ReadFile(const QString& path);
+    bool SaveFile(const QString& path);
+    void Underline(bool on);
+    void Italic(bool on);
+    void Bold(bool on);
+    void Title(const QString& title);
+    QString Title() const;
+    void Clear();
+    void Add(const QString& text = QString());
+    void AddLine(const QString& text = QString());
+    void AddTitle();
+    void PasteClipboard();
+
+    FrmReport& Form() { return *m_form; }
+
+    // The right margin of the text area after Clear and AddTitle, in twips.
+    static constexpr int kRightMargin = 32000;
+
+private:
+    std::unique_ptr<FrmReport> m_form;
+    // The text area last written; SaveFile writes nothing before the first append.
+    QPointer<QTextEdit> m_lastWritten;
+};

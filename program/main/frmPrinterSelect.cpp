@@ -1,0 +1,36 @@
+#include "frmPrinterSelect.h"
+
+#include "ProgramPrinter.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmPrinterSelect::frmPrinterSelect(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmPrinterSelect"));
+    setWindowTitle(QStringLiteral("Printer Selection"));
+    cboPrinterNames = new QComboBox(this);
+    cboPrinterNames->setObjectName(QStringLiteral("cboPrinterNames"));
+    cboPrinterNames->setEditable(true);
+    cboPrinterNames->setInsertPolicy(QComboBox::NoInsert);
+    cmdSelect = new QPushButton(QStringLiteral("Select Printer"), this);
+    cmdSelect->setObjectName(QStringLiteral("cmdSelect"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(cboPrinterNames);
+    layout->addWidget(cmdSelect);
+    connect(cmdSelect, &QPushButton::clicked, this, &frmPrinterSelect::cmdSelect_Click);
+    Form_Load();
+}
+
+void frmPrinterSelect::Form_Load() {
+    cboPrinterNames->clear();
+    const QString current = printing::ProgramPrinter::Instance().DeviceName();
+    const QStringList names = printing::ProgramPrinter::PrinterNames();
+    cboPrinterNames->addItems(names);
+    cboPrinterNames->setEditText(names.contains(current) ? current : QString());
+}
+
+void frmPrinterSelect::cmdSelect_Click() {
+    printing::ProgramPrinter::Instance().Select(cboPrinterNames->currentText());
+    accept();
+}

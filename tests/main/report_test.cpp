@@ -1,0 +1,501 @@
+// The report log object and the report window: appends and attributes, files, the window's
+// buttons and menu, printing and the printer selection.
+
+#include "frmPrinterSelect.h"
+#include "FrmReport.h"
+#include "MessageBox.h"
+#include "ProgramPrinter.h"
+#include "ReportLog.h"
+#include "RLogClass.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// The log's runs: "B", "I", "U" flags and the text; "|" between lines; pictures as "[pict]".
+std::vector<std::string> runsOf(const QTextDocument& doc) {
+    std::vector<std::string> runs;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        if (block != doc.begin())
+            runs.push_back("|");
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            if (f.isImageFormat()) {
+                runs.push_back("[pict]");
+                continue;
+            }
+            std::string flags;
+            flags += f.fontWeight() > QFont::Normal ? "B" : "";
+            flags += f.fontItalic() ? "I" : "";
+            flags += f.fontUnderline() ? "U" : "";
+            runs.push_back(flags + ":" + it.fragment().text().toStdString());
+        }
+    }
+    return runs;
+}
+
+QImage graphPicture() {
+    QImage image(64, 32, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setPen(Qt::blue);
+    p.drawLine(0, 31, 63, 0);
+    return image;
+}
+
+// One report line with its two out-of-range results underlined, as the calculation appends it.
+void addReportLine(RLogClass& log) {
+    log.Add("      10     450     100     1.5 Urban     Small/Medium");
+    log.Underline(true);
+    log.Add(" 146.21 ");
+    log.Underline(false);
+    log.Add(" 150.03 ");
+    log.Underline(true);
+    log.Add("  53.19 ");
+    log.Underline(false);
+    log.Add(" 50% 50% Metric");
+    log.Add("\r\n");
+}
+
+class ReportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        msgbox::ClearShownBoxes();
+        msgbox::SetTestAnswerer([this](const msgbox::ShownBox&) { return answer; });
+        FrmReport::SetTestFileChooser([this](FrmReport::SaveDialogState& s) {
+            if (!chosenName)
+                return false;
+            s.fileName = *chosenName;
+            s.filterIndex = chosenFilter;
+            return true;
+        });
+        printing::ProgramPrinter::SetTestPrinterNames(QStringList{"Office", "Plotter", "Office"});
+    }
+    void TearDown() override {
+        msgbox::SetTestAnswerer(nullptr);
+        FrmReport::SetTestFileChooser(nullptr);
+        printing::ProgramPrinter::SetTestPrinterNames(std::nullopt);
+    }
+    QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+    QTextDocument& doc() { return *log.Form().rtbLog->document(); }
+    QString text() {
+        log.Form().Flush();
+        return doc().toPlainText();
+    }
+    std::vector<std::string> runs() {
+        log.Form().Flush();
+        return runsOf(doc());
+    }
+
+    QTemporaryDir dir;
+    RLogClass log;
+    int answer = 0;
+    std::optional<QString> chosenName;
+    int chosenFilter = 2;
+};
+
+TEST_F(ReportTest, NewLogHasTheDefaultTitleAndNoText) {
+    EXPECT_EQ(log.Title(), "Report Log");
+    EXPECT_TRUE(text().isEmpty());
+    EXPECT_FALSE(log.Form().isVisible());
+}
+
+TEST_F(ReportTest, AddLineWritesEachTextWithItsLineEnd) {
+    log.AddLine("first");
+    log.AddLine("second");
+    EXPECT_EQ(text(), "first\nsecond\n");
+    EXPECT_TRUE(log.Form().rtbLog->textCursor().atEnd());
+}
+
+TEST_F(ReportTest, UnderlineAppliesOnlyToTextAddedWhileOn) {
+    log.Underline(true);
+    log.Add("first");
+    log.Underline(false);
+    log.Add("second");
+    EXPECT_EQ(runs(), (std::vector<std::string>{"U:first", ":second"}));
+}
+
+TEST_F(ReportTest, BoldAndItalicStayOnUntilSetAgain) {
+    log.Bold(true);
+    log.Add("a");
+    log.Italic(true);
+    log.Add("b");
+    log.Bold(false);
+    log.Italic(false);
+    log.Add("c");
+    EXPECT_EQ(runs(), (std::vector<std::string>{"B:a", "BI:b", ":c"}));
+}
+
+TEST_F(ReportTest, AddTitleWritesTheTitleBoldUnderlinedWithALineEnd) {
+    log.Title("  Dist     Frq");
+    log.AddTitle();
+    log.Add("10");
+    EXPECT_EQ(runs(), (std::vector<std::string>{"BU:  Dist     Frq", "|", ":10"}));
+    EXPECT_EQ(log.Form().RightMargin(), 32000);
+}
+
+TEST_F(ReportTest, AddAppendsAtTheEndWhateverTheUserSelected) {
+    log.AddLine("first line");
+    log.Form().Flush();
+    QTextCursor selection(&doc());
+    selection.setPosition(2);
+    selection.setPosition(6, QTextCursor::KeepAnchor);
+    log.Form().rtbLog->setTextCursor(selection);
+    log.AddLine("second");
+    EXPECT_EQ(text(), "first line\nsecond\n");
+    EXPECT_FALSE(log.Form().rtbLog->textCursor().hasSelection());
+    EXPECT_TRUE(log.Form().rtbLog->textCursor().atEnd());
+}
+
+TEST_F(ReportTest, TextOfAnOpenLineReachesTheDocumentWhenEventsRun) {
+    log.Add("partial");
+    QApplication::processEvents();
+    EXPECT_EQ(doc().toPlainText(), "partial");
+}
+
+TEST_F(ReportTest, ClearEmptiesTheLogWithoutATitle) {
+    log.AddTitle();
+    addReportLine(log);
+    log.Clear();
+    EXPECT_TRUE(text().isEmpty());
+    EXPECT_EQ(log.Form().RightMargin(), 32000);
+}
+
+TEST_F(ReportTest, SaveFileBeforeAnyAddWritesNothing) {
+    EXPECT_FALSE(log.SaveFile(path("log.rtf")));
+    EXPECT_FALSE(QFile::exists(path("log.rtf")));
+}
+
+TEST_F(ReportTest, SaveFileAfterAnAddWritesRichText) {
+    log.Add("x");
+    EXPECT_TRUE(log.SaveFile(path("log.rtf")));
+    EXPECT_TRUE(readAll(path("log.rtf")).startsWith("{\\rtf1"));
+}
+
+TEST_F(ReportTest, SaveFileIntoAMissingFolderFails) {
+    log.Add("x");
+    EXPECT_FALSE(log.SaveFile(path("missing/log.rtf")));
+}
+
+TEST_F(ReportTest, ReadFileOfAMissingFileLeavesTheLog) {
+    log.AddLine("kept");
+    EXPECT_FALSE(log.ReadFile(path("none.rtf")));
+    EXPECT_EQ(text(), "kept\n");
+}
+
+TEST_F(ReportTest, ReadFileOfAFileThatIsNotRichTextLeavesTheLog) {
+    writeFile(path("plain.txt"), "just text\r\n");
+    log.AddLine("kept");
+    EXPECT_FALSE(log.ReadFile(path("plain.txt")));
+    EXPECT_EQ(text(), "kept\n");
+}
+
+TEST_F(ReportTest, ReadFileReplacesTheLogAndTurnsAttributesOff) {
+    writeFile(path("old.rtf"), "{\\rtf1 {\\b\\ul Title}\\par old line\\par }");
+    log.AddLine("replaced");
+    log.Underline(true);
+    log.Bold(true);
+    EXPECT_TRUE(log.ReadFile(path("old.rtf")));
+    log.Add("new");
+    EXPECT_EQ(runs(), (std::vector<std::string>{"BU:Title", "|", ":old line", "|", ":new"}));
+    EXPECT_TRUE(log.Form().rtbLog->textCursor().atEnd());
+    EXPECT_TRUE(log.SaveFile(path("again.rtf")));
+}
+
+TEST_F(ReportTest, LogWithTitleUnderlinesAndPictureSurvivesSaveAndRead) {
+    log.Title("  Dist     Frq    BaseH");
+    log.AddTitle();
+    addReportLine(log);
+    addReportLine(log);
+    QApplication::clipboard()->setImage(graphPicture());
+    log.PasteClipboard();
+    log.AddLine("[Clip Board Image]");
+    ASSERT_TRUE(log.SaveFile(path("log.rtf")));
+
+    RLogClass other;
+    ASSERT_TRUE(other.ReadFile(path("log.rtf")));
+    other.Form().Flush();
+    EXPECT_EQ(runsOf(*other.Form().rtbLog->document()), runs());
+    const std::vector<std::string> expected = {"BU:  Dist     Frq    BaseH",
+                                               "|",
+                                               ":      10     450     100     1.5 Urban     Small/Medium",
+                                               "U: 146.21 ",
+                                               ": 150.03 ",
+                                               "U:  53.19 ",
+                                               ": 50% 50% Metric",
+                                               "|",
+                                               ":      10     450     100     1.5 Urban     Small/Medium",
+                                               "U: 146.21 ",
+                                               ": 150.03 ",
+                                               "U:  53.19 ",
+                                               ": 50% 50% Metric",
+                                               "|",
+                                               "[pict]",
+                                               ":[Clip Board Image]",
+                                               "|"};
+    EXPECT_EQ(runs(), expected);
+}
+
+TEST_F(ReportTest, PasteClipboardAppendsText) {
+    log.Add("a");
+    QApplication::clipboard()->setText("pasted");
+    log.PasteClipboard();
+    EXPECT_EQ(text(), "apasted");
+}
+
+TEST_F(ReportTest, ReportInsertTextAppendsWithoutCountingAsAWrite) {
+    ReportInsertText("\r\nTable Segments: 3\r\n");
+    ReportLog().Form().Flush();
+    EXPECT_EQ(ReportLog().Form().rtbLog->toPlainText(), "\nTable Segments: 3\n");
+    EXPECT_FALSE(ReportLog().SaveFile(path("dump.rtf")));
+    DestroyReportLog();
+    EXPECT_FALSE(ReportLogExists());
+}
+
+// The window.
+
+TEST_F(ReportTest, WindowHasTheControlsByName) {
+    FrmReport& w = log.Form();
+    EXPECT_EQ(w.windowTitle(), "Calculation Log");
+    for (const char* name : {"rtbLog", "cmdClear", "cmdFile", "cmdPrint", "cmdClose"})
+        EXPECT_NE(w.findChild<QWidget*>(name), nullptr) << name;
+    for (const char* name :
+         {"mnuFileClearLog", "mnuFileSaveAs", "mnuFilePrinterSetup", "mnuFilePrint", "mnuFileClose"})
+        EXPECT_NE(w.findChild<QAction*>(name), nullptr) << name;
+    EXPECT_TRUE(w.rtbLog->isReadOnly());
+    EXPECT_EQ(w.rtbLog->lineWrapMode(), QTextEdit::NoWrap);
+}
+
+TEST_F(ReportTest, ClearLogButtonWritesTheTitleBack) {
+    log.Title("Header");
+    addReportLine(log);
+    log.Form().cmdClear->click();
+    log.Add("next");
+    EXPECT_EQ(runs(), (std::vector<std::string>{"BU:Header", "|", ":next"}));
+}
+
+TEST_F(ReportTest, ClearLogMenuItemDoesWhatTheButtonDoes) {
+    log.Title("Header");
+    addReportLine(log);
+    log.Form().mnuFileClearLog->trigger();
+    EXPECT_EQ(text(), "Header\n");
+}
+
+TEST_F(ReportTest, CloseBoxHidesTheWindowAndKeepsItsText) {
+    log.AddLine("kept");
+    log.Form().show();
+    log.Form().close();
+    EXPECT_FALSE(log.Form().isVisible());
+    log.AddLine("while hidden");
+    log.Form().show();
+    EXPECT_EQ(text(), "kept\nwhile hidden\n");
+    log.Form().hide();
+}
+
+TEST_F(ReportTest, ShowReturnsWhenTheCloseButtonHidesTheWindow) {
+    log.AddLine("shown");
+    QTimer::singleShot(0, log.Form().cmdClose, &QPushButton::click);
+    log.Show();
+    EXPECT_FALSE(log.Form().isVisible());
+    EXPECT_EQ(text(), "shown\n");
+}
+
+struct SaveCase {
+    const char* name;
+    int filterIndex;
+    bool rich;
+    friend void PrintTo(const SaveCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class SaveToFileTest : public ReportTest, public ::testing::WithParamInterface<SaveCase> {};
+
+TEST_P(SaveToFileTest, WritesTheChosenKind) {
+    log.Title("T");
+    log.AddTitle();
+    addReportLine(log);
+    chosenName = path("out.file");
+    chosenFilter = GetParam().filterIndex;
+    log.Form().cmdFile->click();
+    const QByteArray bytes = readAll(path("out.file"));
+    if (GetParam().rich) {
+        EXPECT_TRUE(bytes.startsWith("{\\rtf1"));
+    } else {
+        EXPECT_EQ(bytes,
+                  "T\r\n      10     450     100     1.5 Urban     Small/Medium 146.21  150.03   53.19 "
+                  " 50% 50% Metric\r\n\r\n");
+    }
+    EXPECT_TRUE(msgbox::ShownBoxes().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Filters, SaveToFileTest,
+                         ::testing::Values(SaveCase{"AllFiles", 1, false}, SaveCase{"TextFiles", 2, false},
+                                           SaveCase{"RichText", 3, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ReportTest, PlainTextSaveLeavesPicturesOut) {
+    log.Add("a");
+    QApplication::clipboard()->setImage(graphPicture());
+    log.PasteClipboard();
+    log.AddLine("b");
+    chosenName = path("out.txt");
+    log.Form().mnuFileSaveAs->trigger();
+    EXPECT_EQ(readAll(path("out.txt")), "ab\r\n\r\n");
+}
+
+TEST_F(ReportTest, SaveOverAFileAnsweredNoLeavesItByteIdentical) {
+    const QByteArray old = "previous contents\r\n";
+    writeFile(path("old.txt"), old);
+    log.AddLine("new");
+    chosenName = path("old.txt");
+    answer = msgbox::vbNo;
+    log.Form().cmdFile_Click();
+    EXPECT_EQ(readAll(path("old.txt")), old);
+    ASSERT_EQ(msgbox::ShownBoxes().size(), 1u);
+    EXPECT_EQ(msgbox::ShownBoxes()[0].prompt, "File already exits.  Overwrite It?");
+    EXPECT_EQ(msgbox::ShownBoxes()[0].style & 7, msgbox::vbYesNo);
+}
+
+TEST_F(ReportTest, SaveOverAFileAnsweredYesReplacesIt) {
+    writeFile(path("old.txt"), "previous");
+    log.AddLine("new");
+    chosenName = path("old.txt");
+    answer = msgbox::vbYes;
+    log.Form().cmdFile_Click();
+    EXPECT_EQ(readAll(path("old.txt")), "new\r\n\r\n");
+}
+
+TEST_F(ReportTest, CancelledSaveDialogSavesNothing) {
+    log.AddLine("x");
+    chosenName.reset();
+    log.Form().cmdFile_Click();
+    EXPECT_TRUE(msgbox::ShownBoxes().empty());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(ReportTest, FailedSaveReportsTheFileName) {
+    log.AddLine("x");
+    chosenName = path("missing/out.txt");
+    log.Form().cmdFile_Click();
+    ASSERT_EQ(msgbox::ShownBoxes().size(), 1u);
+    EXPECT_EQ(msgbox::ShownBoxes()[0].prompt, "Error in saving file " + path("missing/out.txt"));
+    EXPECT_EQ(msgbox::ShownBoxes()[0].title, "File Save");
+    EXPECT_EQ(msgbox::ShownBoxes()[0].style, msgbox::vbCritical | msgbox::vbOKOnly);
+}
+
+TEST_F(ReportTest, SaveDialogRemembersTheLastName) {
+    log.AddLine("x");
+    chosenName = path("a.txt");
+    log.Form().cmdFile_Click();
+    EXPECT_EQ(log.Form().SaveDialog().fileName, path("a.txt"));
+}
+
+// Printing.
+
+TEST_F(ReportTest, PrintGoesToThePrinterInLandscapeWithTheLogFace) {
+    auto& printer = printing::ProgramPrinter::Instance();
+    printer.SetOrientation(printing::vbPRORPortrait);
+    printer.PrintToFile(path("log.pdf"));
+    addReportLine(log);
+    log.Form().cmdPrint->click();
+    EXPECT_TRUE(readAll(path("log.pdf")).startsWith("%PDF"));
+    EXPECT_EQ(printer.Orientation(), printing::vbPRORLandscape);
+    EXPECT_EQ(printer.FontName(), "Courier New");
+    EXPECT_TRUE(msgbox::ShownBoxes().empty());
+}
+
+TEST_F(ReportTest, PrintMenuItemPrintsToo) {
+    printing::ProgramPrinter::Instance().PrintToFile(path("menu.pdf"));
+    log.AddLine("x");
+    log.Form().mnuFilePrint->trigger();
+    EXPECT_TRUE(QFile::exists(path("menu.pdf")));
+}
+
+TEST_F(ReportTest, PrintedDocumentStartsWithAnEmptyLineAndKeepsUnderlines) {
+    addReportLine(log);
+    const std::unique_ptr<QTextDocument> printed = log.Form().PrintedDocument();
+    std::vector<std::string> expected = {"|"};
+    const std::vector<std::string> logRuns = runs();
+    expected.insert(expected.end(), logRuns.begin(), logRuns.end());
+    EXPECT_EQ(runsOf(*printed), expected);
+}
+
+TEST_F(ReportTest, PrintWithoutAPrinterSaysSo) {
+    printing::ProgramPrinter::Instance().PrintToFile(QString());
+    log.AddLine("x");
+    log.Form().cmdPrint_Click();
+    ASSERT_EQ(msgbox::ShownBoxes().size(), 1u);
+    EXPECT_EQ(msgbox::ShownBoxes()[0].prompt, "No printer is available. Choose one with Printer Setup.");
+}
+
+TEST_F(ReportTest, PrintThatFailsSaysSo) {
+    printing::ProgramPrinter::Instance().PrintToFile(path("missing/log.pdf"));
+    log.AddLine("x");
+    log.Form().cmdPrint_Click();
+    ASSERT_EQ(msgbox::ShownBoxes().size(), 1u);
+    EXPECT_EQ(msgbox::ShownBoxes()[0].prompt, "Error in printing the log");
+}
+
+// Printer selection.
+
+TEST_F(ReportTest, PrinterSelectionListsThePrintersAndShowsTheCurrentOne) {
+    auto& printer = printing::ProgramPrinter::Instance();
+    ASSERT_TRUE(printer.Select("Plotter"));
+    frmPrinterSelect w;
+    EXPECT_EQ(w.windowTitle(), "Printer Selection");
+    ASSERT_EQ(w.cboPrinterNames->count(), 3);
+    EXPECT_EQ(w.cboPrinterNames->itemText(1), "Plotter");
+    EXPECT_EQ(w.cboPrinterNames->currentText(), "Plotter");
+}
+
+TEST_F(ReportTest, SelectPrinterMakesTheChosenPrinterTheProgramsAndCloses) {
+    auto& printer = printing::ProgramPrinter::Instance();
+    ASSERT_TRUE(printer.Select("Plotter"));
+    frmPrinterSelect w;
+    w.show();
+    w.cboPrinterNames->setCurrentIndex(0);
+    w.cmdSelect->click();
+    EXPECT_EQ(printer.DeviceName(), "Office");
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(ReportTest, SelectingAPrinterThatIsGoneLeavesTheCurrentOne) {
+    auto& printer = printing::ProgramPrinter::Instance();
+    ASSERT_TRUE(printer.Select("Plotter"));
+    frmPrinterSelect w;
+    w.cboPrinterNames->setCurrentIndex(0);
+    printing::ProgramPrinter::SetTestPrinterNames(QStringList{"Plotter"});
+    w.cmdSelect_Click();
+    EXPECT_EQ(printer.DeviceName(), "Plotter");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
