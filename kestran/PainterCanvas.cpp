@@ -37,6 +37,20 @@ void PainterCanvas::SetPen(const PenSpec& pen) {
     p.setJoinStyle(Qt::MiterJoin);
     penNull_ = p.style() == Qt::NoPen;
     painter_.setPen(p);
+    stampWidth_ = 0;
+    const bool pixelExact = painter_.worldTransform().type() <= QTransform::TxTranslate &&
+                            !painter_.testRenderHint(QPainter::Antialiasing);
+    if (pixelExact && pen.width >= 2 && pen.width <= 3 && !penNull_) {
+        stampWidth_ = pen.width;
+        stampPen_ = QPen(p.color(), 0);
+        if (p.style() != Qt::SolidLine) {
+            QList<qreal> pattern = QPen(p.color(), 1, p.style()).dashPattern();
+            for (qreal& v : pattern) {
+                v *= pen.width;
+            }
+            stampPen_.setDashPattern(pattern);
+        }
+    }
 }
 
 void PainterCanvas::SetBrush(const BrushSpec& brush) {
@@ -61,9 +75,24 @@ void PainterCanvas::FillOpaqueUnder(const QPainterPath& path) {
 }
 
 void PainterCanvas::Polyline(const QPointF* points, int count) {
-    if (count >= 2 && !penNull_) {
-        painter_.drawPolyline(points, count);
+    if (count < 2 || penNull_) {
+        return;
     }
+    if (stampWidth_ == 0) {
+        painter_.drawPolyline(points, count);
+        return;
+    }
+    const QPen wide = painter_.pen();
+    painter_.setPen(stampPen_);
+    const double first = -(stampWidth_ - 1) / 2.0;
+    for (int dy = 0; dy < stampWidth_; ++dy) {
+        for (int dx = 0; dx < stampWidth_; ++dx) {
+            painter_.translate(first + dx, first + dy);
+            painter_.drawPolyline(points, count);
+            painter_.translate(-(first + dx), -(first + dy));
+        }
+    }
+    painter_.setPen(wide);
 }
 
 void PainterCanvas::Polygon(const QPointF* points, int count) {

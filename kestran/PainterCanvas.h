@@ -28,6 +28,10 @@ private:
     bool hatchOpaque_ = false;
     QColor textColor_;
     bool penNull_ = false;
+    // Thin lines stamped width x width times: far faster than stroking a wide pen, same pixels
+    // for a square brush. Used only on pixel devices without scaling or antialiasing.
+    int stampWidth_ = 0;
+    QPen stampPen_;
     void FillOpaqueUnder(const QPainterPath& path);
 };
 

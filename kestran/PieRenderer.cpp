@@ -101,21 +101,18 @@ void DrawPie(const PlotRecord& pie, const GraphFrame& f, Canvas& canvas) {
     };
     if (threeD) { // the walls of the front half, under the tops
         for (size_t k = 0; k < slices.size(); ++k) {
-            std::vector<QPointF> wall;
+            std::vector<QPointF> top;
             for (double a = slices[k].a0; a <= slices[k].a1 + 1e-12; a += kStepRadians) {
                 if (std::sin(a) <= 0) {
-                    wall.push_back(point(slices[k].c, a));
+                    top.push_back(point(slices[k].c, a));
                 }
             }
-            if (wall.size() < 2) {
+            if (top.size() < 2) {
                 continue;
             }
-            for (auto it = wall.rbegin(); it != wall.rend(); ++it) {
-                const QPointF p = *it + QPointF(0, depth);
-                wall.push_back(p);
-                if (wall.size() > 2000) {
-                    break;
-                }
+            std::vector<QPointF> wall = top;
+            for (auto it = top.rbegin(); it != top.rend(); ++it) {
+                wall.push_back(*it + QPointF(0, depth));
             }
             style(k, true);
             DrawClippedPolygon(canvas, wall, clip);

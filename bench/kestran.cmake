@@ -1,0 +1,1 @@
+tarvek_add_bench(bench_kestran SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/kestran.cpp LIBS kestran)
