@@ -2,7 +2,7 @@
 // A table of numbers read from text line by line, as data-set files and clipboard tables hold
 // them: the first line with numbers fixes the column count (X, then one Y value per further column);
 // a later line with fewer numbers is skipped, extra numbers on a line are dropped, and lines without
-// numbers are skipped. Text can be fed in pieces of any size.
+// numbers are skipped. Text can be fed in parts of any size.
 
 #include <cstddef>
 #include <string_view>

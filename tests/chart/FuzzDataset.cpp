@@ -1,5 +1,5 @@
 // The data-set file reader, fed through its chunked reading with a chunk size taken from the input:
-// it must end, and give the same table as reading the text in one piece.
+// it must end, and give the same table as reading the text at once.
 
 #include "AsciiDataFile.h"
 #include "NumericTable.h"

@@ -91,20 +91,20 @@ TEST(NumberTokenizer, ParseNextNumberReportsWhatItConsumed) {
     EXPECT_FALSE(IsNumberChar('e'));
 }
 
-TEST(NumericTable, FedInPiecesGivesTheSameTable) {
+TEST(NumericTable, FedInChunksGivesTheSameTable) {
     const std::string text = "head 1\r\n1.25 -2e-3 3\r\n4 5\n6 7 8 9\r10 11e1 12";
     NumericTable whole;
     whole.Feed(text, true);
-    for (std::size_t piece = 1; piece < 8; ++piece) {
+    for (std::size_t step = 1; step < 8; ++step) {
         NumericTable table;
         std::string pending;
-        for (std::size_t at = 0; at < text.size(); at += piece) {
-            pending += text.substr(at, piece);
+        for (std::size_t at = 0; at < text.size(); at += step) {
+            pending += text.substr(at, step);
             pending.erase(0, table.Feed(pending, false));
         }
         table.Feed(pending, true);
-        EXPECT_EQ(table.X(), whole.X()) << piece;
-        EXPECT_EQ(table.Y(), whole.Y()) << piece;
+        EXPECT_EQ(table.X(), whole.X()) << step;
+        EXPECT_EQ(table.Y(), whole.Y()) << step;
     }
     // "head 1" fixes one column; every later line has at least one number.
     EXPECT_EQ(whole.Columns(), 1u);
