@@ -273,6 +273,7 @@ void frmLogDistRange::cmdLogDistRange_Click() {
     RLogClass& log = log_;
     const QString tempLogName = tempLogName_;
     WaitCursor wait;
+    closeRequested_ = false;
     running_ = true;
     showRunningLook(true);
     RunEnd end = RunEnd::Finished;
