@@ -8,6 +8,7 @@
 #include "RtfWriter.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTextBlock>
@@ -245,6 +246,27 @@ TEST(PlainTextExport, JoinsLinesWithCrLfAndDropsPictures) {
     EXPECT_TRUE(text.endsWith(QStringLiteral("Metric\r\n[Clip Board Image]\r\n")));
     EXPECT_FALSE(text.contains(QChar::ObjectReplacementCharacter));
     EXPECT_EQ(text.count(QStringLiteral("\r\n")), 5);
+}
+
+// Our log as a word processor saves it again: its style sheet, fonts, picture with a metafile
+// fallback and many unknown control words around the same text and underlines.
+TEST(RtfReader, ReadsTheLogAsAWordProcessorWroteIt) {
+    QFile file(QStringLiteral(RTF_SAMPLES "/libreoffice_log.rtf"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QTextDocument doc;
+    ASSERT_TRUE(ReadRtf(file.readAll(), doc, logFormat()));
+    const std::vector<std::string> expected = {
+        "BU:  Dist     Frq    BaseH   MobilH    Area      City     OHDavLs  C231Ls",
+        "|",
+        ":      10     450     100     1.5 Urban     Small/Medium",
+        "U: OUTRANGE1 ",
+        ": 150.03 café € Б {braces} back\\slash",
+        "U: OUTRANGE2 ",
+        "|",
+        "[pict 64x32]",
+        ":[Clip Board Image]",
+        "|"};
+    EXPECT_EQ(runsOf(doc), expected);
 }
 
 TEST(Cp1252, MapsTheWesternCodePageAndReplacesTheRest) {
