@@ -1,7 +1,7 @@
 #include "frmLogDistRange.h"
 
-#include "frmLogDistRangeLogic.h"
 #include "ContextIDs.h"
+#include "frmLogDistRangeLogic.h"
 #include "Help.h"
 #include "InputValidation.h"
 #include "LostFocusFilter.h"
