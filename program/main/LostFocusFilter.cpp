@@ -4,12 +4,19 @@
 #include <QWidget>
 
 void LostFocusFilter::Watch(QWidget* control, std::function<void()> handler) {
+    if (parent())
+        ownerType_ = parent()->metaObject();
     handlers_[control] = std::move(handler);
     control->installEventFilter(this);
 }
 
+// While a window's destructor runs, its type is already that of its base class.
+bool LostFocusFilter::OwnerAlive() const {
+    return !parent() || parent()->metaObject() == ownerType_;
+}
+
 bool LostFocusFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::FocusOut || running_)
+    if (event->type() != QEvent::FocusOut || running_ || !OwnerAlive())
         return false;
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)

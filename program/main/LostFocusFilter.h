@@ -1,7 +1,9 @@
 #pragma once
 // "Lost focus" of a control: the control gave the focus to another control of the program. A
 // window that is merely deactivated, or a menu or list popping up, is no loss of focus. A handler
-// that moves the focus itself (a message box) does not start a second handler.
+// that moves the focus itself (a message box) does not start a second handler. Nor does the focus
+// that leaves a control while its window is being destroyed: the handlers belong to the window
+// (the filter's parent), which is no longer itself by then.
 
 #include <functional>
 #include <map>
@@ -19,6 +21,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool OwnerAlive() const;
+
     std::map<QObject*, std::function<void()>> handlers_;
+    const QMetaObject* ownerType_ = nullptr;
     bool running_ = false;
 };

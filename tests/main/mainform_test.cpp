@@ -1,6 +1,7 @@
 #include "AboutForm.h"
 #include "ControlColour.h"
 #include "FrmReport.h"
+#include "LostFocusFilter.h"
 #include "MainForm.h"
 #include "mainform_fixture.h"
 #include "ModCalculations.h"
@@ -495,4 +496,35 @@ TEST_F(MainFormTest, EveryMenuItemHasItsNameAndCaption) {
         ASSERT_NE(item, nullptr) << name;
         EXPECT_EQ(item->text(), caption);
     }
+}
+
+namespace {
+
+// A window whose lost-focus handler needs the window itself.
+class FocusWindow : public QWidget {
+public:
+    explicit FocusWindow(int& calls) {
+        box = new QLineEdit(this);
+        other = new QLineEdit(this);
+        auto* filter = new LostFocusFilter(this);
+        filter->Watch(box, [&calls] { ++calls; });
+    }
+    QLineEdit* box = nullptr;
+    QLineEdit* other = nullptr;
+};
+
+} // namespace
+
+TEST_F(MainFormTest, LostFocusRunsOnlyWhileItsWindowLives) {
+    int calls = 0;
+    auto window = std::make_unique<FocusWindow>(calls);
+    LeaveBox(window->box);
+    EXPECT_EQ(calls, 1);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    window->box->setFocus();
+    ASSERT_TRUE(window->box->hasFocus());
+    window->close();
+    window.reset(); // destroying the focused box takes its focus: no handler may run
+    EXPECT_EQ(calls, 1);
 }
