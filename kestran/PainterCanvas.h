@@ -25,7 +25,6 @@ protected:
 private:
     QPainter& painter_;
     BrushSpec brush_;
-    bool hatchOpaque_ = false;
     QColor textColor_;
     bool penNull_ = false;
     // Thin lines stamped width x width times: far faster than stroking a wide pen, same pixels
