@@ -1,5 +1,7 @@
 #include "MainForm.h"
 
+#include "ContextIDs.h"
+#include "Help.h"
 #include "LostFocusFilter.h"
 #include "ProgramState.h"
 #include "Registry.h"
@@ -88,6 +90,7 @@ MainForm::MainForm(QWidget* parent) : QMainWindow(parent), lostFocus_(new LostFo
     setCentralWidget(central);
     buildMenus();
     connectHandlers();
+    InstallHelpKey(this, HelpInputs);
     g_instance = this;
 }
 
