@@ -314,6 +314,16 @@ TEST_F(ReportTest, CloseBoxHidesTheWindowAndKeepsItsText) {
     log.Form().hide();
 }
 
+TEST_F(ReportTest, ShownWindowLaysOutTextAppendedWhileHidden) {
+    for (int i = 0; i < 50; ++i)
+        addReportLine(log);
+    log.Form().show();
+    QApplication::processEvents();
+    EXPECT_GT(log.Form().rtbLog->document()->size().height(), 100.0);
+    EXPECT_GT(log.Form().rtbLog->document()->size().width(), 300.0);
+    log.Form().hide();
+}
+
 TEST_F(ReportTest, ShowReturnsWhenTheCloseButtonHidesTheWindow) {
     log.AddLine("shown");
     QTimer::singleShot(0, log.Form().cmdClose, &QPushButton::click);
@@ -435,6 +445,7 @@ TEST_F(ReportTest, PrintMenuItemPrintsToo) {
 TEST_F(ReportTest, PrintedDocumentStartsWithAnEmptyLineAndKeepsUnderlines) {
     addReportLine(log);
     const std::unique_ptr<QTextDocument> printed = log.Form().PrintedDocument();
+    EXPECT_TRUE(printed->isLayoutEnabled());
     std::vector<std::string> expected = {"|"};
     const std::vector<std::string> logRuns = runs();
     expected.insert(expected.end(), logRuns.begin(), logRuns.end());
