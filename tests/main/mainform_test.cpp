@@ -528,3 +528,19 @@ TEST_F(MainFormTest, LostFocusRunsOnlyWhileItsWindowLives) {
     window.reset(); // destroying the focused box takes its focus: no handler may run
     EXPECT_EQ(calls, 1);
 }
+
+TEST_F(MainFormTest, WindowsFollowingTheUnitsFindTheMainWindowConverted) {
+    Start();
+    std::vector<std::pair<Units, QString>> seen;
+    const auto connection =
+        QObject::connect(&UnitSystem::Instance(), &UnitSystem::unitsChanged, [&](Units units) {
+            seen.emplace_back(units, MainForm::Instance()->ui().txthb->text());
+        });
+    form().mnuUnitsEnglish_Click();
+    form().mnuUnitsEnglish_Click();
+    form().mnuFileNew_Click();
+    QObject::disconnect(connection);
+    const std::vector<std::pair<Units, QString>> expected = {{Units::English, "328.084"},
+                                                             {Units::Metric, "100.0"}};
+    EXPECT_EQ(seen, expected);
+}
