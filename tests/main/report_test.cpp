@@ -491,6 +491,23 @@ TEST_F(ReportTest, SelectPrinterMakesTheChosenPrinterTheProgramsAndCloses) {
     EXPECT_FALSE(w.isVisible());
 }
 
+TEST_F(ReportTest, PrinterSetupMenuItemOpensTheSelectionOverTheReportWindow) {
+    auto& printer = printing::ProgramPrinter::Instance();
+    ASSERT_TRUE(printer.Select("Office"));
+    QWidget* owner = nullptr;
+    QTimer::singleShot(0, [&owner] {
+        auto* w = qobject_cast<frmPrinterSelect*>(QApplication::activeModalWidget());
+        if (w == nullptr)
+            return;
+        owner = w->parentWidget();
+        w->cboPrinterNames->setCurrentIndex(1);
+        w->cmdSelect->click();
+    });
+    log.Form().mnuFilePrinterSetup->trigger();
+    EXPECT_EQ(owner, &log.Form());
+    EXPECT_EQ(printer.DeviceName(), "Plotter");
+}
+
 TEST_F(ReportTest, SelectingAPrinterThatIsGoneLeavesTheCurrentOne) {
     auto& printer = printing::ProgramPrinter::Instance();
     ASSERT_TRUE(printer.Select("Plotter"));
