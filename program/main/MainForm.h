@@ -143,8 +143,9 @@ private:
     void buildResults(QWidget* frame);
     void buildMenus();
     void connectHandlers();
-    void validateBox(QLineEdit* box);
-    void validateBeforeReading();
+    bool validateBox(QLineEdit* box);
+    bool validatePower();
+    bool validateBeforeReading();
     void showRange(int model);
     void endRange();
     void restoreOwnInputs();

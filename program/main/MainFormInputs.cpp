@@ -150,7 +150,8 @@ void MainForm::cmbareatype_Click() {
 }
 
 // Runs the validator of one box: the box's message when its value is refused, then the new text.
-void MainForm::validateBox(QLineEdit* box) {
+// True when a message was shown.
+bool MainForm::validateBox(QLineEdit* box) {
     static const std::pair<QLineEdit * Controls::*, InputBox> boxes[] = {
         {&Controls::txtFreq, InputBox::Frequency}, {&Controls::txthb, InputBox::BaseHeight},
         {&Controls::txtDist, InputBox::Distance},  {&Controls::txthm, InputBox::MobileHeight},
@@ -164,10 +165,9 @@ void MainForm::validateBox(QLineEdit* box) {
         if (!result.message.empty())
             msgbox::MsgBox(QString::fromStdString(result.message), msgbox::vbOKOnly, QString(), this);
         box->setText(QString::fromStdString(result.text));
-        return;
+        return !result.message.empty();
     }
-    if (box == ui_.txtPowerUnit)
-        txtPowerUnit_LostFocus();
+    return box == ui_.txtPowerUnit && validatePower();
 }
 
 void MainForm::txtFreq_LostFocus() {
@@ -190,11 +190,16 @@ void MainForm::txtPctTime_LostFocus() {
 }
 
 void MainForm::txtPowerUnit_LostFocus() {
+    validatePower();
+}
+
+bool MainForm::validatePower() {
     const ValidatedText result = ValidatePower(Std(ui_.txtPowerUnit->text()), PowerUnit);
     if (!result.message.empty())
         msgbox::MsgBox(QString::fromStdString(result.message), msgbox::vbOKOnly, QString(), this);
     ui_.txtPowerUnit->setText(QString::fromStdString(result.text));
     PowerWatts = PowerTextToWatts(result.text);
+    return !result.message.empty();
 }
 
 void MainForm::cmbPowerUnit_Click() {
@@ -206,17 +211,22 @@ void MainForm::cmbPowerUnit_Click() {
 
 // A menu command or a click on a model name does not take the focus from the box being edited,
 // so its validator has not run: run it now, and make sure every length box holds a number.
-void MainForm::validateBeforeReading() {
+// True when a message was shown.
+bool MainForm::validateBeforeReading() {
+    bool told = false;
     if (auto* focused = qobject_cast<QLineEdit*>(focusWidget()))
-        validateBox(focused);
+        told = validateBox(focused);
     for (QLineEdit* box : {ui_.txtFreq, ui_.txthb, ui_.txthm, ui_.txtDist}) {
         if (!numtext::StrictNumber(Std(box->text())))
-            validateBox(box);
+            told = validateBox(box) || told;
     }
+    return told;
 }
 
 void MainForm::showRange(int model) {
-    validateBeforeReading();
+    // A message box takes the button's release, which would leave the range shown.
+    if (validateBeforeReading())
+        return;
     const bool english = UnitSystem::Instance().IsEnglish();
     auto value = [](QLineEdit* box) { return numtext::StrictNumber(Std(box->text())).value_or(0); };
     const double f = value(ui_.txtFreq);

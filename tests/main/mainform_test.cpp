@@ -227,6 +227,8 @@ TEST_F(MainFormTest, MenuCalculationAndRangeDisplayValidateTheBoxBeingEdited) {
     form().lblLDavidson_MouseDown();
     EXPECT_EQ(Messages(), std::vector<std::string>{"Valid Height of Base Station Antenna is 20m to 2500m"});
     EXPECT_EQ(ui().txthb->text(), "20.0");
+    EXPECT_EQ(ui().lblHelpRange->text(), ""); // the message took the press
+    form().lblLDavidson_MouseDown();
     EXPECT_EQ(BackColor(ui().txthb), program::OutOfRangeColour);
 }
 
