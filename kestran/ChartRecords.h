@@ -144,6 +144,7 @@ struct GraphRecord {
     EngineGraphCallback* callback = nullptr;
     bool built = false;
     bool drawn = false;
+    int option = 0;
     QRectF plotArea{0.2, 0.2, 0.6, 0.6}; // fractions of the graph window
     ColorRef plotBackground = 0xFFFFFF;
     bool xLog = false, yLog = false;
@@ -175,6 +176,7 @@ struct PageRecord {
     Handle currentGraph = 0;
     std::vector<Handle> graphs;
     int majorTick = 10, minorTick = 5;
+    bool markCurrent = false;
     std::function<void()> repaint;
 };
 

@@ -75,6 +75,13 @@ EngineBool PaintPage(Handle page, Canvas& canvas, const RenderOptions& options) 
             gr->drawn = true;
         }
     }
+    if (p->markCurrent) {
+        if (GraphRecord* current = S().Graph(p->currentGraph)) {
+            canvas.SetPen({0, 1, codes::PenDot});
+            canvas.SetBrush(BrushSpec{0, -1, true, false});
+            canvas.Rectangle(FrameOf(*current, *p).window.adjusted(1, 1, -1, -1));
+        }
+    }
     p->painted = true;
     return 1;
 }
@@ -292,6 +299,48 @@ EngineBool EnginePaintPage(EngineHandle page, QPainter& painter) {
 
 EngineBool EnginePaintPageToCanvas(EngineHandle page, Canvas& canvas) {
     return PaintPage(page, canvas, RenderOptions{});
+}
+
+EngineBool EnginePaintPageGraphs(EngineHandle page, Canvas& canvas, int) {
+    return PaintPage(page, canvas, RenderOptions{});
+}
+
+EngineHandle EngineGetPageFromWindow(EngineHandle window) {
+    return S().Page(window) ? window : 0;
+}
+
+EngineBool EngineFreeWindowRecord(EngineHandle page) {
+    return EngineDeletePage(page);
+}
+
+EngineBool EngineSetPageOption(EngineHandle page, int option) {
+    PageRecord* p = S().Page(page);
+    if (!p) {
+        return 0;
+    }
+    p->option = option;
+    return 1;
+}
+
+EngineBool EngineSetGraphOption(EngineHandle graph, int option) {
+    GraphRecord* g = S().Graph(graph);
+    if (!g) {
+        return 0;
+    }
+    g->option = option;
+    return 1;
+}
+
+EngineBool EngineMarkCurrentGraph(EngineHandle page, EngineHandle graph) {
+    PageRecord* p = S().Page(page);
+    GraphRecord* g = S().Graph(graph);
+    if (!p || !g || g->page != page) {
+        return 0;
+    }
+    p->currentGraph = graph;
+    p->markCurrent = !p->markCurrent;
+    AskRepaint(p);
+    return 1;
 }
 
 EngineBool EngineDrawPageToDC(QPainter& painter, EngineHandle page, const QRectF& target, int) {

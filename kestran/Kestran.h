@@ -87,11 +87,21 @@ EngineBool EngineRedrawPage(EngineHandle page);
 EngineBool EngineRedrawGraph(EngineHandle graph, int flag);
 EngineBool EngineRefreshPlot(EngineHandle graph, EngineHandle plot, int flag);
 
+// Window-record operations of the page widget: its page, release at destruction, options, and
+// the dotted mark around the current graph (toggled by each call).
+EngineHandle EngineGetPageFromWindow(EngineHandle window);
+EngineBool EngineFreeWindowRecord(EngineHandle page);
+EngineBool EngineSetPageOption(EngineHandle page, int option);
+EngineBool EngineSetGraphOption(EngineHandle graph, int option);
+EngineBool EngineMarkCurrentGraph(EngineHandle page, EngineHandle graph);
+
 // ---- Painting --------------------------------------------------------------------------------
 // The widget's paint: first paint runs OnPageCreated, every graph not yet built runs OnBuildGraph,
 // then the page is drawn. The painter's device is in page pixels.
 EngineBool EnginePaintPage(EngineHandle page, QPainter& painter);
 EngineBool EnginePaintPageToCanvas(EngineHandle page, kestran::Canvas& canvas);
+// The page's graphs (mode is kept for callers that distinguish first and later paints).
+EngineBool EnginePaintPageGraphs(EngineHandle page, kestran::Canvas& canvas, int mode);
 // The page scaled into a rectangle of another device (printing, container drawing).
 EngineBool EngineDrawPageToDC(QPainter& painter, EngineHandle page, const QRectF& target, int flag);
 EngineBool EngineDrawGraph(EngineHandle graph, kestran::Canvas& canvas);

@@ -165,3 +165,39 @@ TEST(EngineFft, OperationsReachTheFftRoutinesAndRefuseBadArguments) {
     EXPECT_EQ(EngineFFTPhase(re, im, 4, -1), 0.0);
     EXPECT_DOUBLE_EQ(EngineFFTFrequency(8, 100, 2), 25.0);
 }
+
+TEST_F(EngineHandles, PageWindowRecordOperations) {
+    EXPECT_EQ(EngineGetPageFromWindow(page), page);
+    EXPECT_EQ(EngineGetPageWindow(page), page);
+    EXPECT_EQ(EngineGetGraphWindow(graph), graph);
+    EXPECT_EQ(EngineSetPageOption(page, 1), 1);
+    EXPECT_EQ(EngineSetGraphOption(graph, 1), 1);
+    ASSERT_EQ(EngineMarkCurrentGraph(page, graph), 1);
+    Draw();
+    int dotted = 0;
+    for (const kestran::Primitive* r : canvas.Find(kestran::Primitive::Rectangle)) {
+        dotted += r->pen.style == kestran::codes::PenDot && r->brush.hollow;
+    }
+    EXPECT_EQ(dotted, 1);
+    EngineMarkCurrentGraph(page, graph); // toggles the mark off
+    Draw();
+    for (const kestran::Primitive* r : canvas.Find(kestran::Primitive::Rectangle)) {
+        EXPECT_NE(r->pen.style, kestran::codes::PenDot);
+    }
+    const EngineHandle old = page;
+    EXPECT_EQ(EngineFreeWindowRecord(page), 1);
+    EXPECT_EQ(EngineGetPageFromWindow(old), 0);
+    EXPECT_EQ(EngineGetPageOfGraph(graph), 0);
+    page = 0;
+}
+
+TEST_F(EngineHandles, RepaintHandlerHearsRedrawRequestsUnlessRedrawIsOff) {
+    int asked = 0;
+    EngineSetRepaintHandler(page, [&] { ++asked; });
+    EngineRedrawGraph(graph, 1);
+    EngineRedrawPage(page);
+    EXPECT_EQ(asked, 2);
+    EngineSetPageRedraw(page, 0);
+    EngineRedrawPage(page);
+    EXPECT_EQ(asked, 2);
+}
