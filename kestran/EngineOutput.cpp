@@ -22,6 +22,14 @@ EngineState& S() {
     return EngineState::Get();
 }
 
+// Printers, fonts and the clipboard need a GUI application; without one the engine refuses.
+bool HaveGui() {
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
+// A bitmap of the page is made only up to this size (256 MB at 32 bits per pixel).
+constexpr long long kMaxImagePixels = 64LL * 1024 * 1024;
+
 RenderOptions PrintRender() {
     const PrintOptions& o = S().print;
     return RenderOptions{o.graphBackground, o.plotBackground, o.border};
@@ -67,6 +75,9 @@ QPrinter* EngineGetPrinter() {
     EngineState& s = S();
     if (s.externalPrinter) {
         return s.externalPrinter;
+    }
+    if (!HaveGui()) {
+        return nullptr;
     }
     if (!s.ownPrinter) {
         s.ownPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -131,7 +142,7 @@ EngineBool EngineSavePageMetafile(EngineHandle page, int type, const char* fileN
         return 0;
     }
     if (type == codes::MetafileClipboard) {
-        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        if (!HaveGui()) {
             return 0;
         }
         const QByteArray bytes = EnginePageMetafileBytes(page);
@@ -163,7 +174,7 @@ EngineBool EngineSavePageMetafile(EngineHandle page, int type, const char* fileN
 
 QImage EngineRenderPageImage(EngineHandle page) {
     PageRecord* p = S().Page(page);
-    if (!p) {
+    if (!p || !HaveGui() || static_cast<long long>(p->width) * p->height > kMaxImagePixels) {
         return QImage();
     }
     QImage image(p->width, p->height, QImage::Format_RGB32);
@@ -178,7 +189,7 @@ QImage EngineRenderPageImage(EngineHandle page) {
 }
 
 EngineBool EngineCopyPageToClipboard(EngineHandle page) {
-    if (!S().Page(page) || !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    if (!S().Page(page) || !HaveGui()) {
         return 0;
     }
     const QImage image = EngineRenderPageImage(page);

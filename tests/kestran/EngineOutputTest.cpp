@@ -123,3 +123,10 @@ TEST_F(EngineOutput, PageDrawnIntoAnotherDeviceIsScaledToTheTarget) {
     painter.end();
     EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::white)); // page background covers the target
 }
+
+TEST_F(EngineOutput, HugePagesAreNotTurnedIntoBitmaps) {
+    ASSERT_EQ(EngineResizePage(page, 30000, 30000), 1);
+    EXPECT_TRUE(EngineRenderPageImage(page).isNull());
+    EXPECT_EQ(EngineCopyPageToClipboard(page), 0);
+    EXPECT_FALSE(EnginePageMetafileBytes(page).isEmpty()); // a metafile costs no pixels
+}
