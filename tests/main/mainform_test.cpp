@@ -546,3 +546,14 @@ TEST_F(MainFormTest, WindowsFollowingTheUnitsFindTheMainWindowConverted) {
                                                              {Units::Metric, "100.0"}};
     EXPECT_EQ(seen, expected);
 }
+
+TEST_F(MainFormTest, AStoredLogThatDisappearedGivesANewFile) {
+    Start();
+    const QString name = program::TempLogName;
+    Exit(true);
+    QFile::remove(name);
+    Start();
+    EXPECT_NE(program::TempLogName, name);
+    EXPECT_TRUE(QFile::exists(program::TempLogName));
+    EXPECT_EQ(LogText(), QString::fromStdString(ReportLogTitle()) + "\n");
+}
