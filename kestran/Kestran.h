@@ -6,6 +6,12 @@
 //
 // The engine has no windows. A page is a record the caller's widget paints through
 // EnginePaintPage; the two first-paint callbacks below replace the window procedures' hooks.
+// A widget uses it so: EngineCreatePage(..., width, height, pageCallback) for its size and
+// EngineSetRepaintHandler(page, [this] { update(); }); paintEvent calls EnginePaintPage(page,
+// painter) (the first one runs OnPageCreated, which creates graphs; each new graph runs
+// OnBuildGraph at its first draw); resizeEvent calls EngineResizePage; mouse events call
+// EngineSetMousePosition with graph-window coordinates (and EngineEndMouseDrag on release).
+// Callback objects are not owned: delete the page (or graph) before the object goes.
 // All drawing goes through kestran::Canvas (QPainter, metafile and recording back ends).
 // Codes of styles, shapes, positions and modes: EngineCodes.h.
 

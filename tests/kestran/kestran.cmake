@@ -11,6 +11,7 @@ tarvek_add_test(kestran_test
         ${TEST_DIR}/EngineHandleTest.cpp
         ${TEST_DIR}/ChartDrawingTest.cpp
         ${TEST_DIR}/EngineOutputTest.cpp
+        ${TEST_DIR}/WmfCanvasTest.cpp
     LIBS kestran
     LABELS asan
     OWN_MAIN)
