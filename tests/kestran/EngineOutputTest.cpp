@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 using namespace kestran;
 
@@ -30,6 +31,29 @@ protected:
         EngineAddTitle(graph, nullptr, "Path Loss", 0.5, 0.02, codes::AnchorCentreTop, 0);
     }
     QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    // The page content streams of a PDF, inflated.
+    static QByteArray PdfContent(const QByteArray& pdf) {
+        QByteArray all;
+        for (qsizetype pos = pdf.indexOf("stream"); pos >= 0; pos = pdf.indexOf("stream", pos)) {
+            qsizetype start = pos + 6;
+            while (start < pdf.size() && (pdf[start] == '\r' || pdf[start] == '\n')) {
+                ++start;
+            }
+            const qsizetype end = pdf.indexOf("endstream", start);
+            if (end < 0) {
+                break;
+            }
+            QByteArray raw = pdf.mid(start, end - start);
+            while (raw.endsWith('\n') || raw.endsWith('\r')) {
+                raw.chop(1);
+            }
+            QByteArray sized(4, '\0');
+            qToBigEndian<quint32>(quint32(raw.size() * 20 + 1024), sized.data());
+            all += qUncompress(sized + raw);
+            pos = end + 9;
+        }
+        return all;
+    }
     QTemporaryDir dir;
 };
 
@@ -94,7 +118,9 @@ TEST_F(EngineOutput, PrintingToPdfHoldsTheChart) {
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         EXPECT_TRUE(bytes.startsWith("%PDF"));
-        EXPECT_GT(bytes.size(), 2000);
+        const QByteArray content = PdfContent(bytes);
+        EXPECT_TRUE(content.contains("1 0 0 SCN")) << "the red plot line's stroke colour";
+        EXPECT_GE(content.count(" l\n"), 5) << "its line segments";
     }
     EngineSetPrinter(nullptr);
 }
