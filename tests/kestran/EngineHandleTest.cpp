@@ -201,3 +201,21 @@ TEST_F(EngineHandles, RepaintHandlerHearsRedrawRequestsUnlessRedrawIsOff) {
     EngineRedrawPage(page);
     EXPECT_EQ(asked, 2);
 }
+
+TEST(EngineHandleReuse, DeletedObjectsGiveTheirHandlesBack) {
+    const double v[2] = {1, 2};
+    char block[42] = "Legend";
+    for (int i = 0; i < 70000; ++i) { // more objects than there are 16-bit handles
+        const EngineHandle page =
+            EngineCreatePage("p", nullptr, "", "", 0, 10, 0, 0, 0, 0, 100, 100, nullptr);
+        const EngineHandle graph = EngineCreateGraph(nullptr, page, 0, 0, 1, 1, 0, 0, 1, nullptr);
+        const EngineHandle set = EngineCreateDataset(nullptr, v, v, 2);
+        const EngineHandle axis = EngineAddXAxis(graph, nullptr, 1, 0, 0);
+        ASSERT_NE(EngineAddLinePlot(graph, nullptr, set, 0, 0), 0) << i;
+        EngineAddTitle(graph, nullptr, "T", 0.5, 0.5, 6, 0);
+        EngineAddSimpleLegend(graph, nullptr, 0, 0, 1, 1, 0, 1, 0, 0, 0, block, 1);
+        EngineAddDataCursor(graph, nullptr, 0, axis, axis, 5, 1, 0, 0);
+        EngineDeletePage(page);
+        EngineDeleteDataset(set, 0);
+    }
+}
