@@ -54,7 +54,13 @@ QString LabelText(const AxisRecord& a, int index, double value) {
         const int k = index - a.stringStart;
         return k >= 0 && k < int(a.strings.size()) ? a.strings[size_t(k)] : QString();
     }
-    return QString::fromStdString(FormatNumber(value, a.numericStyle, a.decimals));
+    int decimals = a.decimals;
+    const bool log = a.isX ? a.scale.x.Log() : a.scale.y.Log();
+    if (log && a.numericStyle == codes::NumDecimal && value > 0 && value < 1) {
+        // 0.01 on a logarithmic axis must not read "0": show its first significant digit.
+        decimals = std::max(decimals, int(std::ceil(-std::log10(value) - 1e-9)));
+    }
+    return QString::fromStdString(FormatNumber(value, a.numericStyle, decimals));
 }
 
 int LabelAnchor(bool isX, int side) {
@@ -127,6 +133,7 @@ void DrawAxis(const AxisRecord& a, const GraphFrame& f, Canvas& canvas) {
         const int side = Side(a.isX, a.labelPosition);
         const double gap = (side != 0 && side == tickSide ? f.majorTick : 0) + 3.0;
         const int anchor = LabelAnchor(a.isX, side);
+        double lastEnd = -1e300; // labels that would overlap the previous one are left out
         for (size_t i = 0; i < g.ticks.major.size(); ++i) {
             const QString text = LabelText(a, int(i), g.ticks.major[i]);
             const double d = Device(a, g, g.ticks.major[i]);
@@ -134,6 +141,12 @@ void DrawAxis(const AxisRecord& a, const GraphFrame& f, Canvas& canvas) {
                 continue;
             }
             const QSizeF size = canvas.TextSize(text);
+            const double half = (a.isX ? size.width() : size.height()) / 2;
+            const double from = a.isX ? d - half : -(d + half); // in drawing order along the axis
+            if (from < lastEnd + 2) {
+                continue;
+            }
+            lastEnd = from + 2 * half;
             labelExtent = std::max(labelExtent, gap + (a.isX ? size.height() : size.width()));
             canvas.Text(OnAxis(a, g, d, side * gap), text, anchor);
         }

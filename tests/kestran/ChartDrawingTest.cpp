@@ -430,3 +430,27 @@ TEST_F(ChartDrawing, ReversedPlotAreaIsNormalised) {
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0]->points.front(), QPointF(160, 480));
 }
+
+TEST_F(ChartDrawing, CrowdedLabelsAreThinnedAndLogDecimalsStaySignificant) {
+    EngineSetScale(graph, 0, 0.001, 1000, 10);
+    const EngineHandle x = EngineAddXAxis(graph, nullptr, 1, 0, 0); // 1001 ticks on 480 pixels
+    EngineAddNumericAxisLabels(graph, nullptr, x, 0, codes::NumDecimal, 0, 0, 0);
+    EngineSetScaleTypes(graph, 0, 1);
+    const EngineHandle y = EngineAddYAxis(graph, nullptr, 1, 0, 1);
+    EngineAddNumericAxisLabels(graph, nullptr, y, 1, codes::NumDecimal, 0, 0, 0);
+    Draw();
+    std::vector<QRectF> xLabels;
+    for (const Primitive* t : canvas.Find(Primitive::Text)) {
+        if (t->rect.top() >= 480) {
+            xLabels.push_back(t->rect);
+        }
+    }
+    ASSERT_GE(xLabels.size(), 5u);
+    EXPECT_LE(xLabels.size(), 120u);
+    for (size_t i = 1; i < xLabels.size(); ++i) {
+        EXPECT_GE(xLabels[i].left(), xLabels[i - 1].right());
+    }
+    EXPECT_NE(canvas.FindText("0.001"), nullptr);
+    EXPECT_NE(canvas.FindText("0.1"), nullptr);
+    EXPECT_NE(canvas.FindText("10"), nullptr);
+}
