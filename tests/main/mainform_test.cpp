@@ -152,8 +152,9 @@ TEST_F(MainFormTest, LeavingABoxRunsItsValidator) {
         EXPECT_EQ(box->text(), c.text) << c.typed;
         const auto shown = msgbox::ShownBoxes();
         EXPECT_EQ(Messages(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
-        if (c.message)
+        if (c.message) {
             EXPECT_EQ(shown.back().title, "Brindel");
+        }
     }
 }
 
