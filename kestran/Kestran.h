@@ -164,6 +164,9 @@ kestran::ColorRef EngineGetPaletteColor(int code);
 // ---- Plots -----------------------------------------------------------------------------------
 EngineHandle EngineAddLinePlot(EngineHandle graph, EngineDC dc, EngineHandle dataset, int areaFill,
                                int spline);
+// Bars: width is a fraction of the smallest spacing of the bar positions; hatch -1 fills solid;
+// opaque non-zero puts a hatch over white instead of over what lies below. Horizontal bar types
+// stand at the Y values and reach from the X axis origin to the X values.
 EngineHandle EngineAddBarPlot(EngineHandle graph, EngineDC dc, EngineHandle dataset, double width,
                               int justify, int barType, kestran::ColorRef color, int hatch, int opaque);
 EngineHandle EngineAddScatterPlot(EngineHandle graph, EngineDC dc, EngineHandle dataset, int shape,
@@ -179,9 +182,13 @@ EngineHandle EngineAddFloatingBarPlot(EngineHandle graph, EngineDC dc, EngineHan
 EngineHandle EngineAddStackedLinePlot(EngineHandle graph, EngineDC dc, EngineHandle dataset, int areaFill,
                                       const int* styles, const int* widths, const kestran::ColorRef* colors,
                                       int count);
+// Group plots read group 0, 1, ... of each point: floating bars low/high, high-low-close
+// high/low/close, error bars value/low/high (or value/error with two groups).
 EngineHandle EngineAddHighLowClosePlot(EngineHandle graph, EngineDC dc, EngineHandle dataset, int shape,
                                        kestran::ColorRef closeColor, int size, int filled);
 EngineHandle EngineAddErrorBarPlot(EngineHandle graph, EngineDC dc, EngineHandle dataset, int capSize);
+// Pie values are taken as given (at most 16 slices; negative and non-finite ones count as 0).
+// diameter and centre are fractions of the graph window; explode is a fraction of the radius.
 EngineHandle EngineAddPieChart(EngineHandle graph, EngineDC dc, const double* values, int count, int mode,
                                int numericStyle, int numbersOutside, double diameter, double centreX,
                                double centreY, const kestran::ColorRef* fills,

@@ -15,8 +15,5 @@ tarvek_add_test(kestran_test
     LIBS kestran
     LABELS asan
     OWN_MAIN)
-if(TARGET kestran_test)
-    target_compile_definitions(kestran_test PRIVATE KESTRAN_TEST_TMP="${CMAKE_CURRENT_BINARY_DIR}")
-endif()
 
 tarvek_add_fuzzer(fuzz_engine SOURCES ${TEST_DIR}/FuzzEngine.cpp LIBS kestran)
