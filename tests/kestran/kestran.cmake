@@ -13,7 +13,7 @@ tarvek_add_test(kestran_test
         ${TEST_DIR}/EngineOutputTest.cpp
         ${TEST_DIR}/WmfCanvasTest.cpp
     LIBS kestran
-    LABELS asan
+    LABELS asan locale
     OWN_MAIN)
 
 tarvek_add_fuzzer(fuzz_engine SOURCES ${TEST_DIR}/FuzzEngine.cpp LIBS kestran)
