@@ -75,7 +75,7 @@ struct Chart {
         }
         std::vector<char> block(13 * 42, '\0');
         for (int c = 0; c < 13; ++c) {
-            std::snprintf(block.data() + c * 42, 42, "Model %d piece", c + 1);
+            std::snprintf(block.data() + c * 42, 42, "Model %d curve", c + 1);
         }
         EngineSetTextAttributes(0, "Arial", 8, 0);
         EngineAddSimpleLegend(graph, nullptr, 0.77, 0.12, 0.99, 0.6, 0, 1, 0, 0xFFFFFF, 0, block.data(), 13);
