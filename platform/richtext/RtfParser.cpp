@@ -256,7 +256,9 @@ private:
             m_state.unicodeSkip = std::clamp(cw.parameter, 0, 16);
         } else if (w == "u") {
             unicodeChar(cw.parameter);
-        } else if (w == "par" || w == "line" || w == "sect" || w == "page" || w == "row") {
+        } else if (w == "line") {
+            put(QChar::LineSeparator);
+        } else if (w == "par" || w == "sect" || w == "page" || w == "row") {
             paragraphEnd();
         } else if (w == "pict") {
             startPicture();
@@ -360,8 +362,9 @@ private:
     void put(QChar ch) {
         if (m_state.destination != Destination::Text)
             return;
-        // Control and object characters would split or corrupt the document's structure.
-        if ((ch.unicode() < 0x20 && ch != u'\t') || ch.unicode() == 0xFFFC)
+        // Control, object and frame characters would split or corrupt the document's structure.
+        const char16_t u = ch.unicode();
+        if ((u < 0x20 && u != u'\t') || u == 0xFFFC || u == 0xFDD0 || u == 0xFDD1)
             return;
         if (m_skipChars > 0) {
             --m_skipChars;

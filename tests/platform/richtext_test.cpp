@@ -134,6 +134,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"unicode with fallback", R"({\rtf1\uc1 a\u8364?b\u-3913?c})", {":a€b\uf0b7c"}},
         ParseCase{"unicode two fallbacks", R"({\rtf1\uc2 \u8364\'80\'80x})", {":€x"}},
         ParseCase{"paragraphs", "{\\rtf1 one\\par two\\par\r\n}", {":one", "|", ":two", "|"}},
+        ParseCase{"line break", R"({\rtf1 a\line b})", {":a\u2028b"}},
+        ParseCase{"frame and object characters dropped", R"({\rtf1 a\u65532?\u64976?b})", {":ab"}},
         ParseCase{"line ends in file are not text", "{\\rtf1 a\r\nb}", {":ab"}},
         ParseCase{"tables skipped",
                   R"({\rtf1\ansi{\fonttbl{\f0\fmodern Courier New;}}{\colortbl;\red0\green0\blue0;})"
