@@ -177,6 +177,7 @@ struct PageRecord {
     std::vector<Handle> graphs;
     int majorTick = 10, minorTick = 5;
     bool markCurrent = false;
+    bool painting = false; // repaint requests from inside a paint are already being served
     std::function<void()> repaint;
 };
 

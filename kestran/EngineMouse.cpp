@@ -16,7 +16,7 @@ EngineState& S() {
 
 void Repaint(GraphRecord& g) {
     PageRecord* p = S().Page(g.page);
-    if (p && p->redraw && p->repaint) {
+    if (p && p->redraw && p->repaint && !p->painting) {
         const auto handler = p->repaint;
         handler();
     }

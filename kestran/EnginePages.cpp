@@ -28,7 +28,7 @@ QRectF FractionRect(double x0, double y0, double x1, double y1) {
 }
 
 void AskRepaint(PageRecord* p) {
-    if (p && p->redraw && p->repaint) {
+    if (p && p->redraw && p->repaint && !p->painting) {
         const auto handler = p->repaint; // the handler may delete the page
         handler();
     }
@@ -38,11 +38,23 @@ void AskRepaint(PageRecord* p) {
 
 namespace kestran {
 
+EngineBool PaintGraphs(Handle page, Canvas& canvas, const RenderOptions& options);
+
 EngineBool PaintPage(Handle page, Canvas& canvas, const RenderOptions& options) {
     PageRecord* p = S().Page(page);
-    if (!p) {
-        return 0;
+    if (!p || p->painting) {
+        return 0; // a callback that paints its own page again gets nothing drawn
     }
+    p->painting = true;
+    const EngineBool ok = PaintGraphs(page, canvas, options);
+    if (PageRecord* still = S().Page(page)) {
+        still->painting = false;
+    }
+    return ok;
+}
+
+EngineBool PaintGraphs(Handle page, Canvas& canvas, const RenderOptions& options) {
+    PageRecord* p = S().Page(page);
     if (!p->firstPaintDone) {
         p->firstPaintDone = true;
         if (p->callback) {

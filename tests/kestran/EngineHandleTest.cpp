@@ -219,3 +219,34 @@ TEST(EngineHandleReuse, DeletedObjectsGiveTheirHandlesBack) {
         EngineDeleteDataset(set, 0);
     }
 }
+
+namespace {
+
+// A build that asks for repaints and paints its page again from inside the paint.
+struct Reentrant : EngineGraphCallback {
+    kestran::RecordingCanvas* canvas = nullptr;
+    int inner = -1;
+    void OnBuildGraph(EngineHandle g, EngineDC) override {
+        EngineRedrawGraph(g, 1);
+        inner = EnginePaintPageToCanvas(EngineGetPageOfGraph(g), *canvas);
+    }
+};
+
+} // namespace
+
+TEST(EngineCallbacks, PaintingFromInsideAPaintIsRefusedAndAsksNoRepaint) {
+    Reentrant cb;
+    kestran::RecordingCanvas canvas;
+    cb.canvas = &canvas;
+    const EngineHandle page =
+        EngineCreatePage("ZENT3", nullptr, "", "", 0, 10, 0, 0, 0, 0, 100, 100, nullptr);
+    EngineCreateGraph(nullptr, page, 0, 0, 1, 1, 0, 0, 1, &cb);
+    int asked = 0;
+    EngineSetRepaintHandler(page, [&] { ++asked; });
+    EXPECT_EQ(EnginePaintPageToCanvas(page, canvas), 1);
+    EXPECT_EQ(cb.inner, 0);
+    EXPECT_EQ(asked, 0);
+    EngineRedrawPage(page);
+    EXPECT_EQ(asked, 1);
+    EngineDeletePage(page);
+}
