@@ -45,6 +45,23 @@ void BM_AppendReportLines(benchmark::State& state) {
 }
 BENCHMARK(BM_AppendReportLines)->Arg(3000)->Arg(30000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// 3,000 lines appended to a log that already holds the given number: the cost of a line must not
+// grow with the log (beyond the caches' reach it levels off).
+void BM_AppendAfter(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        RLogClass log;
+        for (int i = 0; i < state.range(0); ++i)
+            appendReportLine(log);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        for (int i = 0; i < 3000; ++i)
+            appendReportLine(log);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_AppendAfter)->Arg(0)->Arg(27000)->Arg(57000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 struct LongLog {
     LongLog() {
         log.AddTitle();
