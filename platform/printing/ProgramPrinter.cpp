@@ -1,5 +1,6 @@
 #include "ProgramPrinter.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPrinterInfo>
 
@@ -19,8 +20,13 @@ ProgramPrinter::ProgramPrinter() : m_printer(std::make_unique<QPrinter>(QPrinter
 }
 
 ProgramPrinter& ProgramPrinter::Instance() {
-    static ProgramPrinter printer;
-    return printer;
+    static std::unique_ptr<ProgramPrinter> printer;
+    if (!printer) {
+        printer.reset(new ProgramPrinter);
+        // A device printer needs the platform's print support, which goes with the application.
+        qAddPostRoutine([] { printer.reset(); });
+    }
+    return *printer;
 }
 
 int ProgramPrinter::Orientation() const {
