@@ -19,6 +19,10 @@
 //   AddTitle()             appends the title in bold underline and a line end
 //   PasteClipboard()       appends the clipboard's picture or text
 //   Form()                 the report window, for the few callers that need it directly
+//
+// Appended text reaches Form().rtbLog's document at each line end, at the next change of
+// attributes, when the log or its window reads the text (saving, printing, showing) and whenever
+// the event loop runs; Form().Flush() puts a line still being written there at once.
 
 #include <memory>
 #include <QPointer>
