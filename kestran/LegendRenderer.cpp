@@ -57,16 +57,19 @@ void DrawLegend(const LegendRecord& l, const GraphRecord& g, const GraphFrame& f
     const double rowHeight = std::max(canvas.TextSize(QStringLiteral("Xg")).height() * 1.2, 8.0);
     const double sampleWidth = 24.0;
     const double pad = 4.0 + thickness;
+    const double even = (box.width() - 2 * pad) / double(count);
+    double x = box.left() + pad;
     for (size_t k = 0; k < count; ++k) {
         QRectF cell;
-        if (l.horizontal) {
-            const double w = (box.width() - 2 * pad) / double(count);
-            cell = QRectF(box.left() + pad + w * double(k), box.top() + pad, w, rowHeight);
+        if (l.horizontal) { // evenly spread, but never narrower than the entry itself
+            const double w = std::max(even, sampleWidth + 12 + canvas.TextSize(l.lines[k]).width());
+            cell = QRectF(x, box.top() + pad, w, rowHeight);
+            x += w;
         } else {
             cell = QRectF(box.left() + pad, box.top() + pad + rowHeight * double(k), box.width() - 2 * pad,
                           rowHeight);
         }
-        if (cell.bottom() > box.bottom() + 0.5) {
+        if (cell.bottom() > box.bottom() + 0.5 || (k > 0 && cell.left() + sampleWidth > box.right())) {
             break; // no room: the box decides how many entries show
         }
         const QRectF sample(cell.left(), cell.top() + 2, sampleWidth, rowHeight - 4);
