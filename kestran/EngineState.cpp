@@ -10,9 +10,9 @@ EngineState& EngineState::Get() {
 }
 
 Handle EngineState::NewHandle() {
-    for (int tries = 0; tries < 65535; ++tries) {
+    for (int tries = 0; tries < kMaxHandle; ++tries) {
         const int h = next_;
-        next_ = next_ >= 65535 ? 1 : next_ + 1;
+        next_ = next_ >= kMaxHandle ? 1 : next_ + 1;
         if (!used_[size_t(h)]) {
             used_[size_t(h)] = true;
             return h;
@@ -22,7 +22,7 @@ Handle EngineState::NewHandle() {
 }
 
 void EngineState::Release(Handle h) {
-    if (h > 0 && h <= 65535) {
+    if (h > 0 && h <= kMaxHandle) {
         used_[size_t(h)] = false;
     }
 }

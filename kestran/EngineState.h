@@ -31,7 +31,9 @@ class EngineState {
 public:
     static EngineState& Get();
 
-    // 1..65535, never one that is in use; 0 when all are.
+    // Callers keep handles in 16 bits, some of them signed: 1..32767 survives either way.
+    static constexpr int kMaxHandle = 32767;
+    // 1..kMaxHandle, never one that is in use; 0 when all are.
     Handle NewHandle();
     void Release(Handle h);
 
@@ -62,7 +64,7 @@ public:
     std::optional<std::array<double, 4>> lastBand; // x1, y1, x2, y2 in world units
 
 private:
-    std::vector<bool> used_ = std::vector<bool>(65536, false);
+    std::vector<bool> used_ = std::vector<bool>(kMaxHandle + 1, false);
     int next_ = 1;
 };
 

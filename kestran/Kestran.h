@@ -26,7 +26,7 @@ class QPrinter;
 class QImage;
 class QByteArray;
 
-using EngineHandle = int;          // 1..65535; 0 = none
+using EngineHandle = int;          // 1..32767 (fits 16 bits, signed or not); 0 = none
 using EngineBool = int;            // 1 true, 0 false
 using EngineDC = kestran::Canvas*; // the canvas of the draw in progress (may be null)
 

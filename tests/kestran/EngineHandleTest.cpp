@@ -12,7 +12,7 @@ TEST_F(EngineHandles, AddOperationsReturnDistinctNonZeroHandles) {
     const EngineHandle t = EngineAddTitle(graph, nullptr, "T", 0.5, 0.1, 6, 0);
     for (EngineHandle h : {page, graph, d, a, p, t}) {
         EXPECT_GT(h, 0);
-        EXPECT_LE(h, 0xFFFF);
+        EXPECT_LE(h, 0x7FFF);
     }
     EXPECT_NE(a, p);
     EXPECT_NE(p, t);
