@@ -454,3 +454,57 @@ TEST_F(ChartDrawing, CrowdedLabelsAreThinnedAndLogDecimalsStaySignificant) {
     EXPECT_NE(canvas.FindText("0.1"), nullptr);
     EXPECT_NE(canvas.FindText("10"), nullptr);
 }
+
+TEST_F(ChartDrawing, EveryScatterShapeDrawsItsPrimitive) {
+    struct Case {
+        int shape;
+        Primitive::Kind kind;
+        size_t count; // primitives per point
+    } cases[] = {
+        {codes::ShapeX, Primitive::Polyline, 2},           {codes::ShapeUpTriangle, Primitive::Polygon, 1},
+        {codes::ShapeDownTriangle, Primitive::Polygon, 1}, {codes::ShapeBox, Primitive::Rectangle, 1},
+        {codes::ShapePlus, Primitive::Polyline, 2},        {codes::ShapeAsterisk, Primitive::Polyline, 4},
+        {codes::ShapeDiamond, Primitive::Polygon, 1},      {codes::ShapeCircle, Primitive::Ellipse, 1},
+        {codes::ShapeDot, Primitive::Ellipse, 1},          {codes::ShapeNone, Primitive::Polyline, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shape);
+        EngineDeleteGraph(graph);
+        graph = EngineCreateGraph(nullptr, page, 0, 0, 1, 1, 0xFFFFFF, 0, 1, nullptr);
+        EngineSetPlotArea(graph, nullptr, 0.2, 0.2, 0.8, 0.8, 0xFFFFFF);
+        EngineSetScale(graph, 0, 0, 10, 10);
+        EngineAddScatterPlot(graph, nullptr, Data({2, 5, 8}, {2, 5, 8}), c.shape, 0x00FF00, 8, 1, 0);
+        Draw();
+        EXPECT_EQ(InColour(c.kind, 0x00FF00).size(), 3 * c.count);
+    }
+}
+
+TEST_F(ChartDrawing, BarJustificationPlacesTheBarAgainstItsPoint) {
+    // One bar at x = 5 (device 400); bar positions 1 apart (48 pixels), width 0.5 -> 24 pixels.
+    struct Case {
+        int justify;
+        double left, right;
+    } cases[] = {
+        {codes::JustifyMin, 400, 424}, {codes::JustifyCentre, 388, 412}, {codes::JustifyMax, 376, 400}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.justify);
+        EngineDeleteGraph(graph);
+        graph = EngineCreateGraph(nullptr, page, 0, 0, 1, 1, 0xFFFFFF, 0, 1, nullptr);
+        EngineSetPlotArea(graph, nullptr, 0.2, 0.2, 0.8, 0.8, 0xFFFFFF);
+        EngineSetScale(graph, 0, 0, 10, 10);
+        EngineAddBarPlot(graph, nullptr, Data({4, 5}, {3, 6}), 0.5, c.justify, codes::Bar2DVertical, 0x0000FF,
+                         -1, 0);
+        Draw();
+        const auto bars = InColour(Primitive::Polygon, 0x0000FF);
+        ASSERT_EQ(bars.size(), 2u);
+        double lo = 1e9, hi = -1e9, top = 1e9;
+        for (const QPointF& p : bars[1]->points) {
+            lo = std::min(lo, p.x());
+            hi = std::max(hi, p.x());
+            top = std::min(top, p.y());
+        }
+        EXPECT_NEAR(lo, c.left, 1e-6);
+        EXPECT_NEAR(hi, c.right, 1e-6);
+        EXPECT_NEAR(top, 480 - 6 * 36, 1e-6);
+    }
+}
