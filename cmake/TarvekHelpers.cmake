@@ -1,14 +1,16 @@
-# tarvek_add_test(NAME SOURCES ... LIBS ... [LABELS ...] [OWN_MAIN])
+# tarvek_add_test(NAME SOURCES ... LIBS ... [LABELS ...] [GUI | OWN_MAIN])
 # One GoogleTest executable; its tests are registered with ctest one by one. The shared main takes
-# the user's locale from the environment first, as the program does; a test that needs a
-# QApplication passes OWN_MAIN and brings its own.
+# the user's locale from the environment first, as the program does; GUI gives a main with a
+# headless QApplication and temporary settings and temp folders; OWN_MAIN brings its own.
 # Label "locale" runs the executable once more under a German locale; label "asan" puts it in the
 # sanitizer configuration (tools/check.sh builds that tree and runs only those).
 function(tarvek_add_test name)
-    cmake_parse_arguments(T "OWN_MAIN" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(T "OWN_MAIN;GUI" "" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
-    if(NOT T_OWN_MAIN)
+    if(T_GUI)
+        target_link_libraries(${name} PRIVATE tarvek_gui_test_main)
+    elseif(NOT T_OWN_MAIN)
         target_link_libraries(${name} PRIVATE tarvek_test_main)
     endif()
     gtest_discover_tests(${name}

@@ -16,9 +16,9 @@ tarvek_add_test(chart_data_test
 
 # The clipboard itself and the DIB helpers need a GUI application.
 tarvek_add_test(chart_gui_test
-    SOURCES ${TEST_DIR}/GuiTestMain.cpp ${TEST_DIR}/ClipboardPasteTest.cpp ${TEST_DIR}/DibImageTest.cpp
+    SOURCES ${TEST_DIR}/ClipboardPasteTest.cpp ${TEST_DIR}/DibImageTest.cpp
     LIBS chartmodel
-    OWN_MAIN)
+    GUI)
 
 tarvek_add_fuzzer(fuzz_stream SOURCES ${TEST_DIR}/FuzzStream.cpp LIBS chartmodel)
 tarvek_add_fuzzer(fuzz_dataset SOURCES ${TEST_DIR}/FuzzDataset.cpp LIBS chartmodel)

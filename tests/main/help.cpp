@@ -129,12 +129,3 @@ TEST_F(HelpTest, F1OnAWindowOpensItsSection) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    // Listing the tests at build time runs without ctest's environment: never look for a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

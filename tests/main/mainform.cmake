@@ -2,4 +2,4 @@ tarvek_add_test(mainform_test
     SOURCES ${TEST_DIR}/mainform_test.cpp ${TEST_DIR}/mainform_fixture.cpp
     LIBS tarvek_main
     LABELS main gui locale asan
-    OWN_MAIN)
+    GUI)

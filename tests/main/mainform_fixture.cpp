@@ -21,6 +21,7 @@ void MainFormTest::SetUp() {
     temp_ = std::make_unique<QTemporaryDir>();
     qputenv("XDG_CONFIG_HOME", config_->path().toUtf8());
     qputenv("TMPDIR", temp_->path().toUtf8());
+    msgbox::SetProgramTitle(program::Title());
     msgbox::ClearShownBoxes();
     msgbox::SetTestAnswerer([this](const msgbox::ShownBox& box) {
         if (box.prompt == QLatin1String("Retain Output Log?"))
@@ -100,14 +101,4 @@ std::string MainFormTest::UnderlineOf(int line) {
 void MainFormTest::LeaveBox(QWidget* box) {
     QFocusEvent event(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(box, &event);
-}
-
-int main(int argc, char** argv) {
-    // Headless also when run by hand or listed for discovery.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    msgbox::SetProgramTitle(program::Title());
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

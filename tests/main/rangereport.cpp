@@ -417,14 +417,3 @@ TEST_F(RangeReportTest, ClosingWhileIdleSavesNothing) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir tmp;
-    qputenv("TMPDIR", tmp.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", tmp.path().toUtf8());
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

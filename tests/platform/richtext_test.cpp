@@ -276,12 +276,3 @@ TEST(Cp1252, MapsTheWesternCodePageAndReplacesTheRest) {
     EXPECT_EQ(Cp1252ToChar(0x80), QChar(0x20AC));
     EXPECT_EQ(Cp1252ToChar(0xE9), QChar(0xE9));
 }
-
-int main(int argc, char** argv) {
-    // Test discovery runs the executable outside ctest's environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
