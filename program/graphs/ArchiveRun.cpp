@@ -1,0 +1,104 @@
+#include "ArchiveRun.h"
+
+#include "ArchiveDatabase.h"
+#include "ArchiveParameters.h"
+#include "ArchiveTransaction.h"
+#include "DistanceGrid.h"
+#include "ModCalculations.h"
+
+#include <QSqlError>
+
+namespace {
+
+using ModelProcedure = double (*)(double, double, double, double, const std::string&, const std::string&,
+                                  double, double);
+
+struct ArchivedModel {
+    ModelProcedure loss;
+    ModelProcedure field;
+    const char* lossLegend;
+    const char* fieldLegend;
+};
+
+// By ModelIndex.
+const ArchivedModel kArchivedModels[] = {
+    {P529Loss, P529FieldStrength, "ITU 529 ", "ITU 529 - "},
+    {HataDavidsonLoss, HataDavidsonFieldStrength, "Davidson ", "Davidson - "},
+    {Cost231Loss, Cost231FieldStrength, "Cost 231 ", "Cost 231 - "},
+};
+
+std::optional<std::vector<ArchiveCurve>> Curves(const GraphInputs& in, bool fieldStrength) {
+    const auto n = ReadGraphNumbers(in);
+    if (!n) {
+        return std::nullopt;
+    }
+    const DistanceGrid grid = MakeDistanceGrid(1.0, in.maxDistanceKm);
+    std::vector<ArchiveCurve> curves;
+    for (const auto& model : kArchivedModels) {
+        ArchiveCurve curve;
+        curve.legend = (fieldStrength ? model.fieldLegend : model.lossLegend) + TrimBlanks(in.area);
+        const ModelProcedure procedure = fieldStrength ? model.field : model.loss;
+        for (int k = 0; k < grid.count; ++k) {
+            const double d = grid.At(k);
+            curve.distKm.push_back(d);
+            curve.value.push_back(
+                procedure(n->freqMHz, d, n->hbM, n->hmM, in.area, in.city, n->pctTime, n->pctLoc));
+        }
+        curves.push_back(std::move(curve));
+    }
+    return curves;
+}
+
+} // namespace
+
+std::optional<std::vector<ArchiveCurve>> LossArchiveCurves(const GraphInputs& inputs) {
+    return Curves(inputs, false);
+}
+
+std::optional<std::vector<ArchiveCurve>> FieldStrengthArchiveCurves(const GraphInputs& inputs) {
+    return Curves(inputs, true);
+}
+
+std::optional<ArchiveRun> MakeArchiveRun(const GraphInputs& inputs, bool fieldStrength,
+                                         const std::string& comment, const QDateTime& when,
+                                         double powerWatts) {
+    auto curves = Curves(inputs, fieldStrength);
+    if (!curves) {
+        return std::nullopt;
+    }
+    ArchiveRun run;
+    run.parameters = ArchiveParameters(inputs, powerWatts);
+    run.comment = comment;
+    run.when = when;
+    run.curves = std::move(*curves);
+    return run;
+}
+
+ArchiveResult WriteArchiveRun(const QString& path, const ArchiveRun& run) {
+    ArchiveResult result;
+    ArchiveDatabase archive;
+    if (!archive.Open(path)) {
+        result.message = archive.LastError();
+        return result;
+    }
+    bool written = false;
+    {
+        ArchiveTransaction transaction(archive.Database());
+        written = transaction.Started() && archive.EnsureSchema() &&
+                  archive.AddModelRun(run.model, run.parameters, run.comment, run.when, run.dataSetType);
+        for (const auto& curve : run.curves) {
+            written = written && archive.AddDataSet(archive.CurrentRunID(), curve.legend, run.comment,
+                                                    static_cast<int>(curve.distKm.size()), run.dataSetType,
+                                                    curve.distKm, curve.value, {});
+        }
+        written = written && transaction.Commit();
+    }
+    if (!written) {
+        result.message =
+            archive.LastError().isEmpty() ? archive.Database().lastError().text() : archive.LastError();
+        return result;
+    }
+    result.ok = true;
+    result.runId = archive.CurrentRunID();
+    return result;
+}

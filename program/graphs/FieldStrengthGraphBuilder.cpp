@@ -1,0 +1,321 @@
+#include "FieldStrengthGraphBuilder.h"
+
+#include "ChartCalls.h"
+#include "ChartConstants.h"
+#include "DistanceGrid.h"
+#include "ModCalculations.h"
+#include "NumberText.h"
+
+#include <algorithm>
+
+using automation::Variant;
+using namespace chartcode;
+
+namespace {
+
+using FieldProcedure = double (*)(double, double, double, double, const std::string&, const std::string&,
+                                  double, double);
+
+struct CurveModel {
+    FieldProcedure field;
+    int modelIndex;
+    const char* legend;
+};
+
+const CurveModel kComparedModels[] = {
+    {P529FieldStrength, ModelP529, "ITU 529"},
+    {HataDavidsonFieldStrength, ModelHataDavidson, "OkHat Dav"},
+    {Cost231FieldStrength, ModelCost231, "Cost 231"},
+};
+
+constexpr std::int32_t kCurveColours[FieldStrengthGraphBuilder::kCurveCount] = {
+    Rgb(0, 128, 0),   Rgb(255, 0, 0),     Rgb(0, 0, 180),   Rgb(255, 0, 255), Rgb(0, 0, 0),
+    Rgb(0, 200, 200), Rgb(200, 200, 200), Rgb(255, 0, 255), Rgb(128, 0, 0),
+};
+
+constexpr int kLastClearedSet = 21;
+constexpr char kCr = '\r';
+constexpr const char* kSetName = "Line Data";
+
+std::int32_t StyleFor(bool valid) {
+    return valid ? kLineSolid : kLineDashDot;
+}
+
+bool NextSet(int& setNumber) {
+    if (setNumber >= kLastDataSet) {
+        return false;
+    }
+    ++setNumber;
+    return true;
+}
+
+// Entries are separated by one carriage return, whatever was appended before.
+void AppendEntry(std::string& legend, const std::string& entry) {
+    if (!legend.empty() && legend.back() != kCr) {
+        legend += kCr;
+    }
+    legend += entry;
+}
+
+std::string HeightEntry(double heightM) {
+    return "hb=" + numtext::Format(heightM, "####") + "m";
+}
+
+} // namespace
+
+struct FieldStrengthMode {
+    long graphModel;
+    bool comparison;
+    CurveModel single; // the model drawn at the six heights
+    const char* title;
+};
+
+namespace {
+
+// The US model (2) has no menu item but keeps its place in the numbering.
+const FieldStrengthMode kModes[] = {
+    {0, false, {HataDavidsonFieldStrength, ModelHataDavidson, ""}, "Okumura-Hata-Davidson Field Strength"},
+    {1, false, {P529FieldStrength, ModelP529, ""}, "Okumura-Hata IUT-R P.529 Field Strength"},
+    {2, false, {USFieldStrength, ModelUS, ""}, "US Field Strength"},
+    {3, false, {Cost231FieldStrength, ModelCost231, ""}, "Cost 231 Field Strength"},
+    {4, true, {nullptr, 0, ""}, "Field Strength Model Comparison"},
+};
+
+const FieldStrengthMode* FindMode(long graphModel) {
+    for (const auto& mode : kModes) {
+        if (mode.graphModel == graphModel) {
+            return &mode;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+FieldStrengthGraphBuilder::FieldStrengthGraphBuilder()
+    : storage_(std::make_unique<std::array<PlotCurve, kCurveCount>>()), curves_(*storage_) {}
+
+bool FieldStrengthGraphBuilder::Build(automation::IDispatch& dispatch, const FieldStrengthInputs& inputs,
+                                      bool clearOld, const std::tm& now) {
+    const FieldStrengthMode* mode = FindMode(inputs.graphModel);
+    const auto numbers = ReadGraphNumbers(inputs.graph);
+    if (mode == nullptr || !numbers) {
+        return false;
+    }
+    ChartCalls chart(dispatch);
+    if (clearOld) {
+        for (int set = 0; set <= kLastClearedSet; ++set) {
+            chart.Put(chartid::SDataEnable, set, Variant::Bool(false));
+        }
+    }
+    ComputeCurves(inputs, *numbers, *mode);
+
+    for (const auto member : {chartid::AxisLabelFont, chartid::AxisTitleFont}) {
+        chart.Put(member, kAxisX, Variant::Str("Arial"));
+        chart.Put(member, kAxisY, Variant::Str("Arial"));
+    }
+    for (const auto member : {chartid::AxisLabelFontSize, chartid::AxisTitleFontSize, chartid::AxisTitleColor,
+                              chartid::AxisLabelColor}) {
+        const std::int32_t value =
+            (member == chartid::AxisTitleColor || member == chartid::AxisLabelColor) ? Rgb(0, 0, 0) : 10;
+        chart.Put(member, kAxisX, Variant::I4(value));
+        chart.Put(member, kAxisY, Variant::I4(value));
+    }
+    const double maxKm = inputs.graph.maxDistanceKm;
+    chart.Put(chartid::AxisMax, kAxisX, Variant::R8(maxKm));
+    chart.Put(chartid::AxisMin, kAxisX, Variant::R8(0.0));
+    chart.Put(chartid::AxisMax, kAxisY, Variant::R8(110.0));
+    chart.Put(chartid::AxisMin, kAxisY, Variant::R8(-10.0));
+    chart.Put(chartid::AxisMajorTickInterval, kAxisX, Variant::R8(maxKm == 100.0 ? 10.0 : 50.0));
+
+    int setNumber = -1;
+    std::string legend;
+    if (mode->comparison) {
+        DefineComparisonSets(chart, setNumber, legend);
+    } else {
+        DefineSingleModelSets(chart, setNumber, legend);
+    }
+    chart.PutScalar(chartid::SLegendStrings, Variant::Str(legend));
+    chart.PutScalar(chartid::SLegendType, Variant::I2(kLegendSimple));
+    chart.PutScalar(chartid::SLegendOrientation, Variant::I2(kLegendVertical));
+    chart.PutScalar(chartid::SLegendFontSize, Variant::I2(8));
+    chart.PutScalar(chartid::SLegendEnable, Variant::Bool(true));
+
+    chart.Put(chartid::TitleString, kTitleLine2,
+              Variant::Str(ParameterTitle(inputs.graph, mode->comparison)));
+    chart.Put(chartid::TitleFontSize, kTitleLine2, Variant::I4(8));
+    chart.Put(chartid::TitleFontSize, kTitleLine1, Variant::I4(8));
+    chart.Put(chartid::TitleString, kTitleLine1, Variant::Str(mode->title));
+    const Variant stored = chart.Get(chartid::TitleString, kTitleLine1);
+    const std::string title1 = stored.vt() == automation::VT_BSTR ? stored.AsStr() : std::string(mode->title);
+    chart.Put(chartid::TitleString, kTitleLine1,
+              Variant::Str(title1 + ", " + numtext::FormatDate(now, "mm/dd/yyyy hh:mm am/pm")));
+    if (clearOld) {
+        chart.Call(chartid::UpdateGraph);
+    }
+    return true;
+}
+
+void FieldStrengthGraphBuilder::ComputeCurves(const FieldStrengthInputs& inputs, const GraphNumbers& n,
+                                              const FieldStrengthMode& mode) {
+    for (int i = 0; i < kCurveCount; ++i) {
+        curves_[static_cast<std::size_t>(i)].Begin(false);
+        curves_[static_cast<std::size_t>(i)].Colour = kCurveColours[i];
+    }
+    const GraphInputs& in = inputs.graph;
+    PlotCurve& freeSpace = curves_[mode.comparison ? kComparisonFreeSpace : kSingleFreeSpace];
+    const DistanceGrid freeGrid = MakeDistanceGrid(1.0, in.maxDistanceKm);
+    for (int k = 0; k < freeGrid.count; ++k) {
+        const double d = freeGrid.At(k);
+        freeSpace.Add(d, true, 107.0 - 20.0 * Log10(d));
+    }
+    freeSpace.Finish();
+    if (mode.comparison) {
+        ComputeMeasured(inputs, n);
+    }
+
+    const DistanceGrid grid = MakeDistanceGrid(0.1, in.maxDistanceKm);
+    const int curveCount = mode.comparison ? 3 : kSingleHeights;
+    for (int k = 0; k < curveCount; ++k) {
+        const CurveModel& model = mode.comparison ? kComparedModels[k] : mode.single;
+        const double hb = mode.comparison ? n.hbM : kBaseHeightTable[k];
+        PlotCurve& curve = curves_[static_cast<std::size_t>(k)];
+        curve.Begin(InputsInRange(model.modelIndex, n.freqMHz, hb, n.hmM, 1.0, in.area));
+        for (int i = 0; i < grid.count; ++i) {
+            const double d = grid.At(i);
+            const bool valid = InputsInRange(model.modelIndex, n.freqMHz, hb, n.hmM, d, in.area);
+            curve.Add(d, valid, model.field(n.freqMHz, d, hb, n.hmM, in.area, in.city, n.pctTime, n.pctLoc));
+        }
+        curve.Finish();
+    }
+}
+
+void FieldStrengthGraphBuilder::ComputeMeasured(const FieldStrengthInputs& inputs, const GraphNumbers& n) {
+    if (!inputs.showMeasuredData || inputs.measured == nullptr) {
+        return;
+    }
+    const auto& records = *inputs.measured;
+    const MeasuredMatch match =
+        FindMeasuredCurve(n.freqMHz, n.hbM, n.hmM, inputs.graph.area, n.pctTime / 100.0, records);
+    if (match.Found == 0 || match.Record < 0 || static_cast<std::size_t>(match.Record) >= records.size()) {
+        return;
+    }
+    const MeasuredRecord& record = records[static_cast<std::size_t>(match.Record)];
+    if (match.Column < 0 || match.Column >= std::min<int>(record.ColumnCount, kMeasuredMaxColumns)) {
+        return;
+    }
+    // The row count bounds the table too, so a table that lost its end marker cannot run on.
+    const int rows = std::clamp<int>(record.RowCount, 0, kMeasuredMaxRows);
+    PlotCurve& curve = curves_[kMeasuredCurve];
+    for (int row = 0; row < rows; ++row) {
+        const double reading =
+            record.Reading[static_cast<std::size_t>(row)][static_cast<std::size_t>(match.Column)];
+        if (IsMeasuredEndMarker(reading)) {
+            break;
+        }
+        curve.Add(record.Dist[static_cast<std::size_t>(row)], true, reading);
+    }
+    curve.Finish();
+}
+
+void FieldStrengthGraphBuilder::DefineComparisonSets(ChartCalls& chart, int& setNumber, std::string& legend) {
+    for (int k = 0; k < 3; ++k) {
+        if (curves_[static_cast<std::size_t>(k)].Count > 0) {
+            AppendEntry(legend, kComparedModels[k].legend);
+            DefineCurveSets(chart, k, setNumber, legend);
+        }
+    }
+    DefineWholeSet(chart, kComparisonFreeSpace, setNumber, kLineDot);
+    AppendEntry(legend, "Free Space");
+    if (curves_[kMeasuredCurve].PointCount() > 0) {
+        DefineWholeSet(chart, kMeasuredCurve, setNumber, kLineSolid);
+        AppendEntry(legend, "Measured");
+    }
+}
+
+void FieldStrengthGraphBuilder::DefineSingleModelSets(ChartCalls& chart, int& setNumber,
+                                                      std::string& legend) {
+    for (int k = 0; k <= kSingleFreeSpace; ++k) {
+        if (k == 0) {
+            legend = HeightEntry(kBaseHeightTable[0]);
+        } else if (k < kSingleFreeSpace) {
+            legend += kCr + HeightEntry(kBaseHeightTable[k]);
+        } else {
+            legend += kCr + std::string("Free Space");
+        }
+        if (curves_[static_cast<std::size_t>(k)].Count > 0) {
+            DefineCurveSets(chart, k, setNumber, legend, k == kSingleFreeSpace ? kLineDot : -1);
+        }
+    }
+}
+
+void FieldStrengthGraphBuilder::DefineCurveSets(ChartCalls& chart, int index, int& setNumber,
+                                                std::string& legend, int styleOverride) {
+    PlotCurve& curve = curves_[static_cast<std::size_t>(index)];
+    const auto pieces = CurvePieces(curve);
+    if (pieces.size() == 1) {
+        if (NextSet(setNumber)) {
+            chart.DefineDataSet(setNumber, kSetName, curve.Dist[0], curve.Level[0], pieces[0].count);
+            const std::int32_t style = styleOverride >= 0 ? styleOverride : StyleFor(pieces[0].valid);
+            chart.Put(chartid::SPlotLineStyle, setNumber, Variant::I4(style));
+            chart.Put(chartid::SPlotLineColor, setNumber, Variant::I4(curve.Colour));
+            chart.Put(chartid::SDataEnable, setNumber, Variant::Bool(true));
+            chart.Put(chartid::SDataType, setNumber, Variant::I4(kDataTypeSimple));
+            chart.Put(chartid::SPlotType, setNumber, Variant::I4(kPlotTypeLine));
+            chart.Put(chartid::SPlotLineThickness, setNumber, Variant::I4(1));
+        }
+        return;
+    }
+    bool defined = false;
+    for (std::size_t p = 0; p < pieces.size() && NextSet(setNumber); ++p) {
+        const auto start = static_cast<std::size_t>(pieces[p].start);
+        chart.DefineDataSet(setNumber, kSetName, curve.Dist[start], curve.Level[start], pieces[p].count);
+        chart.Put(chartid::SPlotLineStyle, setNumber, Variant::I4(StyleFor(pieces[p].valid)));
+        chart.Put(chartid::SPlotLineColor, setNumber, Variant::I4(curve.Colour));
+        chart.Put(chartid::SDataEnable, setNumber, Variant::Bool(true));
+        if (p > 0) {
+            AppendEntry(legend, "(cont.)");
+        }
+        defined = true;
+    }
+    if (defined) {
+        chart.Put(chartid::SDataType, setNumber, Variant::I4(kDataTypeSimple));
+        chart.Put(chartid::SPlotType, setNumber, Variant::I4(kPlotTypeLine));
+        chart.Put(chartid::SPlotLineThickness, setNumber, Variant::I4(1));
+    }
+}
+
+void FieldStrengthGraphBuilder::DefineWholeSet(ChartCalls& chart, int index, int& setNumber,
+                                               std::int32_t style) {
+    if (!NextSet(setNumber)) {
+        return;
+    }
+    PlotCurve& curve = curves_[static_cast<std::size_t>(index)];
+    chart.DefineDataSet(setNumber, kSetName, curve.Dist[0], curve.Level[0], curve.PointCount());
+    chart.Put(chartid::SPlotLineThickness, setNumber, Variant::I4(1));
+    chart.Put(chartid::SDataEnable, setNumber, Variant::Bool(true));
+    chart.Put(chartid::SPlotLineColor, setNumber, Variant::I4(curve.Colour));
+    chart.Put(chartid::SPlotLineStyle, setNumber, Variant::I4(style));
+    chart.Put(chartid::SDataType, setNumber, Variant::I4(kDataTypeSimple));
+    chart.Put(chartid::SPlotType, setNumber, Variant::I4(kPlotTypeLine));
+}
+
+std::string FieldStrengthGraphBuilder::ParameterTitle(const GraphInputs& in, bool withBaseHeight) {
+    const std::string area = TrimBlanks(in.area);
+    const std::string power = numtext::Format(GetPowerWatts() / 1000.0, "###.##");
+    std::string text = "Frq:" + TrimBlanks(in.freq) + "MHz,";
+    if (withBaseHeight) {
+        text += " Ant Hb:" + TrimBlanks(in.hb) + "m,";
+    }
+    text += " Ant Hm:" + TrimBlanks(in.hm) + "m, Area:" + area;
+    if (area == "Urban") {
+        return text + ", City Size:" + TrimBlanks(in.city) + ", Power:" + power + "kW e.r.p.," + in.pctTime +
+               "%time," + in.pctLoc + "%Loc";
+    }
+    return text + ", Power:" + power + "kW e.r.p., " + in.pctTime + "% of Time," + in.pctLoc + "% of Loc";
+}
+
+std::string FieldStrengthGraphBuilder::ModelTitle(long graphModel) {
+    const FieldStrengthMode* mode = FindMode(graphModel);
+    return mode != nullptr ? mode->title : std::string();
+}

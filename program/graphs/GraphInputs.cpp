@@ -1,0 +1,35 @@
+#include "GraphInputs.h"
+
+#include "NumberText.h"
+
+namespace {
+
+constexpr double kMetresPerFoot = 0.3048;
+
+} // namespace
+
+std::optional<GraphNumbers> ReadGraphNumbers(const GraphInputs& inputs) {
+    const auto freq = numtext::StrictNumber(inputs.freq);
+    const auto hb = numtext::StrictNumber(inputs.hb);
+    const auto hm = numtext::StrictNumber(inputs.hm);
+    if (!freq || !hb || !hm) {
+        return std::nullopt;
+    }
+    const double heightFactor = inputs.english ? kMetresPerFoot : 1.0;
+    GraphNumbers numbers;
+    numbers.freqMHz = *freq;
+    numbers.hbM = *hb * heightFactor;
+    numbers.hmM = *hm * heightFactor;
+    numbers.pctTime = numtext::Val(inputs.pctTime);
+    numbers.pctLoc = numtext::Val(inputs.pctLoc);
+    return numbers;
+}
+
+std::string TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}

@@ -1,0 +1,35 @@
+#pragma once
+// What a graph window hands its builders and archive actions: the texts of its input boxes as
+// shown, the unit system it shows them in and its maximum distance.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct GraphInputs {
+    std::string freq = "150.0";
+    std::string hb = "30";
+    std::string hm = "1";
+    std::string pctTime = "50";
+    std::string pctLoc = "50";
+    std::string area = "Urban";
+    std::string city = "Small/Medium";
+    bool english = false; // heights in feet
+    double maxDistanceKm = 100;
+};
+
+// The inputs as numbers for the models: heights in metres, percentages by their leading number.
+struct GraphNumbers {
+    double freqMHz = 0;
+    double hbM = 0;
+    double hmM = 0;
+    double pctTime = 0;
+    double pctLoc = 0;
+};
+
+// Nothing when frequency or a height is not a number: a build must not guess at a box whose
+// check has not run yet.
+std::optional<GraphNumbers> ReadGraphNumbers(const GraphInputs& inputs);
+
+// The text without leading and trailing blanks.
+std::string TrimBlanks(std::string_view text);

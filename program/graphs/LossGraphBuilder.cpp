@@ -1,0 +1,194 @@
+#include "LossGraphBuilder.h"
+
+#include "ChartCalls.h"
+#include "ChartConstants.h"
+#include "DistanceGrid.h"
+#include "ModCalculations.h"
+#include "NumberText.h"
+
+using automation::Variant;
+using namespace chartcode;
+
+namespace {
+
+using LossProcedure = double (*)(double, double, double, double, const std::string&, const std::string&,
+                                 double, double);
+
+struct LossModel {
+    LossProcedure loss;
+    const char* legend;
+};
+
+// By ModelIndex; the US model's row is never drawn here.
+const LossModel kLossModels[] = {
+    {P529Loss, "ITU 529"},
+    {HataDavidsonLoss, "Davidson"},
+    {Cost231Loss, "Cost 231"},
+};
+constexpr int kDrawnModels = 3;
+
+constexpr std::int32_t kModelPalette[] = {Rgb(0, 128, 0), Rgb(255, 0, 0), Rgb(0, 0, 180), Rgb(255, 0, 255)};
+constexpr std::int32_t kFreeSpaceColour = Rgb(40, 40, 40);
+constexpr char kCr = '\r';
+constexpr const char* kSetName = "Line Data";
+
+std::int32_t StyleFor(bool valid) {
+    return valid ? kLineSolid : kLineDashDot;
+}
+
+// Sets the next data-set number; false once every set of the chart is in use.
+bool NextSet(int& setNumber) {
+    if (setNumber >= kLastDataSet) {
+        return false;
+    }
+    ++setNumber;
+    return true;
+}
+
+} // namespace
+
+LossGraphBuilder::LossGraphBuilder()
+    : storage_(std::make_unique<std::array<PlotCurve, kCurveCount>>()), curves_(*storage_) {}
+
+bool LossGraphBuilder::Build(automation::IDispatch& dispatch, const GraphInputs& inputs, bool clearFirst,
+                             const std::tm& now) {
+    const auto numbers = ReadGraphNumbers(inputs);
+    if (!numbers) {
+        return false;
+    }
+    ChartCalls chart(dispatch);
+    if (clearFirst) {
+        for (int set = 1; set <= 5; ++set) {
+            chart.Put(chartid::SDataEnable, set, Variant::Bool(false));
+        }
+    }
+    ComputeCurves(inputs, *numbers);
+    std::string legend;
+    int setNumber = -1;
+    for (int model = 0; model < kDrawnModels; ++model) {
+        legend += kLossModels[model].legend;
+        legend += kCr;
+        if (curves_[static_cast<std::size_t>(model)].Count > 0) {
+            DefineModelSets(chart, model, setNumber, legend);
+        }
+    }
+    if (NextSet(setNumber)) {
+        DefineFreeSpaceSet(chart, setNumber);
+    }
+    SetAxes(chart, inputs.maxDistanceKm);
+    std::string title2 = ParameterTitle(inputs);
+    chart.Put(chartid::TitleString, kTitleLine2, Variant::RefStr(title2));
+    chart.Put(chartid::TitleString, kTitleLine1, Variant::Str(PercentTitle(inputs, now)));
+    chart.Put(chartid::TitleFontSize, kTitleLine2, Variant::I4(8));
+    chart.Put(chartid::TitleFontSize, kTitleLine1, Variant::I4(8));
+    chart.PutScalar(chartid::SLegendStrings, Variant::Str(legend + "Free Space"));
+    chart.PutScalar(chartid::SLegendType, Variant::I2(kLegendSimple));
+    chart.PutScalar(chartid::SLegendOrientation, Variant::I2(kLegendVertical));
+    chart.PutScalar(chartid::SLegendFontSize, Variant::I2(8));
+    chart.PutScalar(chartid::SLegendEnable, Variant::Bool(true));
+    if (clearFirst) {
+        chart.Call(chartid::UpdateGraph);
+    }
+    return true;
+}
+
+void LossGraphBuilder::ComputeCurves(const GraphInputs& inputs, const GraphNumbers& n) {
+    for (auto& curve : curves_) {
+        curve.Begin(false);
+    }
+    PlotCurve& freeSpace = curves_[kFreeSpaceCurve];
+    const DistanceGrid freeGrid = MakeDistanceGrid(0.1, inputs.maxDistanceKm);
+    for (int k = 0; k < freeGrid.count; ++k) {
+        const double d = freeGrid.At(k);
+        freeSpace.Add(d, true, 32.5 + 20.0 * Log10(n.freqMHz) + 20.0 * Log10(d));
+    }
+    freeSpace.Finish();
+    const DistanceGrid grid = MakeDistanceGrid(1.0, inputs.maxDistanceKm);
+    for (int model = 0; model < kDrawnModels; ++model) {
+        PlotCurve& curve = curves_[static_cast<std::size_t>(model)];
+        curve.Colour = kModelPalette[model];
+        curve.Begin(InputsInRange(model, n.freqMHz, n.hbM, n.hmM, grid.At(0), inputs.area));
+        for (int k = 0; k < grid.count; ++k) {
+            const double d = grid.At(k);
+            const bool valid = InputsInRange(model, n.freqMHz, n.hbM, n.hmM, d, inputs.area);
+            curve.Add(d, valid,
+                      kLossModels[model].loss(n.freqMHz, d, n.hbM, n.hmM, inputs.area, inputs.city, n.pctTime,
+                                              n.pctLoc));
+        }
+        curve.Finish();
+    }
+}
+
+void LossGraphBuilder::DefineModelSets(ChartCalls& chart, int model, int& setNumber, std::string& legend) {
+    PlotCurve& curve = curves_[static_cast<std::size_t>(model)];
+    const auto pieces = CurvePieces(curve);
+    const bool broken = pieces.size() > 1;
+    for (std::size_t p = 0; p < pieces.size(); ++p) {
+        if (!NextSet(setNumber)) {
+            return;
+        }
+        const CurvePiece& piece = pieces[p];
+        const auto start = static_cast<std::size_t>(piece.start);
+        chart.DefineDataSet(setNumber, kSetName, curve.Dist[start], curve.Level[start], piece.count);
+        chart.Put(chartid::SPlotLineStyle, setNumber, Variant::I4(StyleFor(piece.valid)));
+        chart.Put(chartid::SPlotLineColor, setNumber, Variant::RefI4(curve.Colour));
+        if (!broken) {
+            chart.Put(chartid::SPlotLineThickness, setNumber, Variant::I4(1));
+        }
+        chart.Put(chartid::SDataEnable, setNumber, Variant::Bool(true));
+        if (broken) {
+            if (p > 0) {
+                legend += "(cont.)";
+                legend += kCr;
+            }
+            chart.Put(chartid::SDataType, setNumber, Variant::I4(kDataTypeSimple));
+            chart.Put(chartid::SPlotLineThickness, setNumber, Variant::I4(1));
+        }
+    }
+}
+
+void LossGraphBuilder::DefineFreeSpaceSet(ChartCalls& chart, int setNumber) {
+    PlotCurve& curve = curves_[kFreeSpaceCurve];
+    chart.Put(chartid::SDataType, setNumber, Variant::I4(kDataTypeSimple));
+    chart.Put(chartid::SPlotType, setNumber, Variant::I4(kPlotTypeLine));
+    chart.Put(chartid::SPlotLineColor, setNumber, Variant::I4(kFreeSpaceColour));
+    chart.Put(chartid::SPlotLineStyle, setNumber, Variant::I4(kLineDot));
+    chart.Put(chartid::SDataEnable, setNumber, Variant::Bool(true));
+    chart.DefineDataSet(setNumber, kSetName, curve.Dist[0], curve.Level[0], curve.PointCount());
+}
+
+void LossGraphBuilder::SetAxes(ChartCalls& chart, double maxDistanceKm) {
+    for (const auto member : {chartid::AxisLabelFont, chartid::AxisTitleFont}) {
+        chart.Put(member, kAxisX, Variant::Str("Arial"));
+        chart.Put(member, kAxisY, Variant::Str("Arial"));
+    }
+    for (const auto member : {chartid::AxisLabelFontSize, chartid::AxisTitleFontSize}) {
+        chart.Put(member, kAxisX, Variant::I4(10));
+        chart.Put(member, kAxisY, Variant::I4(10));
+    }
+    for (const auto member : {chartid::AxisTitleColor, chartid::AxisLabelColor}) {
+        chart.Put(member, kAxisX, Variant::I4(Rgb(0, 0, 0)));
+        chart.Put(member, kAxisY, Variant::I4(Rgb(0, 0, 0)));
+    }
+    chart.Put(chartid::AxisMax, kAxisX, Variant::RefR8(maxDistanceKm));
+    chart.Put(chartid::AxisMajorTickInterval, kAxisX, Variant::R8(maxDistanceKm == 100.0 ? 10.0 : 50.0));
+    chart.Put(chartid::AxisMin, kAxisX, Variant::R8(0.0));
+    chart.Put(chartid::AxisMax, kAxisY, Variant::R8(250.0));
+    chart.Put(chartid::AxisMin, kAxisY, Variant::R8(50.0));
+}
+
+std::string LossGraphBuilder::ParameterTitle(const GraphInputs& inputs) {
+    const std::string area = TrimBlanks(inputs.area);
+    std::string text = "Freq: " + TrimBlanks(inputs.freq) +
+                       "MHz,  Antenna Mobile Height: " + TrimBlanks(inputs.hm) +
+                       "m,  Antenna Base Height: " + TrimBlanks(inputs.hb) + "m,  Area: " + area;
+    if (area == "Urban") {
+        text += ", City Size: " + TrimBlanks(inputs.city);
+    }
+    return text;
+}
+
+std::string LossGraphBuilder::PercentTitle(const GraphInputs& inputs, const std::tm& now) {
+    return inputs.pctTime + "%Time, " + inputs.pctLoc + "%Loc, " +
+           numtext::FormatDate(now, "mm/dd/yyyy hh:mm am/pm");
+}
