@@ -42,6 +42,15 @@ template <class T> const T& Variant::Get() const {
     return std::get<T>(value_);
 }
 
+double* Variant::R8Target() const {
+    const auto* target = std::get_if<double*>(&value_);
+    return target != nullptr ? *target : nullptr;
+}
+std::int32_t* Variant::I4Target() const {
+    const auto* target = std::get_if<std::int32_t*>(&value_);
+    return target != nullptr ? *target : nullptr;
+}
+
 std::int16_t Variant::AsI2() const {
     return Get<std::int16_t>();
 }

@@ -61,6 +61,11 @@ public:
     const std::string& AsStr() const;
     const std::vector<double>& AsR8Array() const;
 
+    // The caller's storage behind a by-reference variant (arrays of points pass as their first
+    // element); null for any other type.
+    double* R8Target() const;
+    std::int32_t* I4Target() const;
+
     // The same value without the reference: a by-reference variant gives a copy of its target.
     Variant Dereferenced() const;
 

@@ -4,6 +4,7 @@
 // integers rounded half to even with overflow detection. A failed conversion is a status, never an
 // exception.
 
+#include "Dispatch.h"
 #include "Variant.h"
 
 #include <cstdint>
@@ -13,10 +14,7 @@ namespace automation {
 
 enum class ChangeStatus { Ok, TypeMismatch, Overflow };
 
-// Automation result codes of the statuses (S_OK, DISP_E_TYPEMISMATCH, DISP_E_OVERFLOW).
-constexpr std::int32_t S_OK = 0;
-constexpr std::int32_t DISP_E_TYPEMISMATCH = static_cast<std::int32_t>(0x80020005u);
-constexpr std::int32_t DISP_E_OVERFLOW = static_cast<std::int32_t>(0x8002000Au);
+// Automation result codes of the statuses (S_OK, DISP_E_TYPEMISMATCH, DISP_E_OVERFLOW, Dispatch.h).
 std::int32_t ResultCode(ChangeStatus status);
 
 struct Changed {

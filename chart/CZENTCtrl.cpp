@@ -1,0 +1,407 @@
+#include "CZENTCtrl.h"
+
+#include "ChartDispatch.h"
+#include "DibImage.h"
+#include "PropertyStream.h"
+#include "SerializedChartFile.h"
+#include "ZENTIdentifiers.h"
+#include "ZENTMethods.h"
+#include "ZENTModuleState.h"
+#include "Zoom.h"
+
+#include <algorithm>
+#include <cmath>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+
+namespace {
+
+constexpr int kMinimumGraphSize = 50;
+constexpr unsigned kChildWindowStyle = 0x40000000u;
+constexpr int kZoomDragPixels = 8;
+
+std::function<void(CZENTCtrl&)>& PropertyFrameHook() {
+    static std::function<void(CZENTCtrl&)> hook;
+    return hook;
+}
+
+// Pixels at 96 per inch to HIMETRIC (0.01 mm).
+std::int32_t ToHiMetric(int pixels) {
+    return static_cast<std::int32_t>(std::lround(pixels * 2540.0 / 96.0));
+}
+
+} // namespace
+
+CZENTCtrl::CZENTCtrl(QWidget* parent) : QWidget(parent), holder_(std::make_unique<CGraphHolder>(this)) {
+    resize(200, 200);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    zent::SetCurrentControl(this);
+}
+
+CZENTCtrl::~CZENTCtrl() {
+    zent::BindEngine();
+    // The engine keeps the holder as the page's callback object: the page goes first.
+    DeletePage();
+    holder_.reset();
+    delete dataTip_.data();
+    zent::ForgetControl(this);
+}
+
+// ---- Automation --------------------------------------------------------------------------------
+
+automation::HRESULT CZENTCtrl::Invoke(automation::DISPID member, automation::InvokeKind kind,
+                                      const std::vector<automation::Variant>& args,
+                                      automation::Variant* result) {
+    if (const zent::Method* method = zent::FindMethod(member)) {
+        if (kind != automation::InvokeKind::Method) {
+            return automation::DISP_E_MEMBERNOTFOUND;
+        }
+        return zent::InvokeMethod(*this, *method, args, result);
+    }
+    return chart::InvokeProperty(Model(), member, kind, args, result);
+}
+
+void CZENTCtrl::Advise(automation::IEventSink* sink) {
+    if (sink != nullptr && std::find(sinks_.begin(), sinks_.end(), sink) == sinks_.end()) {
+        sinks_.push_back(sink);
+    }
+}
+
+void CZENTCtrl::Unadvise(automation::IEventSink* sink) {
+    sinks_.erase(std::remove(sinks_.begin(), sinks_.end(), sink), sinks_.end());
+}
+
+void CZENTCtrl::FireEvent(automation::DISPID event, const std::vector<automation::Variant>& args) {
+    const std::vector<automation::IEventSink*> sinks = sinks_; // a sink may unadvise itself
+    for (automation::IEventSink* sink : sinks) {
+        sink->OnEvent(event, args);
+    }
+}
+
+// ---- Drawing -----------------------------------------------------------------------------------
+
+void CZENTCtrl::paintEvent(QPaintEvent* event) {
+    OnDraw(rect(), event->rect());
+    QPainter painter(this);
+    if (page_ == 0 || EnginePaintPage(page_, painter) == 0) {
+        painter.fillRect(event->rect(), palette().window());
+    }
+}
+
+void CZENTCtrl::OnDraw(const QRect& bounds, const QRect& invalid) {
+    zent::BindEngine();
+    if (firstDrawPending_) {
+        firstDrawPending_ = false;
+        width_ = bounds.width();
+        height_ = bounds.height();
+        DeletePage();
+        page_ = CreateGraphWindow(bounds);
+        FireEvent(kDrawReady);
+        return;
+    }
+    if (page_ == 0) {
+        return;
+    }
+    const int dw = width_ - bounds.width();
+    const int dh = height_ - bounds.height();
+    if (std::abs(dw) > 1 || std::abs(dh) > 1) {
+        DeletePage();
+        page_ = CreateGraphWindow(bounds);
+        width_ = bounds.width();
+        height_ = bounds.height();
+        Model().ReleaseGraphics();
+    } else if (!invalid.isEmpty() && holder_->LargeEnough != 0) {
+        EngineRedrawGraph(Model().GraphHandle, 1);
+    }
+}
+
+EngineHandle CZENTCtrl::CreateGraphWindow(const QRect& bounds) {
+    const QByteArray name = "ZENT" + QByteArray::number(zent::NextGraphWindowNumber());
+    holder_->LargeEnough =
+        bounds.width() >= kMinimumGraphSize && bounds.height() >= kMinimumGraphSize ? 1 : 0;
+    if (!zent::EnsureEngineRegistered()) {
+        return 0;
+    }
+    const chart::CChartModel& m = Model();
+    const EngineHandle page = EngineCreatePage(
+        name.constData(), this, "First Graph", "PageMenu",
+        static_cast<kestran::ColorRef>(m.WindowBackgroundColor) & 0xFFFFFFu, holder_->PageOption,
+        kChildWindowStyle, 0, 0, 0, bounds.width(), bounds.height(), holder_.get());
+    holder_->Page = page;
+    if (page != 0) {
+        QPointer<CZENTCtrl> self(this);
+        EngineSetRepaintHandler(page, [self] {
+            if (self) {
+                self->update();
+            }
+        });
+    }
+    return page;
+}
+
+void CZENTCtrl::DeletePage() {
+    if (page_ != 0) {
+        EngineDeletePage(page_);
+        page_ = 0;
+    }
+    holder_->Page = 0;
+    Model().PageHandle = 0;
+    Model().GraphHandle = 0;
+}
+
+void CZENTCtrl::RebuildGraph() {
+    if (firstDrawPending_) {
+        return;
+    }
+    zent::BindEngine();
+    EngineDeleteGraph(Model().GraphHandle);
+    holder_->CreateGraph();
+    update();
+}
+
+void CZENTCtrl::OnDrawMetafile(QPainter& painter, const QRect& bounds) {
+    zent::BindEngine();
+    if (firstDrawPending_) {
+        OnDraw(bounds, bounds);
+    }
+    if (page_ != 0) {
+        if (bounds.topLeft() == QPoint(0, 0)) {
+            EngineDrawPageToDC(painter, page_, QRectF(bounds), 1);
+        } else {
+            // Any other origin goes through a bitmap of the size the page was made for.
+            const QImage dib = chart::BitmapToDib(EngineRenderPageImage(page_));
+            chart::PaintDib(painter, QRect(bounds.topLeft(), QSize(width_, height_)), dib,
+                            QRect(0, 0, width_, height_));
+        }
+    }
+    firstDrawPending_ = true;
+    update();
+}
+
+void CZENTCtrl::RefreshOpenPages() {
+    if (refreshPages_) {
+        refreshPages_();
+    }
+}
+
+// ---- Output ------------------------------------------------------------------------------------
+
+bool CZENTCtrl::SavePageMeta(int type, const QString& fileName) {
+    zent::BindEngine();
+    const QByteArray name = QFile::encodeName(fileName);
+    return EngineSavePageMetafile(page_, type, name.isEmpty() ? nullptr : name.constData()) != 0;
+}
+
+bool CZENTCtrl::CopyToClipboard() {
+    return page_ != 0 && EngineIsPageReady(page_) != 0 && EngineCopyPageToClipboard(page_) != 0;
+}
+
+void CZENTCtrl::PrintPage() {
+    zent::BindEngine();
+    holder_->PrintPage();
+}
+
+void CZENTCtrl::PrinterSetup() {
+    EnginePrinterSetup(nullptr);
+}
+
+void CZENTCtrl::GraphZoomReset() {
+    zent::BindEngine();
+    chart::ZoomResetScales(Model());
+    RebuildGraph();
+}
+
+bool CZENTCtrl::LoadFromFile(const QString& path) {
+    chart::ControlExtent extent;
+    chart::ChartFileHooks hooks;
+    hooks.rebuildGraph = [this] { RebuildGraph(); };
+    hooks.refreshOpenPages = [this] { RefreshOpenPages(); };
+    return chart::LoadFromFile(Model(), path, hooks, &extent);
+}
+
+bool CZENTCtrl::SaveToFile(const QString& path) {
+    return chart::SaveToFile(Model(), Extent(), path);
+}
+
+std::vector<std::string> CZENTCtrl::GetPropPageIDs() {
+    return std::vector<std::string>(zent::kPropertyPageIds.begin(), zent::kPropertyPageIds.end());
+}
+
+// ---- Container persistence ---------------------------------------------------------------------
+
+chart::ControlExtent CZENTCtrl::Extent() const {
+    chart::ControlExtent extent;
+    extent.width = ToHiMetric(width());
+    extent.height = ToHiMetric(height());
+    return extent;
+}
+
+std::vector<std::uint8_t> CZENTCtrl::SaveProperties() const {
+    return chart::SavePropertyStream(holder_->Model(), Extent());
+}
+
+bool CZENTCtrl::LoadProperties(const std::uint8_t* data, std::size_t size) {
+    chart::ControlExtent extent;
+    return chart::LoadPropertyStream(Model(), data, size, &extent, [this] { Model().FreeDataSets(); });
+}
+
+void CZENTCtrl::ResetProperties() {
+    chart::ResetPersistedState(Model());
+}
+
+// ---- Mouse -------------------------------------------------------------------------------------
+
+void CZENTCtrl::SetPropertyFrameHook(std::function<void(CZENTCtrl&)> hook) {
+    PropertyFrameHook() = std::move(hook);
+}
+
+void CZENTCtrl::ShowPropertyFrame() {
+    if (PropertyFrameHook()) {
+        PropertyFrameHook()(*this);
+    }
+}
+
+QLabel* CZENTCtrl::DataTip() const {
+    return dataTip_.data();
+}
+
+void CZENTCtrl::ReleaseDataTip() {
+    delete dataTip_.data();
+    dataTip_ = nullptr;
+}
+
+void CZENTCtrl::ShowDataValue(int x, int y) {
+    chart::CChartModel& m = Model();
+    double vx = 0.0, vy = 0.0;
+    chart::MouseWorldPosition(m, vx, vy);
+    m.ReleaseGraphics();
+    auto* tip = new QLabel(chart::DataValueText(vx, vy), this);
+    QPalette colors = tip->palette();
+    colors.setColor(QPalette::Window, QColor(255, 255, 0));
+    colors.setColor(QPalette::WindowText, Qt::black);
+    tip->setPalette(colors);
+    tip->setAutoFillBackground(true);
+    QFont font = tip->font();
+    font.setPointSize(6);
+    tip->setFont(font);
+    tip->setGeometry(x + 4, y + 4, 66, 26);
+    tip->show();
+    dataTip_ = tip;
+}
+
+bool CZENTCtrl::Codes(Qt::MouseButton button, ButtonCodes& codes) {
+    if (button == Qt::LeftButton) {
+        codes = {513, 515, 1};
+        return true;
+    }
+    if (button == Qt::RightButton) {
+        codes = {516, 518, 2};
+        return true;
+    }
+    return false;
+}
+
+void CZENTCtrl::TrackMouse(QMouseEvent* event) {
+    zent::BindEngine();
+    const QPoint at = event->position().toPoint();
+    EngineSetMousePosition(std::clamp(at.x(), 0, 0xFFFF), std::clamp(at.y(), 0, 0xFFFF));
+    zent::SetMouseControl(this);
+}
+
+void CZENTCtrl::FireMouseEvent(automation::DISPID id, QMouseEvent* mouse) {
+    const int button = mouse->button() == Qt::LeftButton ? 1 : mouse->button() == Qt::RightButton ? 2 : 4;
+    const Qt::KeyboardModifiers mods = mouse->modifiers();
+    const int shift = (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
+                      (mods & Qt::AltModifier ? 4 : 0);
+    const QPoint at = mouse->position().toPoint();
+    FireEvent(id, {automation::Variant::I2(static_cast<std::int16_t>(button)),
+                   automation::Variant::I2(static_cast<std::int16_t>(shift)), automation::Variant::I4(at.x()),
+                   automation::Variant::I4(at.y())});
+}
+
+void CZENTCtrl::mouseMoveEvent(QMouseEvent* event) {
+    TrackMouse(event);
+}
+
+void CZENTCtrl::mousePressEvent(QMouseEvent* event) {
+    TrackMouse(event);
+    ButtonCodes codes{};
+    if (Codes(event->button(), codes)) {
+        ButtonDown(codes, event);
+    } else {
+        FireMouseEvent(kMouseDown, event);
+    }
+}
+
+void CZENTCtrl::mouseReleaseEvent(QMouseEvent* event) {
+    TrackMouse(event);
+    ButtonCodes codes{};
+    if (Codes(event->button(), codes)) {
+        ButtonUp(codes, event);
+    } else {
+        FireMouseEvent(kMouseUp, event);
+    }
+}
+
+void CZENTCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+    TrackMouse(event);
+    ButtonCodes codes{};
+    if (Codes(event->button(), codes)) {
+        ButtonDoubleClick(codes, event);
+    }
+}
+
+void CZENTCtrl::ButtonDown(const ButtonCodes& codes, QMouseEvent* event) {
+    chart::CChartModel& m = Model();
+    const EngineHandle graph = m.GraphHandle;
+    if (m.EventZoom == codes.down) {
+        zoomStart_ = event->position().toPoint();
+        EngineBeginRubberBand(graph, 0, 0, codes.down, 0);
+        m.Zooming = 1;
+    } else if (m.EventRetrieveDataValue == codes.readOut) {
+        EngineBeginDataCursorDrag(graph, 0, 0, codes.down, m.EventDataCursorType - 1, 0);
+        m.ReadingOut = 1;
+    } else {
+        FireMouseEvent(kMouseDown, event);
+    }
+}
+
+void CZENTCtrl::ButtonUp(const ButtonCodes& codes, QMouseEvent* event) {
+    chart::CChartModel& m = Model();
+    EngineEndMouseDrag(m.GraphHandle);
+    const QPoint at = event->position().toPoint();
+    if (m.EventZoom == codes.down && m.Zooming != 0) {
+        const QPoint d = at - zoomStart_;
+        const double distance = std::sqrt(double(d.x()) * d.x() + double(d.y()) * d.y());
+        if (distance > kZoomDragPixels && chart::ZoomToRubberBand(m)) {
+            RebuildGraph();
+        }
+    } else if (m.EventRetrieveDataValue == codes.readOut && m.ReadingOut != 0) {
+        ShowDataValue(at.x(), at.y());
+    } else {
+        FireMouseEvent(kMouseUp, event);
+        if (codes.readOut == 1 && rect().contains(at)) {
+            zent::SetCurrentControl(this);
+            FireEvent(kClick);
+        }
+    }
+}
+
+void CZENTCtrl::ButtonDoubleClick(const ButtonCodes& codes, QMouseEvent*) {
+    chart::CChartModel& m = Model();
+    m.Zooming = 0;
+    if (m.EventZoomReset == codes.doubleClick) {
+        if (chart::MouseInsideScales(m)) {
+            GraphZoomReset();
+        }
+    } else if (m.EventRetrieveDataValue == codes.readOut && m.ReadingOut != 0) {
+        m.ReleaseGraphics();
+    } else if (m.EventShowPropPage == codes.doubleClick) {
+        ShowPropertyFrame();
+    } else {
+        FireEvent(kDblClick);
+    }
+}

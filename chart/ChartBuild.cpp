@@ -1,0 +1,511 @@
+#include "ChartBuild.h"
+
+#include "ChartBuildLines.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+namespace chart {
+
+namespace {
+
+using kestran::ColorRef;
+
+constexpr double kLogFloor = 1e-20;
+
+ColorRef Color(std::int32_t value) {
+    return static_cast<ColorRef>(value) & 0x00FFFFFFu;
+}
+
+std::size_t U(int index) {
+    return static_cast<std::size_t>(index);
+}
+
+int Points(const CChartModel& m, int set) {
+    return m.SDataNumPlotPoints[U(set)];
+}
+
+int Groups(const CChartModel& m, int set) {
+    return std::max(1, m.SDataNumGroups[U(set)]);
+}
+
+bool Drawable(const CChartModel& m, int set) {
+    return Points(m, set) > 0 && m.SDataEnable[U(set)] != 0;
+}
+
+// Counts and arrays can disagree after a reconnect or a hand-written stream: never copy past
+// what the model holds.
+void CopyValues(const DoubleArray& from, DoubleArray& to) {
+    std::fill(to.begin(), to.end(), 0.0);
+    std::copy_n(from.begin(), std::min(from.size(), to.size()), to.begin());
+}
+
+QByteArray Utf8(const QString& text) {
+    return text.toUtf8();
+}
+
+void SetText(std::int32_t color, const QString& face, std::int32_t size, std::int32_t style) {
+    EngineSetTextAttributes(Color(color), Utf8(face).constData(), size, style);
+}
+
+class Builder {
+public:
+    Builder(CChartModel& model, EngineHandle graph, EngineDC dc) : m(model), graph_(graph), dc_(dc) {}
+
+    void Run() {
+        BuildDataSets();
+        BuildPlotArea();
+        BuildAxes(1);
+        BuildPlots(1);
+        BuildAxes(0);
+        BuildPlots(0);
+        BuildTitles();
+        BuildLegend();
+        BuildDataCursors();
+    }
+
+private:
+    void BuildDataSets();
+    void BuildPlotArea();
+    void BuildAxes(int pair);
+    void BuildAxis(int axis, int visibleAxis, bool isX);
+    void BuildAxisLabels(int axis);
+    void GetDataExtents(int axis, double& min, double& max) const;
+    void TrackIntercept(int axis);
+    void BuildPlots(int pair);
+    void ClampForLogScale(int set, int pair);
+    void BuildSimplePlot(int set);
+    void BuildGroupPlot(int set);
+    void BuildPieChart(int set);
+    void BuildTitles();
+    void BuildLegend();
+    int FindFirstGroupOrPie() const;
+    void BuildDataCursors();
+
+    CChartModel& m;
+    EngineHandle graph_;
+    EngineDC dc_;
+};
+
+void Builder::BuildDataSets() {
+    for (int i = 0; i < kSetCount; ++i) {
+        if (m.DataSet[U(i)] != 0) {
+            EngineDeleteDataset(m.DataSet[U(i)], 0);
+            m.DataSet[U(i)] = 0;
+        }
+        const int n = Points(m, i);
+        if (n > 0) {
+            m.XRawPlotData[U(i)].assign(U(n), 0.0);
+            m.YRawPlotData[U(i)].assign(U(n) * U(Groups(m, i)), 0.0);
+        }
+    }
+    for (int i = 0; i < kSetCount; ++i) {
+        const int n = Points(m, i);
+        if (n <= 0) {
+            continue;
+        }
+        CopyValues(m.SDataXData[U(i)], m.XRawPlotData[U(i)]);
+        CopyValues(m.SDataYData[U(i)], m.YRawPlotData[U(i)]);
+        const int groups = Groups(m, i);
+        const EngineHandle set = groups > 1 ? EngineCreateGroupDataset(nullptr, m.XRawPlotData[U(i)].data(),
+                                                                       m.YRawPlotData[U(i)].data(), n, groups)
+                                            : EngineCreateDataset(nullptr, m.XRawPlotData[U(i)].data(),
+                                                                  m.YRawPlotData[U(i)].data(), n);
+        m.DataSet[U(i)] = StoredHandle(static_cast<std::uint32_t>(set));
+    }
+}
+
+void Builder::BuildPlotArea() {
+    if (m.LeftPlotArea > m.RightPlotArea) {
+        std::swap(m.LeftPlotArea, m.RightPlotArea);
+    }
+    if (m.TopPlotArea > m.BottomPlotArea) {
+        std::swap(m.TopPlotArea, m.BottomPlotArea);
+    }
+    const double w = std::max(m.RightPlotArea - m.LeftPlotArea, 0.1);
+    const double h = std::max(m.BottomPlotArea - m.TopPlotArea, 0.1);
+    EngineSetPlotArea(graph_, dc_, m.LeftPlotArea, m.TopPlotArea, m.LeftPlotArea + w, m.TopPlotArea + h,
+                      Color(m.PlotBackgroundColor));
+    EngineSetTickSizes(EngineGetPageOfGraph(graph_), m.MajorTickSize, m.MinorTickSize);
+    if (m.WindowBorderStyle <= 2) {
+        EngineSetBorderStyle(graph_, m.WindowBorderStyle);
+    }
+}
+
+void Builder::GetDataExtents(int axis, double& min, double& max) const {
+    min = max = 0.0;
+    bool first = true;
+    for (int i = 0; i < kSetCount; ++i) {
+        if (!Drawable(m, i)) {
+            continue;
+        }
+        double lo = 0.0, hi = 0.0;
+        if (axis % 2 == 0) {
+            EngineGetDatasetXRange(m.DataSet[U(i)], &lo, &hi);
+        } else {
+            EngineGetDatasetYRange(m.DataSet[U(i)], &lo, &hi);
+        }
+        min = first ? lo : std::min(min, lo);
+        max = first ? hi : std::max(max, hi);
+        first = false;
+    }
+}
+
+void Builder::TrackIntercept(int axis) {
+    if (m.AxisInterceptTrack[U(axis)] == 0) {
+        return;
+    }
+    static constexpr std::array<int, 4> kPartner = {1, 0, 3, 2};
+    const int partner = kPartner[U(axis)];
+    m.AxisIntercept[U(axis)] = axis < 2 ? m.AxisMin[U(partner)] : m.AxisMax[U(partner)];
+}
+
+void Builder::BuildAxes(int pair) {
+    if (pair == 1 && m.AxisEnable[2] == 0 && m.AxisEnable[3] == 0) {
+        return;
+    }
+    int xa = 0, ya = 1;
+    GetAxisPair(m, pair, xa, ya);
+    EngineSetScaleTypes(graph_, m.AxisScaleMode[U(xa)], m.AxisScaleMode[U(ya)]);
+    for (int axis : {xa, ya}) {
+        if (m.AxisAutoAxis[U(axis)] != 0) {
+            double min = 0.0, max = 0.0;
+            GetDataExtents(axis, min, max);
+            AutoScaleAxis(m, graph_, axis, min, max, 2);
+        }
+    }
+    EngineSetScale(graph_, m.AxisMin[U(xa)], m.AxisMin[U(ya)], m.AxisMax[U(xa)], m.AxisMax[U(ya)]);
+    TrackIntercept(xa);
+    TrackIntercept(ya);
+    EngineSetAxesIntercepts(graph_, m.AxisIntercept[U(ya)], m.AxisIntercept[U(xa)]);
+    BuildAxis(xa, 2 * pair, true);
+    BuildAxis(ya, 2 * pair + 1, false);
+}
+
+void Builder::BuildAxis(int axis, int visibleAxis, bool isX) {
+    const std::size_t a = U(axis);
+    EngineSetLineAttributes(graph_, dc_, 0, m.AxisLineWidth[a], Color(m.AxisColor[a]));
+    const EngineHandle handle =
+        isX ? EngineAddXAxis(graph_, dc_, m.AxisMajorTickInterval[a], m.AxisMinorTicks[a], m.AxisTickStyle[a])
+            : EngineAddYAxis(graph_, dc_, m.AxisMajorTickInterval[a], m.AxisMinorTicks[a],
+                             m.AxisTickStyle[a]);
+    m.AxisHandle[a] = StoredHandle(static_cast<std::uint32_t>(handle));
+    const std::size_t v = U(visibleAxis);
+    if (m.AxisEnable[v] == 0) {
+        EngineEnableAxis(graph_, handle, 0);
+    }
+    if (m.AxisLabelsEnable[v] == 0 || m.AxisEnable[v] == 0) {
+        return;
+    }
+    BuildAxisLabels(axis);
+    if (!m.AxisTitleString[a].isEmpty()) {
+        SetText(m.AxisTitleColor[a], m.AxisTitleFont[a], m.AxisTitleFontSize[a], m.AxisTitleFontStyle[a]);
+        EngineAddAxisTitle(graph_, dc_, handle, m.AxisTitlePos[a], Utf8(m.AxisTitleString[a]).constData());
+    }
+    if (m.AxisGridEnable[a] != 0) {
+        EngineSetLineAttributes(graph_, dc_, m.AxisGridLineStyle[a], m.AxisGridLineWidth[a],
+                                Color(m.AxisGridColor[a]));
+        EngineAddAxisGrid(graph_, handle, m.AxisGridType[a]);
+    }
+}
+
+void Builder::BuildAxisLabels(int axis) {
+    const std::size_t a = U(axis);
+    SetText(m.AxisLabelColor[a], m.AxisLabelFont[a], m.AxisLabelFontSize[a], m.AxisLabelFontStyle[a]);
+    const double interval = m.AxisMajorTickInterval[a];
+    LineBlock& block = m.AxisLabelBlocks[a];
+    // String labels need a tick interval to count their ticks; without one they fall back to numbers.
+    if (m.AxisLabelStringsEnable[a] != 0 && !m.AxisLabelStrings[a].isEmpty() && interval != 0.0 &&
+        std::isfinite(interval)) {
+        const double ticks = std::fabs((m.AxisMax[a] - m.AxisMin[a]) / interval);
+        int count = std::isfinite(ticks) ? static_cast<int>(std::min(ticks, 10000.0)) + 1 : 1;
+        block = SplitLines(m.AxisLabelStrings[a], count);
+        m.NumAxisLabelStrings[a] = count;
+        EngineAddStringAxisLabels(graph_, dc_, m.AxisHandle[a], m.AxisLabelPos[a], m.AxisLabelStringsStart[a],
+                                  block.data(), SlotCount(block));
+        return;
+    }
+    LineBlock().swap(block);
+    EngineAddNumericAxisLabels(graph_, dc_, m.AxisHandle[a], m.AxisLabelPos[a], m.AxisNumericStyle[a],
+                               m.AxisLabelDecs[a], 0, 0);
+}
+
+void Builder::BuildPlots(int pair) {
+    for (int i = 0; i < kSetCount; ++i) {
+        if (!Drawable(m, i)) {
+            continue;
+        }
+        if (m.SPlotRefAxes[U(i)] == pair) {
+            ClampForLogScale(i, pair);
+        }
+        switch (m.SDataType[U(i)]) {
+        case 0:
+            if (m.SPlotRefAxes[U(i)] == pair) {
+                BuildSimplePlot(i);
+            }
+            break;
+        case 1:
+            if (m.GPlotRefAxes[U(i)] == pair) {
+                BuildGroupPlot(i);
+            }
+            break;
+        case 2:
+            if (pair == 0) {
+                BuildPieChart(i);
+            }
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void Builder::ClampForLogScale(int set, int pair) {
+    int xa = 0, ya = 1;
+    GetAxisPair(m, pair, xa, ya);
+    const auto clamp = [](const DoubleArray& values, DoubleArray& buffer, std::size_t n) {
+        for (std::size_t j = 0; j < std::min({n, values.size(), buffer.size()}); ++j) {
+            if (!(values[j] > kLogFloor)) {
+                buffer[j] = kLogFloor;
+            }
+        }
+    };
+    const std::size_t n = U(Points(m, set));
+    if (m.AxisScaleMode[U(xa)] != 0) {
+        clamp(m.SDataXData[U(set)], m.XRawPlotData[U(set)], n);
+    }
+    if (m.AxisScaleMode[U(ya)] != 0) {
+        clamp(m.SDataYData[U(set)], m.YRawPlotData[U(set)], n);
+    }
+}
+
+void Builder::BuildSimplePlot(int set) {
+    const std::size_t i = U(set);
+    if (m.SDataNumGroups[i] != 1) {
+        return;
+    }
+    const EngineHandle data = m.DataSet[i];
+    EngineHandle plot = 0;
+    switch (m.SPlotType[i]) {
+    case 1:
+        plot =
+            EngineAddBarPlot(graph_, dc_, data, m.SPlotBarWidth[i], m.SPlotBarJustify[i], m.SPlotBarType[i],
+                             Color(m.SPlotBarColor[i]), m.SPlotBarHatch[i], m.SPlotBarHatch[i] == 0 ? -1 : 0);
+        break;
+    case 2:
+        if (m.SPlotScatterLine[i] != 0) {
+            EngineSetLineAttributes(graph_, dc_, m.SPlotLineStyle[i], m.SPlotLineThickness[i],
+                                    Color(m.SPlotLineColor[i]));
+            plot = EngineAddLineMarkerPlot(graph_, dc_, data, m.SPlotScatterShape[i],
+                                           Color(m.SPlotScatterColor[i]), m.SPlotScatterSize[i],
+                                           m.SPlotScatterStyle[i]);
+        } else {
+            plot =
+                EngineAddScatterPlot(graph_, dc_, data, m.SPlotScatterShape[i], Color(m.SPlotScatterColor[i]),
+                                     m.SPlotScatterSize[i], m.SPlotScatterStyle[i], m.SPlotScatterDrop[i]);
+        }
+        break;
+    case 3:
+        break;
+    default:
+        EngineSetLineAttributes(graph_, dc_, m.SPlotLineStyle[i], m.SPlotLineThickness[i],
+                                Color(m.SPlotLineColor[i]));
+        plot = EngineAddLinePlot(graph_, dc_, data, m.SPlotAreaFill[i], m.SPlotSpline[i]);
+        break;
+    }
+    m.PlotHandle[i] = StoredHandle(static_cast<std::uint32_t>(plot));
+}
+
+void Builder::BuildGroupPlot(int set) {
+    const std::size_t i = U(set);
+    if (m.SDataNumGroups[i] < 2) {
+        return;
+    }
+    const int groups = std::min(m.SDataNumGroups[i], kGroupCount);
+    std::array<ColorRef, kGroupCount> colors{};
+    std::array<int, kGroupCount> hatches{}, solid{}, styles{}, widths{};
+    for (std::size_t g = 0; g < U(groups); ++g) {
+        colors[g] = Color(m.GPlotLineColor[i][g]);
+        hatches[g] = m.GPlotBarHatch[i][g];
+        solid[g] = hatches[g] == 0 ? -1 : 0;
+        styles[g] = m.GPlotLineStyle[i][g];
+        widths[g] = m.GPlotLineThickness[i];
+    }
+    const EngineHandle data = m.DataSet[i];
+    EngineHandle plot = 0;
+    const int code = m.GPlotType[i];
+    switch (code) {
+    case 0:
+    case 1:
+    case 2:
+        plot = EngineAddGroupBarPlot(graph_, dc_, data, m.GPlotBarWidth[i], m.GPlotBarJustify[i],
+                                     m.GPlotBarType[i], code, colors.data(), hatches.data(), solid.data(),
+                                     groups);
+        break;
+    case 3:
+        plot = EngineAddFloatingBarPlot(graph_, dc_, data, m.GPlotBarWidth[i], m.GPlotBarJustify[i],
+                                        m.GPlotBarType[i], colors[0], hatches[0], solid[0]);
+        break;
+    case 5:
+        plot = EngineAddStackedLinePlot(graph_, dc_, data, m.GPlotAreaFill[i], styles.data(), widths.data(),
+                                        colors.data(), groups);
+        break;
+    case 6:
+        EngineSetLineAttributes(graph_, dc_, m.GPlotLineStyle[i][1], m.GPlotLineThickness[i],
+                                Color(m.GPlotLineColor[i][1]));
+        plot = EngineAddHighLowClosePlot(graph_, dc_, data, m.GPlotScatterShape[i], colors[0],
+                                         m.GPlotScatterSize[i], m.GPlotScatterStyle[i]);
+        break;
+    case 7:
+        EngineSetLineAttributes(graph_, dc_, m.GPlotLineStyle[i][0], m.GPlotLineThickness[i], colors[0]);
+        plot = EngineAddErrorBarPlot(graph_, dc_, data, m.GPlotScatterSize[i]);
+        break;
+    default:
+        break;
+    }
+    m.PlotHandle[i] = StoredHandle(static_cast<std::uint32_t>(plot));
+}
+
+void Builder::BuildPieChart(int set) {
+    const std::size_t i = U(set);
+    m.SDataNumPlotPoints[i] = std::min(m.SDataNumPlotPoints[i], kGroupCount);
+    const int n = m.SDataNumPlotPoints[i];
+    if (n <= 0) {
+        return;
+    }
+    std::array<double, kGroupCount> values{}, explode{};
+    std::array<ColorRef, kGroupCount> fills{}, borders{};
+    std::array<int, kGroupCount> hatches{};
+    const DoubleArray& x = m.XRawPlotData[i];
+    for (std::size_t s = 0; s < U(n); ++s) {
+        values[s] = s < x.size() ? x[s] : 0.0;
+        fills[s] = Color(m.PieSliceFillColor[i][s]);
+        borders[s] = Color(m.PieSliceBorderColor[i][s]);
+        hatches[s] = m.PieSliceHatch[i][s];
+        explode[s] = m.PieSliceExplode[i][s] * 0.01;
+    }
+    SetText(m.PieFontColor[i], m.PieNumericFont[i], m.PieFontSize[i], m.PieFontStyle[i]);
+    const EngineHandle pie =
+        EngineAddPieChart(graph_, dc_, values.data(), n, 10 + m.Pie3DLook[i], m.PieNumericStyle[i],
+                          m.PieNumberPos[i], m.PieDiameter[i], m.PieCenterX[i], m.PieCenterY[i], fills.data(),
+                          borders.data(), hatches.data(), explode.data());
+    m.PlotHandle[i] = StoredHandle(static_cast<std::uint32_t>(pie));
+    const LineBlock labels = LinesToBlock(m.PieSliceLabel[i], n);
+    EngineAddPieLabels(graph_, pie, labels.data(), SlotCount(labels));
+}
+
+void Builder::BuildTitles() {
+    for (int t = 0; t < kTitleCount; ++t) {
+        const std::size_t i = U(t);
+        if (m.TitleString[i].isEmpty()) {
+            continue;
+        }
+        SetText(m.TitleColor[i], m.TitleFont[i], m.TitleFontSize[i], m.TitleFontStyle[i]);
+        double y = 0.01 + 0.005 * m.WindowBorderThickness;
+        int position = 6;
+        if (t == 1) {
+            y = m.TopPlotArea - 0.01;
+            position = 14;
+        } else if (t == 2) {
+            y = 0.99 - 0.005 * m.WindowBorderThickness;
+            position = 14;
+        }
+        EngineAddTitle(graph_, dc_, Utf8(m.TitleString[i]).constData(), 0.5, y, position, 0);
+    }
+}
+
+int Builder::FindFirstGroupOrPie() const {
+    for (int i = 0; i < kSetCount; ++i) {
+        const int type = m.SDataType[U(i)];
+        if (Drawable(m, i) && (type == 1 || type == 2)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void Builder::BuildLegend() {
+    if (m.SLegendEnable == 0) {
+        return;
+    }
+    LineBlock().swap(m.LegendLineBlock);
+    if (m.SLegendStrings.isEmpty()) {
+        return;
+    }
+    int count = kSetCount;
+    m.LegendLineBlock = SplitLines(m.SLegendStrings, count);
+    m.LegendLineCount = count;
+    SetText(m.SLegendFontColor, m.SLegendFont, m.SLegendFontSize, m.SLegendFontStyle);
+    bool simple = false, groupOrPie = false;
+    for (int i = 0; i < kSetCount; ++i) {
+        if (Drawable(m, i)) {
+            simple = simple || m.SDataType[U(i)] == 0;
+            groupOrPie = groupOrPie || m.SDataType[U(i)] == 1 || m.SDataType[U(i)] == 2;
+        }
+    }
+    const char* block = m.LegendLineBlock.data();
+    const int slotCount = SlotCount(m.LegendLineBlock);
+    if (m.SLegendType == 0 && simple) {
+        EngineAddSimpleLegend(graph_, dc_, m.SLegendLeft, m.SLegendTop, m.SLegendRight, m.SLegendBottom,
+                              Color(m.SLegendBorderColor), m.SLegendBorderThickness,
+                              Color(m.SLegendFontColor), Color(m.SLegendBackgroundColor),
+                              m.SLegendOrientation, block, slotCount);
+    } else if (m.SLegendType == 1 && groupOrPie) {
+        const int k = FindFirstGroupOrPie();
+        if (k >= 0) {
+            EngineAddGroupLegend(graph_, dc_, m.SLegendLeft, m.SLegendTop, m.SLegendRight, m.SLegendBottom,
+                                 Color(m.SLegendBorderColor), m.SLegendBorderThickness,
+                                 Color(m.SLegendFontColor), Color(m.SLegendBackgroundColor),
+                                 m.SLegendOrientation, block, slotCount, m.PlotHandle[U(k)]);
+        }
+    }
+}
+
+void Builder::BuildDataCursors() {
+    const auto low16 = [](std::int32_t value) {
+        return static_cast<int>(static_cast<std::int16_t>(value & 0xFFFF));
+    };
+    for (std::size_t c = 0; c < U(kDataCursorCount); ++c) {
+        if (m.DataCursorDefined[c] == 0) {
+            continue;
+        }
+        const std::size_t xa = m.DataCursorAxis[c] != 0 ? 2 : 0;
+        const EngineHandle cursor =
+            EngineAddDataCursor(graph_, dc_, m.DataCursorType[c], m.AxisHandle[xa], m.AxisHandle[xa + 1],
+                                low16(m.DataCursorSize[c]), low16(m.DataCursorWidth[c]),
+                                low16(m.DataCursorStyle[c]), Color(m.DataCursorColor[c]));
+        m.DataCursorHandle[c] = StoredHandle(static_cast<std::uint32_t>(cursor));
+    }
+}
+
+} // namespace
+
+void OnBuildGraph(CChartModel& model, EngineHandle graph, EngineDC dc) {
+    model.GraphHandle = StoredHandle(static_cast<std::uint32_t>(graph));
+    if (model.EngineLink() != nullptr) {
+        model.EngineLink()->BindContext();
+    }
+    Builder(model, graph, dc).Run();
+}
+
+void GetAxisPair(const CChartModel& model, int pair, int& xAxis, int& yAxis) {
+    if (pair == 0) {
+        xAxis = 0;
+        yAxis = 1;
+        return;
+    }
+    xAxis = model.AxisEnable[2] != 0 ? 2 : 0;
+    yAxis = model.AxisEnable[3] != 0 ? 3 : 1;
+}
+
+void AutoScaleAxis(CChartModel& model, EngineHandle graph, int axis, double min, double max, int mode) {
+    double interval = model.AxisMajorTickInterval[U(axis)];
+    EngineAutoScale(graph, axis % 2 == 0 ? 1 : 0, model.AxisScaleMode[U(axis)], &min, &max, &interval, mode);
+    model.AxisMin[U(axis)] = min;
+    model.AxisMax[U(axis)] = max;
+    model.AxisMajorTickInterval[U(axis)] = interval;
+}
+
+} // namespace chart

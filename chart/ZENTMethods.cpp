@@ -1,0 +1,494 @@
+#include "ZENTMethods.h"
+
+#include "ChartBuild.h"
+#include "ChartDispatch.h"
+#include "CZENTCtrl.h"
+#include "ZENTModuleState.h"
+
+#include <VariantChange.h>
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace zent {
+
+using automation::HRESULT;
+using automation::Variant;
+
+// Coerced arguments; point arrays and output targets keep the caller's storage.
+class MethodArgs {
+public:
+    const Variant& At(int i) const { return values_[static_cast<std::size_t>(i)]; }
+    int L(int i) const { return At(i).AsI4(); }
+    double D(int i) const { return At(i).AsR8(); }
+    int B(int i) const { return At(i).AsBool() ? 1 : 0; }
+    QString S(int i) const { return QString::fromStdString(At(i).AsStr()); }
+    // The caller's points and how many doubles they are known to hold (unbounded for a bare
+    // reference, whose length is the caller's promise).
+    const double* Points(int i) const { return points_[static_cast<std::size_t>(i)].first; }
+    std::size_t Available(int i) const { return points_[static_cast<std::size_t>(i)].second; }
+    double* Writable(int i) const { return original_[static_cast<std::size_t>(i)]->R8Target(); }
+    bool Store(int i, double value) const;
+    bool Store(int i, std::int32_t value) const;
+
+    HRESULT Read(const std::vector<Arg>& kinds, const std::vector<Variant>& args);
+
+private:
+    std::vector<Variant> values_;
+    std::vector<std::pair<const double*, std::size_t>> points_;
+    std::vector<const Variant*> original_;
+};
+
+namespace {
+
+constexpr std::size_t kUnbounded = std::numeric_limits<std::size_t>::max();
+
+HRESULT ReadPoints(const Variant& arg, std::pair<const double*, std::size_t>& points) {
+    if (const double* target = arg.R8Target()) {
+        points = {target, kUnbounded};
+        return automation::S_OK;
+    }
+    if (arg.vt() == (automation::VT_ARRAY | automation::VT_R8)) {
+        points = {arg.AsR8Array().data(), arg.AsR8Array().size()};
+        return automation::S_OK;
+    }
+    return automation::DISP_E_TYPEMISMATCH;
+}
+
+} // namespace
+
+HRESULT MethodArgs::Read(const std::vector<Arg>& kinds, const std::vector<Variant>& args) {
+    if (args.size() != kinds.size()) {
+        return automation::DISP_E_BADPARAMCOUNT;
+    }
+    values_.assign(args.size(), Variant());
+    points_.assign(args.size(), {nullptr, 0});
+    original_.clear();
+    for (const Variant& arg : args) {
+        original_.push_back(&arg);
+    }
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        HRESULT hr = automation::S_OK;
+        switch (kinds[i]) {
+        case Arg::Long:
+            hr = chart::CoerceArgument(args[i], chart::ValueKind::Long, values_[i]);
+            break;
+        case Arg::Double:
+            hr = chart::CoerceArgument(args[i], chart::ValueKind::Double, values_[i]);
+            break;
+        case Arg::Bool:
+            hr = chart::CoerceArgument(args[i], chart::ValueKind::Bool, values_[i]);
+            break;
+        case Arg::String:
+            hr = chart::CoerceArgument(args[i], chart::ValueKind::String, values_[i]);
+            break;
+        case Arg::Doubles:
+            hr = ReadPoints(args[i], points_[i]);
+            break;
+        case Arg::OutDouble:
+        case Arg::OutLong:
+            hr = args[i].IsByRef() ? automation::S_OK : automation::DISP_E_TYPEMISMATCH;
+            break;
+        }
+        if (hr != automation::S_OK) {
+            return hr;
+        }
+    }
+    return automation::S_OK;
+}
+
+bool MethodArgs::Store(int i, double value) const {
+    return At(i).IsEmpty() && original_[static_cast<std::size_t>(i)]->StoreThrough(Variant::R8(value));
+}
+
+bool MethodArgs::Store(int i, std::int32_t value) const {
+    const Variant& target = *original_[static_cast<std::size_t>(i)];
+    if (target.StoreThrough(Variant::I4(value))) {
+        return true;
+    }
+    return value >= std::numeric_limits<std::int16_t>::min() &&
+           value <= std::numeric_limits<std::int16_t>::max() &&
+           target.StoreThrough(Variant::I2(static_cast<std::int16_t>(value)));
+}
+
+namespace {
+
+using A = Arg;
+using M = chart::CChartModel;
+
+bool ValidSet(int set) {
+    return set >= 0 && set < chart::kSetCount;
+}
+
+Variant BoolResult(int value) {
+    return Variant::Bool(value != 0);
+}
+
+std::size_t U(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+// n points of each array, refused when the caller's arrays are known to be shorter.
+HRESULT CheckPoints(const MethodArgs& a, int xArg, int yArg, long long n, long long yFactor) {
+    if (n < 0 || n > chart::kMaxPlotPoints) {
+        return automation::DISP_E_OVERFLOW;
+    }
+    if (n == 0) {
+        return automation::S_OK;
+    }
+    if (a.Points(xArg) == nullptr || a.Points(yArg) == nullptr ||
+        a.Available(xArg) < U(static_cast<int>(n)) ||
+        a.Available(yArg) < static_cast<std::size_t>(n * yFactor)) {
+        return automation::E_INVALIDARG;
+    }
+    return automation::S_OK;
+}
+
+HRESULT DefineSet(CZENTCtrl& c, const MethodArgs& a, int groups) {
+    const int set = a.L(0);
+    const int n = a.L(4);
+    if (!ValidSet(set)) {
+        return automation::DISP_E_BADINDEX;
+    }
+    if (groups < 1 || groups > chart::kGroupCount) {
+        return automation::DISP_E_OVERFLOW;
+    }
+    if (const HRESULT hr = CheckPoints(a, 2, 3, n, groups); hr != automation::S_OK) {
+        return hr;
+    }
+    M& m = c.Model();
+    m.SDataNumPlotPoints[U(set)] = n;
+    m.SDataName[U(set)] = a.S(1);
+    m.SDataNumGroups[U(set)] = groups;
+    m.SDataXData[U(set)].assign(a.Points(2), a.Points(2) + n);
+    m.SDataYData[U(set)].assign(a.Points(3), a.Points(3) + static_cast<std::size_t>(n) * U(groups));
+    return automation::S_OK;
+}
+
+HRESULT UpdateGraph(CZENTCtrl& c, const MethodArgs&, Variant&) {
+    c.UpdateGraph();
+    return automation::S_OK;
+}
+
+HRESULT SetDataCursor(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+    const int index = a.L(0);
+    if (index < 0 || index >= chart::kDataCursorCount) {
+        return automation::DISP_E_BADINDEX;
+    }
+    BindEngine();
+    M& m = c.Model();
+    const std::size_t i = U(index);
+    m.DataCursorType[i] = a.L(1);
+    m.DataCursorDefined[i] = 1;
+    m.DataCursorAxis[i] = a.L(2);
+    m.DataCursorSize[i] = a.L(3);
+    m.DataCursorWidth[i] = a.L(4);
+    m.DataCursorStyle[i] = a.L(5);
+    m.DataCursorColor[i] = a.L(6);
+    r = Variant::I4(index);
+    return automation::S_OK;
+}
+
+HRESULT MoveDataCursor(CZENTCtrl& c, const MethodArgs& a, Variant&) {
+    const int index = a.L(0);
+    if (index < 0 || index >= chart::kDataCursorCount) {
+        return automation::DISP_E_BADINDEX;
+    }
+    BindEngine();
+    EngineMoveDataCursor(c.Model().GraphHandle, c.Model().DataCursorHandle[U(index)], a.D(1), a.D(2), a.B(3));
+    return automation::S_OK;
+}
+
+template <EngineBool (*Sort)(EngineHandle, int)>
+HRESULT SortData(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+    if (!ValidSet(a.L(0))) {
+        return automation::DISP_E_BADINDEX;
+    }
+    BindEngine();
+    r = BoolResult(Sort(c.Model().DataSet[U(a.L(0))], a.B(1)));
+    return automation::S_OK;
+}
+
+template <EngineBool (*Range)(EngineHandle, double*, double*), bool kMax>
+HRESULT DatasetRange(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+    if (!ValidSet(a.L(0))) {
+        return automation::DISP_E_BADINDEX;
+    }
+    BindEngine();
+    double min = 0.0, max = 1.0;
+    Range(c.Model().DataSet[U(a.L(0))], &min, &max);
+    r = Variant::R8(kMax ? max : min);
+    return automation::S_OK;
+}
+
+HRESULT MarkDataPoint(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+    if (!ValidSet(a.L(0))) {
+        return automation::DISP_E_BADINDEX;
+    }
+    BindEngine();
+    r = BoolResult(EngineMarkDataPoint(c.Model().DataSet[U(a.L(0))], a.L(1), a.B(2)));
+    return automation::S_OK;
+}
+
+HRESULT SavePageMeta(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+    r = BoolResult(c.SavePageMeta(a.L(0), a.S(1)) ? 1 : 0);
+    return automation::S_OK;
+}
+
+// The FFT routines work in place on the caller's arrays, so they need references.
+HRESULT FftArrays(const MethodArgs& a, double*& re, double*& im) {
+    re = a.Writable(0);
+    im = a.Writable(1);
+    return re != nullptr && im != nullptr ? automation::S_OK : automation::DISP_E_TYPEMISMATCH;
+}
+
+template <EngineBool (*Fft)(double*, double*, long, int)>
+HRESULT FftInt(CZENTCtrl&, const MethodArgs& a, Variant&) {
+    double *re = nullptr, *im = nullptr;
+    if (const HRESULT hr = FftArrays(a, re, im); hr != automation::S_OK) {
+        return hr;
+    }
+    Fft(re, im, a.L(2), a.L(3));
+    return automation::S_OK;
+}
+
+EngineBool FftWindow(double* re, double* im, long count, int type) {
+    return EngineFFTWindow(re, im, count, type);
+}
+
+HRESULT FftPowerSpectrum(CZENTCtrl&, const MethodArgs& a, Variant&) {
+    double *re = nullptr, *im = nullptr;
+    if (const HRESULT hr = FftArrays(a, re, im); hr != automation::S_OK) {
+        return hr;
+    }
+    EngineFFTPowerSpectrum(re, im, a.L(2), a.D(3));
+    return automation::S_OK;
+}
+
+template <double (*Value)(const double*, const double*, long, long)>
+HRESULT FftValue(CZENTCtrl&, const MethodArgs& a, Variant& r) {
+    r = Variant::R8(Value(a.Points(0), a.Points(1), a.L(2), a.L(3)));
+    return automation::S_OK;
+}
+
+HRESULT FftFrequency(CZENTCtrl&, const MethodArgs& a, Variant& r) {
+    r = Variant::R8(EngineFFTFrequency(a.L(0), a.D(1), a.L(2)));
+    return automation::S_OK;
+}
+
+HRESULT ReconnectDataSet(CZENTCtrl& c, const MethodArgs& a, Variant&) {
+    const int set = a.L(0);
+    const int n = a.L(4);
+    if (!ValidSet(set)) {
+        return automation::DISP_E_BADINDEX;
+    }
+    if (const HRESULT hr = CheckPoints(a, 2, 3, n, 1); hr != automation::S_OK || n == 0) {
+        return hr;
+    }
+    BindEngine();
+    M& m = c.Model();
+    const std::size_t i = U(set);
+    chart::DoubleArray x(a.Points(2), a.Points(2) + n), y(a.Points(3), a.Points(3) + n);
+    const EngineHandle data = EngineCreateDataset(nullptr, x.data(), y.data(), n);
+    EngineSetPlotDataset(m.GraphHandle, m.PlotHandle[i], data);
+    EngineRefreshPlot(m.GraphHandle, m.PlotHandle[i], 1);
+    if (m.DataSet[i] != 0) {
+        EngineDeleteDataset(m.DataSet[i], 0);
+    }
+    // The model's values follow the points shown, so counts and arrays never disagree.
+    m.SDataXData[i] = x;
+    m.SDataYData[i] = y;
+    m.XRawPlotData[i] = std::move(x);
+    m.YRawPlotData[i] = std::move(y);
+    m.DataSet[i] = chart::StoredHandle(static_cast<std::uint32_t>(data));
+    m.SDataNumPlotPoints[i] = n;
+    m.SDataNumGroups[i] = 1;
+    m.SDataName[i] = a.S(1);
+    return automation::S_OK;
+}
+
+HRESULT DefineDataSet(CZENTCtrl& c, const MethodArgs& a, Variant&) {
+    return DefineSet(c, a, 1);
+}
+
+HRESULT DefineGroupDataSet(CZENTCtrl& c, const MethodArgs& a, Variant&) {
+    return DefineSet(c, a, a.L(5));
+}
+
+HRESULT GetNearestPoint(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+    BindEngine();
+    const M& m = c.Model();
+    double x = 0.0, y = 0.0;
+    EngineHandle data = 0;
+    int index = 0;
+    const EngineBool found =
+        EngineFindNearestPoint(m.GraphHandle, a.D(0), a.D(1), a.L(2), &x, &y, &data, &index);
+    const auto set =
+        std::find(m.DataSet.begin(), m.DataSet.end(), chart::StoredHandle(static_cast<std::uint32_t>(data)));
+    const int setNumber = data != 0 && set != m.DataSet.end() ? static_cast<int>(set - m.DataSet.begin()) : 0;
+    a.Store(3, x);
+    a.Store(4, y);
+    a.Store(5, std::int32_t{setNumber});
+    a.Store(6, std::int32_t{index});
+    r = BoolResult(found);
+    return automation::S_OK;
+}
+
+HRESULT LoadAscii(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+    if (!ValidSet(a.L(3))) {
+        return automation::DISP_E_BADINDEX;
+    }
+    r = BoolResult(c.Model().ReadDataSetFile(a.S(0), a.S(1), a.L(2), a.L(3)) ? 1 : 0);
+    return automation::S_OK;
+}
+
+HRESULT SaveAscii(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+    if (!ValidSet(a.L(1))) {
+        return automation::DISP_E_BADINDEX;
+    }
+    r = BoolResult(c.Model().WriteDataSetFile(a.S(0), a.L(1), a.S(2)) ? 1 : 0);
+    return automation::S_OK;
+}
+
+HRESULT SerializeLoad(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+    r = BoolResult(c.LoadFromFile(a.S(0)) ? 1 : 0);
+    return automation::S_OK;
+}
+
+HRESULT SerializeSave(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+    r = BoolResult(c.SaveToFile(a.S(0)) ? 1 : 0);
+    return automation::S_OK;
+}
+
+HRESULT ZoomReset(CZENTCtrl& c, const MethodArgs&, Variant&) {
+    c.GraphZoomReset();
+    return automation::S_OK;
+}
+
+HRESULT PrintGraph(CZENTCtrl& c, const MethodArgs&, Variant&) {
+    c.PrintPage();
+    return automation::S_OK;
+}
+
+HRESULT PrinterSetup(CZENTCtrl& c, const MethodArgs&, Variant&) {
+    c.PrinterSetup();
+    return automation::S_OK;
+}
+
+HRESULT CopyToClipboard(CZENTCtrl& c, const MethodArgs&, Variant& r) {
+    r = BoolResult(c.CopyToClipboard() ? 1 : 0);
+    return automation::S_OK;
+}
+
+HRESULT GetMousePos(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+    const M& m = c.Model();
+    if (EngineIsGraphReady(m.GraphHandle) == 0) {
+        r = BoolResult(0);
+        return automation::S_OK;
+    }
+    int xa = 0, ya = 1;
+    chart::GetAxisPair(m, a.L(0) != 0 ? 1 : 0, xa, ya);
+    double x = 0.0, y = 0.0;
+    const EngineBool ok =
+        EngineDeviceToWorld(m.GraphHandle, m.AxisHandle[U(xa)], m.AxisHandle[U(ya)], &x, &y);
+    a.Store(1, x);
+    a.Store(2, y);
+    r = BoolResult(ok);
+    return automation::S_OK;
+}
+
+HRESULT GetMousePosNorm(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+    const M& m = c.Model();
+    if (EngineIsGraphReady(m.GraphHandle) == 0) {
+        r = BoolResult(0);
+        return automation::S_OK;
+    }
+    double x = 0.0, y = 0.0;
+    EngineDeviceToNormalized(m.GraphHandle, &x, &y);
+    a.Store(0, x);
+    a.Store(1, y);
+    r = BoolResult(1);
+    return automation::S_OK;
+}
+
+HRESULT AboutBox(CZENTCtrl& c, const MethodArgs&, Variant&) {
+    c.AboutBox();
+    return automation::S_OK;
+}
+
+std::vector<Method> MakeTable() {
+    const std::vector<Arg> points = {A::Long, A::String, A::Doubles, A::Doubles, A::Long};
+    const std::vector<Arg> fft = {A::Doubles, A::Doubles, A::Long, A::Long};
+    return {
+        {51, "UpdateGraph", {}, UpdateGraph},
+        {52, "SetDataCursor", {A::Long, A::Long, A::Long, A::Long, A::Long, A::Long, A::Long}, SetDataCursor},
+        {53, "MoveDataCursor", {A::Long, A::Double, A::Double, A::Bool}, MoveDataCursor},
+        {54, "SortDataX", {A::Long, A::Bool}, SortData<EngineSortDatasetX>},
+        {55, "SortDataY", {A::Long, A::Bool}, SortData<EngineSortDatasetY>},
+        {56, "GetDatasetMinX", {A::Long}, DatasetRange<EngineGetDatasetXRange, false>},
+        {57, "GetDatasetMaxX", {A::Long}, DatasetRange<EngineGetDatasetXRange, true>},
+        {58, "GetDatasetMinY", {A::Long}, DatasetRange<EngineGetDatasetYRange, false>},
+        {59, "GetDatasetMaxY", {A::Long}, DatasetRange<EngineGetDatasetYRange, true>},
+        {60, "MarkDataPoint", {A::Long, A::Long, A::Bool}, MarkDataPoint},
+        {61, "SavePageMeta", {A::Long, A::String}, SavePageMeta},
+        {62, "FFTDSPWindow", fft, FftInt<FftWindow>},
+        {63, "FFTComplexFFT", {A::Doubles, A::Doubles, A::Long, A::Bool}, FftInt<EngineFFTComplex>},
+        {64, "FFTRealFFT", {A::Doubles, A::Doubles, A::Long, A::Bool}, FftInt<EngineFFTReal>},
+        {65, "FFTPowerSpectrum", {A::Doubles, A::Doubles, A::Long, A::Double}, FftPowerSpectrum},
+        {66, "FFTMagnitude", fft, FftValue<EngineFFTMagnitude>},
+        {67, "FFTPhase", fft, FftValue<EngineFFTPhase>},
+        {68, "FFTFrequency", {A::Long, A::Double, A::Long}, FftFrequency},
+        {69, "ReconnectDataSet", points, ReconnectDataSet},
+        {70, "DefineDataSet", points, DefineDataSet},
+        {71,
+         "DefineGroupDataSet",
+         {A::Long, A::String, A::Doubles, A::Doubles, A::Long, A::Long},
+         DefineGroupDataSet},
+        {72,
+         "GetNearestPoint",
+         {A::Double, A::Double, A::Long, A::OutDouble, A::OutDouble, A::OutLong, A::OutLong},
+         GetNearestPoint},
+        {73, "LoadASCIIDataSet", {A::String, A::String, A::Long, A::Long}, LoadAscii},
+        {74, "SaveASCIIDataSet", {A::String, A::Long, A::String}, SaveAscii},
+        {75, "SerializeLoadFile", {A::String}, SerializeLoad},
+        {76, "SerializeSaveFile", {A::String}, SerializeSave},
+        {77, "GraphZoomReset", {}, ZoomReset},
+        {78, "PrintGraph", {}, PrintGraph},
+        {79, "PrinterSetup", {}, PrinterSetup},
+        {80, "CopyToClipboard", {}, CopyToClipboard},
+        {81, "GetMousePos", {A::Long, A::OutDouble, A::OutDouble}, GetMousePos},
+        {82, "GetMousePosNorm", {A::OutDouble, A::OutDouble}, GetMousePosNorm},
+        {-552, "AboutBox", {}, AboutBox},
+    };
+}
+
+} // namespace
+
+const std::vector<Method>& Methods() {
+    static const std::vector<Method> table = MakeTable();
+    return table;
+}
+
+const Method* FindMethod(automation::DISPID dispid) {
+    const auto& table = Methods();
+    const auto found =
+        std::find_if(table.begin(), table.end(), [dispid](const Method& m) { return m.dispid == dispid; });
+    return found != table.end() ? &*found : nullptr;
+}
+
+HRESULT InvokeMethod(CZENTCtrl& control, const Method& method, const std::vector<Variant>& args,
+                     Variant* result) {
+    MethodArgs read;
+    if (const HRESULT hr = read.Read(method.args, args); hr != automation::S_OK) {
+        return hr;
+    }
+    Variant value;
+    const HRESULT hr = method.handler(control, read, value);
+    if (hr == automation::S_OK && result != nullptr) {
+        *result = value;
+    }
+    return hr;
+}
+
+} // namespace zent

@@ -1,0 +1,61 @@
+#include "ZENTModuleState.h"
+
+namespace zent {
+
+namespace {
+
+EngineContext g_EngineContext;
+int g_nGraphWindowCount = 0;
+CZENTCtrl* g_pCurrentControl = nullptr;
+CZENTCtrl* g_pMouseControl = nullptr;
+
+} // namespace
+
+EngineContext& EngineContextBlock() {
+    return g_EngineContext;
+}
+
+void BindEngine() {
+    EngineSetContext(&g_EngineContext);
+}
+
+bool EnsureEngineRegistered() {
+    BindEngine();
+    if (g_EngineContext.registered != 0) {
+        return true;
+    }
+    g_EngineContext.flags = 8;
+    if (EngineRegisterWindowClasses(&g_EngineContext) == 0) {
+        EngineHandleError();
+        return false;
+    }
+    return true;
+}
+
+int NextGraphWindowNumber() {
+    return g_nGraphWindowCount++;
+}
+
+CZENTCtrl* CurrentControl() {
+    return g_pCurrentControl;
+}
+void SetCurrentControl(CZENTCtrl* control) {
+    g_pCurrentControl = control;
+}
+CZENTCtrl* MouseControl() {
+    return g_pMouseControl;
+}
+void SetMouseControl(CZENTCtrl* control) {
+    g_pMouseControl = control;
+}
+
+void ForgetControl(CZENTCtrl* control) {
+    if (g_pCurrentControl == control) {
+        g_pCurrentControl = nullptr;
+    }
+    if (g_pMouseControl == control) {
+        g_pMouseControl = nullptr;
+    }
+}
+
+} // namespace zent

@@ -1,0 +1,156 @@
+#include "ClassStore.h"
+
+#include "ClassFactory.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+
+namespace automation {
+
+namespace {
+
+bool g_typeLibFails = false;
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Class ids and ProgIDs become group names; QSettings escapes what INI keys cannot hold.
+QString ClassGroup(const std::string& classId) {
+    return QStringLiteral("CLSID/") + Q(classId);
+}
+QString ProgIdGroup(const std::string& progId) {
+    return QStringLiteral("ProgID/") + Q(progId);
+}
+QString TypeLibGroup(const std::string& libId, const std::string& version) {
+    return QStringLiteral("TypeLib/") + Q(libId) + QLatin1Char('/') + Q(version);
+}
+
+class Store {
+public:
+    Store() : settings_(Q(ClassStorePath()), QSettings::IniFormat) {}
+    QSettings& operator*() { return settings_; }
+    QSettings* operator->() { return &settings_; }
+    HRESULT Commit(HRESULT failure) {
+        settings_.sync();
+        return settings_.status() == QSettings::NoError ? S_OK : failure;
+    }
+
+private:
+    QSettings settings_;
+};
+
+} // namespace
+
+std::string ClassStorePath() {
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (base.isEmpty() || QDir::isRelativePath(base)) {
+        base = QDir::homePath() + QStringLiteral("/.config");
+    }
+    return QDir::cleanPath(base + QStringLiteral("/ProgramSettings/classes.ini")).toStdString();
+}
+
+HRESULT RegisterTypeLib(const std::string& libId, const std::string& version, const std::string& libraryPath,
+                        const std::string& helpFile) {
+    if (g_typeLibFails) {
+        return E_FAIL;
+    }
+    Store store;
+    const QString group = TypeLibGroup(libId, version);
+    store->setValue(group + QStringLiteral("/Path"), Q(libraryPath));
+    store->setValue(group + QStringLiteral("/HelpFile"), Q(helpFile));
+    return store.Commit(E_FAIL);
+}
+
+HRESULT UnRegisterTypeLib(const std::string& libId, const std::string& version) {
+    if (g_typeLibFails) {
+        return E_FAIL;
+    }
+    Store store;
+    store->remove(TypeLibGroup(libId, version));
+    return store.Commit(E_FAIL);
+}
+
+std::string TypeLibPath(const std::string& libId, const std::string& version) {
+    Store store;
+    return store->value(TypeLibGroup(libId, version) + QStringLiteral("/Path")).toString().toStdString();
+}
+
+HRESULT RegisterClassEntry(const ClassRegistration& entry) {
+    Store store;
+    const QString group = ClassGroup(entry.classId);
+    store->remove(group);
+    store->beginGroup(group);
+    store->setValue(QStringLiteral("ProgID"), Q(entry.progId));
+    store->setValue(QStringLiteral("UserTypeName"), Q(entry.userTypeName));
+    store->setValue(QStringLiteral("InprocServer"), Q(entry.libraryPath));
+    store->setValue(QStringLiteral("ThreadingModel"), QStringLiteral("Apartment"));
+    store->setValue(QStringLiteral("TypeLib"), Q(entry.typeLibId));
+    store->setValue(QStringLiteral("Version"), Q(entry.typeLibVersion));
+    store->setValue(QStringLiteral("Flags"), entry.flags);
+    store->setValue(QStringLiteral("MiscStatus"), entry.miscStatus);
+    QStringList pages;
+    for (const std::string& page : entry.propertyPages) {
+        pages << Q(page);
+    }
+    store->setValue(QStringLiteral("PropertyPages"), pages.join(QLatin1Char(',')));
+    store->endGroup();
+    if (!entry.progId.empty()) {
+        store->setValue(ProgIdGroup(entry.progId) + QStringLiteral("/CLSID"), Q(entry.classId));
+    }
+    return store.Commit(SELFREG_E_CLASS);
+}
+
+HRESULT UnregisterClassEntry(const std::string& classId, const std::string& progId) {
+    Store store;
+    store->remove(ClassGroup(classId));
+    if (!progId.empty()) {
+        store->remove(ProgIdGroup(progId));
+    }
+    return store.Commit(SELFREG_E_CLASS);
+}
+
+HRESULT RegisterClassId(const std::string& classId, const std::string& libraryPath) {
+    Store store;
+    store->setValue(ClassGroup(classId) + QStringLiteral("/InprocServer"), Q(libraryPath));
+    return store.Commit(SELFREG_E_CLASS);
+}
+
+HRESULT UnregisterClassId(const std::string& classId) {
+    Store store;
+    store->remove(ClassGroup(classId));
+    return store.Commit(SELFREG_E_CLASS);
+}
+
+HRESULT CLSIDFromProgID(const std::string& progId, std::string& classId) {
+    Store store;
+    const QString id = store->value(ProgIdGroup(progId) + QStringLiteral("/CLSID")).toString();
+    if (id.isEmpty()) {
+        return REGDB_E_CLASSNOTREG;
+    }
+    classId = id.toStdString();
+    return S_OK;
+}
+
+std::string InprocServerPath(const std::string& classId) {
+    Store store;
+    return store->value(ClassGroup(classId) + QStringLiteral("/InprocServer")).toString().toStdString();
+}
+
+std::vector<std::string> PropertyPageIds(const std::string& classId) {
+    Store store;
+    const QString pages = store->value(ClassGroup(classId) + QStringLiteral("/PropertyPages")).toString();
+    std::vector<std::string> ids;
+    for (const QString& page : pages.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        ids.push_back(page.toStdString());
+    }
+    return ids;
+}
+
+void SetTypeLibRegistrationFailsForTest(bool fail) {
+    g_typeLibFails = fail;
+}
+
+} // namespace automation

@@ -1,0 +1,49 @@
+#pragma once
+// The per-user class store: $XDG_CONFIG_HOME/ProgramSettings/classes.ini maps a ProgID to its
+// class id and a class id to the library that makes it, with the type libraries the classes
+// describe themselves by. Self-registering libraries write it; containers read it.
+
+#include "Dispatch.h"
+
+#include <string>
+#include <vector>
+
+namespace automation {
+
+struct ClassRegistration {
+    std::string classId; // "{7E779A86-...}"
+    std::string progId;
+    std::string userTypeName;
+    std::string libraryPath;
+    std::string typeLibId;
+    std::string typeLibVersion;
+    int flags = 0;
+    int miscStatus = 0;
+    std::vector<std::string> propertyPages; // class ids in tab order
+};
+
+std::string ClassStorePath();
+
+// Type library entries; E_FAIL when the store cannot be written.
+HRESULT RegisterTypeLib(const std::string& libId, const std::string& version, const std::string& libraryPath,
+                        const std::string& helpFile);
+HRESULT UnRegisterTypeLib(const std::string& libId, const std::string& version);
+// The library path a type library was registered with; empty when there is none.
+std::string TypeLibPath(const std::string& libId, const std::string& version);
+
+// A class entry and its ProgID. Unregistering a class that is not there succeeds.
+HRESULT RegisterClassEntry(const ClassRegistration& entry);
+HRESULT UnregisterClassEntry(const std::string& classId, const std::string& progId);
+// A class known by id only (property pages): its library path.
+HRESULT RegisterClassId(const std::string& classId, const std::string& libraryPath);
+HRESULT UnregisterClassId(const std::string& classId);
+
+HRESULT CLSIDFromProgID(const std::string& progId, std::string& classId);
+// The library registered for a class; empty when the class is not registered.
+std::string InprocServerPath(const std::string& classId);
+std::vector<std::string> PropertyPageIds(const std::string& classId);
+
+// Test hook: type library registration fails as on a system whose store refuses it.
+void SetTypeLibRegistrationFailsForTest(bool fail);
+
+} // namespace automation

@@ -1,0 +1,25 @@
+#pragma once
+// Containers reach a control through its ProgID: the class store names the library, the loader
+// opens it once per process (libraries stay loaded, their widgets may outlive any container) and
+// asks its DllGetClassObject for the class factory.
+
+#include "ClassFactory.h"
+
+#include <string>
+
+class QWidget;
+
+namespace automation {
+
+// The factory of a registered class; REGDB_E_CLASSNOTREG when the store does not know it,
+// CLASS_E_CLASSNOTAVAILABLE when the library cannot be opened or has no factory for it. The
+// factory belongs to the library.
+HRESULT CoGetClassObject(const std::string& classId, IClassFactory** factory);
+HRESULT CoCreateInstance(const std::string& classId, QWidget* parent, ControlInstance& instance);
+// A control by ProgID, as a child of parent.
+HRESULT CreateControl(const std::string& progId, QWidget* parent, ControlInstance& instance);
+
+// The library's entry point of that name, or null: for registration tools and tests.
+void* LibraryEntryPoint(const std::string& libraryPath, const char* name);
+
+} // namespace automation
