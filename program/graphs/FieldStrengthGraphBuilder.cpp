@@ -165,6 +165,7 @@ void FieldStrengthGraphBuilder::ComputeCurves(const FieldStrengthInputs& inputs,
     const GraphInputs& in = inputs.graph;
     PlotCurve& freeSpace = curves_[mode.comparison ? kComparisonFreeSpace : kSingleFreeSpace];
     const DistanceGrid freeGrid = MakeDistanceGrid(1.0, in.maxDistanceKm);
+    freeSpace.Begin(true);
     for (int k = 0; k < freeGrid.count; ++k) {
         const double d = freeGrid.At(k);
         freeSpace.Add(d, true, 107.0 - 20.0 * Log10(d));

@@ -98,6 +98,7 @@ void LossGraphBuilder::ComputeCurves(const GraphInputs& inputs, const GraphNumbe
     }
     PlotCurve& freeSpace = curves_[kFreeSpaceCurve];
     const DistanceGrid freeGrid = MakeDistanceGrid(0.1, inputs.maxDistanceKm);
+    freeSpace.Begin(true);
     for (int k = 0; k < freeGrid.count; ++k) {
         const double d = freeGrid.At(k);
         freeSpace.Add(d, true, 32.5 + 20.0 * Log10(n.freqMHz) + 20.0 * Log10(d));
