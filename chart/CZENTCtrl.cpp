@@ -55,13 +55,18 @@ CZENTCtrl::~CZENTCtrl() {
 automation::HRESULT CZENTCtrl::Invoke(automation::DISPID member, automation::InvokeKind kind,
                                       const std::vector<automation::Variant>& args,
                                       automation::Variant* result) {
-    if (const zent::Method* method = zent::FindMethod(member)) {
-        if (kind != automation::InvokeKind::Method) {
-            return automation::DISP_E_MEMBERNOTFOUND;
+    try {
+        if (const zent::Method* method = zent::FindMethod(member)) {
+            if (kind != automation::InvokeKind::Method) {
+                return automation::DISP_E_MEMBERNOTFOUND;
+            }
+            return zent::InvokeMethod(*this, *method, args, result);
         }
-        return zent::InvokeMethod(*this, *method, args, result);
+        return chart::InvokeProperty(Model(), member, kind, args, result);
+    } catch (const std::exception&) {
+        // A failure inside the control is the caller's error code, never the container's crash.
+        return automation::DISP_E_EXCEPTION;
     }
-    return chart::InvokeProperty(Model(), member, kind, args, result);
 }
 
 void CZENTCtrl::Advise(automation::IEventSink* sink) {

@@ -20,7 +20,7 @@ using automation::Variant;
 class MethodArgs {
 public:
     const Variant& At(int i) const { return values_[static_cast<std::size_t>(i)]; }
-    int L(int i) const { return At(i).AsI4(); }
+    int L(int i) const { return At(i).vt() == automation::VT_BOOL ? B(i) : At(i).AsI4(); }
     double D(int i) const { return At(i).AsR8(); }
     int B(int i) const { return At(i).AsBool() ? 1 : 0; }
     QString S(int i) const { return QString::fromStdString(At(i).AsStr()); }
@@ -484,7 +484,13 @@ HRESULT InvokeMethod(CZENTCtrl& control, const Method& method, const std::vector
         return hr;
     }
     Variant value;
-    const HRESULT hr = method.handler(control, read, value);
+    HRESULT hr = automation::S_OK;
+    try {
+        hr = method.handler(control, read, value);
+    } catch (const std::exception&) {
+        // Nothing a container passes may take the container down with it.
+        hr = automation::DISP_E_EXCEPTION;
+    }
     if (hr == automation::S_OK && result != nullptr) {
         *result = value;
     }

@@ -1,0 +1,166 @@
+#include "CZENTCtrl.h"
+#include "ZentTestChart.h"
+
+#include <Kestran.h>
+
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+using automation::InvokeKind;
+using automation::Variant;
+
+namespace {
+
+constexpr std::int32_t kRed = 0x0000FF;
+constexpr std::int32_t kBlue = 0xFF0000;
+
+class CountingSink : public automation::IEventSink {
+public:
+    void OnEvent(automation::DISPID event, const std::vector<Variant>&) override {
+        if (event == CZENTCtrl::kDrawReady) {
+            ++drawReady;
+        }
+    }
+    int drawReady = 0;
+};
+
+class ZentDraw : public ::testing::Test {
+protected:
+    ZentDraw() {
+        control.resize(300, 240);
+        control.Advise(&sink);
+        zenttest::DefineLine(control, kRed);
+    }
+    ~ZentDraw() override { control.Unadvise(&sink); }
+
+    // The plot area of the default layout (0.2 .. 0.8 of the control).
+    QRect PlotArea() const { return QRect(62, 50, 176, 140); }
+    Variant Call(int id, const std::vector<Variant>& args = {}) {
+        Variant result;
+        EXPECT_EQ(control.Invoke(id, InvokeKind::Method, args, &result), automation::S_OK) << id;
+        return result;
+    }
+
+    CZENTCtrl control;
+    CountingSink sink;
+    QTemporaryDir dir;
+};
+
+TEST_F(ZentDraw, FirstPaintBuildsTheChartInTheDataSetColour) {
+    const QImage image = control.grab().toImage();
+    EXPECT_GT(zenttest::CountColour(image, PlotArea(), kRed), 100);
+    EXPECT_NE(control.Model().DataSet[0], 0);
+    EXPECT_NE(control.Model().PlotHandle[0], 0);
+}
+
+TEST_F(ZentDraw, PropertyChangesShowAfterUpdateGraphOnly) {
+    control.grab();
+    control.Model().SPlotLineColor[0] = kBlue;
+    EXPECT_EQ(zenttest::CountColour(control.grab().toImage(), PlotArea(), kBlue), 0);
+    Call(51);
+    const QImage image = control.grab().toImage();
+    EXPECT_GT(zenttest::CountColour(image, PlotArea(), kBlue), 100);
+    EXPECT_EQ(zenttest::CountColour(image, PlotArea(), kRed), 0);
+}
+
+TEST_F(ZentDraw, DisabledSetIsNotDrawn) {
+    control.Model().SDataEnable[0] = 0;
+    EXPECT_EQ(zenttest::CountColour(control.grab().toImage(), PlotArea(), kRed), 0);
+}
+
+TEST_F(ZentDraw, DrawReadyFiresOncePerFirstDraw) {
+    control.grab();
+    control.grab();
+    EXPECT_EQ(sink.drawReady, 1);
+    QImage picture(300, 240, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    control.OnDrawMetafile(painter, QRect(0, 0, 300, 240));
+    painter.end();
+    EXPECT_GT(zenttest::CountColour(picture, PlotArea(), kRed), 100);
+    control.grab();
+    EXPECT_EQ(sink.drawReady, 2);
+}
+
+TEST_F(ZentDraw, ContainerDrawAtAnOffsetGoesThroughABitmap) {
+    control.grab();
+    QImage picture(400, 300, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    control.OnDrawMetafile(painter, QRect(50, 40, 300, 240));
+    painter.end();
+    EXPECT_GT(zenttest::CountColour(picture, PlotArea().translated(50, 40), kRed), 100);
+}
+
+TEST_F(ZentDraw, ResizeOfOnePixelKeepsThePageTwoMakeANewOne) {
+    control.grab();
+    const EngineHandle page = control.Page();
+    control.resize(301, 240);
+    control.grab();
+    EXPECT_EQ(control.Page(), page);
+    control.resize(303, 240);
+    control.grab();
+    EXPECT_NE(control.Page(), page);
+    EXPECT_NE(control.Page(), 0);
+}
+
+TEST_F(ZentDraw, SmallControlGetsAPageButNoGraph) {
+    control.resize(49, 200);
+    control.grab();
+    EXPECT_NE(control.Page(), 0);
+    EXPECT_EQ(control.Model().GraphHandle, 0);
+    control.RebuildGraph();
+    EXPECT_NE(control.Model().GraphHandle, 0);
+}
+
+TEST_F(ZentDraw, RebuildBeforeTheFirstDrawDoesNothing) {
+    control.RebuildGraph();
+    EXPECT_EQ(control.Page(), 0);
+    EXPECT_EQ(control.Model().GraphHandle, 0);
+}
+
+TEST_F(ZentDraw, SavePageMetaWritesAPlaceableMetafile) {
+    control.grab();
+    const QString path = dir.path() + "/chart.wmf";
+    EXPECT_EQ(Call(61, {Variant::I2(2), Variant::Str(path.toStdString())}), Variant::Bool(true));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray head = file.read(4);
+    EXPECT_EQ(head, QByteArray::fromHex("d7cdc69a"));
+}
+
+TEST_F(ZentDraw, PrintGraphPrintsToAPdf) {
+    control.grab();
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString path = dir.path() + "/chart.pdf";
+    printer.setOutputFileName(path);
+    EngineSetPrinter(&printer);
+    Call(78);
+    EngineSetPrinter(nullptr);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5).startsWith("%PDF"));
+}
+
+TEST_F(ZentDraw, CopyToClipboardOnceThePageIsReady) {
+    EXPECT_EQ(Call(80), Variant::Bool(false));
+    control.grab();
+    EXPECT_EQ(Call(80), Variant::Bool(true));
+}
+
+TEST_F(ZentDraw, ContainerStreamLoadsIntoAnotherControl) {
+    control.Model().TitleString[1] = QStringLiteral("Loss");
+    const std::vector<std::uint8_t> stream = control.SaveProperties();
+    CZENTCtrl other;
+    ASSERT_TRUE(other.LoadProperties(stream.data(), stream.size()));
+    EXPECT_EQ(other.Model().TitleString[1], QStringLiteral("Loss"));
+    EXPECT_EQ(other.Model().SDataXData[0], control.Model().SDataXData[0]);
+    const std::vector<std::uint8_t> shortStream(stream.begin(), stream.begin() + 40);
+    EXPECT_FALSE(other.LoadProperties(shortStream.data(), shortStream.size()));
+    EXPECT_EQ(other.Model().TitleString[1], QStringLiteral("Loss"));
+}
+
+} // namespace

@@ -1,0 +1,131 @@
+#include "CZENTCtrl.h"
+#include "ZentTestChart.h"
+#include "Zoom.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace {
+
+void Mouse(QWidget& widget, QEvent::Type type, QPoint at, Qt::MouseButton button) {
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, QPointF(at), widget.mapToGlobal(QPointF(at)),
+                      type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &event);
+}
+
+void Drag(QWidget& widget, QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
+    Mouse(widget, QEvent::MouseMove, from, Qt::NoButton);
+    Mouse(widget, QEvent::MouseButtonPress, from, button);
+    Mouse(widget, QEvent::MouseMove, to, Qt::NoButton);
+    Mouse(widget, QEvent::MouseButtonRelease, to, button);
+}
+
+void DoubleClick(QWidget& widget, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+    Mouse(widget, QEvent::MouseMove, at, Qt::NoButton);
+    Mouse(widget, QEvent::MouseButtonDblClick, at, button);
+    Mouse(widget, QEvent::MouseButtonRelease, at, button);
+}
+
+class ZentZoom : public ::testing::Test {
+protected:
+    ZentZoom() {
+        control.resize(400, 400);
+        zenttest::DefineLine(control, 0x0000FF);
+        chart::CChartModel& m = control.Model();
+        m.EventZoom = 513;
+        m.EventZoomX = 1;
+        m.EventZoomY = 1;
+        m.EventZoomReset = 515;
+        m.EventZoomResetMinX = m.EventZoomResetMinY = 0.0;
+        m.EventZoomResetMaxX = m.EventZoomResetMaxY = 10.0;
+        control.grab();
+    }
+    ~ZentZoom() override { CZENTCtrl::SetPropertyFrameHook({}); }
+
+    chart::CChartModel& M() { return control.Model(); }
+
+    CZENTCtrl control;
+};
+
+TEST_F(ZentZoom, RubberBandRescalesBothAxes) {
+    // Plot area 80..320 in both directions: the band covers about 2.5..7.5.
+    Drag(control, QPoint(140, 140), QPoint(260, 260));
+    control.grab();
+    EXPECT_GT(M().AxisMin[0], 1.0);
+    EXPECT_LT(M().AxisMax[0], 9.0);
+    EXPECT_GT(M().AxisMin[1], 1.0);
+    EXPECT_LT(M().AxisMax[1], 9.0);
+    EXPECT_EQ(M().Zooming, 0);
+}
+
+TEST_F(ZentZoom, OnlyTheEnabledAxisZooms) {
+    M().EventZoomY = 0;
+    Drag(control, QPoint(140, 140), QPoint(260, 260));
+    EXPECT_GT(M().AxisMin[0], 1.0);
+    EXPECT_EQ(M().AxisMin[1], 0.0);
+    EXPECT_EQ(M().AxisMax[1], 10.0);
+}
+
+TEST_F(ZentZoom, ShortDragChangesNothing) {
+    Drag(control, QPoint(140, 140), QPoint(145, 146));
+    EXPECT_EQ(M().AxisMin[0], 0.0);
+    EXPECT_EQ(M().AxisMax[0], 10.0);
+    EXPECT_EQ(M().Zooming, 1);
+}
+
+TEST_F(ZentZoom, ResetRestoresTheBoxScale) {
+    Drag(control, QPoint(140, 140), QPoint(260, 260));
+    control.grab();
+    automation::Variant result;
+    ASSERT_EQ(control.Invoke(77, automation::InvokeKind::Method, {}, &result), automation::S_OK);
+    control.grab();
+    EXPECT_LE(M().AxisMin[0], 0.5);
+    EXPECT_GE(M().AxisMax[0], 9.5);
+    EXPECT_LE(M().AxisMax[0] - M().AxisMin[0], 12.0);
+}
+
+TEST_F(ZentZoom, DoubleClickInsideTheScaleResets) {
+    Drag(control, QPoint(140, 140), QPoint(260, 260));
+    control.grab();
+    DoubleClick(control, QPoint(200, 200));
+    control.grab();
+    EXPECT_LE(M().AxisMin[0], 0.5);
+    EXPECT_GE(M().AxisMax[0], 9.5);
+}
+
+TEST_F(ZentZoom, DoubleClickOutsideTheScaleDoesNothingElse) {
+    int frames = 0;
+    CZENTCtrl::SetPropertyFrameHook([&frames](CZENTCtrl&) { ++frames; });
+    M().EventShowPropPage = 515;
+    DoubleClick(control, QPoint(10, 10));
+    EXPECT_EQ(frames, 0);
+    M().EventZoomReset = 0;
+    DoubleClick(control, QPoint(10, 10));
+    EXPECT_EQ(frames, 1);
+}
+
+TEST_F(ZentZoom, ReadOutShowsTheValueTipUntilADoubleClick) {
+    M().EventZoom = 516; // the right button zooms, the left reads out
+    M().EventZoomReset = 0;
+    M().EventRetrieveDataValue = 1;
+    M().EventDataCursorType = 1;
+    Drag(control, QPoint(200, 200), QPoint(200, 200));
+    ASSERT_NE(control.DataTip(), nullptr);
+    EXPECT_TRUE(control.DataTip()->text().startsWith(QStringLiteral("X=")));
+    EXPECT_EQ(control.DataTip()->geometry(), QRect(204, 204, 66, 26));
+    Mouse(control, QEvent::MouseButtonPress, QPoint(200, 200), Qt::LeftButton);
+    DoubleClick(control, QPoint(200, 200));
+    EXPECT_EQ(control.DataTip(), nullptr);
+}
+
+TEST(ZentDataValue, TextIsSixSignificantDigitsInAnyLocale) {
+    EXPECT_EQ(chart::DataValueText(1.5, 2.0), QStringLiteral("X=1.5\nY=2"));
+    EXPECT_EQ(chart::DataValueText(1234567.0, 0.000123456789),
+              QStringLiteral("X=1.23457e+06\nY=0.000123457"));
+}
+
+} // namespace

@@ -1,0 +1,23 @@
+# The chart control library. The registration test loads libzent.so only through the class store
+# and dlopen, as a container does, so it does not link the library.
+tarvek_add_test(zent_registration_test
+    SOURCES ${TEST_DIR}/ZentRegistrationTest.cpp
+    LIBS automation_com Qt6::Widgets
+    LABELS chart
+    GUI)
+add_dependencies(zent_registration_test zent)
+target_compile_definitions(zent_registration_test PRIVATE ZENT_LIBRARY_PATH="$<TARGET_FILE:zent>")
+
+# Property and method tables, line blocks: no drawing, cheap enough for the sanitizers.
+tarvek_add_test(zent_dispatch_test
+    SOURCES ${TEST_DIR}/ZentDispatchTest.cpp ${TEST_DIR}/ZentMethodTest.cpp ${TEST_DIR}/ZentLineBlockTest.cpp
+    LIBS zent
+    LABELS chart asan
+    GUI)
+
+# Offscreen drawing, printing, metafiles and the mouse.
+tarvek_add_test(zent_draw_test
+    SOURCES ${TEST_DIR}/ZentDrawTest.cpp ${TEST_DIR}/ZentZoomTest.cpp
+    LIBS zent
+    LABELS chart
+    GUI)
