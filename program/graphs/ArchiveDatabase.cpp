@@ -1,5 +1,6 @@
 #include "ArchiveDatabase.h"
 
+#include "ArchiveRun.h"
 #include "PointChunk.h"
 
 #include <QSqlError>
@@ -41,7 +42,7 @@ bool ArchiveDatabase::Fail(const QString& message) {
 
 bool ArchiveDatabase::Open(const QString& path) {
     if (path.isEmpty() || path.contains(QLatin1Char('*'))) {
-        return Fail(QStringLiteral("Cannot Open Access Database"));
+        return Fail(QString::fromLatin1(kArchiveRefusedMessage));
     }
     if (!db_.isValid()) {
         return Fail(QStringLiteral("The SQLite driver is not available"));

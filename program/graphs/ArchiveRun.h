@@ -11,6 +11,13 @@
 #include <string>
 #include <vector>
 
+// Texts of a window's archive action.
+inline constexpr const char* kArchiveRefusedMessage = "Cannot Open Access Database";
+inline constexpr const char* kArchiveRefusedTitle = "Add To Archive";
+inline constexpr const char* kArchiveCommentPrompt = "Comments:";
+inline constexpr const char* kArchiveCommentTitle = "Store Data Run";
+inline constexpr const char* kArchiveCommentDefault = " ";
+
 struct ArchiveCurve {
     std::string legend;
     std::vector<double> distKm;

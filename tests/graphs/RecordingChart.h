@@ -18,6 +18,8 @@ struct RecordedCall {
     std::vector<bool> byRef;
     // As passed: by-reference ones compare by address; their targets may be gone after the call.
     std::vector<automation::Variant> raw;
+    // DefineDataSet: the points the control would copy.
+    std::vector<double> x, y;
 };
 
 class RecordingChart : public automation::IDispatch {
@@ -25,10 +27,19 @@ public:
     automation::HRESULT Invoke(automation::DISPID member, automation::InvokeKind kind,
                                const std::vector<automation::Variant>& args,
                                automation::Variant* result) override {
-        RecordedCall call{member, kind, {}, {}, args};
+        RecordedCall call{member, kind, {}, {}, args, {}, {}};
         for (const auto& arg : args) {
             call.args.push_back(arg.Dereferenced());
             call.byRef.push_back(arg.IsByRef());
+        }
+        if (member == chartid::DefineDataSet && args.size() == 5) {
+            const double* x = args[2].R8Target();
+            const double* y = args[3].R8Target();
+            const int n = args[4].AsI4();
+            if (x != nullptr && y != nullptr && n > 0) {
+                call.x.assign(x, x + n);
+                call.y.assign(y, y + n);
+            }
         }
         if (kind == automation::InvokeKind::PropertyPut && !call.args.empty()) {
             std::vector<automation::Variant> key(call.args.begin(), call.args.end() - 1);

@@ -156,6 +156,21 @@ TEST(LossGraph, DataSetsPointIntoTheCurvesAtTheirPieceStart) {
     EXPECT_EQ(defines[1].raw[2], Variant::RefR8(itu.Dist[991]));
     EXPECT_EQ(defines[1].raw[3], Variant::RefR8(itu.Level[991]));
     EXPECT_EQ(defines[4].raw[2], Variant::RefR8(freeSpace.Dist[0]));
+    // The control copies exactly the points of each piece.
+    ASSERT_EQ(defines[1].x.size(), 2000u);
+    EXPECT_EQ(defines[1].x.back(), 300.0);
+    EXPECT_EQ(defines[1].y.back(), P529Loss(450, 300, 100, 1.5, "Urban", "Small/Medium", 50, 50));
+    EXPECT_EQ(defines[0].x.back(), 100.0);
+}
+
+TEST(LossGraph, CurvesOfOnePointGiveNoSetButKeepTheirLegend) {
+    RecordingChart chart;
+    LossGraphBuilder builder;
+    ASSERT_TRUE(builder.Build(chart, Inputs450(1.0), true, Evening()));
+    const auto defines = chart.Of(chartid::DefineDataSet, InvokeKind::Method);
+    ASSERT_EQ(defines.size(), 1u);
+    EXPECT_EQ(Describe(defines[0]), "Call 70 I4 0, BSTR \"Line Data\", X 0.1, Y, I4 10");
+    EXPECT_EQ(chart.Value(chartid::SLegendStrings).AsStr(), "ITU 529\rDavidson\rCost 231\rFree Space");
 }
 
 TEST(LossGraph, CurveValuesComeFromTheModels) {
