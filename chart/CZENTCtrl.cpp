@@ -164,6 +164,7 @@ void CZENTCtrl::RebuildGraph() {
     zent::BindEngine();
     EngineDeleteGraph(Model().GraphHandle);
     holder_->CreateGraph();
+    SetModifiedFlag(true);
     update();
 }
 

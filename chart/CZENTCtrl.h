@@ -36,6 +36,9 @@ public:
     CGraphHolder& Holder() { return *holder_; }
     EngineHandle Page() const { return page_; }
     bool FirstDrawPending() const { return firstDrawPending_; }
+    // Set by every rebuild: the container has something new to save.
+    bool IsModified() const { return modified_; }
+    void SetModifiedFlag(bool modified) { modified_ = modified; }
 
     // --- Automation -------------------------------------------------------------------------
     automation::HRESULT Invoke(automation::DISPID member, automation::InvokeKind kind,
@@ -112,6 +115,7 @@ private:
     std::unique_ptr<CGraphHolder> holder_;
     EngineHandle page_ = 0;
     bool firstDrawPending_ = true;
+    bool modified_ = false;
     int width_ = 0;
     int height_ = 0;
     QPoint zoomStart_;

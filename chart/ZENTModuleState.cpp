@@ -1,5 +1,9 @@
 #include "ZENTModuleState.h"
 
+#include <QFileDialog>
+#include <QPageSetupDialog>
+#include <QWidget>
+
 namespace zent {
 
 namespace {
@@ -24,6 +28,16 @@ bool EnsureEngineRegistered() {
     if (g_EngineContext.registered != 0) {
         return true;
     }
+    // The engine shows no dialogs of its own: the control lends it Qt's.
+    EngineSetPrinterSetupHook([](QPrinter& printer, void* owner) {
+        QPageSetupDialog dialog(&printer, static_cast<QWidget*>(owner));
+        return dialog.exec() == QDialog::Accepted;
+    });
+    EngineSetFileNameHook([] {
+        return QFileDialog::getSaveFileName(nullptr, QString(), QString(),
+                                            QStringLiteral("Windows Metafiles (*.wmf *.WMF)"))
+            .toStdString();
+    });
     g_EngineContext.flags = 8;
     if (EngineRegisterWindowClasses(&g_EngineContext) == 0) {
         EngineHandleError();

@@ -60,7 +60,9 @@ TEST_F(ZentDraw, PropertyChangesShowAfterUpdateGraphOnly) {
     control.grab();
     control.Model().SPlotLineColor[0] = kBlue;
     EXPECT_EQ(zenttest::CountColour(control.grab().toImage(), PlotArea(), kBlue), 0);
+    EXPECT_FALSE(control.IsModified());
     Call(51);
+    EXPECT_TRUE(control.IsModified());
     const QImage image = control.grab().toImage();
     EXPECT_GT(zenttest::CountColour(image, PlotArea(), kBlue), 100);
     EXPECT_EQ(zenttest::CountColour(image, PlotArea(), kRed), 0);
