@@ -1,5 +1,5 @@
 tarvek_add_test(graphs_curve_test
-    SOURCES ${TEST_DIR}/curve_test.cpp
+    SOURCES ${TEST_DIR}/curve_test.cpp ${TEST_DIR}/validation_test.cpp
     LIBS graphs
     LABELS graphs locale asan)
 tarvek_add_test(graphs_builder_test

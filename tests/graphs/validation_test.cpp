@@ -1,0 +1,47 @@
+// The graph windows' checks of their input boxes.
+
+#include "GraphValidation.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CheckCase {
+    GraphBox box;
+    const char* typed;
+    const char* text;
+    const char* message; // empty: accepted
+};
+
+class GraphBoxes : public ::testing::TestWithParam<CheckCase> {};
+
+TEST_P(GraphBoxes, KeepOrReplaceTheValueAndRewriteTheText) {
+    const CheckCase& c = GetParam();
+    const GraphBoxCheck check = ValidateGraphBox(c.box, c.typed);
+    EXPECT_EQ(check.text, c.text);
+    EXPECT_EQ(check.message, c.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, GraphBoxes,
+    ::testing::Values(
+        CheckCase{GraphBox::Frequency, "abc", "150.0", "Valid Frequency Range 150 MHz to 2000 MHz"},
+        CheckCase{GraphBox::Frequency, "2000", "2000.0", ""},
+        CheckCase{GraphBox::Frequency, "2000.1", "150.0", "Valid Frequency Range 150 MHz to 2000 MHz"},
+        CheckCase{GraphBox::Frequency, "450.12345", "450.1235", ""},
+        CheckCase{GraphBox::BaseHeight, "2500", "2500.0", ""},
+        CheckCase{GraphBox::BaseHeight, "2600", "30.0",
+                  "Valid Height of Base Station Antenna is 30m to 2500m"},
+        CheckCase{GraphBox::MobileHeight, "1.5m", "1.5", ""},
+        CheckCase{GraphBox::MobileHeight, "0.5", "1.0", "Valid Height of Mobile Antenna is 1m to 30m"},
+        CheckCase{GraphBox::PctTime, "50.4", "50", ""},
+        CheckCase{GraphBox::PctTime, "0", "50", "Percent Range 1 to 99"},
+        CheckCase{GraphBox::PctLoc, "99", "99", ""},
+        CheckCase{GraphBox::PctLoc, "100", "50", "Percent Range 1 to 99"}));
+
+TEST(GraphBoxes, TooltipsStateTheAcceptedRange) {
+    EXPECT_STREQ(GraphBoxTooltip(GraphBox::BaseHeight), "Range 30m - 2500m");
+    EXPECT_STREQ(GraphBoxTooltip(GraphBox::Frequency), "Range 150MHz - 2000 MHz");
+}
+
+} // namespace
