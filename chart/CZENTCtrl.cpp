@@ -38,6 +38,8 @@ std::int32_t ToHiMetric(int pixels) {
 CZENTCtrl::CZENTCtrl(QWidget* parent) : QWidget(parent), holder_(std::make_unique<CGraphHolder>(this)) {
     resize(200, 200);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The engine follows every move, not only drags: GetMousePos reads the last position.
+    setMouseTracking(true);
     zent::SetCurrentControl(this);
 }
 

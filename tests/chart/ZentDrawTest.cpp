@@ -165,4 +165,30 @@ TEST_F(ZentDraw, ContainerStreamLoadsIntoAnotherControl) {
     EXPECT_EQ(other.Model().TitleString[1], QStringLiteral("Loss"));
 }
 
+TEST_F(ZentDraw, NearestPointNamesTheModelsDataSet) {
+    control.grab();
+    double x = 0, y = 0;
+    std::int32_t set = -1, index = -1;
+    EXPECT_EQ(Call(72, {Variant::R8(4.1), Variant::R8(1.2), Variant::I2(0), Variant::RefR8(x),
+                        Variant::RefR8(y), Variant::RefI4(set), Variant::RefI4(index)}),
+              Variant::Bool(true));
+    EXPECT_EQ(set, 0);
+    EXPECT_EQ(index, 2);
+    EXPECT_EQ(x, 4.0);
+    EXPECT_EQ(y, 1.0);
+}
+
+TEST_F(ZentDraw, ReconnectSwapsThePointsUnderThePlot) {
+    control.grab();
+    const std::int32_t before = control.Model().DataSet[0];
+    std::vector<double> x = {0, 10}, y = {5, 5};
+    Call(69,
+         {Variant::I2(0), Variant::Str("Flat"), Variant::RefR8(x[0]), Variant::RefR8(y[0]), Variant::I2(2)});
+    EXPECT_NE(control.Model().DataSet[0], before);
+    EXPECT_EQ(control.Model().SDataNumPlotPoints[0], 2);
+    EXPECT_EQ(control.Model().SDataXData[0], x);
+    EXPECT_EQ(Call(59, {Variant::I2(0)}), Variant::R8(5.0));
+    EXPECT_GT(zenttest::CountColour(control.grab().toImage(), PlotArea(), kRed), 50);
+}
+
 } // namespace

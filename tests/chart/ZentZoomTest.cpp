@@ -122,6 +122,64 @@ TEST_F(ZentZoom, ReadOutShowsTheValueTipUntilADoubleClick) {
     EXPECT_EQ(control.DataTip(), nullptr);
 }
 
+TEST_F(ZentZoom, BandSmallAgainstTheResetBoxIsIgnored) {
+    M().EventZoomResetMaxX = M().EventZoomResetMaxY = 1e6;
+    Drag(control, QPoint(140, 140), QPoint(260, 260));
+    EXPECT_EQ(M().AxisMin[0], 0.0);
+    EXPECT_EQ(M().AxisMax[0], 10.0);
+}
+
+TEST_F(ZentZoom, ZoomWinsOverReadOutOnTheSameButton) {
+    M().EventRetrieveDataValue = 1;
+    Drag(control, QPoint(140, 140), QPoint(260, 260));
+    EXPECT_GT(M().AxisMin[0], 1.0);
+    EXPECT_EQ(control.DataTip(), nullptr);
+}
+
+class MouseSink : public automation::IEventSink {
+public:
+    void OnEvent(automation::DISPID event, const std::vector<automation::Variant>&) override {
+        events.push_back(event);
+    }
+    std::vector<automation::DISPID> events;
+};
+
+TEST_F(ZentZoom, RightButtonSettingsLeaveTheLeftButtonToTheContainer) {
+    M().EventZoom = 516;
+    M().EventRetrieveDataValue = 2;
+    MouseSink sink;
+    control.Advise(&sink);
+    Drag(control, QPoint(140, 140), QPoint(260, 260));
+    control.Unadvise(&sink);
+    EXPECT_EQ(M().AxisMin[0], 0.0);
+    EXPECT_EQ(sink.events, (std::vector<automation::DISPID>{CZENTCtrl::kMouseDown, CZENTCtrl::kMouseUp,
+                                                            CZENTCtrl::kClick}));
+}
+
+TEST_F(ZentZoom, ResizingTakesTheValueTipAway) {
+    M().EventZoom = 0;
+    M().EventRetrieveDataValue = 1;
+    Drag(control, QPoint(200, 200), QPoint(200, 200));
+    ASSERT_NE(control.DataTip(), nullptr);
+    control.resize(420, 400);
+    control.grab();
+    EXPECT_EQ(control.DataTip(), nullptr);
+}
+
+TEST_F(ZentZoom, MousePositionInAxisUnits) {
+    Mouse(control, QEvent::MouseMove, QPoint(200, 200), Qt::NoButton);
+    double x = -1, y = -1;
+    automation::Variant result;
+    ASSERT_EQ(control.Invoke(
+                  81, automation::InvokeKind::Method,
+                  {automation::Variant::I2(0), automation::Variant::RefR8(x), automation::Variant::RefR8(y)},
+                  &result),
+              automation::S_OK);
+    EXPECT_EQ(result, automation::Variant::Bool(true));
+    EXPECT_NEAR(x, 5.0, 0.2);
+    EXPECT_NEAR(y, 5.0, 0.2);
+}
+
 TEST(ZentDataValue, TextIsSixSignificantDigitsInAnyLocale) {
     EXPECT_EQ(chart::DataValueText(1.5, 2.0), QStringLiteral("X=1.5\nY=2"));
     EXPECT_EQ(chart::DataValueText(1234567.0, 0.000123456789),
