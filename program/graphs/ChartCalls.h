@@ -22,6 +22,11 @@ public:
     // The control copies count values from each run; x and y are the first of them.
     void DefineDataSet(std::int32_t set, const std::string& name, double& x, double& y, std::int32_t count);
 
+    // Arial 10 in black for the labels and titles of the X and Y axes, each setting for X, then Y.
+    void SetAxisTextStyle();
+    // A simple vertical legend of the lines of text (separated by carriage returns), size 8, shown.
+    void SetLegend(const std::string& text);
+
 private:
     automation::IDispatch& chart_;
 };

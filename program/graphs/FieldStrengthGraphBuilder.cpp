@@ -110,17 +110,7 @@ bool FieldStrengthGraphBuilder::Build(automation::IDispatch& dispatch, const Fie
     }
     ComputeCurves(inputs, *numbers, *mode);
 
-    for (const auto member : {chartid::AxisLabelFont, chartid::AxisTitleFont}) {
-        chart.Put(member, kAxisX, Variant::Str("Arial"));
-        chart.Put(member, kAxisY, Variant::Str("Arial"));
-    }
-    for (const auto member : {chartid::AxisLabelFontSize, chartid::AxisTitleFontSize, chartid::AxisTitleColor,
-                              chartid::AxisLabelColor}) {
-        const std::int32_t value =
-            (member == chartid::AxisTitleColor || member == chartid::AxisLabelColor) ? Rgb(0, 0, 0) : 10;
-        chart.Put(member, kAxisX, Variant::I4(value));
-        chart.Put(member, kAxisY, Variant::I4(value));
-    }
+    chart.SetAxisTextStyle();
     const double maxKm = inputs.graph.maxDistanceKm;
     chart.Put(chartid::AxisMax, kAxisX, Variant::R8(maxKm));
     chart.Put(chartid::AxisMin, kAxisX, Variant::R8(0.0));
@@ -135,25 +125,25 @@ bool FieldStrengthGraphBuilder::Build(automation::IDispatch& dispatch, const Fie
     } else {
         DefineSingleModelSets(chart, setNumber, legend);
     }
-    chart.PutScalar(chartid::SLegendStrings, Variant::Str(legend));
-    chart.PutScalar(chartid::SLegendType, Variant::I2(kLegendSimple));
-    chart.PutScalar(chartid::SLegendOrientation, Variant::I2(kLegendVertical));
-    chart.PutScalar(chartid::SLegendFontSize, Variant::I2(8));
-    chart.PutScalar(chartid::SLegendEnable, Variant::Bool(true));
+    chart.SetLegend(legend);
 
-    chart.Put(chartid::TitleString, kTitleLine2,
-              Variant::Str(ParameterTitle(inputs.graph, mode->comparison)));
-    chart.Put(chartid::TitleFontSize, kTitleLine2, Variant::I4(8));
-    chart.Put(chartid::TitleFontSize, kTitleLine1, Variant::I4(8));
-    chart.Put(chartid::TitleString, kTitleLine1, Variant::Str(mode->title));
-    const Variant stored = chart.Get(chartid::TitleString, kTitleLine1);
-    const std::string title1 = stored.vt() == automation::VT_BSTR ? stored.AsStr() : std::string(mode->title);
-    chart.Put(chartid::TitleString, kTitleLine1,
-              Variant::Str(title1 + ", " + numtext::FormatDate(now, "mm/dd/yyyy hh:mm am/pm")));
+    SetTitles(chart, inputs.graph, *mode, now);
     if (clearOld) {
         chart.Call(chartid::UpdateGraph);
     }
     return true;
+}
+
+void FieldStrengthGraphBuilder::SetTitles(ChartCalls& chart, const GraphInputs& inputs,
+                                          const FieldStrengthMode& mode, const std::tm& now) {
+    chart.Put(chartid::TitleString, kTitleLine2, Variant::Str(ParameterTitle(inputs, mode.comparison)));
+    chart.Put(chartid::TitleFontSize, kTitleLine2, Variant::I4(8));
+    chart.Put(chartid::TitleFontSize, kTitleLine1, Variant::I4(8));
+    chart.Put(chartid::TitleString, kTitleLine1, Variant::Str(mode.title));
+    const Variant stored = chart.Get(chartid::TitleString, kTitleLine1);
+    const std::string title1 = stored.vt() == automation::VT_BSTR ? stored.AsStr() : std::string(mode.title);
+    chart.Put(chartid::TitleString, kTitleLine1,
+              Variant::Str(title1 + ", " + numtext::FormatDate(now, "mm/dd/yyyy hh:mm am/pm")));
 }
 
 void FieldStrengthGraphBuilder::ComputeCurves(const FieldStrengthInputs& inputs, const GraphNumbers& n,

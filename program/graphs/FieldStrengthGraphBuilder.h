@@ -55,6 +55,8 @@ private:
     void ComputeCurves(const FieldStrengthInputs& inputs, const GraphNumbers& numbers,
                        const FieldStrengthMode& mode);
     void ComputeMeasured(const FieldStrengthInputs& inputs, const GraphNumbers& numbers);
+    static void SetTitles(ChartCalls& chart, const GraphInputs& inputs, const FieldStrengthMode& mode,
+                          const std::tm& now);
     void DefineComparisonSets(ChartCalls& chart, int& setNumber, std::string& legend);
     void DefineSingleModelSets(ChartCalls& chart, int& setNumber, std::string& legend);
     void DefineCurveSets(ChartCalls& chart, int index, int& setNumber, std::string& legend,

@@ -81,11 +81,7 @@ bool LossGraphBuilder::Build(automation::IDispatch& dispatch, const GraphInputs&
     chart.Put(chartid::TitleString, kTitleLine1, Variant::Str(PercentTitle(inputs, now)));
     chart.Put(chartid::TitleFontSize, kTitleLine2, Variant::I4(8));
     chart.Put(chartid::TitleFontSize, kTitleLine1, Variant::I4(8));
-    chart.PutScalar(chartid::SLegendStrings, Variant::Str(legend + "Free Space"));
-    chart.PutScalar(chartid::SLegendType, Variant::I2(kLegendSimple));
-    chart.PutScalar(chartid::SLegendOrientation, Variant::I2(kLegendVertical));
-    chart.PutScalar(chartid::SLegendFontSize, Variant::I2(8));
-    chart.PutScalar(chartid::SLegendEnable, Variant::Bool(true));
+    chart.SetLegend(legend + "Free Space");
     if (clearFirst) {
         chart.Call(chartid::UpdateGraph);
     }
@@ -159,18 +155,7 @@ void LossGraphBuilder::DefineFreeSpaceSet(ChartCalls& chart, int setNumber) {
 }
 
 void LossGraphBuilder::SetAxes(ChartCalls& chart, double maxDistanceKm) {
-    for (const auto member : {chartid::AxisLabelFont, chartid::AxisTitleFont}) {
-        chart.Put(member, kAxisX, Variant::Str("Arial"));
-        chart.Put(member, kAxisY, Variant::Str("Arial"));
-    }
-    for (const auto member : {chartid::AxisLabelFontSize, chartid::AxisTitleFontSize}) {
-        chart.Put(member, kAxisX, Variant::I4(10));
-        chart.Put(member, kAxisY, Variant::I4(10));
-    }
-    for (const auto member : {chartid::AxisTitleColor, chartid::AxisLabelColor}) {
-        chart.Put(member, kAxisX, Variant::I4(Rgb(0, 0, 0)));
-        chart.Put(member, kAxisY, Variant::I4(Rgb(0, 0, 0)));
-    }
+    chart.SetAxisTextStyle();
     chart.Put(chartid::AxisMax, kAxisX, Variant::RefR8(maxDistanceKm));
     chart.Put(chartid::AxisMajorTickInterval, kAxisX, Variant::R8(maxDistanceKm == 100.0 ? 10.0 : 50.0));
     chart.Put(chartid::AxisMin, kAxisX, Variant::R8(0.0));
