@@ -1,5 +1,6 @@
-// The graph windows' checks of their input boxes.
+// The graph windows' checks of their input boxes and the field-strength model menu.
 
+#include "FieldStrengthMenus.h"
 #include "GraphValidation.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +43,34 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(GraphBoxes, TooltipsStateTheAcceptedRange) {
     EXPECT_STREQ(GraphBoxTooltip(GraphBox::BaseHeight), "Range 30m - 2500m");
     EXPECT_STREQ(GraphBoxTooltip(GraphBox::Frequency), "Range 150MHz - 2000 MHz");
+}
+
+} // namespace
+
+namespace {
+
+TEST(ModelMenu, ItemsChooseTheirGraphModels) {
+    EXPECT_EQ(GraphModelOf(ModelMenuItem::BrindelFS), 0);
+    EXPECT_EQ(GraphModelOf(ModelMenuItem::Okum529FS), 1);
+    EXPECT_EQ(GraphModelOf(ModelMenuItem::Cost231), 3);
+    EXPECT_EQ(GraphModelOf(ModelMenuItem::Compare), 4);
+}
+
+TEST(ModelMenu, OneCheckMarkPerKnownModel) {
+    using Checks = std::array<bool, 4>;
+    EXPECT_EQ(ModelMenuChecks(0), (Checks{true, false, false, false}));
+    EXPECT_EQ(ModelMenuChecks(1), (Checks{false, true, false, false}));
+    EXPECT_EQ(ModelMenuChecks(3), (Checks{false, false, true, false}));
+    EXPECT_EQ(ModelMenuChecks(4), (Checks{false, false, false, true}));
+    EXPECT_EQ(ModelMenuChecks(2), (Checks{false, false, false, false}));
+    EXPECT_FALSE(ModelMenuChecks(7).has_value());
+}
+
+TEST(ModelMenu, OnlyTheComparisonEditsTheBaseHeight) {
+    EXPECT_TRUE(BaseHeightEditable(4));
+    for (const long model : {0L, 1L, 2L, 3L}) {
+        EXPECT_FALSE(BaseHeightEditable(model));
+    }
 }
 
 } // namespace
