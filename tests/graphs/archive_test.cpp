@@ -138,6 +138,21 @@ TEST_F(Archive, FailureOnTheLastCurveLeavesNoRow) {
     EXPECT_EQ(reader.Count("DataSets"), 0);
 }
 
+TEST_F(Archive, TablesOfAnotherShapeAreRefusedWithoutRows) {
+    {
+        ArchiveDatabase archive;
+        ASSERT_TRUE(archive.Open(Path()));
+        QSqlQuery query(archive.Database());
+        ASSERT_TRUE(query.exec("CREATE TABLE ModelRun (ID INTEGER PRIMARY KEY, Name TEXT)"));
+    }
+    const ArchiveResult result = WriteArchiveRun(Path(), LossRun());
+    EXPECT_FALSE(result.ok);
+    Reader reader(Path());
+    EXPECT_EQ(reader.Count("ModelRun"), 0);
+    // The table the action would have added went back with the rest.
+    EXPECT_TRUE(reader.Rows("SELECT name FROM sqlite_master WHERE name = 'DataSets'").empty());
+}
+
 TEST_F(Archive, FileThatIsNotADatabaseIsRefusedAndKept) {
     QFile file(Path());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));

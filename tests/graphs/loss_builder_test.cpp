@@ -191,6 +191,7 @@ TEST(LossGraph, CurveValuesComeFromTheModels) {
     const PlotCurve& freeSpace = builder.Curve(LossGraphBuilder::kFreeSpaceCurve);
     EXPECT_DOUBLE_EQ(freeSpace.Level[0], 32.5 + 20 * std::log10(450.0) + 20 * std::log10(0.1));
     EXPECT_DOUBLE_EQ(freeSpace.Level[999], 32.5 + 20 * std::log10(450.0) + 20 * std::log10(100.0));
+    EXPECT_EQ(freeSpace.SegmentCount, 0);
     EXPECT_EQ(builder.Curve(3).Count, -1);
     EXPECT_EQ(builder.Curve(5).Count, -1);
 }
