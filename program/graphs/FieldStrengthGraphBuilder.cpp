@@ -243,11 +243,11 @@ void FieldStrengthGraphBuilder::DefineSingleModelSets(ChartCalls& chart, int& se
 void FieldStrengthGraphBuilder::DefineCurveSets(ChartCalls& chart, int index, int& setNumber,
                                                 std::string& legend, int styleOverride) {
     PlotCurve& curve = curves_[static_cast<std::size_t>(index)];
-    const auto pieces = CurvePieces(curve);
-    if (pieces.size() == 1) {
+    const auto segments = CurveSegments(curve);
+    if (segments.size() == 1) {
         if (NextSet(setNumber)) {
-            chart.DefineDataSet(setNumber, kSetName, curve.Dist[0], curve.Level[0], pieces[0].count);
-            const std::int32_t style = styleOverride >= 0 ? styleOverride : StyleFor(pieces[0].valid);
+            chart.DefineDataSet(setNumber, kSetName, curve.Dist[0], curve.Level[0], segments[0].count);
+            const std::int32_t style = styleOverride >= 0 ? styleOverride : StyleFor(segments[0].valid);
             chart.Put(chartid::SPlotLineStyle, setNumber, Variant::I4(style));
             chart.Put(chartid::SPlotLineColor, setNumber, Variant::I4(curve.Colour));
             chart.Put(chartid::SDataEnable, setNumber, Variant::Bool(true));
@@ -258,10 +258,10 @@ void FieldStrengthGraphBuilder::DefineCurveSets(ChartCalls& chart, int index, in
         return;
     }
     bool defined = false;
-    for (std::size_t p = 0; p < pieces.size() && NextSet(setNumber); ++p) {
-        const auto start = static_cast<std::size_t>(pieces[p].start);
-        chart.DefineDataSet(setNumber, kSetName, curve.Dist[start], curve.Level[start], pieces[p].count);
-        chart.Put(chartid::SPlotLineStyle, setNumber, Variant::I4(StyleFor(pieces[p].valid)));
+    for (std::size_t p = 0; p < segments.size() && NextSet(setNumber); ++p) {
+        const auto start = static_cast<std::size_t>(segments[p].start);
+        chart.DefineDataSet(setNumber, kSetName, curve.Dist[start], curve.Level[start], segments[p].count);
+        chart.Put(chartid::SPlotLineStyle, setNumber, Variant::I4(StyleFor(segments[p].valid)));
         chart.Put(chartid::SPlotLineColor, setNumber, Variant::I4(curve.Colour));
         chart.Put(chartid::SDataEnable, setNumber, Variant::Bool(true));
         if (p > 0) {

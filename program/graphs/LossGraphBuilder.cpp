@@ -118,16 +118,16 @@ void LossGraphBuilder::ComputeCurves(const GraphInputs& inputs, const GraphNumbe
 
 void LossGraphBuilder::DefineModelSets(ChartCalls& chart, int model, int& setNumber, std::string& legend) {
     PlotCurve& curve = curves_[static_cast<std::size_t>(model)];
-    const auto pieces = CurvePieces(curve);
-    const bool broken = pieces.size() > 1;
-    for (std::size_t p = 0; p < pieces.size(); ++p) {
+    const auto segments = CurveSegments(curve);
+    const bool broken = segments.size() > 1;
+    for (std::size_t p = 0; p < segments.size(); ++p) {
         if (!NextSet(setNumber)) {
             return;
         }
-        const CurvePiece& piece = pieces[p];
-        const auto start = static_cast<std::size_t>(piece.start);
-        chart.DefineDataSet(setNumber, kSetName, curve.Dist[start], curve.Level[start], piece.count);
-        chart.Put(chartid::SPlotLineStyle, setNumber, Variant::I4(StyleFor(piece.valid)));
+        const CurveSegment& segment = segments[p];
+        const auto start = static_cast<std::size_t>(segment.start);
+        chart.DefineDataSet(setNumber, kSetName, curve.Dist[start], curve.Level[start], segment.count);
+        chart.Put(chartid::SPlotLineStyle, setNumber, Variant::I4(StyleFor(segment.valid)));
         chart.Put(chartid::SPlotLineColor, setNumber, Variant::RefI4(curve.Colour));
         if (!broken) {
             chart.Put(chartid::SPlotLineThickness, setNumber, Variant::I4(1));

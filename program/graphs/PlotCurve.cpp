@@ -28,22 +28,22 @@ void PlotCurve::Finish() {
     SegmentStart[static_cast<std::size_t>(SegmentCount)] = Count;
 }
 
-std::vector<CurvePiece> CurvePieces(const PlotCurve& curve) {
-    std::vector<CurvePiece> pieces;
+std::vector<CurveSegment> CurveSegments(const PlotCurve& curve) {
+    std::vector<CurveSegment> segments;
     if (curve.Count < 0) {
-        return pieces;
+        return segments;
     }
     if (curve.SegmentCount == 0) {
-        pieces.push_back({0, curve.PointCount(), curve.ValidAtStart});
-        return pieces;
+        segments.push_back({0, curve.PointCount(), curve.ValidAtStart});
+        return segments;
     }
     bool valid = curve.ValidAtStart;
-    pieces.push_back({0, curve.SegmentStart[0], valid});
+    segments.push_back({0, curve.SegmentStart[0], valid});
     for (int k = 1; k <= curve.SegmentCount; ++k) {
         valid = !valid;
         const int start = curve.SegmentStart[static_cast<std::size_t>(k - 1)];
         const int end = curve.SegmentStart[static_cast<std::size_t>(k)];
-        pieces.push_back({start, end - start + 1, valid});
+        segments.push_back({start, end - start + 1, valid});
     }
-    return pieces;
+    return segments;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// One curve of a graph window on a distance grid, cut into pieces where the model's validity
-// changes, so each piece can be drawn in the line style of its validity.
+// One curve of a graph window on a distance grid, cut into segments where the model's validity
+// changes, so each segment can be drawn in the line style of its validity.
 
 #include <array>
 #include <cstdint>
@@ -8,13 +8,13 @@
 
 struct PlotCurve {
     static constexpr int kMaxPoints = 3201;
-    // Changes beyond this many add no piece: they only move the last recorded start.
+    // Changes beyond this many add no segment: they only move the last recorded start.
     static constexpr int kMaxChanges = 6;
 
     bool ValidAtStart = false;
     bool ValidNow = false;
     std::int16_t SegmentCount = 0;
-    // Point index where each piece after the first begins; once the curve is complete, entry
+    // Point index where each segment after the first begins; once the curve is complete, entry
     // SegmentCount holds the index of the last point.
     std::array<std::int16_t, 8> SegmentStart{};
     std::array<double, kMaxPoints> Level{};
@@ -31,14 +31,14 @@ struct PlotCurve {
     void Finish();
 };
 
-// One run of points of a curve with the same validity, as handed to the chart. A piece after the
-// first also holds the first point of the piece that follows, so the line stays joined there,
-// except after the first piece, which keeps exactly the points of the starting validity.
-struct CurvePiece {
+// One run of points of a curve with the same validity, as handed to the chart. A segment after the
+// first also holds the first point of the segment that follows, so the line stays joined there,
+// except after the first segment, which keeps exactly the points of the starting validity.
+struct CurveSegment {
     int start = 0;
     int count = 0;
     bool valid = false;
 };
 
-// The pieces of a finished curve in distance order; none when it holds no point.
-std::vector<CurvePiece> CurvePieces(const PlotCurve& curve);
+// The segments of a finished curve in distance order; none when it holds no point.
+std::vector<CurveSegment> CurveSegments(const PlotCurve& curve);

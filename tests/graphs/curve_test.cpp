@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-bool operator==(const CurvePiece& a, const CurvePiece& b) {
+bool operator==(const CurveSegment& a, const CurveSegment& b) {
     return a.start == b.start && a.count == b.count && a.valid == b.valid;
 }
 
-void PrintTo(const CurvePiece& p, std::ostream* os) {
+void PrintTo(const CurveSegment& p, std::ostream* os) {
     *os << "{" << p.start << ", " << p.count << ", " << (p.valid ? "valid" : "outside") << "}";
 }
 
@@ -28,7 +28,7 @@ struct SegmentCase {
     std::string validity; // one letter per point: 'v' valid, 'x' outside the range
     int segmentCount;
     std::vector<int> segmentStart; // entries 0 to segmentCount
-    std::vector<CurvePiece> pieces;
+    std::vector<CurveSegment> segments;
 };
 
 std::unique_ptr<PlotCurve> Collect(const std::string& validity) {
@@ -43,7 +43,7 @@ std::unique_ptr<PlotCurve> Collect(const std::string& validity) {
 
 class Segmentation : public ::testing::TestWithParam<SegmentCase> {};
 
-TEST_P(Segmentation, RecordsChangesAndCutsPieces) {
+TEST_P(Segmentation, RecordsChangesAndCutsSegments) {
     const SegmentCase& c = GetParam();
     const auto curve = Collect(c.validity);
     EXPECT_EQ(curve->Count, static_cast<int>(c.validity.size()) - 1);
@@ -51,7 +51,7 @@ TEST_P(Segmentation, RecordsChangesAndCutsPieces) {
     for (std::size_t k = 0; k < c.segmentStart.size(); ++k) {
         EXPECT_EQ(curve->SegmentStart[k], c.segmentStart[k]) << "entry " << k;
     }
-    EXPECT_EQ(CurvePieces(*curve), c.pieces);
+    EXPECT_EQ(CurveSegments(*curve), c.segments);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -60,13 +60,13 @@ INSTANTIATE_TEST_SUITE_P(
         SegmentCase{"AllValid", "vvvvv", 0, {4}, {{0, 5, true}}},
         SegmentCase{"AllOutside", "xxxx", 0, {3}, {{0, 4, false}}},
         SegmentCase{"SinglePoint", "v", 0, {0}, {{0, 1, true}}},
-        // The first piece keeps only the points of the starting validity; the next one runs to the end.
+        // The first segment keeps only the points of the starting validity; the next one runs to the end.
         SegmentCase{"LeavesRange", "vvvxxx", 1, {3, 5}, {{0, 3, true}, {3, 3, false}}},
         SegmentCase{"EntersRange", "xxvv", 1, {2, 3}, {{0, 2, false}, {2, 2, true}}},
-        // A middle piece also holds the first point of the piece after it.
+        // A middle segment also holds the first point of the segment after it.
         SegmentCase{"LeavesAndReturns", "vvxxvv", 2, {2, 4, 5}, {{0, 2, true}, {2, 3, false}, {4, 2, true}}},
         SegmentCase{"ChangeAtLastPoint", "vvvx", 1, {3, 3}, {{0, 3, true}, {3, 1, false}}},
-        // Six changes at most make pieces; a seventh and eighth only move the last start.
+        // Six changes at most make segments; a seventh and eighth only move the last start.
         SegmentCase{"EightChanges",
                     "vxvxvxvxvv",
                     6,
@@ -80,14 +80,14 @@ INSTANTIATE_TEST_SUITE_P(
                      {6, 4, true}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(PlotCurve, EmptyCurveHasNoPieceAndLastIndexMinusOne) {
+TEST(PlotCurve, EmptyCurveHasNoSegmentAndLastIndexMinusOne) {
     PlotCurve curve;
     curve.Begin(true);
     curve.Finish();
     EXPECT_EQ(curve.Count, -1);
     EXPECT_EQ(curve.PointCount(), 0);
     EXPECT_EQ(curve.SegmentStart[0], -1);
-    EXPECT_TRUE(CurvePieces(curve).empty());
+    EXPECT_TRUE(CurveSegments(curve).empty());
 }
 
 TEST(PlotCurve, StoresValuesAndDistancesAtTheirIndex) {

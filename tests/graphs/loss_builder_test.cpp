@@ -144,7 +144,7 @@ TEST(LossGraph, At300KmTheP529CurveBreaksBeyondItsRange) {
     EXPECT_EQ(chart.Value(chartid::AxisMajorTickInterval, 0).AsR8(), 50.0);
 }
 
-TEST(LossGraph, DataSetsPointIntoTheCurvesAtTheirPieceStart) {
+TEST(LossGraph, DataSetsPointIntoTheCurvesAtTheirSegmentStart) {
     RecordingChart chart;
     LossGraphBuilder builder;
     ASSERT_TRUE(builder.Build(chart, Inputs450(300), true, Evening()));
@@ -156,7 +156,7 @@ TEST(LossGraph, DataSetsPointIntoTheCurvesAtTheirPieceStart) {
     EXPECT_EQ(defines[1].raw[2], Variant::RefR8(itu.Dist[991]));
     EXPECT_EQ(defines[1].raw[3], Variant::RefR8(itu.Level[991]));
     EXPECT_EQ(defines[4].raw[2], Variant::RefR8(freeSpace.Dist[0]));
-    // The control copies exactly the points of each piece.
+    // The control copies exactly the points of each segment.
     ASSERT_EQ(defines[1].x.size(), 2000u);
     EXPECT_EQ(defines[1].x.back(), 300.0);
     EXPECT_EQ(defines[1].y.back(), P529Loss(450, 300, 100, 1.5, "Urban", "Small/Medium", 50, 50));
