@@ -268,6 +268,11 @@ HRESULT FftPowerSpectrum(CZENTCtrl&, const MethodArgs& a, Variant&) {
 
 template <double (*Value)(const double*, const double*, long, long)>
 HRESULT FftValue(CZENTCtrl&, const MethodArgs& a, Variant& r) {
+    const long long count = a.L(2);
+    if (count > 0 && (a.Available(0) < static_cast<std::size_t>(count) ||
+                      a.Available(1) < static_cast<std::size_t>(count))) {
+        return automation::E_INVALIDARG;
+    }
     r = Variant::R8(Value(a.Points(0), a.Points(1), a.L(2), a.L(3)));
     return automation::S_OK;
 }

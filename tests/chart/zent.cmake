@@ -3,14 +3,15 @@
 tarvek_add_test(zent_registration_test
     SOURCES ${TEST_DIR}/ZentRegistrationTest.cpp
     LIBS automation_com Qt6::Widgets
-    LABELS chart
+    LABELS chart asan
     GUI)
 add_dependencies(zent_registration_test zent)
 target_compile_definitions(zent_registration_test PRIVATE ZENT_LIBRARY_PATH="$<TARGET_FILE:zent>")
 
-# Property and method tables, line blocks: no drawing, cheap enough for the sanitizers.
+# Property and method tables, line blocks, hostile arguments.
 tarvek_add_test(zent_dispatch_test
     SOURCES ${TEST_DIR}/ZentDispatchTest.cpp ${TEST_DIR}/ZentMethodTest.cpp ${TEST_DIR}/ZentLineBlockTest.cpp
+            ${TEST_DIR}/ZentRobustnessTest.cpp
     LIBS zent
     LABELS chart asan
     GUI)
@@ -19,5 +20,5 @@ tarvek_add_test(zent_dispatch_test
 tarvek_add_test(zent_draw_test
     SOURCES ${TEST_DIR}/ZentDrawTest.cpp ${TEST_DIR}/ZentZoomTest.cpp ${TEST_DIR}/ZentBuildTest.cpp
     LIBS zent
-    LABELS chart
+    LABELS chart asan
     GUI)
