@@ -31,6 +31,23 @@ void* LibraryEntryPoint(const std::string& libraryPath, const char* name) {
     return handle != nullptr ? dlsym(handle, name) : nullptr;
 }
 
+namespace {
+
+HRESULT CallRegistration(const std::string& libraryPath, const char* entry) {
+    const auto call = reinterpret_cast<DllRegisterServerFn>(LibraryEntryPoint(libraryPath, entry));
+    return call != nullptr ? call() : CLASS_E_CLASSNOTAVAILABLE;
+}
+
+} // namespace
+
+HRESULT RegisterServer(const std::string& libraryPath) {
+    return CallRegistration(libraryPath, "DllRegisterServer");
+}
+
+HRESULT UnregisterServer(const std::string& libraryPath) {
+    return CallRegistration(libraryPath, "DllUnregisterServer");
+}
+
 HRESULT CoGetClassObject(const std::string& classId, IClassFactory** factory) {
     *factory = nullptr;
     const std::string path = InprocServerPath(classId);

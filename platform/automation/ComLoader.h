@@ -19,6 +19,11 @@ HRESULT CoCreateInstance(const std::string& classId, QWidget* parent, ControlIns
 // A control by ProgID, as a child of parent.
 HRESULT CreateControl(const std::string& progId, QWidget* parent, ControlInstance& instance);
 
+// What regsvr32 does: the library's own DllRegisterServer / DllUnregisterServer;
+// CLASS_E_CLASSNOTAVAILABLE when the library cannot be opened or does not register itself.
+HRESULT RegisterServer(const std::string& libraryPath);
+HRESULT UnregisterServer(const std::string& libraryPath);
+
 // The library's entry point of that name, or null: for registration tools and tests.
 void* LibraryEntryPoint(const std::string& libraryPath, const char* name);
 

@@ -93,6 +93,16 @@ TEST_F(ZentRegistration, UnregisteredProgIdCreatesNothing) {
     EXPECT_EQ(control.widget, nullptr);
 }
 
+TEST(ZentRegisterServer, RegistersThroughTheLibrarysOwnEntryPoint) {
+    ASSERT_EQ(automation::RegisterServer(ZENT_LIBRARY_PATH), automation::S_OK);
+    std::string classId;
+    EXPECT_EQ(automation::CLSIDFromProgID(kProgId, classId), automation::S_OK);
+    ASSERT_EQ(automation::UnregisterServer(ZENT_LIBRARY_PATH), automation::S_OK);
+    EXPECT_EQ(automation::CLSIDFromProgID(kProgId, classId), automation::REGDB_E_CLASSNOTREG);
+    EXPECT_EQ(automation::RegisterServer("/nonexistent/libnothing.so"),
+              automation::CLASS_E_CLASSNOTAVAILABLE);
+}
+
 TEST(ZentModule, FactoryOnlyForTheControlClass) {
     const auto getClassObject = Entry<automation::DllGetClassObjectFn>("DllGetClassObject");
     ASSERT_NE(getClassObject, nullptr);
