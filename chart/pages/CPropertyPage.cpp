@@ -1,0 +1,499 @@
+#include "CPropertyPage.h"
+
+#include "PageDialogs.h"
+#include "PageLimits.h"
+
+#include <MessageBox.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+namespace pages {
+
+namespace {
+
+NumberKind KindOf(FieldKind kind) {
+    return kind == FieldKind::EditLong ? NumberKind::Long : NumberKind::Double;
+}
+
+bool IsNumberEdit(FieldKind kind) {
+    return kind == FieldKind::EditDouble || kind == FieldKind::EditLong;
+}
+
+// Whichever of the slot's types is bound, as a number.
+double SlotNumber(const Slot& slot) {
+    if (auto* l = std::get_if<Long*>(&slot)) {
+        return **l;
+    }
+    if (auto* d = std::get_if<double*>(&slot)) {
+        return **d;
+    }
+    return 0;
+}
+
+void SetSlotNumber(const Slot& slot, double value) {
+    if (auto* l = std::get_if<Long*>(&slot)) {
+        **l = static_cast<Long>(value);
+    } else if (auto* d = std::get_if<double*>(&slot)) {
+        **d = value;
+    }
+}
+
+} // namespace
+
+QString ControlName(int id) {
+    return QStringLiteral("IDC_%1").arg(id);
+}
+
+CPropertyPage::CPropertyPage(PageKind kind, CPageExchangeTarget& target, QWidget* parent)
+    : QWidget(parent), kind_(kind), target_(target), form_(new QFormLayout(this)) {}
+
+CPropertyPage::~CPropertyPage() = default;
+
+QWidget* CPropertyPage::Control(int id) const {
+    return findChild<QWidget*>(ControlName(id));
+}
+
+PageField* CPropertyPage::Field(int id) {
+    for (PageField& field : fields_) {
+        if (field.id == id) {
+            return &field;
+        }
+    }
+    return nullptr;
+}
+
+void CPropertyPage::OnInitDialog() {
+    exchangeFlag_ = 1;
+    ExchangeWithControl(0);
+    modified_ = false;
+}
+
+void CPropertyPage::ReloadFromControl() {
+    const int flag = exchangeFlag_;
+    exchangeFlag_ = 1;
+    ExchangeWithControl(0);
+    exchangeFlag_ = flag;
+}
+
+bool CPropertyPage::UpdateData(bool save) {
+    if (!save) {
+        if (exchangeFlag_) {
+            ExchangeWithControl(0);
+        } else {
+            LoadFields();
+        }
+        return true;
+    }
+    if (!ValidateFields()) {
+        return false;
+    }
+    if (exchangeFlag_) {
+        ExchangeWithControl(1);
+    }
+    return true;
+}
+
+bool CPropertyPage::Apply() {
+    if (!UpdateData(true)) {
+        return false;
+    }
+    modified_ = false;
+    return true;
+}
+
+void CPropertyPage::ExchangeWithControl(int save) {
+    // A rebuild may make the control refresh its open pages, this one among them, while this
+    // exchange runs: the inner one must not overwrite what is being saved.
+    if (exchanging_) {
+        return;
+    }
+    exchanging_ = true;
+    if (save) {
+        StoreFields();
+    }
+    ExchangeValues(*GetPageControl(), save);
+    if (!save) {
+        LoadFields();
+    }
+    exchanging_ = false;
+}
+
+bool CPropertyPage::SwitchItem(int index) {
+    exchangeFlag_ = 0;
+    const bool valid = ValidateFields();
+    if (valid) {
+        StoreFields();
+        TakeItem(ClampItem(index));
+    }
+    LoadFields();
+    exchangeFlag_ = 1;
+    return valid;
+}
+
+bool CPropertyPage::ValidateFields() {
+    for (PageField& field : fields_) {
+        if (!IsNumberEdit(field.kind)) {
+            continue;
+        }
+        auto* edit = static_cast<QLineEdit*>(field.widget);
+        const NumberKind kind = KindOf(field.kind);
+        const std::optional<double> value = ParseField(edit->text(), kind);
+        QString message;
+        if (!value) {
+            message = NotANumberMessage(kind);
+        } else if (field.range && (*value < field.range->first || *value > field.range->second)) {
+            message = RangeMessage(field.range->first, field.range->second, kind);
+        }
+        if (!message.isEmpty()) {
+            msgbox::MsgBox(message, msgbox::vbExclamation, QString(), this);
+            edit->setFocus();
+            edit->selectAll();
+            return false;
+        }
+    }
+    return true;
+}
+
+void CPropertyPage::StoreFields() {
+    for (PageField& field : fields_) {
+        if (!field.slot) {
+            continue;
+        }
+        const Slot slot = field.slot();
+        switch (field.kind) {
+        case FieldKind::EditDouble:
+        case FieldKind::EditLong:
+            if (const auto value =
+                    ParseField(static_cast<QLineEdit*>(field.widget)->text(), KindOf(field.kind))) {
+                SetSlotNumber(slot, *value);
+            }
+            break;
+        case FieldKind::EditText:
+            if (auto* text = std::get_if<QString*>(&slot)) {
+                **text = static_cast<QLineEdit*>(field.widget)->text();
+            }
+            break;
+        case FieldKind::EditLines:
+            if (auto* text = std::get_if<QString*>(&slot)) {
+                **text = TextFromEditLines(static_cast<QPlainTextEdit*>(field.widget)->toPlainText());
+            }
+            break;
+        case FieldKind::Check:
+            SetSlotNumber(slot, static_cast<QCheckBox*>(field.widget)->isChecked() ? 1 : 0);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void CPropertyPage::LoadFields() {
+    for (PageField& field : fields_) {
+        LoadField(field);
+    }
+    ApplyEnableRules();
+}
+
+void CPropertyPage::LoadField(PageField& field) {
+    const QSignalBlocker blocker(field.widget);
+    const Slot slot = field.slot ? field.slot() : Slot{};
+    switch (field.kind) {
+    case FieldKind::EditDouble:
+    case FieldKind::EditLong:
+        static_cast<QLineEdit*>(field.widget)->setText(NumberToText(SlotNumber(slot), KindOf(field.kind)));
+        break;
+    case FieldKind::EditText:
+        if (auto* text = std::get_if<QString*>(&slot)) {
+            static_cast<QLineEdit*>(field.widget)->setText(**text);
+        }
+        break;
+    case FieldKind::EditLines:
+        if (auto* text = std::get_if<QString*>(&slot)) {
+            static_cast<QPlainTextEdit*>(field.widget)->setPlainText(EditLinesFromText(**text));
+        }
+        break;
+    case FieldKind::Check:
+        static_cast<QCheckBox*>(field.widget)->setChecked(SlotNumber(slot) != 0);
+        break;
+    case FieldKind::Combo: {
+        auto* combo = static_cast<QComboBox*>(field.widget);
+        if (field.items) {
+            combo->clear();
+            combo->addItems(field.items());
+        }
+        const int position = field.out(static_cast<int>(SlotNumber(slot)));
+        combo->setCurrentIndex(position < combo->count() ? position : -1);
+        break;
+    }
+    case FieldKind::Selector:
+        static_cast<QComboBox*>(field.widget)->setCurrentIndex(current_);
+        break;
+    case FieldKind::Spin:
+        static_cast<QSpinBox*>(field.widget)->setValue(current_);
+        break;
+    case FieldKind::DataSetList:
+        RefillDataSetList(field);
+        break;
+    default:
+        break;
+    }
+}
+
+void CPropertyPage::RefillDataSetList(PageField& field) {
+    auto* combo = static_cast<QComboBox*>(field.widget);
+    const QSignalBlocker blocker(combo);
+    LongArray enable;
+    StringArray names;
+    LongArray types;
+    GetPageControl()->GetDataSetList(enable, names, types);
+    combo->clear();
+    const std::size_t count = std::min({enable.size(), names.size(), types.size()});
+    for (std::size_t i = 0; i < count; ++i) {
+        if (enable[i] && types[i] == field.dataSetKind) {
+            combo->addItem(QStringLiteral("%1:%2").arg(i).arg(names[i]), static_cast<int>(i));
+            if (static_cast<int>(i) == current_) {
+                combo->setCurrentIndex(combo->count() - 1);
+            }
+        }
+    }
+}
+
+void CPropertyPage::SetEnabled(const std::vector<int>& ids, bool enabled) {
+    for (int id : ids) {
+        if (QWidget* widget = Control(id)) {
+            widget->setEnabled(enabled);
+        }
+    }
+}
+
+PageField& CPropertyPage::AddEdit(int id, const QString& label, FieldKind kind, SlotFn slot,
+                                  std::optional<std::pair<double, double>> range) {
+    PageField& field = fields_.emplace_back();
+    field.id = id;
+    field.kind = kind;
+    field.slot = std::move(slot);
+    field.range = range;
+    if (kind == FieldKind::EditLines) {
+        field.widget = new QPlainTextEdit(this);
+    } else {
+        field.widget = new QLineEdit(this);
+    }
+    field.widget->setObjectName(ControlName(id));
+    form_->addRow(label, field.widget);
+    Connect(field);
+    return field;
+}
+
+PageField& CPropertyPage::AddCheck(int id, const QString& label, SlotFn slot) {
+    PageField& field = fields_.emplace_back();
+    field.id = id;
+    field.kind = FieldKind::Check;
+    field.slot = std::move(slot);
+    field.widget = new QCheckBox(label, this);
+    field.widget->setObjectName(ControlName(id));
+    form_->addRow(field.widget);
+    Connect(field);
+    return field;
+}
+
+PageField& CPropertyPage::NewCombo(int id, const QString& label, FieldKind kind, const QStringList& items) {
+    PageField& field = fields_.emplace_back();
+    field.id = id;
+    field.kind = kind;
+    const auto identity = [](int value) { return value; };
+    field.in = identity;
+    field.out = identity;
+    auto* combo = new QComboBox(this);
+    combo->addItems(items);
+    field.widget = combo;
+    field.widget->setObjectName(ControlName(id));
+    form_->addRow(label, field.widget);
+    return field;
+}
+
+PageField& CPropertyPage::AddCombo(int id, const QString& label, QStringList items, SlotFn slot,
+                                   std::function<int(int)> in, std::function<int(int)> out) {
+    PageField& field = NewCombo(id, label, FieldKind::Combo, items);
+    field.slot = std::move(slot);
+    if (in) {
+        field.in = std::move(in);
+    }
+    if (out) {
+        field.out = std::move(out);
+    }
+    Connect(field);
+    return field;
+}
+
+PageField& CPropertyPage::AddSelector(int id, const QString& label, QStringList items) {
+    PageField& field = NewCombo(id, label, FieldKind::Selector, items);
+    Connect(field);
+    return field;
+}
+
+PageField& CPropertyPage::AddSpin(int id, const QString& label, int count) {
+    PageField& field = fields_.emplace_back();
+    field.id = id;
+    field.kind = FieldKind::Spin;
+    auto* spin = new QSpinBox(this);
+    spin->setRange(0, count - 1);
+    field.widget = spin;
+    field.widget->setObjectName(ControlName(id));
+    form_->addRow(label, field.widget);
+    Connect(field);
+    return field;
+}
+
+PageField& CPropertyPage::AddDataSetList(int id, const QString& label, int dataSetKind) {
+    PageField& field = NewCombo(id, label, FieldKind::DataSetList, {});
+    field.dataSetKind = dataSetKind;
+    Connect(field);
+    field.widget->installEventFilter(this);
+    return field;
+}
+
+PageField& CPropertyPage::AddColor(int id, const QString& label, std::function<Long*()> color) {
+    PageField& field = fields_.emplace_back();
+    field.id = id;
+    field.kind = FieldKind::Color;
+    field.slot = [color] { return Slot(color()); };
+    field.widget = new QPushButton(QStringLiteral("Color"), this);
+    field.widget->setObjectName(ControlName(id));
+    form_->addRow(label, field.widget);
+    Connect(field);
+    return field;
+}
+
+PageField& CPropertyPage::AddFont(int id, const QString& label, FontSlots font) {
+    PageField& field = fields_.emplace_back();
+    field.id = id;
+    field.kind = FieldKind::Font;
+    field.font = std::move(font);
+    field.widget = new QPushButton(QStringLiteral("Font"), this);
+    field.widget->setObjectName(ControlName(id));
+    form_->addRow(label, field.widget);
+    Connect(field);
+    return field;
+}
+
+PageField& CPropertyPage::AddButton(int id, const QString& text, std::function<void()> action) {
+    PageField& field = fields_.emplace_back();
+    field.id = id;
+    field.kind = FieldKind::Button;
+    field.action = std::move(action);
+    field.widget = new QPushButton(text, this);
+    field.widget->setObjectName(ControlName(id));
+    form_->addRow(field.widget);
+    Connect(field);
+    return field;
+}
+
+void CPropertyPage::AddSection(const QString& title) {
+    auto* label = new QLabel(QStringLiteral("<b>%1</b>").arg(title.toHtmlEscaped()), this);
+    form_->addRow(label);
+}
+
+void CPropertyPage::Connect(PageField& field) {
+    PageField* f = &field;
+    const auto touched = [this] { modified_ = true; };
+    switch (field.kind) {
+    case FieldKind::EditDouble:
+    case FieldKind::EditLong:
+    case FieldKind::EditText:
+        connect(static_cast<QLineEdit*>(field.widget), &QLineEdit::textEdited, this, touched);
+        break;
+    case FieldKind::EditLines:
+        connect(static_cast<QPlainTextEdit*>(field.widget), &QPlainTextEdit::textChanged, this, touched);
+        break;
+    case FieldKind::Check:
+        connect(static_cast<QCheckBox*>(field.widget), &QCheckBox::clicked, this, touched);
+        break;
+    case FieldKind::Combo:
+        connect(static_cast<QComboBox*>(field.widget), qOverload<int>(&QComboBox::activated), this,
+                [this, f](int position) { OnComboActivated(*f, position); });
+        break;
+    case FieldKind::Selector:
+        connect(static_cast<QComboBox*>(field.widget), qOverload<int>(&QComboBox::activated), this,
+                [this](int position) { SwitchItem(position); });
+        break;
+    case FieldKind::DataSetList:
+        connect(static_cast<QComboBox*>(field.widget), qOverload<int>(&QComboBox::activated), this,
+                [this, f](int position) {
+                    const QVariant data = static_cast<QComboBox*>(f->widget)->itemData(position);
+                    if (data.isValid()) {
+                        SwitchItem(data.toInt());
+                    }
+                });
+        break;
+    case FieldKind::Spin:
+        connect(static_cast<QSpinBox*>(field.widget), qOverload<int>(&QSpinBox::valueChanged), this,
+                [this](int value) { SwitchItem(value); });
+        break;
+    case FieldKind::Color:
+        connect(static_cast<QPushButton*>(field.widget), &QPushButton::clicked, this,
+                [this, f] { ChooseColor(*f); });
+        break;
+    case FieldKind::Font:
+        connect(static_cast<QPushButton*>(field.widget), &QPushButton::clicked, this,
+                [this, f] { ChooseFont(*f); });
+        break;
+    case FieldKind::Button:
+        connect(static_cast<QPushButton*>(field.widget), &QPushButton::clicked, this, [f] { f->action(); });
+        break;
+    }
+}
+
+void CPropertyPage::OnComboActivated(PageField& field, int position) {
+    SetSlotNumber(field.slot(), field.in(position));
+    modified_ = true;
+    OnComboChosen(field.id);
+}
+
+void CPropertyPage::ChooseColor(PageField& field) {
+    Long* color = std::get<Long*>(field.slot());
+    Long chosen = *color;
+    if (pages::ChooseColor(chosen, this)) {
+        *color = chosen;
+        modified_ = true;
+    }
+}
+
+void CPropertyPage::ChooseFont(PageField& field) {
+    FontChoice choice;
+    Long* style = field.font.style();
+    choice.font = MakeLogFont(*field.font.face(), *style);
+    choice.color = *field.font.color();
+    choice.sizeTenths = *field.font.size() * 10;
+    // A cancelled dialog leaves the item as it was, also bits and face-name characters that the
+    // dialog's font cannot carry.
+    if (!pages::ChooseFont(choice, this)) {
+        return;
+    }
+    *field.font.face() = choice.font.faceName.left(kFaceNameMax);
+    *field.font.color() = choice.color;
+    *field.font.size() = choice.sizeTenths / 10;
+    *style = FontStyleFromDialog(choice.font);
+    modified_ = true;
+}
+
+bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        for (PageField& field : fields_) {
+            if (field.kind == FieldKind::DataSetList && field.widget == watched) {
+                RefillDataSetList(field);
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace pages
