@@ -120,9 +120,10 @@ void CZENTCtrl::OnDraw(const QRect& bounds, const QRect& invalid) {
         width_ = bounds.width();
         height_ = bounds.height();
         Model().ReleaseGraphics();
-    } else if (!invalid.isEmpty() && holder_->LargeEnough != 0) {
-        EngineRedrawGraph(Model().GraphHandle, 1);
     }
+    // Otherwise the paint that follows draws the existing graph: asking the engine for a redraw
+    // from inside a paint would only schedule the next paint, for ever.
+    (void)invalid;
 }
 
 EngineHandle CZENTCtrl::CreateGraphWindow(const QRect& bounds) {

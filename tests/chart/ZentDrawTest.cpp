@@ -4,6 +4,7 @@
 #include <Kestran.h>
 
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
 #include <QPrinter>
@@ -94,6 +95,32 @@ TEST_F(ZentDraw, ContainerDrawAtAnOffsetGoesThroughABitmap) {
     control.OnDrawMetafile(painter, QRect(50, 40, 300, 240));
     painter.end();
     EXPECT_GT(zenttest::CountColour(picture, PlotArea().translated(50, 40), kRed), 100);
+}
+
+class PaintCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+    int paints = 0;
+};
+
+TEST_F(ZentDraw, ShownControlSettlesAfterItsPaints) {
+    PaintCounter counter;
+    control.installEventFilter(&counter);
+    control.show();
+    for (int i = 0; i < 20; ++i) {
+        QCoreApplication::processEvents();
+    }
+    const int settled = counter.paints;
+    for (int i = 0; i < 20; ++i) {
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(counter.paints, settled);
+    EXPECT_GT(settled, 0);
+    EXPECT_EQ(sink.drawReady, 1);
+    control.hide();
 }
 
 TEST_F(ZentDraw, ResizeOfOnePixelKeepsThePageTwoMakeANewOne) {
