@@ -205,6 +205,20 @@ TEST_F(ZentDraw, NearestPointNamesTheModelsDataSet) {
     EXPECT_EQ(y, 1.0);
 }
 
+TEST_F(ZentDraw, SortingReordersOnlyTheEnginesCopy) {
+    std::vector<double> x = {10, 8, 6, 4, 2, 0}, y = {1, 2, 3, 4, 5, 6};
+    Call(70,
+         {Variant::I2(0), Variant::Str("Down"), Variant::RefR8(x[0]), Variant::RefR8(y[0]), Variant::I2(6)});
+    control.grab();
+    EXPECT_EQ(Call(54, {Variant::I2(0), Variant::I2(1)}), Variant::Bool(true));
+    EXPECT_EQ(control.Model().SDataXData[0], x);
+    double foundX = 0, foundY = 0;
+    std::int32_t set = -1, index = -1;
+    Call(72, {Variant::R8(0), Variant::R8(6), Variant::I2(0), Variant::RefR8(foundX), Variant::RefR8(foundY),
+              Variant::RefI4(set), Variant::RefI4(index)});
+    EXPECT_EQ(index, 0); // the point (0, 6) leads the sorted engine copy
+}
+
 TEST_F(ZentDraw, ReconnectSwapsThePointsUnderThePlot) {
     control.grab();
     const std::int32_t before = control.Model().DataSet[0];
