@@ -128,11 +128,15 @@ void CPropertyPage::ExchangeWithControl(int save) {
 }
 
 bool CPropertyPage::SwitchItem(int index) {
+    return Switch([this, index] { TakeItem(ClampItem(index)); });
+}
+
+bool CPropertyPage::Switch(const std::function<void()>& takeIndex) {
     exchangeFlag_ = 0;
     const bool valid = ValidateFields();
     if (valid) {
         StoreFields();
-        TakeItem(ClampItem(index));
+        takeIndex();
     }
     LoadFields();
     exchangeFlag_ = 1;
@@ -238,7 +242,7 @@ void CPropertyPage::LoadField(PageField& field) {
         static_cast<QComboBox*>(field.widget)->setCurrentIndex(current_);
         break;
     case FieldKind::Spin:
-        static_cast<QSpinBox*>(field.widget)->setValue(current_);
+        static_cast<QSpinBox*>(field.widget)->setValue(field.subIndex ? *field.subIndex : current_);
         break;
     case FieldKind::DataSetList:
         RefillDataSetList(field);
@@ -353,6 +357,13 @@ PageField& CPropertyPage::AddSpin(int id, const QString& label, int count) {
     return field;
 }
 
+PageField& CPropertyPage::AddSubItemSpin(int id, const QString& label, int count, int& index) {
+    PageField& field = AddSpin(id, label, count);
+    field.subIndex = &index;
+    field.subCount = count;
+    return field;
+}
+
 PageField& CPropertyPage::AddDataSetList(int id, const QString& label, int dataSetKind) {
     PageField& field = NewCombo(id, label, FieldKind::DataSetList, {});
     field.dataSetKind = dataSetKind;
@@ -402,6 +413,14 @@ void CPropertyPage::AddSection(const QString& title) {
     form_->addRow(label);
 }
 
+void CPropertyPage::AddWidgetRow(const QString& label, QWidget* widget) {
+    if (label.isEmpty()) {
+        form_->addRow(widget);
+    } else {
+        form_->addRow(label, widget);
+    }
+}
+
 void CPropertyPage::Connect(PageField& field) {
     PageField* f = &field;
     const auto touched = [this] { modified_ = true; };
@@ -436,7 +455,13 @@ void CPropertyPage::Connect(PageField& field) {
         break;
     case FieldKind::Spin:
         connect(static_cast<QSpinBox*>(field.widget), qOverload<int>(&QSpinBox::valueChanged), this,
-                [this](int value) { SwitchItem(value); });
+                [this, f](int value) {
+                    if (f->subIndex) {
+                        Switch([f, value] { *f->subIndex = ClampIndex(value, f->subCount); });
+                    } else {
+                        OnItemSpin(value);
+                    }
+                });
         break;
     case FieldKind::Color:
         connect(static_cast<QPushButton*>(field.widget), &QPushButton::clicked, this,

@@ -56,6 +56,8 @@ struct PageField {
     FontSlots font;
     int dataSetKind = 0;
     std::function<void()> action; // buttons
+    int* subIndex = nullptr;      // an up-down over a second index (group, slice)
+    int subCount = 0;
     QWidget* widget = nullptr;
 };
 
@@ -92,6 +94,7 @@ public:
     // the old item, take the new index, load it, all with the exchange flag cleared. False (and no
     // switch) when the dialog holds a refused value.
     bool SwitchItem(int index);
+    bool Switch(const std::function<void()>& takeIndex);
 
 protected:
     // The page's control-side exchange with its working values.
@@ -104,7 +107,10 @@ protected:
     // The index a switch may take (clamped to the page's items).
     virtual int ClampItem(int index) const { return index; }
     virtual void TakeItem(int index) { current_ = index; }
+    // An up-down change; by default an item switch.
+    virtual void OnItemSpin(int value) { SwitchItem(value); }
     virtual bool ValidateFields();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void ExchangeWithControl(int save);
 
     // Field table; each row adds its control to the page's form in call order.
@@ -115,11 +121,15 @@ protected:
                         std::function<int(int)> in = {}, std::function<int(int)> out = {});
     PageField& AddSelector(int id, const QString& label, QStringList items);
     PageField& AddSpin(int id, const QString& label, int count);
+    // An up-down over a second index of the page (group or slice), 0..count-1.
+    PageField& AddSubItemSpin(int id, const QString& label, int count, int& index);
     PageField& AddDataSetList(int id, const QString& label, int dataSetKind);
     PageField& AddColor(int id, const QString& label, std::function<Long*()> color);
     PageField& AddFont(int id, const QString& label, FontSlots font);
     PageField& AddButton(int id, const QString& text, std::function<void()> action);
     void AddSection(const QString& title);
+    // A control the field table does not cover.
+    void AddWidgetRow(const QString& label, QWidget* widget);
 
     void SetEnabled(const std::vector<int>& ids, bool enabled);
     // Fills a data-set list with "%d:%s" for the enabled sets of its kind and selects the current
@@ -157,7 +167,6 @@ private:
     void ChooseFont(PageField& field);
     void OnComboActivated(PageField& field, int position);
     void LoadField(PageField& field);
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
     PageKind kind_;
     CPageExchangeTarget& target_;

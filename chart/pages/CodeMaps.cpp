@@ -20,6 +20,14 @@ int CodeMap::Out(int code) const {
     return outFallback;
 }
 
+std::function<int(int)> InOf(const CodeMap& map) {
+    return [&map](int position) { return map.In(position); };
+}
+
+std::function<int(int)> OutOf(const CodeMap& map) {
+    return [&map](int code) { return map.Out(code); };
+}
+
 const CodeMap& MapBarType() {
     static const CodeMap map{{{0, 6}, {1, 8}, {2, 7}, {3, 9}}, 6, 0};
     return map;

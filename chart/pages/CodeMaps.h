@@ -3,6 +3,7 @@
 // choice being stored), "out" code to position (a stored value being shown); a position or code a
 // map does not list gives the map's fallback for that direction.
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -16,6 +17,10 @@ struct CodeMap {
     int In(int position) const;
     int Out(int code) const;
 };
+
+// The two directions as functions, for combo boxes.
+std::function<int(int)> InOf(const CodeMap& map);
+std::function<int(int)> OutOf(const CodeMap& map);
 
 const CodeMap& MapBarType();
 const CodeMap& MapHatch();

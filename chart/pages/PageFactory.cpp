@@ -2,7 +2,14 @@
 
 #include "CAxisPPg.h"
 #include "CAxLabPPg.h"
+#include "CEventPPg.h"
+#include "CGPlotPPg.h"
 #include "CGridPPg.h"
+#include "CPiePPg.h"
+#include "CPrintPPg.h"
+#include "CSDataPPg.h"
+#include "CSLegendPPg.h"
+#include "CSPlotPPg.h"
 #include "CZENTPropPage.h"
 
 #include <array>
@@ -19,9 +26,9 @@ using Creator = std::unique_ptr<CPropertyPage> (*)(CPageExchangeTarget&, QWidget
 
 // In PageKind order.
 constexpr std::array<Creator, kPageCount> kCreators = {
-    Make<CZENTPropPage>, Make<CAxisPPg>,      Make<CAxLabPPg>,     Make<CGridPPg>,
-    Make<CZENTPropPage>, Make<CZENTPropPage>, Make<CZENTPropPage>, Make<CZENTPropPage>,
-    Make<CZENTPropPage>, Make<CZENTPropPage>, Make<CZENTPropPage>,
+    Make<CZENTPropPage>, Make<CAxisPPg>,  Make<CAxLabPPg>, Make<CGridPPg>,
+    Make<CSDataPPg>,     Make<CSPlotPPg>, Make<CGPlotPPg>, Make<CSLegendPPg>,
+    Make<CPiePPg>,       Make<CPrintPPg>, Make<CEventPPg>,
 };
 
 } // namespace

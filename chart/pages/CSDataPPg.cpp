@@ -1,0 +1,222 @@
+#include "CSDataPPg.h"
+
+#include "PageDialogs.h"
+#include "PageLimits.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace pages {
+
+namespace {
+
+constexpr std::int32_t kCurrentBack = 0x7F0000; // dark blue
+constexpr std::int32_t kCurrentText = 0xFFFFFF;
+constexpr std::int32_t kPlainBack = 0xFFFFFF;
+constexpr std::int32_t kPlainText = 0x000000;
+constexpr std::int32_t kSelectionBack = 0x007F00; // dark green
+
+bool IsPasteKey(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers held =
+        key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (held == Qt::NoModifier) {
+        return false;
+    }
+    return key.key() == Qt::Key_Insert || (key.key() == Qt::Key_0 && (key.modifiers() & Qt::KeypadModifier));
+}
+
+} // namespace
+
+CSDataPPg::CSDataPPg(CPageExchangeTarget& target, QWidget* parent)
+    : CPropertyPage(PageKind::Data, target, parent) {
+    PageField& set = AddSpin(360, QStringLiteral("Dataset #"), GetMaxDataSets());
+    set.widget->findChild<QLineEdit*>()->setObjectName(ControlName(286));
+    AddCheck(361, QStringLiteral("Enable"), ValueSlot(Data.enable));
+    AddEdit(285, QStringLiteral("Name"), FieldKind::EditText, ValueSlot(Data.name));
+    AddCombo(
+        261, QStringLiteral("Data Type"),
+        {QStringLiteral("Simple XY Data"), QStringLiteral("Group Data"), QStringLiteral("Pie Chart Data")},
+        ValueSlot(Data.type));
+    AddEdit(258, QStringLiteral("Number of Points"), FieldKind::EditLong, ValueSlot(Data.points),
+            std::pair<double, double>{0, GetMaxDataPoints()});
+    AddEdit(260, QStringLiteral("Number of Groups"), FieldKind::EditLong, ValueSlot(Data.groups),
+            std::pair<double, double>{1, GetMaxGroups()});
+    AddSection(QStringLiteral("Datafile"));
+    AddButton(308, QStringLiteral("Import"), [this] { OnImport(); });
+    AddButton(316, QStringLiteral("Export"), [this] { OnExport(); });
+    cellEditor_ = new QLineEdit(this);
+    cellEditor_->setObjectName(ControlName(259));
+    AddWidgetRow(QStringLiteral("<-Edit"), cellEditor_);
+    grid_ = new CMSFlexGrid(this);
+    grid_->setObjectName(ControlName(255));
+    AddWidgetRow(QString(), grid_);
+    grid_->installEventFilter(this);
+
+    connect(grid_, &QTableWidget::currentCellChanged, this, &CSDataPPg::OnCurrentCellChanged);
+    connect(cellEditor_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (gridReady_) {
+            grid_->SetText(text);
+        }
+    });
+    connect(cellEditor_, &QLineEdit::editingFinished, this, [this] {
+        if (gridReady_) {
+            StoreCellText();
+        }
+    });
+}
+
+void CSDataPPg::ExchangeValues(CPageExchangeTarget& target, int save) {
+    Data.set = static_cast<std::int16_t>(current_);
+    if (save) {
+        Data.StoreKind(Data.type);
+        Data.FitArrays();
+        // The refill must not tick the Enable box the user has just cleared.
+        RefreshGrid(false);
+    }
+    target.ExchangeDataPage(this, Data.set, Data.enable, Data.name, Data.type, Data.points, Data.groups,
+                            Data.x, Data.y, save);
+    if (!save) {
+        RefreshGrid();
+    }
+}
+
+void CSDataPPg::OnComboChosen(int id) {
+    if (id == 261) {
+        Data.StoreKind(Data.type);
+        LoadFields();
+    }
+}
+
+void CSDataPPg::OnItemSpin(int value) {
+    // What the dialog holds goes with the set being left: typed names and counts are not lost.
+    exchangeFlag_ = 0;
+    if (!ValidateFields()) {
+        LoadFields();
+        exchangeFlag_ = 1;
+        return;
+    }
+    StoreFields();
+    ExchangeValues(*GetPageControl(), 1);
+    current_ = ClampIndex(value, GetMaxDataSets());
+    ExchangeValues(*GetPageControl(), 0);
+    LoadFields();
+    exchangeFlag_ = 1;
+}
+
+void CSDataPPg::RefreshGrid(bool tickEnable) {
+    gridReady_ = false;
+    Data.points = static_cast<Long>(Data.x.size());
+    if (tickEnable) {
+        Data.enable = 1;
+    }
+    FillGrid();
+    gridReady_ = true;
+}
+
+void CSDataPPg::FillGrid() {
+    grid_->hide();
+    const QSignalBlocker blocker(grid_);
+    grid_->Clear();
+    grid_->SetRows(Data.Rows());
+    grid_->SetCols(Data.Columns());
+    grid_->SetBackColorSel(kSelectionBack);
+    for (int r = 0; r < Data.Rows(); ++r) {
+        for (int c = 0; c < Data.Columns(); ++c) {
+            grid_->SetTextMatrix(r, c, Data.CellText(r, c));
+        }
+    }
+    for (int c = 0; c < Data.Columns(); ++c) {
+        grid_->SetColWidth(c, Data.ColumnWidth(c));
+    }
+    if (Data.Rows() > 1) {
+        grid_->setCurrentCell(1, 1);
+        PaintCell(1, 1, true);
+        ShowCellInEdit();
+    } else {
+        grid_->setCurrentCell(-1, -1);
+        cellEditor_->clear();
+    }
+    grid_->show();
+}
+
+void CSDataPPg::ShowCellInEdit() {
+    const int row = grid_->Row();
+    const int column = grid_->Col();
+    if (row < 1 || column < 1) {
+        return;
+    }
+    cellEditor_->setText(Data.EditText(row, column));
+    cellEditor_->selectAll();
+}
+
+void CSDataPPg::StoreCellText() {
+    QString cellText;
+    const int row = grid_->Row();
+    const int column = grid_->Col();
+    if (Data.StoreCellText(row, column, cellEditor_->text(), cellText)) {
+        grid_->SetTextMatrix(row, column, cellText);
+        SetModified();
+    }
+}
+
+void CSDataPPg::OnCurrentCellChanged(int row, int column, int previousRow, int previousColumn) {
+    if (!gridReady_) {
+        return;
+    }
+    PaintCell(previousRow, previousColumn, false);
+    PaintCell(row, column, true);
+    ShowCellInEdit();
+}
+
+void CSDataPPg::PaintCell(int row, int column, bool current) {
+    QTableWidgetItem* cell = grid_->item(row, column);
+    if (!cell) {
+        return;
+    }
+    cell->setBackground(ColorFromRef(current ? kCurrentBack : kPlainBack));
+    cell->setForeground(ColorFromRef(current ? kCurrentText : kPlainText));
+}
+
+void CSDataPPg::OnImport() {
+    const QString path = ChooseFile({false, QStringLiteral("*.TXT"), QStringLiteral("*.TXT;*.ASC"),
+                                     QStringLiteral("Text Files|*.TXT|ASCII Files|*.ASC||")},
+                                    this);
+    if (path.isEmpty()) {
+        return;
+    }
+    LastFilePath = path;
+    if (Data.Import(path)) {
+        SetModified();
+    }
+    RefreshGrid();
+    LoadFields();
+}
+
+void CSDataPPg::OnExport() {
+    const QString path = ChooseFile({true, QString(), QString(), QString()}, this);
+    if (path.isEmpty()) {
+        return;
+    }
+    LastFilePath = path;
+    Data.Export(path);
+}
+
+void CSDataPPg::OnPaste() {
+    if (Data.Paste()) {
+        SetModified();
+        RefreshGrid();
+        LoadFields();
+    }
+}
+
+bool CSDataPPg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_ && event->type() == QEvent::KeyPress &&
+        IsPasteKey(*static_cast<QKeyEvent*>(event))) {
+        OnPaste();
+        return true;
+    }
+    return CPropertyPage::eventFilter(watched, event);
+}
+
+} // namespace pages
