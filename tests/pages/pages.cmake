@@ -2,13 +2,13 @@
 # without a window (also under a German locale); the pages and the frame run headless.
 tarvek_add_test(pages_logic_test
     SOURCES ${TEST_DIR}/CodeMapsTest.cpp ${TEST_DIR}/ArrayExchangeTest.cpp ${TEST_DIR}/FontOpsTest.cpp
-            ${TEST_DIR}/FieldTextTest.cpp ${TEST_DIR}/ModelExchangeTargetTest.cpp
+            ${TEST_DIR}/FieldTextTest.cpp ${TEST_DIR}/ModelExchangeTargetTest.cpp ${TEST_DIR}/DataSetTableTest.cpp
     LIBS zentpages
     LABELS pages locale asan)
 
 tarvek_add_test(pages_gui_test
     SOURCES ${TEST_DIR}/PageFixture.h ${TEST_DIR}/PageFrameworkTest.cpp ${TEST_DIR}/AxisPagesTest.cpp
-            ${TEST_DIR}/GeneralPageTest.cpp
+            ${TEST_DIR}/GeneralPageTest.cpp ${TEST_DIR}/DataPageTest.cpp
     LIBS zentpages
     LABELS pages
     GUI)

@@ -1,0 +1,166 @@
+#include "CSDataPPg.h"
+#include "PageFixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+
+using namespace pages;
+
+namespace {
+
+void PressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(widget, &press);
+}
+
+} // namespace
+
+TEST_F(PageTest, DataOpensWithSetZeroInTheGrid) {
+    model.SDataName[0] = "first";
+    model.SDataNumPlotPoints[0] = 2;
+    model.SDataXData[0] = {1, 2};
+    model.SDataYData[0] = {5, 6};
+    auto page = Open<CSDataPPg>();
+    EXPECT_EQ(Edit(*page, 285)->text(), QStringLiteral("first"));
+    EXPECT_EQ(page->Grid()->Rows(), 3);
+    EXPECT_EQ(page->Grid()->TextMatrix(2, 2), QStringLiteral("6"));
+    EXPECT_EQ(page->Grid()->Row(), 1);
+    EXPECT_EQ(page->Grid()->Col(), 1);
+    EXPECT_EQ(page->CellEditor()->text(), QStringLiteral("1"));
+    EXPECT_EQ(rebuilds, 0);
+}
+
+TEST_F(PageTest, DataNewSetShowsOnlyTheHeaderRow) {
+    model.SDataNumPlotPoints[0] = 0;
+    model.SDataXData[0].clear();
+    model.SDataYData[0].clear();
+    auto page = Open<CSDataPPg>();
+    EXPECT_EQ(page->Grid()->Rows(), 1);
+    EXPECT_EQ(page->Grid()->Row(), -1);
+    EXPECT_EQ(Edit(*page, 258)->text(), QStringLiteral("0"));
+}
+
+TEST_F(PageTest, DataDisabledSetShowsTickedAndASaveEnablesIt) {
+    model.SDataEnable[0] = 0;
+    auto page = Open<CSDataPPg>();
+    EXPECT_TRUE(Check(*page, 361)->isChecked());
+    EXPECT_TRUE(page->Apply());
+    EXPECT_EQ(model.SDataEnable[0], 1);
+}
+
+TEST_F(PageTest, DataClearedEnableBoxDisablesTheSet) {
+    model.SDataEnable[0] = 1;
+    auto page = Open<CSDataPPg>();
+    Tick(*page, 361, false);
+    EXPECT_TRUE(page->Apply());
+    EXPECT_EQ(model.SDataEnable[0], 0);
+}
+
+TEST_F(PageTest, DataCellEditStoresTheLeadingNumber) {
+    model.SDataNumPlotPoints[0] = 2;
+    model.SDataXData[0] = {1, 2};
+    model.SDataYData[0] = {5, 6};
+    auto page = Open<CSDataPPg>();
+    page->Grid()->setCurrentCell(2, 2);
+    EXPECT_EQ(page->CellEditor()->text(), QStringLiteral("6"));
+    page->CellEditor()->setText(QStringLiteral("7.25kg"));
+    emit page->CellEditor()->textEdited(page->CellEditor()->text());
+    EXPECT_EQ(page->Grid()->TextMatrix(2, 2), QStringLiteral("7.25kg")); // as typed
+    page->StoreCellText();
+    EXPECT_EQ(page->Grid()->TextMatrix(2, 2), QStringLiteral("7.25"));
+    EXPECT_TRUE(page->Apply());
+    EXPECT_EQ(model.SDataYData[0], (chart::DoubleArray{5, 7.25}));
+    EXPECT_EQ(rebuilds, 1);
+}
+
+TEST_F(PageTest, DataCountsOutsideTheirRangesAreRefused) {
+    const std::pair<int, const char*> cases[] = {{258, "1000001"}, {258, "-1"}, {260, "0"}, {260, "17"}};
+    for (const auto& [id, text] : cases) {
+        auto page = Open<CSDataPPg>();
+        msgbox::ClearShownBoxes();
+        Type(*page, id, QString::fromLatin1(text));
+        EXPECT_FALSE(page->Apply()) << id << " " << text;
+        EXPECT_EQ(msgbox::ShownBoxes().size(), 1u);
+    }
+    EXPECT_EQ(rebuilds, 0);
+}
+
+TEST_F(PageTest, DataGroupKindRaisesTheGroupCount) {
+    auto page = Open<CSDataPPg>();
+    Choose(*page, 261, 1);
+    EXPECT_EQ(Edit(*page, 260)->text(), QStringLiteral("2"));
+    EXPECT_TRUE(page->Apply());
+    EXPECT_EQ(model.SDataNumGroups[0], 2);
+    EXPECT_EQ(model.SDataType[0], 1);
+    EXPECT_EQ(page->Grid()->columnCount(), 4);
+}
+
+TEST_F(PageTest, DataPieSetHidesTheFirstYColumn) {
+    model.SDataType[0] = 2;
+    auto page = Open<CSDataPPg>();
+    EXPECT_TRUE(page->Grid()->isColumnHidden(2));
+}
+
+TEST_F(PageTest, DataSpinSavesTheSetAndLoadsTheNext) {
+    model.SDataName[1] = "second";
+    auto page = Open<CSDataPPg>();
+    Type(*page, 285, QStringLiteral("renamed"));
+    Spin(*page, 360)->setValue(1);
+    EXPECT_EQ(page->CurrentItem(), 1);
+    EXPECT_EQ(model.SDataName[0], QStringLiteral("renamed"));
+    EXPECT_EQ(Edit(*page, 285)->text(), QStringLiteral("second"));
+    EXPECT_EQ(page->ExchangeFlag(), 1);
+    Spin(*page, 360)->setValue(40);
+    EXPECT_EQ(page->CurrentItem(), 31);
+}
+
+TEST_F(PageTest, DataPasteKeyReadsTheClipboard) {
+    auto page = Open<CSDataPPg>();
+    QApplication::clipboard()->setText(QStringLiteral("1\t10\t11\r\n2\t20\t21\r\n"));
+    PressKey(page->Grid(), Qt::Key_Insert, Qt::NoModifier);
+    EXPECT_NE(page->Data.groups, 2);
+    PressKey(page->Grid(), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(page->Data.points, 2);
+    EXPECT_EQ(page->Data.groups, 2);
+    EXPECT_EQ(page->Grid()->TextMatrix(2, 3), QStringLiteral("21"));
+    QApplication::clipboard()->setText(QStringLiteral("5\t6\r\n"));
+    PressKey(page->Grid(), Qt::Key_0, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(page->Data.points, 1);
+    QApplication::clipboard()->setText(QStringLiteral("not a table"));
+    PressKey(page->Grid(), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(page->Data.points, 1);
+    EXPECT_TRUE(msgbox::ShownBoxes().empty());
+}
+
+TEST_F(PageTest, DataImportTakesTheFileAndTheControlGetsItOnSave) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("in.TXT"));
+    DataSetTable source;
+    source.x = {1, 2, 3};
+    source.y = {4, 5, 6};
+    ASSERT_TRUE(source.Export(path));
+    auto page = Open<CSDataPPg>();
+    nextFile = path;
+    Button(*page, 308)->click();
+    EXPECT_EQ(seenFileDialog.filter, QStringLiteral("Text Files|*.TXT|ASCII Files|*.ASC||"));
+    EXPECT_EQ(Edit(*page, 258)->text(), QStringLiteral("3"));
+    EXPECT_EQ(rebuilds, 0);
+    EXPECT_TRUE(page->Apply());
+    EXPECT_EQ(model.SDataYData[0], (chart::DoubleArray{4, 5, 6}));
+    EXPECT_EQ(model.SDataNumPlotPoints[0], 3);
+}
+
+TEST_F(PageTest, DataExportWritesTheSet) {
+    QTemporaryDir dir;
+    model.SDataNumPlotPoints[0] = 2;
+    model.SDataXData[0] = {1, 2};
+    model.SDataYData[0] = {5, 6};
+    auto page = Open<CSDataPPg>();
+    nextFile = dir.filePath(QStringLiteral("out.TXT"));
+    Button(*page, 316)->click();
+    EXPECT_TRUE(seenFileDialog.save);
+    DataSetTable back;
+    ASSERT_TRUE(back.Import(nextFile));
+    EXPECT_EQ(back.y, (chart::DoubleArray{5, 6}));
+}
