@@ -9,7 +9,7 @@ tarvek_add_test(pages_logic_test
 tarvek_add_test(pages_gui_test
     SOURCES ${TEST_DIR}/PageFixture.h ${TEST_DIR}/PageFrameworkTest.cpp ${TEST_DIR}/AxisPagesTest.cpp
             ${TEST_DIR}/GeneralPageTest.cpp ${TEST_DIR}/DataPageTest.cpp
-            ${TEST_DIR}/PlotPagesTest.cpp ${TEST_DIR}/OtherPagesTest.cpp
+            ${TEST_DIR}/PlotPagesTest.cpp ${TEST_DIR}/OtherPagesTest.cpp ${TEST_DIR}/RoundTripTest.cpp
     LIBS zentpages
     LABELS pages
     GUI)
