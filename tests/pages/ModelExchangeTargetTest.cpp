@@ -1,4 +1,5 @@
 #include "ModelExchangeTarget.h"
+#include "ControlPageHooks.h"
 
 #include <gtest/gtest.h>
 
@@ -250,4 +251,40 @@ TEST_F(ExchangeTargetTest, RefreshReloadsRememberedPagesAndForgetsDestroyedOnes)
     target.RefreshOpenPages();
     EXPECT_EQ(target.OpenPage(PageKind::General), nullptr);
     EXPECT_EQ(grids.reloads, 2);
+}
+
+namespace {
+
+struct FakeControl {
+    std::vector<std::string> calls;
+    void RebuildGraph() { calls.push_back("rebuild"); }
+    bool LoadFromFile(const QString&) { return calls.push_back("load"), true; }
+    bool SaveToFile(const QString&) { return calls.push_back("save"), false; }
+    void PrintPage() { calls.push_back("print"); }
+    void PrinterSetup() { calls.push_back("setup"); }
+    void SavePageMetaDefault() { calls.push_back("meta"); }
+};
+
+} // namespace
+
+TEST(ControlPageHooks, ForwardToTheControlsOperations) {
+    CChartModel model(nullptr, nullptr);
+    FakeControl control;
+    CModelExchangeTarget target(model, HooksForControl(control));
+    EXPECT_TRUE(target.LoadFromFile("a.SER"));
+    EXPECT_FALSE(target.SaveToFile("b.SER"));
+    target.PrintPage();
+    target.PrinterSetup();
+    target.SavePageMetaDefault();
+    FakePage page(PageKind::Print);
+    Side side;
+    Calls().at(PageKind::Print)(target, &page, side, 1);
+    EXPECT_EQ(control.calls, (std::vector<std::string>{"load", "save", "print", "setup", "meta", "rebuild"}));
+}
+
+TEST(ControlPageHooks, WithoutHooksFileActionsFail) {
+    CChartModel model(nullptr, nullptr);
+    CModelExchangeTarget target(model);
+    EXPECT_FALSE(target.LoadFromFile("a.SER"));
+    EXPECT_FALSE(target.SaveToFile("a.SER"));
 }

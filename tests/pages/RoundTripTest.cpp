@@ -25,8 +25,8 @@ const std::vector<RoundTrip>& RoundTrips() {
          [](const CChartModel& m) { return m.LeftPlotArea == 0.3; }},
         {PageKind::Axis, [](CChartModel& m) { m.AxisIntercept[0] = 2.5; }, 224, "2.5", "-1",
          [](const CChartModel& m) { return m.AxisIntercept[0] == -1; }},
-        {PageKind::AxisLabels, [](CChartModel& m) { m.AxisTitleString[0] = "Distance"; }, 245, "Distance", "km",
-         [](const CChartModel& m) { return m.AxisTitleString[0] == QStringLiteral("km"); }},
+        {PageKind::AxisLabels, [](CChartModel& m) { m.AxisTitleString[0] = "Distance"; }, 245, "Distance",
+         "km", [](const CChartModel& m) { return m.AxisTitleString[0] == QStringLiteral("km"); }},
         {PageKind::Grids, [](CChartModel& m) { m.AxisGridLineWidth[0] = 3; }, 207, "3", "5",
          [](const CChartModel& m) { return m.AxisGridLineWidth[0] == 5; }},
         {PageKind::Data, [](CChartModel& m) { m.SDataName[0] = "curve"; }, 285, "curve", "loss",
@@ -73,7 +73,8 @@ TEST_F(PageTest, EveryPageRoundTripsThroughTheControl) {
 TEST_F(PageTest, EveryPageNamesItsControlsByResourceId) {
     for (const PageInfo& info : PageTable()) {
         std::unique_ptr<CPropertyPage> page = CreatePage(info.kind, target);
-        const QList<QWidget*> named = page->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^IDC_\\d+$")));
+        const QList<QWidget*> named =
+            page->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^IDC_\\d+$")));
         EXPECT_GE(named.size(), 6) << info.className;
     }
 }
