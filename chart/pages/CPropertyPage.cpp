@@ -260,15 +260,16 @@ void CPropertyPage::RefillDataSetList(PageField& field) {
     LongArray types;
     GetPageControl()->GetDataSetList(enable, names, types);
     combo->clear();
+    // An empty list, or one without the current plot, shows no entry rather than a set the page is
+    // not editing.
+    combo->setCurrentIndex(-1);
     const std::size_t count = std::min({enable.size(), names.size(), types.size()});
     for (std::size_t i = 0; i < count; ++i) {
         if (enable[i] && types[i] == field.dataSetKind) {
             combo->addItem(QStringLiteral("%1:%2").arg(i).arg(names[i]), static_cast<int>(i));
-            if (static_cast<int>(i) == current_) {
-                combo->setCurrentIndex(combo->count() - 1);
-            }
         }
     }
+    combo->setCurrentIndex(combo->findData(current_));
 }
 
 void CPropertyPage::SetEnabled(const std::vector<int>& ids, bool enabled) {
@@ -350,6 +351,8 @@ PageField& CPropertyPage::AddSpin(int id, const QString& label, int count) {
     field.kind = FieldKind::Spin;
     auto* spin = new QSpinBox(this);
     spin->setRange(0, count - 1);
+    // Only a finished entry or an arrow switches the item, not every keystroke.
+    spin->setKeyboardTracking(false);
     field.widget = spin;
     field.widget->setObjectName(ControlName(id));
     form_->addRow(label, field.widget);

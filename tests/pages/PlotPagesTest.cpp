@@ -49,6 +49,16 @@ TEST_F(PageTest, EmptyDataSetListKeepsTheCurrentPlot) {
     EXPECT_EQ(model.GPlotLineThickness[0], 3);
 }
 
+TEST_F(PageTest, DataSetListWithoutTheCurrentPlotShowsNoEntry) {
+    model.SDataEnable[0] = 0;
+    model.SDataEnable[4] = 1;
+    model.SDataType[4] = 0;
+    auto page = Open<CSPlotPPg>();
+    EXPECT_GE(Combo(*page, 288)->count(), 1);
+    EXPECT_EQ(Combo(*page, 288)->currentIndex(), -1);
+    EXPECT_EQ(page->CurrentItem(), 0);
+}
+
 TEST_F(PageTest, DataSetListRefillsOnFocus) {
     auto page = Open<CSPlotPPg>();
     model.SDataEnable[7] = 1;
