@@ -5,6 +5,7 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -19,7 +20,11 @@ CPropertyFrame::CPropertyFrame(CPageExchangeTarget& target, QWidget* parent) : Q
         std::unique_ptr<CPropertyPage> page = CreatePage(info.kind, target);
         page->OnInitDialog();
         pages_.push_back(page.get());
-        tabs_->addTab(page.release(), QString::fromLatin1(info.caption));
+        // The pages are laid out as forms, taller than a dialog page: each scrolls in its tab.
+        auto* scroll = new QScrollArea(tabs_);
+        scroll->setWidgetResizable(true);
+        scroll->setWidget(page.release());
+        tabs_->addTab(scroll, QString::fromLatin1(info.caption));
     }
     auto* buttons =
         new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
@@ -39,7 +44,7 @@ CPropertyPage* CPropertyFrame::Page(PageKind kind) const {
 bool CPropertyFrame::ApplyChanges() {
     for (CPropertyPage* page : pages_) {
         if (page->IsModified() && !page->Apply()) {
-            tabs_->setCurrentWidget(page);
+            tabs_->setCurrentIndex(static_cast<int>(page->Kind()));
             return false;
         }
     }
