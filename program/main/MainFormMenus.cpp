@@ -3,7 +3,9 @@
 
 #include "AboutForm.h"
 #include "frmInfoScreen.h"
+#include "FrmOkumFieldStrength.h"
 #include "frmLogDistRange.h"
+#include "GraphForm.h"
 #include "Help.h"
 #include "MainForm.h"
 #include "Measured.h"
@@ -33,9 +35,12 @@ bool ToggleCaption(QAction* item, const QString& first, const QString& second) {
     return toFirst;
 }
 
-// The field-strength window reads the model when it opens; the window arrives with the graphs.
+// The field-strength window reads the model when it opens.
 void OpenFieldStrength(long model) {
     program::GraphModel = model;
+    FrmOkumFieldStrength window;
+    window.Form_Load();
+    window.exec();
 }
 
 } // namespace
@@ -81,7 +86,11 @@ void MainForm::mnuHideShow_Click() {
     program::OutOfRangeColour = shown ? program::kOutOfRangeShown : program::kOutOfRangeHidden;
 }
 
-void MainForm::mnuGraphdBloss_Click() {}
+void MainForm::mnuGraphdBloss_Click() {
+    GraphForm window;
+    window.Form_Load();
+    window.exec();
+}
 void MainForm::mnuOkumGraphFieldStrength_Click() {
     OpenFieldStrength(0);
 }

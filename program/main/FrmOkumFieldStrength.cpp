@@ -1,0 +1,253 @@
+#include "FrmOkumFieldStrength.h"
+
+#include "ChartConstants.h"
+#include "InputValidation.h"
+#include "LostFocusFilter.h"
+#include "MainForm.h"
+#include "Measured.h"
+#include "MessageBox.h"
+#include "ModCalculations.h"
+#include "ProgramState.h"
+#include "WaitCursor.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include <iterator>
+
+namespace {
+
+using automation::Variant;
+
+const QString kHideMeasured = QStringLiteral("&Hide Measured Data");
+const QString kShowMeasured = QStringLiteral("&Show Measured Data");
+
+std::vector<GraphFormBase::ChartSetting> InitialChart() {
+    constexpr int kEventShowPropPage = 13;
+    constexpr int kLeftDoubleClick = 515;
+    return {
+        {chartid::AxisTitleString, chartcode::kAxisX, Variant::Str("Distance (km)")},
+        {chartid::AxisTitleString, chartcode::kAxisY, Variant::Str("dB (uv/m)")},
+        {chartid::SLegendEnable, -1, Variant::Bool(true)},
+        {kEventShowPropPage, -1, Variant::I4(kLeftDoubleClick)},
+    };
+}
+
+struct ModelItemText {
+    const char* name;
+    const char* caption;
+};
+constexpr ModelItemText kModelItems[] = {
+    {"mnuModelBrindelFS", "Field Strength (&Okum-Hata Davidson)"},
+    {"mnuModelOkum529FS", "Field Strength (ITU-R P.&529 Okum-Hata)"},
+    {"mnuModelCost231", "Field Strength (&Cost 231)"},
+    {"mnuModelCompare", "Compare &Models"},
+};
+
+} // namespace
+
+FrmOkumFieldStrength::FrmOkumFieldStrength(QWidget* parent)
+    : GraphFormBase("FrmOkumFieldStrength", "cmdAddToArchive", parent) {
+    QGridLayout* grid = BuildCommon(QStringLiteral("Field Strength Plot"), "ZENTfs");
+    extra_.lblPower = new QLabel(QStringLiteral("Power"));
+    extra_.lblPower->setObjectName(QStringLiteral("lblPower"));
+    extra_.txtPowerUnit = new QLineEdit(QStringLiteral("1"));
+    extra_.txtPowerUnit->setObjectName(QStringLiteral("txtPowerUnit"));
+    extra_.txtPowerUnit->setMaximumWidth(110);
+    extra_.cmbPowerUnit = new QComboBox;
+    extra_.cmbPowerUnit->setObjectName(QStringLiteral("cmbPowerUnit"));
+    const char* const units[] = {"W e.r.p. ", "kW e.r.p.", "dBm", "dBw"};
+    for (int i = 0; i < 4; ++i)
+        extra_.cmbPowerUnit->addItem(QString::fromLatin1(units[i]), i);
+    const int row = grid->rowCount();
+    grid->addWidget(extra_.lblPower, row, 0);
+    grid->addWidget(extra_.txtPowerUnit, row, 1);
+    grid->addWidget(extra_.cmbPowerUnit, row + 1, 1);
+
+    QMenu* file = AddMenu("mnuFile", "&File");
+    extra_.mnuFileSave = AddItem(file, "mnuFileSave", "&Save Meta File");
+    extra_.mnuFilePrint = AddItem(file, "mnuFilePrint", "Print");
+    extra_.mnuFilePrinterSetup = AddItem(file, "mnuFilePrinterSetup", "Printer Setup");
+    extra_.mnuFileExit = AddItem(file, "mnuFileExit", "&Close");
+    AddUnitsMenu();
+    QMenu* model = AddMenu("mnuModel", "&Model");
+    for (std::size_t i = 0; i < std::size(kModelItems); ++i)
+        extra_.modelItems[i] = AddItem(model, kModelItems[i].name, kModelItems[i].caption, true);
+    model->addSeparator()->setObjectName(QStringLiteral("mnuGraphSep"));
+    extra_.mnuGraphMeasured = AddItem(model, "mnuGraphMeasured", "&Show Measured Data");
+    QMenu* dist = model->addMenu(QStringLiteral("Max &Distance"));
+    dist->setObjectName(QStringLiteral("mnuModelDist"));
+    extra_.mnuModelDist100 = AddItem(dist, "mnuModelDist100", "&100 Km", true);
+    extra_.mnuModelDist300 = AddItem(dist, "mnuModelDist300", "&300 Km", true);
+
+    ApplyChartSettings(InitialChart());
+    ConnectCommon();
+    ToggleOnClick(extra_.lblPower);
+    const std::pair<QAction*, void (FrmOkumFieldStrength::*)()> items[] = {
+        {extra_.mnuFileSave, &FrmOkumFieldStrength::mnuFileSave_Click},
+        {extra_.mnuFilePrint, &FrmOkumFieldStrength::mnuFilePrint_Click},
+        {extra_.mnuFilePrinterSetup, &FrmOkumFieldStrength::mnuFilePrintSetup_Click},
+        {extra_.mnuFileExit, &FrmOkumFieldStrength::mnuFileExit_Click},
+        {extra_.mnuGraphMeasured, &FrmOkumFieldStrength::mnuGraphMeasured_Click},
+        {extra_.mnuModelDist100, &FrmOkumFieldStrength::mnuModelDist100_Click},
+        {extra_.mnuModelDist300, &FrmOkumFieldStrength::mnuModelDist300_Click},
+    };
+    for (const auto& [item, handler] : items)
+        connect(item, &QAction::triggered, this, handler);
+    for (std::size_t i = 0; i < kModelMenuItems.size(); ++i) {
+        const ModelMenuItem which = kModelMenuItems[i];
+        connect(extra_.modelItems[i], &QAction::triggered, this, [this, which] { ModelItem_Click(which); });
+    }
+    connect(ui().cmdUpdateGraph, &QPushButton::clicked, this, &FrmOkumFieldStrength::cmdUpdateGraph_Click);
+    connect(ui().archiveButton, &QPushButton::clicked, this, &FrmOkumFieldStrength::cmdAddToArchive_Click);
+    connect(extra_.cmbPowerUnit, &QComboBox::currentIndexChanged, this,
+            &FrmOkumFieldStrength::cmbPowerUnit_Click);
+    lostFocus().Watch(extra_.txtPowerUnit, [this] { txtPowerUnit_LostFocus(); });
+}
+
+void FrmOkumFieldStrength::Form_Load() {
+    ui().archiveButton->hide();
+    ui().txthb->setEnabled(BaseHeightEditable(program::GraphModel));
+    SetMaxDistance(100);
+    extra_.mnuModelDist100->setChecked(true);
+    extra_.mnuModelDist300->setChecked(false);
+    extra_.mnuGraphMeasured->setText(program::ShowMeasuredData ? kHideMeasured : kShowMeasured);
+    LoadButtonPictures();
+    if (MainForm* main = MainForm::Instance()) {
+        CopyInputsFrom(*main);
+        // The power text already stands for PowerWatts in this unit: nothing to recompute.
+        const QSignalBlocker quiet(extra_.cmbPowerUnit);
+        extra_.txtPowerUnit->setText(main->ui().txtPowerUnit->text());
+        extra_.cmbPowerUnit->setCurrentIndex(main->ui().cmbPowerUnit->currentIndex());
+    }
+    UpdateModelMenuChecks();
+    BuildFieldStrengthGraph(false);
+    MarkCurrent();
+}
+
+void FrmOkumFieldStrength::Form_Unload() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    if (MainForm* main = MainForm::Instance()) {
+        CopyInputsTo(*main);
+        main->ui().mnuGraphMeasured->setText(extra_.mnuGraphMeasured->text());
+    }
+}
+
+void FrmOkumFieldStrength::done(int result) {
+    Form_Unload();
+    QDialog::done(result);
+}
+
+void FrmOkumFieldStrength::mnuFileExit_Click() {
+    close();
+}
+
+void FrmOkumFieldStrength::BuildFieldStrengthGraph(bool clearOld) {
+    if (!chart())
+        return;
+    FieldStrengthInputs inputs;
+    inputs.graph = Inputs();
+    inputs.graphModel = program::GraphModel;
+    inputs.showMeasuredData = program::ShowMeasuredData != 0;
+    inputs.measured = &MeasuredData;
+    builder_.Build(*chart(), inputs, clearOld, Now());
+}
+
+void FrmOkumFieldStrength::cmdUpdateGraph_Click() {
+    MarkCurrent();
+    ValidateBeforeReading();
+    WaitCursor wait;
+    BuildFieldStrengthGraph(true);
+    MarkCurrent();
+}
+
+void FrmOkumFieldStrength::ModelItem_Click(ModelMenuItem item) {
+    ValidateBeforeReading();
+    WaitCursor wait;
+    program::GraphModel = GraphModelOf(item);
+    UpdateModelMenuChecks();
+    BuildFieldStrengthGraph(true);
+    ui().txthb->setEnabled(BaseHeightEditable(program::GraphModel));
+}
+
+void FrmOkumFieldStrength::UpdateModelMenuChecks() {
+    const auto checks = ModelMenuChecks(program::GraphModel);
+    if (!checks) {
+        // Qt ticked or unticked the chosen item already; the marks stay as they were.
+        for (std::size_t i = 0; i < extra_.modelItems.size(); ++i)
+            extra_.modelItems[i]->setChecked(extra_.modelItems[i]->property("checkShown").toBool());
+        return;
+    }
+    for (std::size_t i = 0; i < extra_.modelItems.size(); ++i) {
+        extra_.modelItems[i]->setChecked((*checks)[i]);
+        extra_.modelItems[i]->setProperty("checkShown", (*checks)[i]);
+    }
+}
+
+void FrmOkumFieldStrength::ChooseMaxDistance(double km) {
+    // Qt has toggled the item already; the marks follow the distance in force.
+    const bool change = MaxDistanceKm() != km;
+    if (change) {
+        SetMaxDistance(km);
+        MarkStale();
+    }
+    extra_.mnuModelDist100->setChecked(MaxDistanceKm() == 100);
+    extra_.mnuModelDist300->setChecked(MaxDistanceKm() == 300);
+}
+
+void FrmOkumFieldStrength::mnuModelDist100_Click() {
+    ChooseMaxDistance(100);
+}
+
+void FrmOkumFieldStrength::mnuModelDist300_Click() {
+    ChooseMaxDistance(300);
+}
+
+void FrmOkumFieldStrength::mnuGraphMeasured_Click() {
+    const bool hideNow = extra_.mnuGraphMeasured->text() == kHideMeasured;
+    extra_.mnuGraphMeasured->setText(hideNow ? kShowMeasured : kHideMeasured);
+    program::ShowMeasuredData = hideNow ? 0 : -1;
+}
+
+void FrmOkumFieldStrength::HandPowerToMain() {
+    MainForm* main = MainForm::Instance();
+    if (!main)
+        return;
+    {
+        const QSignalBlocker quiet(main->ui().cmbPowerUnit);
+        main->ui().cmbPowerUnit->setCurrentIndex(extra_.cmbPowerUnit->currentIndex());
+    }
+    main->ui().txtPowerUnit->setText(extra_.txtPowerUnit->text());
+}
+
+void FrmOkumFieldStrength::cmbPowerUnit_Click() {
+    const int unit = extra_.cmbPowerUnit->currentData().toInt();
+    if (unit < 0 || unit > 3)
+        return;
+    PowerUnit = unit;
+    extra_.txtPowerUnit->setText(QString::fromStdString(PowerText(PowerWatts, PowerUnit)));
+    HandPowerToMain();
+}
+
+void FrmOkumFieldStrength::txtPowerUnit_LostFocus() {
+    // The main window's rule: in W and kW a power must be above 0, in dBm and dBw any number is one.
+    const ValidatedText result = ValidatePower(extra_.txtPowerUnit->text().toStdString(), PowerUnit);
+    if (!result.message.empty())
+        msgbox::MsgBox(QString::fromStdString(result.message), msgbox::vbOKOnly, QString(), this);
+    extra_.txtPowerUnit->setText(QString::fromStdString(result.text));
+    PowerWatts = PowerTextToWatts(result.text);
+    HandPowerToMain();
+    MarkStale();
+}
+
+void FrmOkumFieldStrength::cmdAddToArchive_Click() {
+    AddToArchive(true);
+}

@@ -1,0 +1,36 @@
+#pragma once
+// A running main window with the chart control registered in the temporary class store, and the
+// graph windows' questions answered by the test: file names, the archive comment and message
+// boxes.
+
+#include "mainform_fixture.h"
+
+#include "Dispatch.h"
+#include "Variant.h"
+
+#include <functional>
+#include <map>
+#include <QImage>
+#include <QString>
+#include <string>
+#include <vector>
+
+class GraphWindowTest : public MainFormTest {
+public:
+    // Property gets on a chart, by dispatch id, with an item index or none.
+    static automation::Variant Get(automation::IDispatch& chart, int dispid, int item = -1);
+    static std::string GetText(automation::IDispatch& chart, int dispid, int item = -1);
+    // Pixels of an image that are not the most frequent colour (the background).
+    static int DrawnPixels(const QImage& image);
+
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Answers of the file questions in order; empty = cancel.
+    std::vector<QString> fileAnswers_;
+    int fileQuestions_ = 0;
+    QString comment_ = QStringLiteral("from test");
+    // Answers of message boxes by their text; others get 0.
+    std::map<QString, int> answers_;
+};
