@@ -19,6 +19,7 @@ CPropertyFrame::CPropertyFrame(CPageExchangeTarget& target, QWidget* parent) : Q
     for (const PageInfo& info : PageTable()) {
         std::unique_ptr<CPropertyPage> page = CreatePage(info.kind, target);
         page->OnInitDialog();
+        page->SetModifiedHandler([this] { apply_->setEnabled(true); });
         pages_.push_back(page.get());
         // The pages are laid out as forms, taller than a dialog page: each scrolls in its tab.
         auto* scroll = new QScrollArea(tabs_);
@@ -31,6 +32,7 @@ CPropertyFrame::CPropertyFrame(CPageExchangeTarget& target, QWidget* parent) : Q
     ok_ = buttons->button(QDialogButtonBox::Ok);
     cancel_ = buttons->button(QDialogButtonBox::Cancel);
     apply_ = buttons->button(QDialogButtonBox::Apply);
+    apply_->setEnabled(false);
     layout->addWidget(buttons);
     connect(ok_, &QPushButton::clicked, this, &CPropertyFrame::accept);
     connect(cancel_, &QPushButton::clicked, this, &CPropertyFrame::reject);
@@ -48,6 +50,7 @@ bool CPropertyFrame::ApplyChanges() {
             return false;
         }
     }
+    apply_->setEnabled(false);
     return true;
 }
 

@@ -102,6 +102,13 @@ bool CPropertyPage::UpdateData(bool save) {
     return true;
 }
 
+void CPropertyPage::SetModified(bool modified) {
+    modified_ = modified;
+    if (modified && onModified_) {
+        onModified_();
+    }
+}
+
 bool CPropertyPage::Apply() {
     if (!UpdateData(true)) {
         return false;
@@ -426,7 +433,7 @@ void CPropertyPage::AddWidgetRow(const QString& label, QWidget* widget) {
 
 void CPropertyPage::Connect(PageField& field) {
     PageField* f = &field;
-    const auto touched = [this] { modified_ = true; };
+    const auto touched = [this] { SetModified(); };
     switch (field.kind) {
     case FieldKind::EditDouble:
     case FieldKind::EditLong:
@@ -482,7 +489,7 @@ void CPropertyPage::Connect(PageField& field) {
 
 void CPropertyPage::OnComboActivated(PageField& field, int position) {
     SetSlotNumber(field.slot(), field.in(position));
-    modified_ = true;
+    SetModified();
     OnComboChosen(field.id);
 }
 
@@ -491,7 +498,7 @@ void CPropertyPage::ChooseColor(PageField& field) {
     Long chosen = *color;
     if (pages::ChooseColor(chosen, this)) {
         *color = chosen;
-        modified_ = true;
+        SetModified();
     }
 }
 
@@ -510,7 +517,7 @@ void CPropertyPage::ChooseFont(PageField& field) {
     *field.font.color() = choice.color;
     *field.font.size() = choice.sizeTenths / 10;
     *style = FontStyleFromDialog(choice.font);
-    modified_ = true;
+    SetModified();
 }
 
 bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {

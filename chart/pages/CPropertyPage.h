@@ -82,7 +82,9 @@ public:
     bool Apply();
 
     bool IsModified() const { return modified_; }
-    void SetModified(bool modified = true) { modified_ = modified; }
+    void SetModified(bool modified = true);
+    // Called whenever the user changes something on the page (the frame enables Apply).
+    void SetModifiedHandler(std::function<void()> handler) { onModified_ = std::move(handler); }
     int ExchangeFlag() const { return exchangeFlag_; }
     CPageExchangeTarget* GetPageControl() { return &target_; }
     int CurrentItem() const { return current_; }
@@ -173,6 +175,7 @@ private:
     std::deque<PageField> fields_; // stable addresses: handlers keep them
     QFormLayout* form_ = nullptr;
     bool modified_ = false;
+    std::function<void()> onModified_;
     bool exchanging_ = false;
 };
 

@@ -33,13 +33,16 @@ TEST_F(PageTest, FrameHasOneTabPerPageInTableOrder) {
 
 TEST_F(PageTest, FrameApplySavesOnlyChangedPages) {
     CPropertyFrame frame(target);
-    frame.ApplyButton()->click();
+    EXPECT_FALSE(frame.ApplyButton()->isEnabled());
+    EXPECT_TRUE(frame.ApplyChanges());
     EXPECT_EQ(rebuilds, 0);
     Type(*frame.Page(PageKind::General), 208, QStringLiteral("7"));
+    EXPECT_TRUE(frame.ApplyButton()->isEnabled());
     frame.ApplyButton()->click();
+    EXPECT_FALSE(frame.ApplyButton()->isEnabled());
     EXPECT_EQ(rebuilds, 1);
     EXPECT_EQ(model.WindowBorderThickness, 7);
-    frame.ApplyButton()->click();
+    EXPECT_TRUE(frame.ApplyChanges());
     EXPECT_EQ(rebuilds, 1);
 }
 

@@ -1,5 +1,6 @@
 # Property pages: code maps, array copies, fonts, number text and the control-side exchange run
-# without a window (also under a German locale); the pages and the frame run headless.
+# without a window; the pages and the frame run headless. Both also run under a German locale: edit
+# boxes and grid cells show numbers with a point whatever the user's locale.
 tarvek_add_test(pages_logic_test
     SOURCES ${TEST_DIR}/CodeMapsTest.cpp ${TEST_DIR}/ArrayExchangeTest.cpp ${TEST_DIR}/FontOpsTest.cpp
             ${TEST_DIR}/FieldTextTest.cpp ${TEST_DIR}/ModelExchangeTargetTest.cpp ${TEST_DIR}/DataSetTableTest.cpp
@@ -11,5 +12,5 @@ tarvek_add_test(pages_gui_test
             ${TEST_DIR}/GeneralPageTest.cpp ${TEST_DIR}/DataPageTest.cpp
             ${TEST_DIR}/PlotPagesTest.cpp ${TEST_DIR}/OtherPagesTest.cpp ${TEST_DIR}/RoundTripTest.cpp
     LIBS zentpages
-    LABELS pages
+    LABELS pages locale asan
     GUI)
