@@ -4,6 +4,7 @@
 #include "CZENTPropPage.h"
 #include "PageFixture.h"
 #include "PageTable.h"
+#include "ZENTIdentifiers.h"
 
 #include <QTabWidget>
 
@@ -19,6 +20,13 @@ TEST_F(PageTest, PageTableRowsFollowTheControlsPageList) {
     EXPECT_STREQ(PageInfoOf(PageKind::SimplePlots).registryName, "S Plot Propery Page");
     EXPECT_EQ(PageInfoOf(PageKind::Pie).helpContext, 1036);
     EXPECT_STREQ(PageInfoOf(PageKind::Events).classId, "{5676D722-CC60-11D0-A956-00C0F6A06F60}");
+}
+
+TEST_F(PageTest, PageTableMatchesTheControlsPageList) {
+    ASSERT_EQ(zent::kPropertyPageIds.size(), PageTable().size());
+    for (std::size_t i = 0; i < PageTable().size(); ++i) {
+        EXPECT_STREQ(PageTable()[i].classId, zent::kPropertyPageIds[i]) << i;
+    }
 }
 
 TEST_F(PageTest, FrameHasOneTabPerPageInTableOrder) {
