@@ -2,54 +2,133 @@
 
 #include "PageDialogs.h"
 
+#include <QAbstractTableModel>
 #include <QHeaderView>
 
 namespace pages {
 
 namespace {
 constexpr int kTwipsPerPixel = 15; // 1440 twips per inch at 96 pixels per inch
-}
 
-CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableWidget(parent) {
+std::int64_t Key(int row, int column) {
+    return (static_cast<std::int64_t>(row) << 32) | static_cast<std::uint32_t>(column);
+}
+} // namespace
+
+class FlexGridModel : public QAbstractTableModel {
+public:
+    int rows = 0;
+    int columns = 0;
+    CMSFlexGrid::CellSource source;
+    std::unordered_map<std::int64_t, QString> texts;
+    std::unordered_map<std::int64_t, QColor> backs;
+    std::unordered_map<std::int64_t, QColor> fores;
+
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : rows; }
+    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : columns; }
+
+    QString Text(int row, int column) const {
+        const auto written = texts.find(Key(row, column));
+        if (written != texts.end()) {
+            return written->second;
+        }
+        return source ? source(row, column) : QString();
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid()) {
+            return {};
+        }
+        const std::int64_t key = Key(index.row(), index.column());
+        if (role == Qt::DisplayRole) {
+            return Text(index.row(), index.column());
+        }
+        const auto& colours = role == Qt::BackgroundRole ? backs : fores;
+        if (role == Qt::BackgroundRole || role == Qt::ForegroundRole) {
+            const auto found = colours.find(key);
+            if (found != colours.end()) {
+                return found->second;
+            }
+        }
+        return {};
+    }
+
+    void Changed(int row, int column) {
+        const QModelIndex at = index(row, column);
+        emit dataChanged(at, at);
+    }
+
+    void Reset(int newRows, int newColumns) {
+        beginResetModel();
+        rows = std::max(newRows, 0);
+        columns = std::max(newColumns, 0);
+        endResetModel();
+    }
+};
+
+CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableView(parent), model_(std::make_unique<FlexGridModel>()) {
+    setModel(model_.get());
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current, const QModelIndex& previous) {
+                if (onCurrentCellChanged) {
+                    onCurrentCellChanged(current.row(), current.column(), previous.row(), previous.column());
+                }
+            });
 }
 
-QTableWidgetItem* CMSFlexGrid::Cell(int row, int column) {
-    if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount()) {
-        return nullptr;
-    }
-    QTableWidgetItem* cell = item(row, column);
-    if (!cell) {
-        cell = new QTableWidgetItem;
-        setItem(row, column, cell);
-    }
-    return cell;
+CMSFlexGrid::~CMSFlexGrid() {
+    setModel(nullptr);
+}
+
+int CMSFlexGrid::Rows() const {
+    return model_->rows;
+}
+
+void CMSFlexGrid::SetRows(int rows) {
+    model_->Reset(rows, model_->columns);
+}
+
+int CMSFlexGrid::Cols() const {
+    return model_->columns;
+}
+
+void CMSFlexGrid::SetCols(int columns) {
+    model_->Reset(model_->rows, columns);
 }
 
 void CMSFlexGrid::SetRow(int row) {
-    setCurrentCell(row, std::max(currentColumn(), 0));
+    SetCurrentCell(row, std::max(Col(), 0));
 }
 
 void CMSFlexGrid::SetCol(int column) {
-    setCurrentCell(std::max(currentRow(), 0), column);
+    SetCurrentCell(std::max(Row(), 0), column);
+}
+
+void CMSFlexGrid::SetCurrentCell(int row, int column) {
+    selectionModel()->setCurrentIndex(model_->index(row, column), QItemSelectionModel::ClearAndSelect);
 }
 
 void CMSFlexGrid::SetText(const QString& text) {
-    SetTextMatrix(currentRow(), currentColumn(), text);
+    SetTextMatrix(Row(), Col(), text);
 }
 
 QString CMSFlexGrid::TextMatrix(int row, int column) const {
-    const QTableWidgetItem* cell = item(row, column);
-    return cell ? cell->text() : QString();
+    if (row < 0 || column < 0 || row >= model_->rows || column >= model_->columns) {
+        return QString();
+    }
+    return model_->Text(row, column);
 }
 
 void CMSFlexGrid::SetTextMatrix(int row, int column, const QString& text) {
-    if (QTableWidgetItem* cell = Cell(row, column)) {
-        cell->setText(text);
+    if (row < 0 || column < 0 || row >= model_->rows || column >= model_->columns) {
+        return;
     }
+    model_->texts[Key(row, column)] = text;
+    model_->Changed(row, column);
 }
 
 void CMSFlexGrid::SetBackColorSel(std::int32_t color) {
@@ -59,25 +138,38 @@ void CMSFlexGrid::SetBackColorSel(std::int32_t color) {
 }
 
 void CMSFlexGrid::SetCellBackColor(std::int32_t color) {
-    if (QTableWidgetItem* cell = Cell(currentRow(), currentColumn())) {
-        cell->setBackground(ColorFromRef(color));
+    if (Row() >= 0 && Col() >= 0) {
+        model_->backs[Key(Row(), Col())] = ColorFromRef(color);
+        model_->Changed(Row(), Col());
     }
 }
 
 void CMSFlexGrid::SetCellForeColor(std::int32_t color) {
-    if (QTableWidgetItem* cell = Cell(currentRow(), currentColumn())) {
-        cell->setForeground(ColorFromRef(color));
+    if (Row() >= 0 && Col() >= 0) {
+        model_->fores[Key(Row(), Col())] = ColorFromRef(color);
+        model_->Changed(Row(), Col());
     }
 }
 
-void CMSFlexGrid::SetColWidth(int column, int twips) {
-    if (column < 0 || column >= columnCount()) {
+void CMSFlexGrid::SetCellColors(int row, int column, std::int32_t back, std::int32_t fore) {
+    if (row < 0 || column < 0 || row >= model_->rows || column >= model_->columns) {
         return;
     }
-    if (widths_.size() <= static_cast<std::size_t>(column)) {
-        widths_.resize(static_cast<std::size_t>(column) + 1, -1);
+    model_->backs[Key(row, column)] = ColorFromRef(back);
+    model_->fores[Key(row, column)] = ColorFromRef(fore);
+    model_->Changed(row, column);
+}
+
+QColor CMSFlexGrid::CellBackColor(int row, int column) const {
+    const auto found = model_->backs.find(Key(row, column));
+    return found == model_->backs.end() ? QColor() : found->second;
+}
+
+void CMSFlexGrid::SetColWidth(int column, int twips) {
+    if (column < 0 || column >= model_->columns) {
+        return;
     }
-    widths_[static_cast<std::size_t>(column)] = twips;
+    widths_[column] = twips;
     setColumnHidden(column, twips == 0);
     if (twips > 0) {
         setColumnWidth(column, twips / kTwipsPerPixel);
@@ -87,9 +179,20 @@ void CMSFlexGrid::SetColWidth(int column, int twips) {
 }
 
 int CMSFlexGrid::ColWidth(int column) const {
-    return column >= 0 && static_cast<std::size_t>(column) < widths_.size()
-               ? widths_[static_cast<std::size_t>(column)]
-               : -1;
+    const auto found = widths_.find(column);
+    return found == widths_.end() ? -1 : found->second;
+}
+
+void CMSFlexGrid::Clear() {
+    model_->texts.clear();
+    model_->backs.clear();
+    model_->fores.clear();
+    model_->Reset(model_->rows, model_->columns);
+}
+
+void CMSFlexGrid::SetCellSource(CellSource source) {
+    model_->source = std::move(source);
+    model_->Reset(model_->rows, model_->columns);
 }
 
 } // namespace pages

@@ -1,23 +1,35 @@
 #pragma once
-// The spreadsheet grid of the Data page: a table widget driven the way the page drives its grid,
-// by current row and column, cell text, cell colours and column widths in twips.
+// The spreadsheet grid of the Data page, driven the way the page drives its grid: by current row
+// and column, cell text, cell colours and column widths in twips. Cells the page has not written
+// ask a cell source for their text when they are shown, so a set of a million points opens at once.
 
 #include <cstdint>
-#include <QTableWidget>
+#include <functional>
+#include <memory>
+#include <QTableView>
+#include <unordered_map>
 
 namespace pages {
 
-class CMSFlexGrid : public QTableWidget {
-public:
-    explicit CMSFlexGrid(QWidget* parent = nullptr);
+class FlexGridModel;
 
-    int Rows() const { return rowCount(); }
-    void SetRows(int rows) { setRowCount(rows); }
-    void SetCols(int columns) { setColumnCount(columns); }
-    int Row() const { return currentRow(); }
+class CMSFlexGrid : public QTableView {
+public:
+    using CellSource = std::function<QString(int row, int column)>;
+
+    explicit CMSFlexGrid(QWidget* parent = nullptr);
+    ~CMSFlexGrid() override;
+
+    int Rows() const;
+    void SetRows(int rows);
+    int Cols() const;
+    void SetCols(int columns);
+    int Row() const { return currentIndex().row(); }
     void SetRow(int row);
-    int Col() const { return currentColumn(); }
+    int Col() const { return currentIndex().column(); }
     void SetCol(int column);
+    // -1, -1 leaves no current cell.
+    void SetCurrentCell(int row, int column);
     // Text of the current cell.
     void SetText(const QString& text);
     QString TextMatrix(int row, int column) const;
@@ -26,14 +38,21 @@ public:
     void SetBackColorSel(std::int32_t color);
     void SetCellBackColor(std::int32_t color);
     void SetCellForeColor(std::int32_t color);
+    void SetCellColors(int row, int column, std::int32_t back, std::int32_t fore);
+    QColor CellBackColor(int row, int column) const;
     // Twips; -1 the default width, 0 hides the column.
     void SetColWidth(int column, int twips);
     int ColWidth(int column) const;
-    void Clear() { clearContents(); }
+    // Forgets every written cell and colour.
+    void Clear();
+    void SetCellSource(CellSource source);
+
+    // Row and column of the new and the previous current cell (-1 when none).
+    std::function<void(int, int, int, int)> onCurrentCellChanged;
 
 private:
-    QTableWidgetItem* Cell(int row, int column);
-    std::vector<int> widths_;
+    std::unique_ptr<FlexGridModel> model_;
+    std::unordered_map<int, int> widths_;
 };
 
 } // namespace pages

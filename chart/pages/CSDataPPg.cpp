@@ -53,7 +53,10 @@ CSDataPPg::CSDataPPg(CPageExchangeTarget& target, QWidget* parent)
     AddWidgetRow(QString(), grid_);
     grid_->installEventFilter(this);
 
-    connect(grid_, &QTableWidget::currentCellChanged, this, &CSDataPPg::OnCurrentCellChanged);
+    grid_->SetCellSource([this](int row, int column) { return Data.CellText(row, column); });
+    grid_->onCurrentCellChanged = [this](int row, int column, int previousRow, int previousColumn) {
+        OnCurrentCellChanged(row, column, previousRow, previousColumn);
+    };
     connect(cellEditor_, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (gridReady_) {
             grid_->SetText(text);
@@ -121,20 +124,16 @@ void CSDataPPg::FillGrid() {
     grid_->SetRows(Data.Rows());
     grid_->SetCols(Data.Columns());
     grid_->SetBackColorSel(kSelectionBack);
-    for (int r = 0; r < Data.Rows(); ++r) {
-        for (int c = 0; c < Data.Columns(); ++c) {
-            grid_->SetTextMatrix(r, c, Data.CellText(r, c));
-        }
-    }
+    // Cells show the set's values through the grid's cell source as they scroll into view.
     for (int c = 0; c < Data.Columns(); ++c) {
         grid_->SetColWidth(c, Data.ColumnWidth(c));
     }
     if (Data.Rows() > 1) {
-        grid_->setCurrentCell(1, 1);
+        grid_->SetCurrentCell(1, 1);
         PaintCell(1, 1, true);
         ShowCellInEdit();
     } else {
-        grid_->setCurrentCell(-1, -1);
+        grid_->SetCurrentCell(-1, -1);
         cellEditor_->clear();
     }
     grid_->show();
@@ -170,12 +169,8 @@ void CSDataPPg::OnCurrentCellChanged(int row, int column, int previousRow, int p
 }
 
 void CSDataPPg::PaintCell(int row, int column, bool current) {
-    QTableWidgetItem* cell = grid_->item(row, column);
-    if (!cell) {
-        return;
-    }
-    cell->setBackground(ColorFromRef(current ? kCurrentBack : kPlainBack));
-    cell->setForeground(ColorFromRef(current ? kCurrentText : kPlainText));
+    grid_->SetCellColors(row, column, current ? kCurrentBack : kPlainBack,
+                         current ? kCurrentText : kPlainText);
 }
 
 void CSDataPPg::OnImport() {

@@ -62,8 +62,10 @@ TEST_F(PageTest, DataCellEditStoresTheLeadingNumber) {
     model.SDataXData[0] = {1, 2};
     model.SDataYData[0] = {5, 6};
     auto page = Open<CSDataPPg>();
-    page->Grid()->setCurrentCell(2, 2);
+    page->Grid()->SetCurrentCell(2, 2);
     EXPECT_EQ(page->CellEditor()->text(), QStringLiteral("6"));
+    EXPECT_EQ(page->Grid()->CellBackColor(2, 2), QColor(0, 0, 127));
+    EXPECT_EQ(page->Grid()->CellBackColor(1, 1), QColor(Qt::white));
     page->CellEditor()->setText(QStringLiteral("7.25kg"));
     emit page->CellEditor()->textEdited(page->CellEditor()->text());
     EXPECT_EQ(page->Grid()->TextMatrix(2, 2), QStringLiteral("7.25kg")); // as typed
@@ -93,7 +95,7 @@ TEST_F(PageTest, DataGroupKindRaisesTheGroupCount) {
     EXPECT_TRUE(page->Apply());
     EXPECT_EQ(model.SDataNumGroups[0], 2);
     EXPECT_EQ(model.SDataType[0], 1);
-    EXPECT_EQ(page->Grid()->columnCount(), 4);
+    EXPECT_EQ(page->Grid()->Cols(), 4);
 }
 
 TEST_F(PageTest, DataPieSetHidesTheFirstYColumn) {
