@@ -31,7 +31,10 @@ bool IsPasteKey(const QKeyEvent& key) {
 CSDataPPg::CSDataPPg(CPageExchangeTarget& target, QWidget* parent)
     : CPropertyPage(PageKind::Data, target, parent) {
     PageField& set = AddSpin(360, QStringLiteral("Dataset #"), GetMaxDataSets());
-    set.widget->findChild<QLineEdit*>()->setObjectName(ControlName(286));
+    // The number box shows the set; only the arrows choose another one.
+    auto* setNumber = set.widget->findChild<QLineEdit*>();
+    setNumber->setObjectName(ControlName(286));
+    setNumber->setReadOnly(true);
     AddCheck(361, QStringLiteral("Enable"), ValueSlot(Data.enable));
     AddEdit(285, QStringLiteral("Name"), FieldKind::EditText, ValueSlot(Data.name));
     AddCombo(

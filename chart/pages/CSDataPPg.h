@@ -44,7 +44,6 @@ private:
 
     CMSFlexGrid* grid_ = nullptr;
     QLineEdit* cellEditor_ = nullptr;
-    Long setNumber_ = 0;
     bool gridReady_ = false;
 };
 

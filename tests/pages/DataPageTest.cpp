@@ -115,6 +115,7 @@ TEST_F(PageTest, DataSpinSavesTheSetAndLoadsTheNext) {
     EXPECT_EQ(page->ExchangeFlag(), 1);
     Spin(*page, 360)->setValue(40);
     EXPECT_EQ(page->CurrentItem(), 31);
+    EXPECT_TRUE(Edit(*page, 286)->isReadOnly()); // typing never switches the set
 }
 
 TEST_F(PageTest, DataPasteKeyReadsTheClipboard) {
