@@ -9,7 +9,7 @@ namespace {
 
 const std::pair<double, double> kFraction{0.0, 1.0};
 
-FileDialogSpec ChartFileDialog(bool save) {
+FileDialogOptions ChartFileDialog(bool save) {
     return {save, QStringLiteral("SER"), QStringLiteral("Graph"),
             QStringLiteral("Serialization Files|*.SER||")};
 }

@@ -45,18 +45,18 @@ bool DefaultFont(FontChoice& choice, QWidget* parent) {
     return true;
 }
 
-QString DefaultFile(const FileDialogSpec& spec, QWidget* parent) {
+QString DefaultFile(const FileDialogOptions& options, QWidget* parent) {
     QFileDialog dialog(parent);
-    dialog.setAcceptMode(spec.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(spec.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (!spec.filter.isEmpty()) {
-        dialog.setNameFilter(QtFilter(spec.filter));
+    dialog.setAcceptMode(options.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(options.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!options.filter.isEmpty()) {
+        dialog.setNameFilter(QtFilter(options.filter));
     }
-    QString suffix = spec.defaultExtension;
+    QString suffix = options.defaultExtension;
     suffix.remove(QLatin1String("*.")).remove(QLatin1Char('*'));
     dialog.setDefaultSuffix(suffix);
-    if (!spec.initialName.contains(QLatin1Char('*'))) {
-        dialog.selectFile(spec.initialName);
+    if (!options.initialName.contains(QLatin1Char('*'))) {
+        dialog.selectFile(options.initialName);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return QString();
@@ -84,8 +84,8 @@ bool ChooseFont(FontChoice& choice, QWidget* parent) {
     return FontHook() ? FontHook()(choice, parent) : DefaultFont(choice, parent);
 }
 
-QString ChooseFile(const FileDialogSpec& spec, QWidget* parent) {
-    return FileHook() ? FileHook()(spec, parent) : DefaultFile(spec, parent);
+QString ChooseFile(const FileDialogOptions& options, QWidget* parent) {
+    return FileHook() ? FileHook()(options, parent) : DefaultFile(options, parent);
 }
 
 QColor ColorFromRef(std::int32_t colorref) {

@@ -21,7 +21,7 @@ struct FontChoice {
     std::int32_t color = 0;
 };
 
-struct FileDialogSpec {
+struct FileDialogOptions {
     bool save = false;
     QString defaultExtension;
     QString initialName;
@@ -32,7 +32,7 @@ struct FileDialogSpec {
 using ColorChooser = std::function<bool(std::int32_t& colorref, QWidget* parent)>;
 using FontChooser = std::function<bool(FontChoice& choice, QWidget* parent)>;
 // The chosen path, or empty when the dialog was cancelled.
-using FileChooser = std::function<QString(const FileDialogSpec& spec, QWidget* parent)>;
+using FileChooser = std::function<QString(const FileDialogOptions& options, QWidget* parent)>;
 
 // An empty chooser restores the default dialog.
 void SetColorChooser(ColorChooser chooser);
@@ -41,7 +41,7 @@ void SetFileChooser(FileChooser chooser);
 
 bool ChooseColor(std::int32_t& colorref, QWidget* parent);
 bool ChooseFont(FontChoice& choice, QWidget* parent);
-QString ChooseFile(const FileDialogSpec& spec, QWidget* parent);
+QString ChooseFile(const FileDialogOptions& options, QWidget* parent);
 
 // COLORREF is 0x00BBGGRR.
 QColor ColorFromRef(std::int32_t colorref);

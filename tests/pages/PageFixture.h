@@ -42,8 +42,8 @@ protected:
             choice = *nextFont;
             return true;
         });
-        pages::SetFileChooser([this](const pages::FileDialogSpec& spec, QWidget*) {
-            seenFileDialog = spec;
+        pages::SetFileChooser([this](const pages::FileDialogOptions& options, QWidget*) {
+            seenFileDialog = options;
             return nextFile;
         });
     }
@@ -92,5 +92,5 @@ protected:
     std::optional<pages::FontChoice> nextFont;
     pages::FontChoice seenFont;
     QString nextFile;
-    pages::FileDialogSpec seenFileDialog;
+    pages::FileDialogOptions seenFileDialog;
 };
