@@ -62,15 +62,6 @@ QWidget* CPropertyPage::Control(int id) const {
     return findChild<QWidget*>(ControlName(id));
 }
 
-PageField* CPropertyPage::Field(int id) {
-    for (PageField& field : fields_) {
-        if (field.id == id) {
-            return &field;
-        }
-    }
-    return nullptr;
-}
-
 void CPropertyPage::OnInitDialog() {
     exchangeFlag_ = 1;
     ExchangeWithControl(0);

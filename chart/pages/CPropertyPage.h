@@ -137,7 +137,6 @@ protected:
     // Fills a data-set list with "%d:%s" for the enabled sets of its kind and selects the current
     // plot; an empty list leaves the current plot as it is.
     void RefillDataSetList(PageField& field);
-    PageField* Field(int id);
 
     // Element i of a working array, which grows to hold it: an array the control handed over may be
     // shorter than the page's item range.
