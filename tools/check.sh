@@ -18,7 +18,7 @@ bash tools/build.sh build-asan -DTARVEK_SANITIZE=ON -DTARVEK_BENCH=OFF -DCMAKE_B
 
 seconds=${FUZZ_SECONDS:-5}
 if [ "$seconds" != 0 ]; then
-    CXX=clang++ CC=clang bash tools/build.sh build-fuzz -DTARVEK_FUZZ=ON -DTARVEK_BENCH=OFF \
+    BUILD_TARGET=fuzzers CXX=clang++ CC=clang bash tools/build.sh build-fuzz -DTARVEK_FUZZ=ON -DTARVEK_BENCH=OFF \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo
     bash tools/fuzz.sh build-fuzz "$seconds"
 fi
