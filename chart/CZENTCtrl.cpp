@@ -1,6 +1,8 @@
 #include "CZENTCtrl.h"
 
+#include "CPropertyFrame.h"
 #include "ChartDispatch.h"
+#include "ControlPageHooks.h"
 #include "DibImage.h"
 #include "PropertyStream.h"
 #include "SerializedChartFile.h"
@@ -41,6 +43,9 @@ CZENTCtrl::CZENTCtrl(QWidget* parent) : QWidget(parent), holder_(std::make_uniqu
     // The engine follows every move, not only drags: GetMousePos reads the last position.
     setMouseTracking(true);
     zent::SetCurrentControl(this);
+    pages::ExchangeHooks hooks = pages::HooksForControl(*this);
+    hooks.readBackZoomedScale = [this] { chart::ReadBackZoomedScale(Model()); };
+    pageTarget_ = std::make_unique<pages::CModelExchangeTarget>(Model(), std::move(hooks));
 }
 
 CZENTCtrl::~CZENTCtrl() {
@@ -191,6 +196,7 @@ void CZENTCtrl::OnDrawMetafile(QPainter& painter, const QRect& bounds) {
 }
 
 void CZENTCtrl::RefreshOpenPages() {
+    pageTarget_->RefreshOpenPages();
     if (refreshPages_) {
         refreshPages_();
     }
@@ -270,7 +276,9 @@ void CZENTCtrl::SetPropertyFrameHook(std::function<void(CZENTCtrl&)> hook) {
 void CZENTCtrl::ShowPropertyFrame() {
     if (PropertyFrameHook()) {
         PropertyFrameHook()(*this);
+        return;
     }
+    pages::ShowPropertyFrame(*pageTarget_, this);
 }
 
 QLabel* CZENTCtrl::DataTip() const {

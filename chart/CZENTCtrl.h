@@ -13,6 +13,10 @@
 
 #include <functional>
 #include <memory>
+
+namespace pages {
+class CModelExchangeTarget;
+}
 #include <QPointer>
 #include <QWidget>
 #include <string>
@@ -122,4 +126,6 @@ private:
     QPointer<QLabel> dataTip_;
     std::vector<automation::IEventSink*> sinks_;
     std::function<void()> refreshPages_;
+    // What the property pages trade their working copies through; it keeps the open pages.
+    std::unique_ptr<pages::CModelExchangeTarget> pageTarget_;
 };

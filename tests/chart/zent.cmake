@@ -22,3 +22,10 @@ tarvek_add_test(zent_draw_test
     LIBS zent
     LABELS chart asan
     GUI)
+
+# The property frame opened by the control.
+tarvek_add_test(zent_pages_test
+    SOURCES ${TEST_DIR}/ZentPropertyFrameTest.cpp
+    LIBS zent
+    LABELS chart
+    GUI)

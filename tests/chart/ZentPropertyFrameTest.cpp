@@ -1,0 +1,63 @@
+// The control opens its property pages on the double click its settings name, and what the user
+// applies there reaches the chart.
+#include "CPropertyFrame.h"
+#include "CZENTCtrl.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+void DoubleClick(QWidget& widget, QPoint at) {
+    QMouseEvent event(QEvent::MouseButtonDblClick, at, widget.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&widget, &event);
+}
+
+TEST(ZentPropertyFrame, DoubleClickOpensThePagesAndOkWritesTheChart) {
+    CZENTCtrl control;
+    control.resize(300, 300);
+    control.Model().EventShowPropPage = 515;
+    control.Model().EventZoomReset = 0;
+    control.grab();
+
+    bool sawFrame = false;
+    QTimer::singleShot(0, [&] {
+        auto* frame = dynamic_cast<pages::CPropertyFrame*>(QApplication::activeModalWidget());
+        ASSERT_NE(frame, nullptr);
+        sawFrame = true;
+        EXPECT_EQ(frame->Tabs()->count(), 11);
+        auto* top = frame->findChild<QLineEdit*>(QStringLiteral("IDC_339"));
+        ASSERT_NE(top, nullptr);
+        top->setText(QStringLiteral("0.3"));
+        emit top->textEdited(top->text());
+        frame->OkButton()->click();
+    });
+    DoubleClick(control, QPoint(150, 150));
+
+    EXPECT_TRUE(sawFrame);
+    EXPECT_DOUBLE_EQ(control.Model().TopPlotArea, 0.3);
+}
+
+TEST(ZentPropertyFrame, CancelLeavesTheChartAlone) {
+    CZENTCtrl control;
+    control.Model().TopPlotArea = 0.15;
+    QTimer::singleShot(0, [] {
+        auto* frame = dynamic_cast<pages::CPropertyFrame*>(QApplication::activeModalWidget());
+        ASSERT_NE(frame, nullptr);
+        auto* top = frame->findChild<QLineEdit*>(QStringLiteral("IDC_339"));
+        ASSERT_NE(top, nullptr);
+        top->setText(QStringLiteral("0.4"));
+        emit top->textEdited(top->text());
+        frame->CancelButton()->click();
+    });
+    control.ShowPropertyFrame();
+    EXPECT_DOUBLE_EQ(control.Model().TopPlotArea, 0.15);
+}
+
+} // namespace
