@@ -141,11 +141,6 @@ void FrmOkumFieldStrength::Form_Unload() {
     }
 }
 
-void FrmOkumFieldStrength::done(int result) {
-    Form_Unload();
-    QDialog::done(result);
-}
-
 void FrmOkumFieldStrength::mnuFileExit_Click() {
     close();
 }

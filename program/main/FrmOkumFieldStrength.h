@@ -31,7 +31,7 @@ public:
     Extra& extra() { return extra_; }
 
     void Form_Load();
-    void Form_Unload();
+    void Form_Unload() override;
     void mnuFileExit_Click();
     void cmdUpdateGraph_Click();
     void ModelItem_Click(ModelMenuItem item);
@@ -42,9 +42,6 @@ public:
     void cmbPowerUnit_Click();
     void txtPowerUnit_LostFocus();
     void cmdAddToArchive_Click();
-
-    // Every way of closing (menu, close box, Escape) hands the inputs back.
-    void done(int result) override;
 
 private:
     void BuildFieldStrengthGraph(bool clearOld);

@@ -84,11 +84,6 @@ void GraphForm::Form_Unload() {
         CopyInputsTo(*main);
 }
 
-void GraphForm::done(int result) {
-    Form_Unload();
-    QDialog::done(result);
-}
-
 void GraphForm::BuildLossGraph(bool clearFirst) {
     if (chart())
         builder_.Build(*chart(), Inputs(), clearFirst, Now());

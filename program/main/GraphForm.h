@@ -22,16 +22,13 @@ public:
     Menus& menus() { return menus_; }
 
     void Form_Load();
-    void Form_Unload();
+    void Form_Unload() override;
     void cmdUpdateGraph_Click();
     void mnuFileCopyToReportLog_Click();
     void mnuFileClose_Click();
     void mnuGraph100_Click();
     void mnuGraph300_Click();
     void cmdArchiveData_Click();
-
-    // Every way of closing (menu, close box, Escape) hands the inputs back.
-    void done(int result) override;
 
 private:
     void BuildLossGraph(bool clearFirst);

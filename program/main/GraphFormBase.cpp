@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
 #include <QEvent>
@@ -462,6 +463,16 @@ bool GraphFormBase::eventFilter(QObject* watched, QEvent* event) {
 void GraphFormBase::ShowArchiveButton() {
     ui_.archiveButton->setVisible(true);
     ui_.archiveButton->setEnabled(true);
+}
+
+void GraphFormBase::done(int result) {
+    Form_Unload();
+    QDialog::done(result);
+}
+
+void GraphFormBase::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    QDialog::closeEvent(event);
 }
 
 std::tm GraphFormBase::Now() {

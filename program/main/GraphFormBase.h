@@ -85,6 +85,9 @@ public:
     // The inputs as the boxes show them.
     GraphInputs Inputs() const;
 
+    // Hands the inputs back to the main window; runs once, however the window closes.
+    virtual void Form_Unload() = 0;
+
     // The handlers both windows have.
     void mnuFileSave_Click();
     void mnuFilePrint_Click();
@@ -134,6 +137,9 @@ protected:
     // A click on the label shows or hides the archive button.
     void ToggleOnClick(QLabel* label);
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Every way of closing (menu, close box, Escape) unloads the window.
+    void done(int result) override;
+    void closeEvent(QCloseEvent* event) override;
 
     static std::tm Now();
 

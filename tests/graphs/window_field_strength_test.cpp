@@ -83,7 +83,7 @@ TEST_F(FieldStrengthWindowTest, MaximumDistanceChangesOnceAndWaits) {
     EXPECT_FALSE(w.IsStale());
     EXPECT_TRUE(w.extra().mnuModelDist300->isChecked());
     EXPECT_FALSE(w.extra().mnuModelDist100->isChecked());
-    EXPECT_EQ(Get(*w.chart(), chartid::AxisMax, chartcode::kAxisX).AsR8(), 300.0);
+    EXPECT_EQ(Number(Get(*w.chart(), chartid::AxisMax, chartcode::kAxisX)), 300.0);
 }
 
 TEST_F(FieldStrengthWindowTest, MeasuredDataToggleGoesBackToTheMainWindow) {

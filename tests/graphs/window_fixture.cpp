@@ -59,3 +59,17 @@ int GraphWindowTest::DrawnPixels(const QImage& image) {
         most = std::max(most, n);
     return image.width() * image.height() - most;
 }
+
+double GraphWindowTest::Number(const automation::Variant& value) {
+    switch (value.vt()) {
+    case automation::VT_I2:
+        return value.AsI2();
+    case automation::VT_I4:
+        return value.AsI4();
+    case automation::VT_R8:
+        return value.AsR8();
+    default:
+        ADD_FAILURE() << "not a number: type " << value.vt();
+        return 0;
+    }
+}

@@ -20,6 +20,8 @@ public:
     // Property gets on a chart, by dispatch id, with an item index or none.
     static automation::Variant Get(automation::IDispatch& chart, int dispid, int item = -1);
     static std::string GetText(automation::IDispatch& chart, int dispid, int item = -1);
+    // A numeric property's value, whatever integer or real type the control answers with.
+    static double Number(const automation::Variant& value);
     // Pixels of an image that are not the most frequent colour (the background).
     static int DrawnPixels(const QImage& image);
 

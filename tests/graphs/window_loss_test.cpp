@@ -23,8 +23,6 @@
 
 namespace {
 
-constexpr int kNumPlotPoints = 151; // SDataNumPlotPoints
-
 int EnabledSets(automation::IDispatch& chart) {
     int n = 0;
     for (int set = 0; set <= chartcode::kLastDataSet; ++set) {
@@ -63,7 +61,7 @@ TEST_F(LossWindowTest, LoadCreatesTheChartByProgIdAndDrawsTheComparison) {
     for (const char* name : {"ITU 529", "Davidson", "Cost 231", "Free Space"})
         EXPECT_NE(legend.find(name), std::string::npos) << name;
     EXPECT_GE(EnabledSets(chart), 4);
-    EXPECT_EQ(Get(chart, chartid::AxisMax, chartcode::kAxisX).AsR8(), 100.0);
+    EXPECT_EQ(Number(Get(chart, chartid::AxisMax, chartcode::kAxisX)), 100.0);
     w.resize(900, 600);
     w.show();
     QApplication::processEvents();
@@ -151,12 +149,10 @@ TEST_F(LossWindowTest, MaximumDistanceWaitsForTheUpdateButton) {
     EXPECT_TRUE(w.IsStale());
     EXPECT_TRUE(w.menus().mnuGraph300->isChecked());
     EXPECT_FALSE(w.menus().mnuGraph100->isChecked());
-    EXPECT_EQ(Get(*w.chart(), chartid::AxisMax, chartcode::kAxisX).AsR8(), 100.0);
+    EXPECT_EQ(Number(Get(*w.chart(), chartid::AxisMax, chartcode::kAxisX)), 100.0);
     w.ui().cmdUpdateGraph->click();
     EXPECT_FALSE(w.IsStale());
-    EXPECT_EQ(Get(*w.chart(), chartid::AxisMax, chartcode::kAxisX).AsR8(), 300.0);
-    const automation::Variant points = Get(*w.chart(), kNumPlotPoints, 0);
-    EXPECT_GT(points.AsI4(), 1000);
+    EXPECT_EQ(Number(Get(*w.chart(), chartid::AxisMax, chartcode::kAxisX)), 300.0);
 }
 
 TEST_F(LossWindowTest, TheBaseAntennaLabelShowsAndHidesTheArchiveButton) {
@@ -173,6 +169,8 @@ TEST_F(LossWindowTest, MetafileIsWrittenAndAnExistingOneKeptOnNo) {
     const QString path = tempDir() + QStringLiteral("/loss.wmf");
     fileAnswers_ = {path, path, QString()};
     GraphForm& w = Open();
+    w.show(); // the chart's page comes with its first paint
+    QApplication::processEvents();
     w.menus().mnuFileSave->trigger();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

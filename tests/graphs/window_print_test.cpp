@@ -37,6 +37,8 @@ TEST_F(PrintDialogTest, PrintsTheWindowsChartToTheProgramPrinter) {
     printing::ProgramPrinter::Instance().PrintToFile(pdf);
     GraphForm w;
     w.Form_Load();
+    w.show(); // the chart's page comes with its first paint
+    QApplication::processEvents();
     bool shown = false;
     WhenShown([&](FrmPrintOut& dialog) {
         shown = true;
