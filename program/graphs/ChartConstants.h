@@ -78,4 +78,19 @@ constexpr std::int32_t Rgb(int red, int green, int blue) {
     return red | (green << 8) | (blue << 16);
 }
 
+// The name every curve's data set gets, and the carriage return that separates legend lines.
+constexpr const char* kSetName = "Line Data";
+constexpr char kCr = '\r';
+
+// A curve piece inside its model's validity range is solid, outside dash-dot.
+constexpr std::int32_t StyleFor(bool valid) { return valid ? kLineSolid : kLineDashDot; }
+
+// Moves to the next data-set number; false once every set of the chart is in use.
+inline bool NextSet(int& setNumber) {
+    if (setNumber >= kLastDataSet)
+        return false;
+    ++setNumber;
+    return true;
+}
+
 } // namespace chartcode

@@ -34,20 +34,6 @@ constexpr std::int32_t kCurveColours[FieldStrengthGraphBuilder::kCurveCount] = {
 };
 
 constexpr int kLastClearedSet = 21;
-constexpr char kCr = '\r';
-constexpr const char* kSetName = "Line Data";
-
-std::int32_t StyleFor(bool valid) {
-    return valid ? kLineSolid : kLineDashDot;
-}
-
-bool NextSet(int& setNumber) {
-    if (setNumber >= kLastDataSet) {
-        return false;
-    }
-    ++setNumber;
-    return true;
-}
 
 // Entries are separated by one carriage return, whatever was appended before.
 void AppendEntry(std::string& legend, const std::string& entry) {

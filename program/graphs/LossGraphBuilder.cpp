@@ -29,21 +29,6 @@ constexpr int kDrawnModels = 3;
 
 constexpr std::int32_t kModelPalette[] = {Rgb(0, 128, 0), Rgb(255, 0, 0), Rgb(0, 0, 180), Rgb(255, 0, 255)};
 constexpr std::int32_t kFreeSpaceColour = Rgb(40, 40, 40);
-constexpr char kCr = '\r';
-constexpr const char* kSetName = "Line Data";
-
-std::int32_t StyleFor(bool valid) {
-    return valid ? kLineSolid : kLineDashDot;
-}
-
-// Sets the next data-set number; false once every set of the chart is in use.
-bool NextSet(int& setNumber) {
-    if (setNumber >= kLastDataSet) {
-        return false;
-    }
-    ++setNumber;
-    return true;
-}
 
 } // namespace
 
