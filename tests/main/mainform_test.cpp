@@ -421,6 +421,11 @@ TEST_F(MainFormTest, MenuTogglesFlipCaptionsAndProgramValues) {
                                                 {ui().mnuGraphCost231FieldStrength, 3},
                                                 {ui().mnuGraphCompare, 4}};
     for (const auto& [item, model] : models) {
+        // Each item opens the field-strength window modally; close it once it shows.
+        QTimer::singleShot(0, [] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        });
         item->trigger();
         EXPECT_EQ(program::GraphModel, model);
     }
