@@ -32,6 +32,8 @@ std::vector<GraphFormBase::ChartSetting> InitialChart() {
     constexpr int kEventShowPropPage = 13;
     constexpr int kLeftDoubleClick = 515;
     return {
+        // The two title lines below carry the model and the inputs; the top line stays free.
+        {chartid::TitleString, chartcode::kTitleTop, Variant::Str("")},
         {chartid::AxisTitleString, chartcode::kAxisX, Variant::Str("Distance (km)")},
         {chartid::AxisTitleString, chartcode::kAxisY, Variant::Str("dB (uv/m)")},
         {chartid::SLegendEnable, -1, Variant::Bool(true)},

@@ -3,6 +3,7 @@
 #include "window_fixture.h"
 
 #include "ChartConstants.h"
+#include "ComLoader.h"
 #include "GraphForm.h"
 #include "ProgramState.h"
 #include "ReportLog.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -276,6 +278,28 @@ TEST_F(LossWindowTest, TheGraphMenuOpensTheWindowModally) {
     ui().mnuGraphdBloss->trigger();
     EXPECT_EQ(seen, QStringLiteral("dB Loss Graph"));
     EXPECT_EQ(ui().txtFreq->text(), QStringLiteral("777.0"));
+}
+
+TEST_F(LossWindowTest, EscapeHandsTheInputsBackToo) {
+    GraphForm& w = Open();
+    w.ui().txtPctTime->setText(QStringLiteral("90"));
+    w.reject();
+    EXPECT_EQ(ui().txtPctTime->text(), QStringLiteral("90"));
+}
+
+TEST_F(LossWindowTest, AnUnregisteredChartLeavesAUsableWindow) {
+    ASSERT_EQ(automation::UnregisterServer(
+                  (QCoreApplication::applicationDirPath() + QStringLiteral("/libzent.so")).toStdString()),
+              automation::S_OK);
+    GraphForm& w = Open();
+    EXPECT_EQ(w.chart(), nullptr);
+    fileAnswers_ = {tempDir() + QStringLiteral("/none.wmf")};
+    w.menus().mnuFileSave->trigger();
+    w.ui().cmdUpdateGraph->click();
+    w.menus().mnuFileCopyToReportLog->trigger();
+    EXPECT_EQ(fileQuestions_, 0);
+    w.close();
+    EXPECT_EQ(ui().txtFreq->text(), w.ui().txtFreq->text());
 }
 
 } // namespace
