@@ -4,9 +4,7 @@ tarvek_add_test(graphs_window_test
     SOURCES ${TEST_DIR}/window_fixture.cpp ${TEST_DIR}/window_loss_test.cpp
             ${TEST_DIR}/window_field_strength_test.cpp ${TEST_DIR}/window_print_test.cpp
             ${TEST_DIR}/window_registration_test.cpp
-            ${TEST_DIR}/../main/mainform_fixture.cpp
-    LIBS tarvek_main
-    LABELS graphs gui
+    LIBS mainform_fixture
+    LABELS graphs gui asan
     GUI)
-target_include_directories(graphs_window_test PRIVATE ${TEST_DIR}/../main)
 add_dependencies(graphs_window_test zent)
