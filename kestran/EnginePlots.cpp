@@ -62,6 +62,13 @@ void SetBar(PlotRecord& p, double width, int justify, int barType, ColorRef colo
     p.opaque = opaque != 0;
 }
 
+void SetMarker(PlotRecord& p, int shape, ColorRef color, int size, int filled) {
+    p.shape = shape;
+    p.color = color;
+    p.size = std::clamp(size, 1, 200);
+    p.filled = filled != 0;
+}
+
 EngineHandle AddLegend(EngineHandle graph, double left, double top, double right, double bottom,
                        ColorRef borderColor, int borderThickness, ColorRef fontColor, ColorRef background,
                        int horizontal, const char* block, int slotCount, bool group, EngineHandle plot) {
@@ -115,10 +122,7 @@ EngineHandle EngineAddScatterPlot(EngineHandle graph, EngineDC, EngineHandle dat
                                   ColorRef color, int size, int filled, int drop) {
     EngineHandle h;
     if (PlotRecord* p = NewPlot(graph, dataset, PlotKind::Scatter, &h)) {
-        p->shape = shape;
-        p->color = color;
-        p->size = std::clamp(size, 1, 200);
-        p->filled = filled != 0;
+        SetMarker(*p, shape, color, size, filled);
         p->drop = drop != 0;
     }
     return h;
@@ -128,10 +132,7 @@ EngineHandle EngineAddLineMarkerPlot(EngineHandle graph, EngineDC, EngineHandle 
                                      ColorRef color, int size, int filled) {
     EngineHandle h;
     if (PlotRecord* p = NewPlot(graph, dataset, PlotKind::LineMarker, &h)) {
-        p->shape = shape;
-        p->color = color;
-        p->size = std::clamp(size, 1, 200);
-        p->filled = filled != 0;
+        SetMarker(*p, shape, color, size, filled);
     }
     return h;
 }
@@ -185,10 +186,7 @@ EngineHandle EngineAddHighLowClosePlot(EngineHandle graph, EngineDC, EngineHandl
                                        ColorRef closeColor, int size, int filled) {
     EngineHandle h;
     if (PlotRecord* p = NewPlot(graph, dataset, PlotKind::HighLowClose, &h)) {
-        p->shape = shape;
-        p->color = closeColor;
-        p->size = std::clamp(size, 1, 200);
-        p->filled = filled != 0;
+        SetMarker(*p, shape, closeColor, size, filled);
     }
     return h;
 }
