@@ -13,7 +13,10 @@ function(tarvek_add_test name)
     elseif(NOT T_OWN_MAIN)
         target_link_libraries(${name} PRIVATE tarvek_test_main)
     endif()
+    # Parameter values stay out of the names: printed as bytes they made names hundreds of
+    # characters long, and ctest pads every line to the longest.
     gtest_discover_tests(${name}
+        NO_PRETTY_VALUES
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
         DISCOVERY_TIMEOUT 60)
     # A list of labels does not survive the discovery's property passing (it comes out as one

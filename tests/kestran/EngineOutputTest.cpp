@@ -1,4 +1,5 @@
 #include "EngineFixture.h"
+#include "ExternalProgram.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -7,8 +8,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -67,14 +66,9 @@ TEST_F(EngineOutput, MetafileConvertsToSvgWithThePlotColourAndTitle) {
     const QByteArray bytes = file.readAll();
     ASSERT_GE(bytes.size(), 22);
     EXPECT_EQ(bytes.left(4), QByteArray("\xD7\xCD\xC6\x9A", 4)); // placeable header key
-    if (QStandardPaths::findExecutable("wmf2svg").isEmpty()) {
-        GTEST_SKIP() << "wmf2svg (libwmf-bin) is not installed";
-    }
     const QString svg = Path("chart.svg");
-    QProcess process;
-    process.start("wmf2svg", {"-o", svg, wmf});
-    ASSERT_TRUE(process.waitForFinished(30000));
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    const auto run = testsupport::RunExternal("wmf2svg", {"-o", svg, wmf}, "libwmf-bin fonts-urw-base35");
+    ASSERT_TRUE(run.ok) << run.problem.toStdString();
     QFile out(svg);
     ASSERT_TRUE(out.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(out.readAll()).toLower();

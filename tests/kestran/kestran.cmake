@@ -12,7 +12,7 @@ tarvek_add_test(kestran_test
         ${TEST_DIR}/ChartDrawingTest.cpp
         ${TEST_DIR}/EngineOutputTest.cpp
         ${TEST_DIR}/WmfCanvasTest.cpp
-    LIBS kestran
+    LIBS kestran tarvek_test_support
     LABELS asan locale
     OWN_MAIN)
 

@@ -4,5 +4,5 @@ if(NOT TARGET kestran_wmf)
 endif()
 tarvek_add_test(wmf_writer_test
     SOURCES ${TEST_DIR}/wmf_writer_test.cpp ${TEST_DIR}/wmf_players_test.cpp
-    LIBS kestran_wmf Qt6::Core
+    LIBS kestran_wmf tarvek_test_support
     LABELS asan)

@@ -1,11 +1,10 @@
-// Reads our metafiles back with a real player (libwmf's wmf2svg), when it is installed.
+// Reads our metafiles back with a real player (libwmf's wmf2svg).
 
+#include "ExternalProgram.h"
 #include "WmfWriter.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
-#include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -13,8 +12,6 @@ using kestran::WmfPoint;
 using kestran::WmfWriter;
 
 namespace {
-
-const char* const Player = "/usr/bin/wmf2svg";
 
 void DrawSample(WmfWriter& w) {
     w.SetBkMode(kestran::WmfBkMode::Transparent);
@@ -45,8 +42,6 @@ void DrawSample(WmfWriter& w) {
 } // namespace
 
 TEST(WmfPlayers, LibwmfDrawsTheLineFillAndText) {
-    if (!QFileInfo::exists(Player))
-        GTEST_SKIP() << "libwmf's wmf2svg is not installed";
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     WmfWriter w({0, 0, 640, 400}, 96);
@@ -55,10 +50,8 @@ TEST(WmfPlayers, LibwmfDrawsTheLineFillAndText) {
     const QString svg = dir.filePath("sample.svg");
     ASSERT_TRUE(w.SaveToFile(wmf.toStdString()));
 
-    QProcess player;
-    player.start(Player, {"-o", svg, wmf});
-    ASSERT_TRUE(player.waitForFinished(30000));
-    ASSERT_EQ(player.exitCode(), 0) << player.readAllStandardError().toStdString();
+    const auto run = testsupport::RunExternal("wmf2svg", {"-o", svg, wmf}, "libwmf-bin fonts-urw-base35");
+    ASSERT_TRUE(run.ok) << run.problem.toStdString();
     QFile file(svg);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString out = QString::fromUtf8(file.readAll());

@@ -121,7 +121,7 @@ TEST_F(HelpTest, F1OnAWindowOpensItsSection) {
     InstallHelpKey(&window, HelpReportLog);
     window.show();
     window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window, 120000));
     child.setFocus();
     QTest::keyClick(&child, Qt::Key_F1);
     ASSERT_EQ(opened.size(), 1u);

@@ -242,7 +242,7 @@ TEST_F(RangeReportTest, ABoxThatIsNotANumberIsReplacedWhenLeft) {
 TEST_F(RangeReportTest, LeavingABoxForAnotherRunsItsCheck) {
     dialog->show();
     dialog->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog, 120000));
     auto* step = control<QLineEdit>("txtStep");
     step->setFocus(Qt::OtherFocusReason);
     step->setText("abc");
