@@ -1,12 +1,12 @@
 #include "AsciiDataFile.h"
 
+#include "AtomicFile.h"
 #include "NumberFormat.h"
 #include "NumericTable.h"
 #include "WaitCursor.h"
 
 #include <climits>
 #include <QFile>
-#include <QSaveFile>
 #include <string>
 
 namespace chart {
@@ -15,9 +15,8 @@ namespace {
 
 constexpr std::size_t kChunkBytes = 64 * 1024;
 
-bool WriteText(QSaveFile& file, std::string& text) {
-    const auto size = static_cast<qint64>(text.size());
-    const bool written = file.write(text.data(), size) == size;
+bool WriteText(files::AtomicFile& file, std::string& text) {
+    const bool written = file.Write(text.data(), static_cast<qint64>(text.size()));
     text.clear();
     return written;
 }
@@ -30,8 +29,8 @@ bool SaveAsciiDataFile(const QString& path, const std::vector<double>& x, const 
     if (!number || x.size() < rows || (groups > 0 && y.size() / groups < rows)) {
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    files::AtomicFile file(path);
+    if (!file.Open()) {
         return false;
     }
     std::string text;
@@ -43,15 +42,10 @@ bool SaveAsciiDataFile(const QString& path, const std::vector<double>& x, const 
         }
         text += "\r\n";
         if (text.size() >= kChunkBytes && !WriteText(file, text)) {
-            file.cancelWriting();
             return false;
         }
     }
-    if (!WriteText(file, text)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteText(file, text) && file.Commit();
 }
 
 bool ReadNumericTable(QIODevice& device, NumericTable& table, std::size_t chunkBytes) {

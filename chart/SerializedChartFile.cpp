@@ -1,9 +1,9 @@
 #include "SerializedChartFile.h"
 
+#include "AtomicFile.h"
 #include "PropertyStream.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace chart {
 
@@ -16,16 +16,10 @@ constexpr qint64 kMaxChartFileBytes = qint64(1) << 30;
 
 bool SaveToFile(const CChartModel& model, const ControlExtent& extent, const QString& path) {
     const std::vector<std::uint8_t> bytes = SavePropertyStream(model, extent);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    files::AtomicFile file(path);
+    return file.Open() &&
+           file.Write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) &&
+           file.Commit();
 }
 
 bool LoadFromFile(CChartModel& model, const QString& path, const ChartFileHooks& hooks,

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include <QSaveFile>
+#include "AtomicFile.h"
 #include <QString>
 
 namespace kestran {
@@ -511,15 +511,9 @@ const std::vector<std::uint8_t>& WmfWriter::Data() {
 
 bool WmfWriter::SaveToFile(const std::string& path) {
     const std::vector<std::uint8_t>& data = Data();
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const auto size = qint64(data.size());
-    if (file.write(reinterpret_cast<const char*>(data.data()), size) != size) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    files::AtomicFile file(QString::fromStdString(path));
+    return file.Open() && file.Write(reinterpret_cast<const char*>(data.data()), qint64(data.size())) &&
+           file.Commit();
 }
 
 int WmfWriter::RoundCoord(double v) {

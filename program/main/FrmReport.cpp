@@ -1,5 +1,6 @@
 #include "FrmReport.h"
 
+#include "AtomicFile.h"
 #include "Cp1252.h"
 #include "DocumentImages.h"
 #include "frmPrinterSelect.h"
@@ -22,7 +23,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -40,17 +40,6 @@ constexpr int kRichTextFilter = 3;
 FrmReport::FileChooser& testChooser() {
     static FrmReport::FileChooser chooser;
     return chooser;
-}
-
-bool writeAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
@@ -249,13 +238,13 @@ bool FrmReport::SaveRtf(const QString& path) {
     richtext::RtfFont font;
     font.face = QLatin1String(kLogFontFace);
     font.pointSize = kLogFontPoints;
-    return writeAtomically(path, richtext::WriteRtf(*rtbLog->document(), font));
+    return files::WriteFileAtomically(path, richtext::WriteRtf(*rtbLog->document(), font));
 }
 
 bool FrmReport::SavePlainText(const QString& path) {
     flushPending();
     const QString text = richtext::PlainText(*rtbLog->document()) + QStringLiteral("\r\n");
-    return writeAtomically(path, richtext::ToCp1252(text));
+    return files::WriteFileAtomically(path, richtext::ToCp1252(text));
 }
 
 std::unique_ptr<QTextDocument> FrmReport::PrintedDocument() {

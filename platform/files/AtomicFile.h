@@ -1,0 +1,43 @@
+#pragma once
+// Every write of a user's file goes through here: the new contents go to a temporary file beside
+// the target, which replaces the target only when every byte reached the disk. A failed write
+// (full disk, file size limit, read-only folder) leaves the previous file byte for byte and no
+// temporary file behind.
+//
+// QSaveFile alone is not enough: its write() only fills a buffer, and commit() renames the
+// temporary file even when the final flush failed, so a full disk would leave an empty file.
+
+#include <QByteArray>
+#include <QSaveFile>
+#include <QString>
+
+namespace files {
+
+class AtomicFile {
+public:
+    explicit AtomicFile(const QString& path);
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+    // Without a successful Commit() the temporary file is removed and the target stays.
+    ~AtomicFile() = default;
+
+    // False when the temporary file cannot be created (missing or read-only folder).
+    bool Open();
+    // False once any write has failed; later writes are ignored.
+    bool Write(const char* data, qint64 size);
+    bool Write(const QByteArray& bytes) { return Write(bytes.constData(), bytes.size()); }
+    // Flushes and checks everything written, then replaces the target. False leaves the target
+    // as it was.
+    bool Commit();
+
+    QString ErrorString() const { return file_.errorString(); }
+
+private:
+    QSaveFile file_;
+    bool failed_ = false;
+};
+
+// Writes the whole of `bytes` as the file at `path`, or nothing.
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
+} // namespace files
