@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 
 namespace pages {
 
@@ -13,6 +14,24 @@ constexpr int kTwipsPerPixel = 15; // 1440 twips per inch at 96 pixels per inch
 std::int64_t Key(int row, int column) {
     return (static_cast<std::int64_t>(row) << 32) | static_cast<std::uint32_t>(column);
 }
+
+// Row 0 holds the headers and column 0 the row numbers: neither is ever the current cell.
+bool IsFixed(const QModelIndex& index) {
+    return index.isValid() && (index.row() < 1 || index.column() < 1);
+}
+
+const QColor kFixedBack(0xC0, 0xC0, 0xC0);
+
+// Every way a cell becomes current (mouse, keys, the page) passes here.
+class FlexGridSelection : public QItemSelectionModel {
+public:
+    using QItemSelectionModel::QItemSelectionModel;
+    void setCurrentIndex(const QModelIndex& index, QItemSelectionModel::SelectionFlags command) override {
+        if (!IsFixed(index)) {
+            QItemSelectionModel::setCurrentIndex(index, command);
+        }
+    }
+};
 } // namespace
 
 class FlexGridModel : public QAbstractTableModel {
@@ -49,8 +68,15 @@ public:
             if (found != colours.end()) {
                 return found->second;
             }
+            if (IsFixed(index)) {
+                return role == Qt::BackgroundRole ? kFixedBack : QColor(Qt::black);
+            }
         }
         return {};
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        return IsFixed(index) ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     }
 
     void Changed(int row, int column) {
@@ -68,10 +94,18 @@ public:
 
 CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableView(parent), model_(std::make_unique<FlexGridModel>()) {
     setModel(model_.get());
+    QItemSelectionModel* defaultSelection = selectionModel();
+    setSelectionModel(new FlexGridSelection(model_.get(), this));
+    delete defaultSelection;
     horizontalHeader()->hide();
     verticalHeader()->hide();
+    // Rows as tight as a spreadsheet's, so the page shows many of them.
+    verticalHeader()->setMinimumSectionSize(0);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // The current cell is marked by its own colours only; a selection colour would cover them.
+    setSelectionMode(QAbstractItemView::NoSelection);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current, const QModelIndex& previous) {
                 if (onCurrentCellChanged) {
@@ -81,7 +115,9 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableView(parent), model_(std::make
 }
 
 CMSFlexGrid::~CMSFlexGrid() {
+    QItemSelectionModel* selection = selectionModel();
     setModel(nullptr);
+    delete selection; // it watches model_, which goes first
 }
 
 int CMSFlexGrid::Rows() const {
@@ -101,15 +137,23 @@ void CMSFlexGrid::SetCols(int columns) {
 }
 
 void CMSFlexGrid::SetRow(int row) {
-    SetCurrentCell(row, std::max(Col(), 0));
+    SetCurrentCell(row, std::max(Col(), 1));
 }
 
 void CMSFlexGrid::SetCol(int column) {
-    SetCurrentCell(std::max(Row(), 0), column);
+    SetCurrentCell(std::max(Row(), 1), column);
 }
 
 void CMSFlexGrid::SetCurrentCell(int row, int column) {
-    selectionModel()->setCurrentIndex(model_->index(row, column), QItemSelectionModel::ClearAndSelect);
+    if (row < 0 || column < 0) {
+        selectionModel()->clearCurrentIndex();
+        return;
+    }
+    selectionModel()->setCurrentIndex(model_->index(row, column), QItemSelectionModel::NoUpdate);
+}
+
+int CMSFlexGrid::HeightForRows(int rows) const {
+    return rows * verticalHeader()->defaultSectionSize() + 2 * frameWidth();
 }
 
 void CMSFlexGrid::SetText(const QString& text) {

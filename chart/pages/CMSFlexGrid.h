@@ -28,8 +28,10 @@ public:
     void SetRow(int row);
     int Col() const { return currentIndex().column(); }
     void SetCol(int column);
-    // -1, -1 leaves no current cell.
+    // -1, -1 leaves no current cell; a fixed cell (row 0, column 0) never becomes current.
     void SetCurrentCell(int row, int column);
+    // The height that shows this many rows whole.
+    int HeightForRows(int rows) const;
     // Text of the current cell.
     void SetText(const QString& text);
     QString TextMatrix(int row, int column) const;

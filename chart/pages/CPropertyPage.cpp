@@ -95,7 +95,11 @@ bool CPropertyPage::UpdateData(bool save) {
 
 void CPropertyPage::SetModified(bool modified) {
     modified_ = modified;
-    if (modified && onModified_) {
+    if (!modified) {
+        return;
+    }
+    OnUserChange();
+    if (onModified_) {
         onModified_();
     }
 }

@@ -106,6 +106,8 @@ protected:
     virtual void ApplyEnableRules() {}
     // After a combo box's code was stored.
     virtual void OnComboChosen(int /*id*/) {}
+    // Whenever the user changes something on the page.
+    virtual void OnUserChange() {}
     // The index a switch may take (clamped to the page's items).
     virtual int ClampItem(int index) const { return index; }
     virtual void TakeItem(int index) { current_ = index; }

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QSpinBox>
 
 namespace pages {
 
@@ -61,61 +62,101 @@ CSDataPPg::CSDataPPg(CPageExchangeTarget& target, QWidget* parent)
         OnCurrentCellChanged(row, column, previousRow, previousColumn);
     };
     connect(cellEditor_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (gridReady_) {
-            grid_->SetText(text);
+        if (!gridReady_ || grid_->Row() < 1 || grid_->Col() < 1) {
+            return;
         }
+        grid_->SetText(text);
+        cellEdited_ = true;
+        SetModified();
     });
     connect(cellEditor_, &QLineEdit::editingFinished, this, [this] {
-        if (gridReady_) {
+        if (gridReady_ && cellEdited_) {
             StoreCellText();
         }
     });
 }
 
+void CSDataPPg::StoreEdits() {
+    if (cellEdited_) {
+        StoreCellText();
+    }
+    Data.StoreKind(Data.type);
+    Data.FitArrays(gridGroups_);
+}
+
 void CSDataPPg::ExchangeValues(CPageExchangeTarget& target, int save) {
-    Data.set = static_cast<std::int16_t>(current_);
-    if (save) {
-        Data.StoreKind(Data.type);
-        Data.FitArrays();
-        // The refill must not tick the Enable box the user has just cleared.
-        RefreshGrid(false);
-    }
-    target.ExchangeDataPage(this, Data.set, Data.enable, Data.name, Data.type, Data.points, Data.groups,
-                            Data.x, Data.y, save);
     if (!save) {
+        // A load shows the control's sets as they are now.
+        edited_.clear();
+        currentEdited_ = false;
+        Data.set = static_cast<std::int16_t>(current_);
+        target.ExchangeDataPage(this, Data.set, Data.enable, Data.name, Data.type, Data.points, Data.groups,
+                                Data.x, Data.y, 0);
         RefreshGrid();
+        return;
     }
+    StoreEdits();
+    RefreshGrid();
+    if (currentEdited_) {
+        edited_[current_] = Data;
+    }
+    // A set the user did not edit is not written back: the control keeps it exactly as it is.
+    for (auto& [set, table] : edited_) {
+        table.set = static_cast<std::int16_t>(set);
+        target.ExchangeDataPage(this, table.set, table.enable, table.name, table.type, table.points,
+                                table.groups, table.x, table.y, 1);
+    }
+    edited_.clear();
+    currentEdited_ = false;
 }
 
 void CSDataPPg::OnComboChosen(int id) {
     if (id == 261) {
-        Data.StoreKind(Data.type);
+        // What was typed stays; "Group Data" then needs a second group column at once.
+        StoreFields();
+        StoreEdits();
+        RefreshGrid();
         LoadFields();
     }
 }
 
 void CSDataPPg::OnItemSpin(int value) {
-    // What the dialog holds goes with the set being left: typed names and counts are not lost.
     exchangeFlag_ = 0;
     if (!ValidateFields()) {
-        LoadFields();
+        // The refused value stays in its box to be corrected; the set stays.
+        auto* spin = ControlAs<QSpinBox>(360);
+        const QSignalBlocker blocker(spin);
+        spin->setValue(current_);
         exchangeFlag_ = 1;
         return;
     }
     StoreFields();
-    ExchangeValues(*GetPageControl(), 1);
+    if (currentEdited_) {
+        StoreEdits();
+        edited_[current_] = Data;
+    }
     current_ = ClampIndex(value, GetMaxDataSets());
-    ExchangeValues(*GetPageControl(), 0);
+    const auto kept = edited_.find(current_);
+    if (kept != edited_.end()) {
+        Data = std::move(kept->second);
+        edited_.erase(kept);
+        currentEdited_ = true;
+    } else {
+        Data.set = static_cast<std::int16_t>(current_);
+        GetPageControl()->ExchangeDataPage(this, Data.set, Data.enable, Data.name, Data.type, Data.points,
+                                           Data.groups, Data.x, Data.y, 0);
+        currentEdited_ = false;
+    }
+    RefreshGrid();
     LoadFields();
     exchangeFlag_ = 1;
 }
 
-void CSDataPPg::RefreshGrid(bool tickEnable) {
+void CSDataPPg::RefreshGrid() {
     gridReady_ = false;
     Data.points = static_cast<Long>(Data.x.size());
-    if (tickEnable) {
-        Data.enable = 1;
-    }
+    gridGroups_ = Data.groups;
+    cellEdited_ = false;
     FillGrid();
     gridReady_ = true;
 }
@@ -135,6 +176,7 @@ void CSDataPPg::FillGrid() {
         grid_->SetCurrentCell(1, 1);
         PaintCell(1, 1, true);
         ShowCellInEdit();
+        cellEditor_->setFocus();
     } else {
         grid_->SetCurrentCell(-1, -1);
         cellEditor_->clear();
@@ -153,6 +195,7 @@ void CSDataPPg::ShowCellInEdit() {
 }
 
 void CSDataPPg::StoreCellText() {
+    cellEdited_ = false;
     QString cellText;
     const int row = grid_->Row();
     const int column = grid_->Col();

@@ -1,11 +1,15 @@
 #pragma once
 // The Data page: one data set at a time, its flags, name, kind and counts, and every value in a
 // grid edited through the cell editor beside it; import and export as a text table and paste from
-// the clipboard (Shift, Ctrl or Alt with Insert or keypad 0 in the grid).
+// the clipboard (Shift, Ctrl or Alt with Insert or keypad 0 in the grid). Stepping to another set
+// keeps what was edited on this page: edited sets reach the control together when the page is
+// applied, and a cancelled frame leaves every set as it was.
 
 #include "CMSFlexGrid.h"
 #include "CPropertyPage.h"
 #include "DataSetTable.h"
+
+#include <map>
 
 class QLineEdit;
 
@@ -22,8 +26,7 @@ public:
     QLineEdit* CellEditor() const { return cellEditor_; }
     bool GridReady() const { return gridReady_; }
 
-    // Every refill shown after a load ticks the Enable box.
-    void RefreshGrid(bool tickEnable = true);
+    void RefreshGrid();
     void ShowCellInEdit();
     // The cell editor's text into the current cell's value.
     void StoreCellText();
@@ -35,8 +38,11 @@ protected:
     void ExchangeValues(CPageExchangeTarget& target, int save) override;
     void OnComboChosen(int id) override;
     void OnItemSpin(int value) override;
+    void OnUserChange() override { currentEdited_ = true; }
 
 private:
+    // What the dialog and the cell editor hold, into the working set, laid out for its counts.
+    void StoreEdits();
     void FillGrid();
     void OnCurrentCellChanged(int row, int column, int previousRow, int previousColumn);
     void PaintCell(int row, int column, bool current);
@@ -45,6 +51,10 @@ private:
     CMSFlexGrid* grid_ = nullptr;
     QLineEdit* cellEditor_ = nullptr;
     bool gridReady_ = false;
+    int gridGroups_ = 1;                 // the group count the grid and Y are laid out with
+    bool cellEdited_ = false;            // the cell editor holds text not yet stored
+    bool currentEdited_ = false;         // the current set holds changes the control has not seen
+    std::map<int, DataSetTable> edited_; // other sets changed here and not yet applied
 };
 
 } // namespace pages

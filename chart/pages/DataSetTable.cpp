@@ -27,11 +27,27 @@ void DataSetTable::StoreKind(std::int32_t kind) {
     }
 }
 
-void DataSetTable::FitArrays() {
+void DataSetTable::FitArrays(int fromGroups) {
     points = std::clamp(points, 0, GetMaxDataPoints());
     groups = std::clamp(groups, 1, GetMaxGroups());
-    x.resize(static_cast<std::size_t>(points), 0.0);
-    y.resize(static_cast<std::size_t>(points) * static_cast<std::size_t>(groups), 0.0);
+    const auto n = static_cast<std::size_t>(points);
+    const auto g = static_cast<std::size_t>(groups);
+    const auto from = static_cast<std::size_t>(std::max(fromGroups, 1));
+    x.resize(n, 0.0);
+    if (from == g) {
+        y.resize(n * g, 0.0);
+        return;
+    }
+    chart::DoubleArray laidOut(n * g, 0.0);
+    for (std::size_t p = 0; p < n; ++p) {
+        for (std::size_t k = 0; k < std::min(from, g); ++k) {
+            const std::size_t old = p * from + k;
+            if (old < y.size()) {
+                laidOut[p * g + k] = y[old];
+            }
+        }
+    }
+    y = std::move(laidOut);
 }
 
 long long DataSetTable::YIndex(int row, int column) const {

@@ -24,9 +24,9 @@ public:
 
     // Group data needs at least two groups.
     void StoreKind(std::int32_t kind);
-    // Cuts the counts to the page's limits and sizes X and Y to them; values keep their flat
-    // positions, so a new group count moves values to other cells.
-    void FitArrays();
+    // Cuts the counts to the page's limits and sizes X and Y to them. Y was laid out with
+    // fromGroups groups: every value keeps its point and group, new cells are 0.
+    void FitArrays(int fromGroups);
 
     int Rows() const { return static_cast<int>(x.size()) + 1; }
     int Columns() const { return groups + 2; }

@@ -1,9 +1,11 @@
+#include "CPropertyFrame.h"
 #include "CSDataPPg.h"
 #include "PageFixture.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 using namespace pages;
 
@@ -41,12 +43,36 @@ TEST_F(PageTest, DataNewSetShowsOnlyTheHeaderRow) {
     EXPECT_EQ(Edit(*page, 258)->text(), QStringLiteral("0"));
 }
 
-TEST_F(PageTest, DataDisabledSetShowsTickedAndASaveEnablesIt) {
-    model.SDataEnable[0] = 0;
+TEST_F(PageTest, DataBrowsingShowsEachSetsEnableAndChangesNoSet) {
+    for (int set = 0; set < 4; ++set) {
+        model.SDataEnable[set] = set == 2 ? 1 : 0;
+    }
     auto page = Open<CSDataPPg>();
-    EXPECT_TRUE(Check(*page, 361)->isChecked());
+    for (int set : {1, 2, 3, 2, 0}) {
+        Spin(*page, 360)->setValue(set);
+        EXPECT_EQ(Check(*page, 361)->isChecked(), set == 2) << set;
+    }
     EXPECT_TRUE(page->Apply());
-    EXPECT_EQ(model.SDataEnable[0], 1);
+    EXPECT_EQ(chart::LongArray(model.SDataEnable.begin(), model.SDataEnable.begin() + 4),
+              (chart::LongArray{0, 0, 1, 0}));
+    EXPECT_EQ(rebuilds, 0);
+}
+
+TEST_F(PageTest, DataEditsOfSeveralSetsWaitForApply) {
+    model.SDataName[0] = "first";
+    model.SDataName[1] = "second";
+    auto page = Open<CSDataPPg>();
+    Type(*page, 285, QStringLiteral("renamed"));
+    Spin(*page, 360)->setValue(1);
+    EXPECT_EQ(Edit(*page, 285)->text(), QStringLiteral("second"));
+    Tick(*page, 361, true);
+    EXPECT_EQ(model.SDataName[0], QStringLiteral("first"));
+    Spin(*page, 360)->setValue(0);
+    EXPECT_EQ(Edit(*page, 285)->text(), QStringLiteral("renamed")); // the edit was kept
+    EXPECT_TRUE(page->Apply());
+    EXPECT_EQ(model.SDataName[0], QStringLiteral("renamed"));
+    EXPECT_EQ(model.SDataEnable[1], 1);
+    EXPECT_EQ(model.SDataEnable[2], 0);
 }
 
 TEST_F(PageTest, DataClearedEnableBoxDisablesTheSet) {
@@ -104,18 +130,94 @@ TEST_F(PageTest, DataPieSetHidesTheFirstYColumn) {
     EXPECT_TRUE(page->Grid()->isColumnHidden(2));
 }
 
-TEST_F(PageTest, DataSpinSavesTheSetAndLoadsTheNext) {
-    model.SDataName[1] = "second";
+TEST_F(PageTest, DataSpinStaysInRangeAndTypingChoosesNoSet) {
     auto page = Open<CSDataPPg>();
-    Type(*page, 285, QStringLiteral("renamed"));
-    Spin(*page, 360)->setValue(1);
-    EXPECT_EQ(page->CurrentItem(), 1);
-    EXPECT_EQ(model.SDataName[0], QStringLiteral("renamed"));
-    EXPECT_EQ(Edit(*page, 285)->text(), QStringLiteral("second"));
-    EXPECT_EQ(page->ExchangeFlag(), 1);
     Spin(*page, 360)->setValue(40);
     EXPECT_EQ(page->CurrentItem(), 31);
-    EXPECT_TRUE(Edit(*page, 286)->isReadOnly()); // typing never switches the set
+    EXPECT_EQ(page->ExchangeFlag(), 1);
+    EXPECT_TRUE(Edit(*page, 286)->isReadOnly());
+}
+
+TEST_F(PageTest, DataNewGroupCountKeepsValuesAtTheirPointAndGroup) {
+    model.SDataNumPlotPoints[0] = 3;
+    model.SDataXData[0] = {1, 2, 3};
+    model.SDataYData[0] = {10, 20, 30};
+    auto page = Open<CSDataPPg>();
+    Type(*page, 260, QStringLiteral("2"));
+    EXPECT_TRUE(page->Apply());
+    EXPECT_EQ(model.SDataYData[0], (chart::DoubleArray{10, 0, 20, 0, 30, 0}));
+    EXPECT_EQ(page->Grid()->TextMatrix(2, 2), QStringLiteral("20"));
+    EXPECT_EQ(page->Grid()->TextMatrix(2, 3), QStringLiteral("0"));
+}
+
+TEST_F(PageTest, DataHeaderCellsNeverBecomeCurrent) {
+    model.SDataNumPlotPoints[0] = 2;
+    model.SDataXData[0] = {1, 2};
+    model.SDataYData[0] = {5, 6};
+    auto page = Open<CSDataPPg>();
+    page->resize(500, 500);
+    page->show();
+    CMSFlexGrid* grid = page->Grid();
+    grid->SetCurrentCell(0, 1);
+    grid->SetCurrentCell(1, 0);
+    PressKey(grid, Qt::Key_Up, Qt::NoModifier);
+    PressKey(grid, Qt::Key_Left, Qt::NoModifier);
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(grid->Col(), 1);
+    const QRect header = grid->visualRect(grid->model()->index(0, 2));
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, header.center(), grid->viewport()->mapToGlobal(header.center()),
+                          Qt::LeftButton, type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(grid->viewport(), &click);
+    }
+    EXPECT_EQ(grid->Row(), 1);
+    Type(*page, 259, QStringLiteral("9"));
+    page->StoreCellText();
+    EXPECT_EQ(grid->TextMatrix(0, 1), QStringLiteral("X-Values"));
+    EXPECT_EQ(grid->TextMatrix(1, 0), QStringLiteral("0"));
+    EXPECT_EQ(page->Data.x[0], 9);
+}
+
+TEST_F(PageTest, DataCurrentCellIsDrawnDarkBlueWithWhiteText) {
+    model.SDataNumPlotPoints[0] = 2;
+    model.SDataXData[0] = {1, 2};
+    model.SDataYData[0] = {5, 6};
+    auto page = Open<CSDataPPg>();
+    page->resize(500, 500);
+    page->show();
+    CMSFlexGrid* grid = page->Grid();
+    grid->SetCurrentCell(2, 2);
+    const QImage drawn = grid->viewport()->grab().toImage();
+    const QRect cell = grid->visualRect(grid->model()->index(2, 2));
+    EXPECT_EQ(drawn.pixelColor(cell.left() + 2, cell.top() + 2), QColor(0, 0, 127));
+    const QRect plain = grid->visualRect(grid->model()->index(1, 1));
+    EXPECT_EQ(drawn.pixelColor(plain.left() + 2, plain.top() + 2), QColor(Qt::white));
+}
+
+TEST_F(PageTest, DataCellEditEnablesApplyAtOnceAndApplyStoresIt) {
+    model.SDataNumPlotPoints[0] = 2;
+    model.SDataXData[0] = {1, 2};
+    model.SDataYData[0] = {5, 6};
+    CPropertyFrame frame(target);
+    auto* page = static_cast<CSDataPPg*>(frame.Page(PageKind::Data));
+    page->Grid()->SetCurrentCell(2, 1);
+    Type(*page, 259, QStringLiteral("8"));
+    EXPECT_TRUE(frame.ApplyButton()->isEnabled());
+    frame.ApplyButton()->click();
+    EXPECT_EQ(model.SDataXData[0], (chart::DoubleArray{1, 8}));
+}
+
+TEST_F(PageTest, DataRefillGivesTheCellEditorTheFocus) {
+    model.SDataNumPlotPoints[0] = 2;
+    model.SDataXData[0] = {1, 2};
+    model.SDataYData[0] = {5, 6};
+    auto page = Open<CSDataPPg>();
+    page->show();
+    QApplication::setActiveWindow(page.get());
+    Edit(*page, 285)->setFocus();
+    page->RefreshGrid();
+    EXPECT_EQ(QApplication::focusWidget(), page->CellEditor());
 }
 
 TEST_F(PageTest, DataPasteKeyReadsTheClipboard) {

@@ -46,18 +46,39 @@ TEST(DataSetTable, PieSetHidesTheFirstYColumn) {
     EXPECT_EQ(t.ColumnWidth(2), -1);
 }
 
-TEST(DataSetTable, MoreGroupsKeepFlatPositions) {
+TEST(DataSetTable, ANewGroupCountKeepsEveryValueAtItsPointAndGroup) {
+    struct Case {
+        int from;
+        int to;
+        chart::DoubleArray y;
+        chart::DoubleArray laidOut;
+    };
+    const Case cases[] = {
+        {1, 2, {10, 20, 30}, {10, 0, 20, 0, 30, 0}},
+        {2, 3, {10, 11, 20, 21, 30, 31}, {10, 11, 0, 20, 21, 0, 30, 31, 0}},
+        {3, 1, {10, 11, 12, 20, 21, 22, 30, 31, 32}, {10, 20, 30}},
+        {2, 2, {10, 11, 20, 21, 30, 31}, {10, 11, 20, 21, 30, 31}},
+    };
+    for (const Case& c : cases) {
+        DataSetTable t;
+        t.points = 3;
+        t.x = {0, 1, 2};
+        t.y = c.y;
+        t.groups = c.to;
+        t.FitArrays(c.from);
+        EXPECT_EQ(t.y, c.laidOut) << c.from << " to " << c.to;
+    }
+}
+
+TEST(DataSetTable, MorePointsAddZeroRowsAtTheEnd) {
     DataSetTable t;
-    t.points = 3;
-    t.x = {0, 1, 2};
-    t.y = {10, 20, 30};
+    t.x = {1, 2};
+    t.y = {10, 11, 20, 21};
     t.groups = 2;
-    t.FitArrays();
-    EXPECT_EQ(t.CellText(1, 2), QStringLiteral("10"));
-    EXPECT_EQ(t.CellText(1, 3), QStringLiteral("20"));
-    EXPECT_EQ(t.CellText(2, 2), QStringLiteral("30"));
-    EXPECT_EQ(t.CellText(2, 3), QStringLiteral("0"));
-    EXPECT_EQ(t.CellText(3, 3), QStringLiteral("0"));
+    t.points = 3;
+    t.FitArrays(2);
+    EXPECT_EQ(t.x, (chart::DoubleArray{1, 2, 0}));
+    EXPECT_EQ(t.y, (chart::DoubleArray{10, 11, 20, 21, 0, 0}));
 }
 
 TEST(DataSetTable, GroupKindNeedsTwoGroups) {
@@ -73,7 +94,7 @@ TEST(DataSetTable, FitCutsCountsToTheLimits) {
     DataSetTable t;
     t.points = 2000000;
     t.groups = 40;
-    t.FitArrays();
+    t.FitArrays(1);
     EXPECT_EQ(t.points, 1000000);
     EXPECT_EQ(t.groups, 16);
     EXPECT_EQ(t.x.size(), 1000000u);
