@@ -27,6 +27,7 @@ CAxLabPPg::CAxLabPPg(CPageExchangeTarget& target, QWidget* parent)
     AddColor(223, QString(), Current(AxisLabelColor));
     AddCheck(257, QStringLiteral("Enable Tick Strings"), CurrentSlot(AxisLabelStringsEnable));
     AddEdit(256, QStringLiteral("Strings"), FieldKind::EditLines, CurrentSlot(AxisLabelStrings));
+    NextColumn();
     AddSection(QStringLiteral("Axis Title"));
     AddEdit(245, QStringLiteral("Title"), FieldKind::EditText, CurrentSlot(AxisTitleString));
     AddFont(225, QString(),

@@ -28,10 +28,12 @@ CAxisPPg::CAxisPPg(CPageExchangeTarget& target, QWidget* parent)
     AddEdit(224, QStringLiteral("Intercept"), FieldKind::EditDouble, CurrentSlot(AxisIntercept));
     AddCheck(295, QStringLiteral("Auto Axis"), CurrentSlot(AxisAutoAxis));
     AddCheck(218, QStringLiteral("Auto Intercept"), CurrentSlot(AxisInterceptTrack));
+    NextColumn();
     AddSection(QStringLiteral("Major Ticks"));
     AddEdit(239, QStringLiteral("Interval"), FieldKind::EditDouble, CurrentSlot(AxisMajorTickInterval));
     AddSection(QStringLiteral("Minor Ticks"));
     AddEdit(237, QStringLiteral("Number "), FieldKind::EditLong, CurrentSlot(AxisMinorTicks));
+    EndSection();
     PageField& ticks = AddCombo(
         228, QStringLiteral("Tick Position"),
         {QStringLiteral("Below"), QStringLiteral("Centered"), QStringLiteral("Above"), QString()},

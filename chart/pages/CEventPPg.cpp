@@ -37,16 +37,19 @@ CEventPPg::CEventPPg(CPageExchangeTarget& target, QWidget* parent)
         315, QStringLiteral("Zoom Reset"),
         {QStringLiteral("Disabled"), QStringLiteral("LDblClk Plot Area"), QStringLiteral("RDblClk PlotArea")},
         ValueSlot(EventZoomReset), InOf(MapDblClickEvent()), OutOf(MapDblClickEvent()));
+    NextColumn();
     AddSection(QStringLiteral("Zoom X"));
     AddCheck(300, QStringLiteral("Enable"), ValueSlot(EventZoomX));
     AddCheck(303, QStringLiteral("Round Close"), ValueSlot(EventZoomXRoundMode));
-    AddEdit(365, QStringLiteral("Reset Min"), FieldKind::EditDouble, ValueSlot(EventZoomResetMinX));
-    AddEdit(366, QStringLiteral("Reset Max"), FieldKind::EditDouble, ValueSlot(EventZoomResetMaxX));
+    AddSubSection(QStringLiteral("Reset Values"));
+    AddEdit(365, QStringLiteral("Min"), FieldKind::EditDouble, ValueSlot(EventZoomResetMinX));
+    AddEdit(366, QStringLiteral("Max"), FieldKind::EditDouble, ValueSlot(EventZoomResetMaxX));
     AddSection(QStringLiteral("Zoom Y"));
     AddCheck(301, QStringLiteral("Enable"), ValueSlot(EventZoomY));
     AddCheck(304, QStringLiteral("Round Close"), ValueSlot(EventZoomYRoundMode));
-    AddEdit(292, QStringLiteral("Reset Min"), FieldKind::EditDouble, ValueSlot(EventZoomResetMinY));
-    AddEdit(364, QStringLiteral("Reset Max"), FieldKind::EditDouble, ValueSlot(EventZoomResetMaxY));
+    AddSubSection(QStringLiteral("Reset Values"));
+    AddEdit(292, QStringLiteral("Min"), FieldKind::EditDouble, ValueSlot(EventZoomResetMinY));
+    AddEdit(364, QStringLiteral("Max"), FieldKind::EditDouble, ValueSlot(EventZoomResetMaxY));
 }
 
 void CEventPPg::ExchangeValues(CPageExchangeTarget& target, int save) {

@@ -33,6 +33,7 @@ CGPlotPPg::CGPlotPPg(CPageExchangeTarget& target, QWidget* parent)
     AddSection(QStringLiteral("Line Plot"));
     AddCheck(243, QStringLiteral("Area Fill"), CurrentSlot(GPlotAreaFill));
     AddEdit(249, QStringLiteral("Width"), FieldKind::EditLong, CurrentSlot(GPlotLineThickness));
+    NextColumn();
     AddSection(QStringLiteral("Bargraph"));
     AddCombo(358, QStringLiteral("Type"), BarTypeNames(), CurrentSlot(GPlotBarType), InOf(MapBarType()),
              OutOf(MapBarType()));
@@ -43,6 +44,7 @@ CGPlotPPg::CGPlotPPg(CPageExchangeTarget& target, QWidget* parent)
     AddCombo(305, QStringLiteral("Shape"), ScatterShapeNames(), CurrentSlot(GPlotScatterShape));
     AddEdit(306, QStringLiteral("Size"), FieldKind::EditLong, CurrentSlot(GPlotScatterSize));
     AddCheck(307, QStringLiteral("Style"), CurrentSlot(GPlotScatterStyle));
+    NextColumn();
     AddSection(QStringLiteral("Group Specific Attributes"));
     PageField& group = AddSubItemSpin(356, QStringLiteral("Group #"), GetMaxGroups(), group_);
     group.widget->findChild<QLineEdit*>()->setObjectName(ControlName(363));

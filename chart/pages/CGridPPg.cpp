@@ -21,6 +21,8 @@ CGridPPg::CGridPPg(CPageExchangeTarget& target, QWidget* parent)
         [](int c) { return MapLineStyle().Out(c); });
     AddEdit(207, QStringLiteral("Line Width"), FieldKind::EditLong, CurrentSlot(AxisGridLineWidth));
     AddColor(342, QString(), Current(AxisGridColor));
+    // Half the page wide, as the other pages' columns.
+    NextColumn();
 }
 
 int CGridPPg::ClampItem(int index) const {

@@ -23,6 +23,7 @@ CPiePPg::CPiePPg(CPageExchangeTarget& target, QWidget* parent)
     AddFont(281, QString(),
             {Current(PieNumericFont), Current(PieFontStyle), Current(PieFontSize), Current(PieFontColor)});
     AddCheck(275, QStringLiteral("Labels Out"), CurrentSlot(PieNumberPos));
+    NextColumn();
     AddSection(QStringLiteral("Slice"));
     PageField& slice = AddSubItemSpin(282, QStringLiteral("Slice #"), GetMaxGroups(), slice_);
     slice.widget->findChild<QLineEdit*>()->setObjectName(ControlName(290));

@@ -14,11 +14,13 @@ CPrintPPg::CPrintPPg(CPageExchangeTarget& target, QWidget* parent)
              {QStringLiteral("Print Full"), QStringLiteral("Print Proportionate"),
               QStringLiteral("Print Exact"), QStringLiteral("Position On Page ->")},
              ValueSlot(PrintStyle), InOf(MapPrintStyle()), OutOf(MapPrintStyle()));
+    NextColumn();
     AddSection(QStringLiteral("Position on Printed Page"));
     AddEdit(322, QStringLiteral("Top"), FieldKind::EditDouble, ValueSlot(PrintTop));
     AddEdit(323, QStringLiteral("Left"), FieldKind::EditDouble, ValueSlot(PrintLeft));
     AddEdit(324, QStringLiteral("Right"), FieldKind::EditDouble, ValueSlot(PrintRight));
     AddEdit(325, QStringLiteral("Bottom"), FieldKind::EditDouble, ValueSlot(PrintBottom));
+    EndSection();
     AddButton(326, QStringLiteral("Printer Setup"), [this] { GetPageControl()->PrinterSetup(); });
     AddButton(327, QStringLiteral("Print"), [this] { OnPrint(); });
     AddButton(337, QStringLiteral("Save as Metafile"), [this] { OnSaveMetafile(); });

@@ -5,7 +5,6 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -15,17 +14,17 @@ CPropertyFrame::CPropertyFrame(CPageExchangeTarget& target, QWidget* parent) : Q
     setWindowTitle(QStringLiteral("ZENT Control Properties"));
     auto* layout = new QVBoxLayout(this);
     tabs_ = new QTabWidget(this);
+    // Every caption shows whole, and the frame opens big enough for its largest page: no page
+    // scrolls.
+    tabs_->setUsesScrollButtons(false);
+    tabs_->setElideMode(Qt::ElideNone);
     layout->addWidget(tabs_);
     for (const PageInfo& info : PageTable()) {
         std::unique_ptr<CPropertyPage> page = CreatePage(info.kind, target);
         page->OnInitDialog();
         page->SetModifiedHandler([this] { apply_->setEnabled(true); });
         pages_.push_back(page.get());
-        // The pages are laid out as forms, taller than a dialog page: each scrolls in its tab.
-        auto* scroll = new QScrollArea(tabs_);
-        scroll->setWidgetResizable(true);
-        scroll->setWidget(page.release());
-        tabs_->addTab(scroll, QString::fromLatin1(info.caption));
+        tabs_->addTab(page.release(), QString::fromLatin1(info.caption));
     }
     auto* buttons =
         new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);

@@ -9,12 +9,14 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFormLayout>
-#include <QLabel>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 namespace pages {
 
@@ -54,7 +56,10 @@ QString ControlName(int id) {
 }
 
 CPropertyPage::CPropertyPage(PageKind kind, CPageExchangeTarget& target, QWidget* parent)
-    : QWidget(parent), kind_(kind), target_(target), form_(new QFormLayout(this)) {}
+    : QWidget(parent), kind_(kind), target_(target), root_(new QVBoxLayout(this)), columns_(new QHBoxLayout) {
+    root_->addLayout(columns_);
+    NextColumn();
+}
 
 CPropertyPage::~CPropertyPage() = default;
 
@@ -290,7 +295,11 @@ PageField& CPropertyPage::AddEdit(int id, const QString& label, FieldKind kind, 
     field.slot = std::move(slot);
     field.range = range;
     if (kind == FieldKind::EditLines) {
-        field.widget = new QPlainTextEdit(this);
+        auto* lines = new QPlainTextEdit(this);
+        // A few lines show; more scroll.
+        lines->setFixedHeight(lines->fontMetrics().lineSpacing() * 5 + 2 * lines->frameWidth() +
+                              2 * static_cast<int>(lines->document()->documentMargin()));
+        field.widget = lines;
     } else {
         field.widget = new QLineEdit(this);
     }
@@ -413,9 +422,42 @@ PageField& CPropertyPage::AddButton(int id, const QString& text, std::function<v
     return field;
 }
 
+QFormLayout* CPropertyPage::NewForm(QWidget* holder) {
+    auto* form = new QFormLayout;
+    if (holder) {
+        holder->setLayout(form);
+    }
+    return form;
+}
+
+void CPropertyPage::NextColumn() {
+    column_ = new QVBoxLayout;
+    column_->addStretch(1);
+    columns_->addLayout(column_, 1);
+    EndSection();
+}
+
+void CPropertyPage::EndSection() {
+    sectionForm_ = nullptr;
+    form_ = NewForm(nullptr);
+    column_->insertLayout(column_->count() - 1, form_);
+}
+
 void CPropertyPage::AddSection(const QString& title) {
-    auto* label = new QLabel(QStringLiteral("<b>%1</b>").arg(title.toHtmlEscaped()), this);
-    form_->addRow(label);
+    auto* group = new QGroupBox(title, this);
+    sectionForm_ = form_ = NewForm(group);
+    column_->insertWidget(column_->count() - 1, group);
+}
+
+void CPropertyPage::AddSubSection(const QString& title) {
+    QFormLayout* section = sectionForm_ ? sectionForm_ : form_;
+    auto* group = new QGroupBox(title, this);
+    form_ = NewForm(group);
+    section->addRow(group);
+}
+
+void CPropertyPage::AddBelowColumns(QLayout* layout, int stretch) {
+    root_->addLayout(layout, stretch);
 }
 
 void CPropertyPage::AddWidgetRow(const QString& label, QWidget* widget) {

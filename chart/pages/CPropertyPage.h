@@ -17,6 +17,9 @@
 
 class QComboBox;
 class QFormLayout;
+class QHBoxLayout;
+class QLayout;
+class QVBoxLayout;
 
 namespace pages {
 
@@ -131,9 +134,17 @@ protected:
     PageField& AddColor(int id, const QString& label, std::function<Long*()> color);
     PageField& AddFont(int id, const QString& label, FontSlots font);
     PageField& AddButton(int id, const QString& text, std::function<void()> action);
+    // The page is laid out like a dialog: columns of framed groups. Rows go into the current
+    // group; a section opens a group in the current column, a subsection a group inside it.
     void AddSection(const QString& title);
+    void AddSubSection(const QString& title);
+    // Rows after a group that belong to none.
+    void EndSection();
+    void NextColumn();
     // A control the field table does not cover.
     void AddWidgetRow(const QString& label, QWidget* widget);
+    // Below the columns, across the page; stretch takes the page's spare height.
+    void AddBelowColumns(QLayout* layout, int stretch = 0);
 
     void SetEnabled(const std::vector<int>& ids, bool enabled);
     // Fills a data-set list with "%d:%s" for the enabled sets of its kind and selects the current
@@ -174,7 +185,12 @@ private:
     PageKind kind_;
     CPageExchangeTarget& target_;
     std::deque<PageField> fields_; // stable addresses: handlers keep them
-    QFormLayout* form_ = nullptr;
+    QFormLayout* NewForm(QWidget* holder);
+    QFormLayout* form_ = nullptr;        // where the next row goes
+    QFormLayout* sectionForm_ = nullptr; // the open section's own rows
+    QVBoxLayout* root_ = nullptr;
+    QHBoxLayout* columns_ = nullptr;
+    QVBoxLayout* column_ = nullptr;
     bool modified_ = false;
     std::function<void()> onModified_;
     bool exchanging_ = false;

@@ -3,10 +3,13 @@
 #include "PageDialogs.h"
 #include "PageLimits.h"
 
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 namespace pages {
 
@@ -42,6 +45,7 @@ CSDataPPg::CSDataPPg(CPageExchangeTarget& target, QWidget* parent)
         261, QStringLiteral("Data Type"),
         {QStringLiteral("Simple XY Data"), QStringLiteral("Group Data"), QStringLiteral("Pie Chart Data")},
         ValueSlot(Data.type));
+    NextColumn();
     AddEdit(258, QStringLiteral("Number of Points"), FieldKind::EditLong, ValueSlot(Data.points),
             std::pair<double, double>{0, GetMaxDataPoints()});
     AddEdit(260, QStringLiteral("Number of Groups"), FieldKind::EditLong, ValueSlot(Data.groups),
@@ -51,10 +55,18 @@ CSDataPPg::CSDataPPg(CPageExchangeTarget& target, QWidget* parent)
     AddButton(316, QStringLiteral("Export"), [this] { OnExport(); });
     cellEditor_ = new QLineEdit(this);
     cellEditor_->setObjectName(ControlName(259));
-    AddWidgetRow(QStringLiteral("<-Edit"), cellEditor_);
+    auto* editRow = new QHBoxLayout;
+    editRow->addWidget(cellEditor_);
+    editRow->addWidget(new QLabel(QStringLiteral("<-Edit"), this));
+    editRow->addStretch(1);
+    AddBelowColumns(editRow);
     grid_ = new CMSFlexGrid(this);
     grid_->setObjectName(ControlName(255));
-    AddWidgetRow(QString(), grid_);
+    // The header row and ten data rows show whole.
+    grid_->setMinimumHeight(grid_->HeightForRows(11));
+    auto* gridRow = new QVBoxLayout;
+    gridRow->addWidget(grid_);
+    AddBelowColumns(gridRow, 1);
     grid_->installEventFilter(this);
 
     grid_->SetCellSource([this](int row, int column) { return Data.CellText(row, column); });

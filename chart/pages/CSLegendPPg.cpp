@@ -14,7 +14,10 @@ CSLegendPPg::CSLegendPPg(CPageExchangeTarget& target, QWidget* parent)
     AddColor(267, QStringLiteral("Background"), [this] { return &SLegendBackgroundColor; });
     AddColor(268, QStringLiteral("Border"), [this] { return &SLegendBorderColor; });
     AddEdit(269, QStringLiteral("Border Thickness"), FieldKind::EditLong, ValueSlot(SLegendBorderThickness));
-    AddEdit(257, QStringLiteral("Legend Strings"), FieldKind::EditLines, ValueSlot(SLegendStrings));
+    NextColumn();
+    AddSection(QStringLiteral("Legend Strings"));
+    AddEdit(257, QString(), FieldKind::EditLines, ValueSlot(SLegendStrings));
+    EndSection();
     AddCheck(270, QStringLiteral("Orient Horizontal"), ValueSlot(SLegendOrientation));
     AddFont(271, QString(),
             {[this] { return &SLegendFont; }, [this] { return &SLegendFontStyle; },

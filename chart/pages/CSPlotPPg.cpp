@@ -57,6 +57,7 @@ CSPlotPPg::CSPlotPPg(CPageExchangeTarget& target, QWidget* parent)
              OutOf(MapLineStyle()));
     AddEdit(348, QStringLiteral("Width"), FieldKind::EditLong, CurrentSlot(SPlotLineThickness));
     AddCheck(349, QStringLiteral("Area Fill"), CurrentSlot(SPlotAreaFill));
+    NextColumn();
     AddSection(QStringLiteral("Bargraph"));
     AddColor(222, QString(), Current(SPlotBarColor));
     AddCombo(351, QStringLiteral("Type"), BarTypeNames(), CurrentSlot(SPlotBarType), InOf(MapBarType()),
@@ -66,6 +67,7 @@ CSPlotPPg::CSPlotPPg(CPageExchangeTarget& target, QWidget* parent)
              OutOf(MapHatch()));
     AddCombo(231, QStringLiteral("Justify"), JustifyNames(), CurrentSlot(SPlotBarJustify),
              InOf(MapLabelPosition(0)), OutOf(MapLabelPosition(0)));
+    NextColumn();
     AddSection(QStringLiteral("Scatter Plot"));
     AddColor(347, QString(), Current(SPlotScatterColor));
     AddCombo(352, QStringLiteral("Shape"), ScatterShapeNames(), CurrentSlot(SPlotScatterShape));

@@ -24,8 +24,10 @@ CZENTPropPage::CZENTPropPage(CPageExchangeTarget& target, QWidget* parent)
     AddEdit(205, QStringLiteral("Left"), FieldKind::EditDouble, ValueSlot(LeftPlotArea), kFraction);
     AddEdit(206, QStringLiteral("Right"), FieldKind::EditDouble, ValueSlot(RightPlotArea), kFraction);
     AddEdit(339, QStringLiteral("Top"), FieldKind::EditDouble, ValueSlot(TopPlotArea), kFraction);
+    EndSection();
     AddColor(200, QStringLiteral("Graph Window"), [this] { return &WindowBackgroundColor; });
     AddColor(201, QStringLiteral("Plot Area"), [this] { return &PlotBackgroundColor; });
+    NextColumn();
     AddSection(QStringLiteral("Border"));
     AddCombo(253, QStringLiteral("Style"),
              {QStringLiteral("Flat"), QStringLiteral("High"), QStringLiteral("Deep"), QStringLiteral("Low"),

@@ -1,11 +1,13 @@
 #include "CAxisPPg.h"
 #include "CGridPPg.h"
 #include "CPropertyFrame.h"
+#include "CSDataPPg.h"
 #include "CZENTPropPage.h"
 #include "PageFixture.h"
 #include "PageTable.h"
 #include "ZENTIdentifiers.h"
 
+#include <QTabBar>
 #include <QTabWidget>
 
 using namespace pages;
@@ -37,6 +39,31 @@ TEST_F(PageTest, FrameHasOneTabPerPageInTableOrder) {
                   QString::fromLatin1(PageTable()[static_cast<std::size_t>(i)].caption));
     }
     EXPECT_EQ(rebuilds, 0);
+}
+
+TEST_F(PageTest, FrameOpensWithEveryPageWholeEveryCaptionAndTenGridRows) {
+    model.SDataNumPlotPoints[0] = 40;
+    model.SDataXData[0].assign(40, 1.0);
+    model.SDataYData[0].assign(40, 2.0);
+    CPropertyFrame frame(target);
+    frame.show();
+    for (int i = 0; i < kPageCount; ++i) {
+        frame.Tabs()->setCurrentIndex(i);
+        QApplication::processEvents();
+        QWidget* page = frame.Tabs()->currentWidget();
+        EXPECT_EQ(page, frame.Page(static_cast<PageKind>(i))) << i; // no scrolling viewport between
+        EXPECT_GE(page->width(), page->sizeHint().width()) << i;
+        EXPECT_GE(page->height(), page->sizeHint().height()) << i;
+    }
+    EXPECT_GE(frame.Tabs()->tabBar()->width(), frame.Tabs()->tabBar()->sizeHint().width());
+    for (int i = 0; i < kPageCount; ++i) {
+        EXPECT_TRUE(frame.Tabs()->tabBar()->tabRect(i).right() < frame.Tabs()->tabBar()->width()) << i;
+    }
+    auto* grid = static_cast<CSDataPPg*>(frame.Page(PageKind::Data))->Grid();
+    EXPECT_GE(grid->viewport()->height(), 11 * grid->rowHeight(1)); // the header and ten rows
+    // Small enough for a 1024 x 768 screen.
+    EXPECT_LE(frame.width(), 1024);
+    EXPECT_LE(frame.height(), 700);
 }
 
 TEST_F(PageTest, FrameApplySavesOnlyChangedPages) {
