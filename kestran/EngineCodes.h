@@ -173,10 +173,11 @@ enum PrintStyle : int {
     PrintPosition = 3,      // the rectangle (left, top, right, bottom) in fractions of the paper
 };
 
-// Metafile targets (EngineSavePageMetafile).
+// Metafile requests (EngineSavePageMetafile). Both write a placeable WMF file; without a name the
+// file-name hook asks the user for one.
 enum MetafileType : int {
-    MetafileClipboard = 1, // "image/x-wmf" and a bitmap on the clipboard
-    MetafileFile = 2,      // a placeable WMF file; no name asks the file-name hook
+    MetafileDefault = 1, // the control's own request (its Print page)
+    MetafileFile = 2,    // the containers' request, and the page menu's
 };
 
 // Error codes (EngineReportError).

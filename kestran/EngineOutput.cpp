@@ -10,7 +10,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
-#include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
 
@@ -138,21 +137,7 @@ QByteArray EnginePageMetafileBytes(EngineHandle page) {
 }
 
 EngineBool EngineSavePageMetafile(EngineHandle page, int type, const char* fileName) {
-    if (!S().Page(page)) {
-        return 0;
-    }
-    if (type == codes::MetafileClipboard) {
-        if (!HaveGui()) {
-            return 0;
-        }
-        const QByteArray bytes = EnginePageMetafileBytes(page);
-        auto mime = std::make_unique<QMimeData>();
-        mime->setData(QStringLiteral("image/x-wmf"), bytes);
-        mime->setImageData(EngineRenderPageImage(page));
-        QGuiApplication::clipboard()->setMimeData(mime.release());
-        return bytes.isEmpty() ? 0 : 1;
-    }
-    if (type != codes::MetafileFile) {
+    if (!S().Page(page) || (type != codes::MetafileDefault && type != codes::MetafileFile)) {
         return 0;
     }
     std::string name = fileName ? std::string(fileName) : std::string();

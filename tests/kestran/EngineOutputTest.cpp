@@ -77,12 +77,16 @@ TEST_F(EngineOutput, MetafileConvertsToSvgWithThePlotColourAndTitle) {
 }
 
 TEST_F(EngineOutput, MetafileWithoutNameAsksTheHookAndFailsWhenCancelled) {
-    EngineSetFileNameHook([] { return std::string(); });
-    EXPECT_EQ(EngineSavePageMetafile(page, codes::MetafileFile, ""), 0);
-    const std::string name = Path("asked.wmf").toStdString();
-    EngineSetFileNameHook([&] { return name; });
-    EXPECT_EQ(EngineSavePageMetafile(page, codes::MetafileFile, nullptr), 1);
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(name)));
+    for (int type : {codes::MetafileDefault, codes::MetafileFile}) {
+        EngineSetFileNameHook([] { return std::string(); });
+        EXPECT_EQ(EngineSavePageMetafile(page, type, ""), 0) << type;
+        const QString name = dir.filePath(QStringLiteral("asked%1.wmf").arg(type));
+        EngineSetFileNameHook([&] { return name.toStdString(); });
+        EXPECT_EQ(EngineSavePageMetafile(page, type, nullptr), 1) << type;
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << type;
+        EXPECT_EQ(file.read(4), QByteArray("\xD7\xCD\xC6\x9A", 4)) << type; // placeable
+    }
     EngineSetFileNameHook(nullptr);
     EXPECT_EQ(EngineSavePageMetafile(page, 7, "x.wmf"), 0);
     EXPECT_EQ(EngineSavePageMetafile(0, codes::MetafileFile, "x.wmf"), 0);
