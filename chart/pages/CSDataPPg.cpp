@@ -207,10 +207,12 @@ void CSDataPPg::ShowCellInEdit() {
 }
 
 void CSDataPPg::StoreCellText() {
+    StoreCellTextAt(grid_->Row(), grid_->Col());
+}
+
+void CSDataPPg::StoreCellTextAt(int row, int column) {
     cellEdited_ = false;
     QString cellText;
-    const int row = grid_->Row();
-    const int column = grid_->Col();
     if (Data.StoreCellText(row, column, cellEditor_->text(), cellText)) {
         grid_->SetTextMatrix(row, column, cellText);
         SetModified();
@@ -220,6 +222,10 @@ void CSDataPPg::StoreCellText() {
 void CSDataPPg::OnCurrentCellChanged(int row, int column, int previousRow, int previousColumn) {
     if (!gridReady_) {
         return;
+    }
+    // What was typed belongs to the cell it was typed for.
+    if (cellEdited_) {
+        StoreCellTextAt(previousRow, previousColumn);
     }
     PaintCell(previousRow, previousColumn, false);
     PaintCell(row, column, true);

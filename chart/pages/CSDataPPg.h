@@ -43,6 +43,7 @@ protected:
 private:
     // What the dialog and the cell editor hold, into the working set, laid out for its counts.
     void StoreEdits();
+    void StoreCellTextAt(int row, int column);
     void FillGrid();
     void OnCurrentCellChanged(int row, int column, int previousRow, int previousColumn);
     void PaintCell(int row, int column, bool current);

@@ -76,25 +76,6 @@ TEST_F(PageTest, AxisLabelsStoredRightOnFirstYAxisSelectsRight) {
     EXPECT_EQ(Combo(*page, 233)->currentText(), QStringLiteral("Right"));
 }
 
-TEST_F(PageTest, AxisLabelsEmptyFormatEntryStoresFive) {
-    auto page = Open<CAxLabPPg>();
-    Choose(*page, 232, 5);
-    EXPECT_TRUE(page->Apply());
-    EXPECT_EQ(model.AxisNumericStyle[0], 5);
-}
-
-TEST_F(PageTest, AxisLabelsRoundTripOfTextFields) {
-    auto page = Open<CAxLabPPg>();
-    Choose(*page, 203, 3);
-    page->ControlAs<QPlainTextEdit>(256)->setPlainText(QStringLiteral("Jan\nFeb"));
-    Type(*page, 245, QStringLiteral("Month"));
-    Type(*page, 241, QStringLiteral("2"));
-    EXPECT_TRUE(page->Apply());
-    EXPECT_EQ(model.AxisLabelStrings[3], QStringLiteral("Jan\r\nFeb"));
-    EXPECT_EQ(model.AxisTitleString[3], QStringLiteral("Month"));
-    EXPECT_EQ(model.AxisLabelDecs[3], 2);
-}
-
 TEST_F(PageTest, GridsOfferTwoAxesAndNeverTouchTheOthers) {
     model.AxisGridLineWidth = {1, 2, 3, 4};
     model.AxisGridLineStyle = {0, 0, 2, 3};

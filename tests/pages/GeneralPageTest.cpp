@@ -3,17 +3,6 @@
 
 using namespace pages;
 
-TEST_F(PageTest, GeneralOpensWithTheControlsSettings) {
-    model.TopPlotArea = 0.1;
-    model.WindowBorderStyle = 5;
-    model.TitleString[0] = "Header";
-    auto page = Open<CZENTPropPage>();
-    EXPECT_EQ(Edit(*page, 339)->text(), QStringLiteral("0.1"));
-    EXPECT_EQ(Combo(*page, 253)->currentIndex(), 5);
-    EXPECT_EQ(Edit(*page, 329)->text(), QStringLiteral("Header"));
-    EXPECT_EQ(rebuilds, 0);
-}
-
 TEST_F(PageTest, GeneralPlotAreaRange) {
     struct Case {
         const char* top;

@@ -15,25 +15,6 @@ TEST_F(PageTest, EventZoomCodesSelectTheirEntries) {
     }
 }
 
-TEST_F(PageTest, EventCombosStoreTheirCodes) {
-    auto page = Open<CEventPPg>();
-    Choose(*page, 297, 2);
-    Choose(*page, 299, 2);
-    Choose(*page, 302, 3);
-    Choose(*page, 298, 1);
-    Choose(*page, 315, 1);
-    Tick(*page, 303, true);
-    Type(*page, 364, QStringLiteral("99.5"));
-    EXPECT_TRUE(page->Apply());
-    EXPECT_EQ(model.EventShowPropPage, 518);
-    EXPECT_EQ(model.EventRetrieveDataValue, 2); // the position itself
-    EXPECT_EQ(model.EventDataCursorType, 3);
-    EXPECT_EQ(model.EventZoom, 513);
-    EXPECT_EQ(model.EventZoomReset, 515);
-    EXPECT_EQ(model.EventZoomXRoundMode, 1);
-    EXPECT_EQ(model.EventZoomResetMaxY, 99.5);
-}
-
 TEST_F(PageTest, PrintPageShowsTheControlsSettingsWithoutChangingThem) {
     model.PrintBorder = 1;
     model.PrintBottom = 1.0;
@@ -60,24 +41,6 @@ TEST_F(PageTest, PrintButtonsSaveFirstThenAct) {
     Button(*page, 337)->click();
     Button(*page, 326)->click();
     EXPECT_EQ(calls, (std::vector<std::string>{"rebuild", "print", "rebuild", "meta", "setup"}));
-}
-
-TEST_F(PageTest, LegendPageShowsAndSavesTheLegend) {
-    model.SLegendType = 1;
-    model.SLegendTop = 0.3;
-    model.SLegendStrings = "a\rb";
-    model.SLegendEnable = 1;
-    auto page = Open<CSLegendPPg>();
-    EXPECT_EQ(Combo(*page, 333)->currentIndex(), 1);
-    EXPECT_EQ(Edit(*page, 263)->text(), QStringLiteral("0.3"));
-    EXPECT_EQ(page->ControlAs<QPlainTextEdit>(257)->toPlainText(), QStringLiteral("a\nb"));
-    EXPECT_TRUE(Check(*page, 272)->isChecked());
-    page->ControlAs<QPlainTextEdit>(257)->setPlainText(QStringLiteral("one\ntwo"));
-    Tick(*page, 270, true);
-    EXPECT_TRUE(page->Apply());
-    EXPECT_EQ(model.SLegendStrings, QStringLiteral("one\r\ntwo"));
-    EXPECT_EQ(model.SLegendOrientation, 1);
-    EXPECT_EQ(rebuilds, 1);
 }
 
 TEST_F(PageTest, PieExplodePercentIsStoredAsTyped) {

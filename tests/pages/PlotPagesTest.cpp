@@ -111,15 +111,6 @@ TEST_F(PageTest, GroupPlotEnableRulesFollowThePlotCode) {
     }
 }
 
-TEST_F(PageTest, ThreeDHorizontalBarStoresNine) {
-    auto page = Open<CSPlotPPg>();
-    Choose(*page, 351, 3);
-    EXPECT_TRUE(page->Apply());
-    EXPECT_EQ(model.SPlotBarType[0], 9);
-    auto reopened = Open<CSPlotPPg>();
-    EXPECT_EQ(Combo(*reopened, 351)->currentIndex(), 3);
-}
-
 TEST_F(PageTest, OutOfRangeCodesShowTheFirstEntries) {
     model.SPlotBarType[0] = 12;
     model.SPlotBarHatch[0] = 9;
