@@ -88,6 +88,13 @@ CSDataPPg::CSDataPPg(CPageExchangeTarget& target, QWidget* parent)
     });
 }
 
+CSDataPPg::~CSDataPPg() {
+    // The editor loses its focus and the grid its current cell while the base class destroys
+    // them: this page is gone by then.
+    disconnect(cellEditor_, nullptr, this, nullptr);
+    grid_->onCurrentCellChanged = nullptr;
+}
+
 void CSDataPPg::StoreEdits() {
     if (cellEdited_) {
         StoreCellText();

@@ -18,6 +18,7 @@ namespace pages {
 class CSDataPPg : public CPropertyPage {
 public:
     explicit CSDataPPg(CPageExchangeTarget& target, QWidget* parent = nullptr);
+    ~CSDataPPg() override;
 
     DataSetTable Data;
     QString LastFilePath;
