@@ -1,7 +1,7 @@
 # Chart model, property stream and serialized chart files; the refusals of corrupt input run under
 # the sanitizers too.
 tarvek_add_test(chart_model_test
-    SOURCES ${TEST_DIR}/ChartModelTest.cpp ${TEST_DIR}/ScalarPropertiesTest.cpp
+    SOURCES ${TEST_DIR}/ChartModelTest.cpp ${TEST_DIR}/InterfaceTables.cpp
             ${TEST_DIR}/PropertyStreamTest.cpp ${TEST_DIR}/StreamRefusalTest.cpp
             ${TEST_DIR}/SerializedChartFileTest.cpp ${TEST_DIR}/StreamLayout.cpp
     LIBS chartmodel
