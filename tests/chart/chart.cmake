@@ -17,7 +17,7 @@ tarvek_add_test(chart_data_test
 # The clipboard itself and the DIB helpers need a GUI application.
 tarvek_add_test(chart_gui_test
     SOURCES ${TEST_DIR}/ClipboardPasteTest.cpp ${TEST_DIR}/DibImageTest.cpp
-    LIBS chartmodel
+    LIBS chartmodel msgbox
     GUI)
 
 tarvek_add_fuzzer(fuzz_stream SOURCES ${TEST_DIR}/FuzzStream.cpp LIBS chartmodel)
