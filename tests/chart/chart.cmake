@@ -23,3 +23,11 @@ tarvek_add_test(chart_gui_test
 tarvek_add_fuzzer(fuzz_stream SOURCES ${TEST_DIR}/FuzzStream.cpp LIBS chartmodel)
 tarvek_add_fuzzer(fuzz_dataset SOURCES ${TEST_DIR}/FuzzDataset.cpp LIBS chartmodel)
 tarvek_add_fuzzer(fuzz_clipboard SOURCES ${TEST_DIR}/FuzzClipboard.cpp LIBS chartmodel)
+
+# The build's engine calls, recorded by a stand-in engine linked in place of the real one.
+tarvek_add_test(chart_build_test
+    SOURCES ${PROJECT_SOURCE_DIR}/chart/ChartBuild.cpp ${TEST_DIR}/RecordingEngine.cpp
+            ${TEST_DIR}/ChartBuildOrderTest.cpp
+    LIBS chartmodel
+    LABELS asan)
+target_include_directories(chart_build_test PRIVATE ${PROJECT_SOURCE_DIR}/kestran)
