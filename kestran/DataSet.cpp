@@ -73,7 +73,7 @@ bool DataSet::YRange(double& min, double& max) const {
 bool DataSet::StackedYRange(int groups, double& min, double& max) const {
     const size_t g = size_t(std::clamp(groups, 1, groups_));
     std::vector<double> totals;
-    totals.reserve(x_.size() * g);
+    totals.reserve(x_.size() * g + 1);
     for (size_t i = 0; i < x_.size(); ++i) {
         double total = 0.0;
         for (size_t k = 0; k < g; ++k) {
@@ -84,6 +84,10 @@ bool DataSet::StackedYRange(int groups, double& min, double& max) const {
             }
         }
     }
+    if (totals.empty()) {
+        return false;
+    }
+    totals.push_back(0.0); // where every stack starts
     return Range(totals, min, max);
 }
 

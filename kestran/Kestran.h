@@ -121,8 +121,9 @@ EngineHandle EngineCreateGroupDataset(const char* name, const double* x, const d
 EngineBool EngineDeleteDataset(EngineHandle dataset, int flag);
 EngineBool EngineGetDatasetXRange(EngineHandle dataset, double* min, double* max);
 EngineBool EngineGetDatasetYRange(EngineHandle dataset, double* min, double* max);
-// The range of the running totals of the first `groups` groups of each point: what stacked bars
-// and stacked lines reach. 0 (outputs untouched) when the set has no finite value.
+// The range of the running totals of the first `groups` groups of each point, and of 0 where the
+// stacks start: what stacked bars and stacked lines cover. 0 (outputs untouched) when the set has
+// no finite value.
 EngineBool EngineGetDatasetStackedYRange(EngineHandle dataset, int groups, double* min, double* max);
 EngineBool EngineSortDatasetX(EngineHandle dataset, int ascending);
 EngineBool EngineSortDatasetY(EngineHandle dataset, int ascending);

@@ -40,7 +40,7 @@ TEST_F(ChartBuildOrder, EveryStepInItsOrder) {
     Define(m, 1, {0, 10}, {2, 8}, 1, 0);
     m.SPlotType[1] = 1;
     m.SPlotRefAxes[1] = 1;
-    Define(m, 2, {1, 2}, {1, 2, 3, 4}, 2, 1); // stacked bars reaching 3 and 7
+    Define(m, 2, {1, 2}, {1, 2, 3, 4}, 2, 1); // stacked bars from 0 to 3 and 7
     Define(m, 3, {1, 2, 3}, {0.5, 0.5, 0.5}, 1, 2);
     m.PieSliceLabel[3][0] = "N";
     Define(m, 4, {5, 6}, {7, 8}, 1, 0);
@@ -98,7 +98,7 @@ TEST_F(ChartBuildOrder, EveryStepInItsOrder) {
         "GetDatasetStackedYRange 3, 2",
         "GetDatasetYRange 4",
         "GetDatasetYRange 6",
-        "AutoScale 50, 0, 0, 0.5, 8, 2",
+        "AutoScale 50, 0, 0, 0, 8, 2",
         "SetScale 50, 0, 0, 10, 10",
         "SetAxesIntercepts 50, 0, 0",
         "SetLineAttributes 50, dc, 0, 0, 0x0",

@@ -172,7 +172,7 @@ EngineBool EngineGetDatasetStackedYRange(EngineHandle dataset, int groups, doubl
     }
     const std::vector<double>& y = R().sets[dataset].second;
     const int g = R().groups[dataset];
-    std::vector<double> totals;
+    std::vector<double> totals = {0.0}; // where the stacks start
     for (std::size_t i = 0; i + std::size_t(g) <= y.size(); i += std::size_t(g)) {
         double total = 0;
         for (int k = 0; k < std::min(groups, g); ++k) {

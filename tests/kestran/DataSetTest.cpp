@@ -39,6 +39,10 @@ TEST(DataSet, StackedRangeRunsOverTheTotalsOfEachPoint) {
     EXPECT_EQ(hi, 104);
     ASSERT_TRUE(d->StackedYRange(2, lo, hi)); // the groups a plot draws
     EXPECT_EQ(hi, 4);
+    const double up[2] = {2, 3};
+    ASSERT_TRUE(DataSet::Create(x, up, 1, 2)->StackedYRange(2, lo, hi));
+    EXPECT_EQ(lo, 0); // stacks stand on 0
+    EXPECT_EQ(hi, 5);
     const double nan[2] = {NAN, NAN};
     EXPECT_FALSE(DataSet::Create(x, nan, 1, 2)->StackedYRange(2, lo, hi));
 }
