@@ -148,10 +148,7 @@ TEST_F(ChartDrawing, EveryPlotKindDrawsInItsColourInsideThePlotArea) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EngineDeleteGraph(graph);
-        graph = EngineCreateGraph(nullptr, page, 0, 0, 1, 1, 0xFFFFFF, 0, 1, nullptr);
-        EngineSetPlotArea(graph, nullptr, 0.2, 0.2, 0.8, 0.8, 0xFFFFFF);
-        EngineSetScale(graph, 0, 0, 10, 20);
+        NewGraph(20);
         EngineSetLineAttributes(graph, nullptr, 0, 1, colour);
         const EngineHandle s = Data(x, y);
         const EngineHandle g = Data(x, g3, 3);
@@ -221,10 +218,7 @@ TEST_F(ChartDrawing, AxisLabelsGoWhereTheirPositionCodePutsThem) {
     };
     for (const LabelCase& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.isX << " " << c.position);
-        EngineDeleteGraph(graph);
-        graph = EngineCreateGraph(nullptr, page, 0, 0, 1, 1, 0xFFFFFF, 0, 1, nullptr);
-        EngineSetPlotArea(graph, nullptr, 0.2, 0.2, 0.8, 0.8, 0xFFFFFF);
-        EngineSetScale(graph, 0, 0, 10, 10);
+        NewGraph();
         const EngineHandle axis = c.isX ? EngineAddXAxis(graph, nullptr, 5, 0, c.position)
                                         : EngineAddYAxis(graph, nullptr, 5, 0, c.position);
         EngineAddNumericAxisLabels(graph, nullptr, axis, c.position, codes::NumDecimal, 1, 0, 0);
@@ -359,8 +353,7 @@ TEST_F(ChartDrawing, PieSlicesFillTheirColoursAndExplode) {
     const int hatches[3] = {-1, -1, 4};
     const double explode[3] = {0, 0.2, 0};
     for (int mode : {codes::PieFlat, codes::Pie3D}) {
-        EngineDeleteGraph(graph);
-        graph = EngineCreateGraph(nullptr, page, 0, 0, 1, 1, 0xFFFFFF, 0, 1, nullptr);
+        NewGraph();
         const EngineHandle pie = EngineAddPieChart(graph, nullptr, values, 3, mode, codes::PiePercent, 0, 0.5,
                                                    0.5, 0.5, fills, borders, hatches, explode);
         ASSERT_NE(pie, 0);
@@ -470,10 +463,7 @@ TEST_F(ChartDrawing, EveryScatterShapeDrawsItsPrimitive) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.shape);
-        EngineDeleteGraph(graph);
-        graph = EngineCreateGraph(nullptr, page, 0, 0, 1, 1, 0xFFFFFF, 0, 1, nullptr);
-        EngineSetPlotArea(graph, nullptr, 0.2, 0.2, 0.8, 0.8, 0xFFFFFF);
-        EngineSetScale(graph, 0, 0, 10, 10);
+        NewGraph();
         EngineAddScatterPlot(graph, nullptr, Data({2, 5, 8}, {2, 5, 8}), c.shape, 0x00FF00, 8, 1, 0);
         Draw();
         EXPECT_EQ(InColour(c.kind, 0x00FF00).size(), 3 * c.count);
@@ -489,10 +479,7 @@ TEST_F(ChartDrawing, BarJustificationPlacesTheBarAgainstItsPoint) {
         {codes::JustifyMin, 400, 424}, {codes::JustifyCentre, 388, 412}, {codes::JustifyMax, 376, 400}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.justify);
-        EngineDeleteGraph(graph);
-        graph = EngineCreateGraph(nullptr, page, 0, 0, 1, 1, 0xFFFFFF, 0, 1, nullptr);
-        EngineSetPlotArea(graph, nullptr, 0.2, 0.2, 0.8, 0.8, 0xFFFFFF);
-        EngineSetScale(graph, 0, 0, 10, 10);
+        NewGraph();
         EngineAddBarPlot(graph, nullptr, Data({4, 5}, {3, 6}), 0.5, c.justify, codes::Bar2DVertical, 0x0000FF,
                          -1, 0);
         Draw();
@@ -519,10 +506,7 @@ TEST_F(ChartDrawing, MinorTicksAndGridLinesTooCloseToSeeAreLeftOut) {
     } cases[] = {{1, 11, 11}, {9, 51, 51}, {15, 81, 6}, {39, 6, 6}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.minor);
-        EngineDeleteGraph(graph);
-        graph = EngineCreateGraph(nullptr, page, 0, 0, 1, 1, 0xFFFFFF, 0, 1, nullptr);
-        EngineSetPlotArea(graph, nullptr, 0.2, 0.2, 0.8, 0.8, 0xFFFFFF);
-        EngineSetScale(graph, 0, 0, 10, 10);
+        NewGraph();
         EngineSetLineAttributes(graph, nullptr, codes::PenSolid, 1, 0x000080);
         const EngineHandle x = EngineAddXAxis(graph, nullptr, 2, c.minor, codes::PosBelow);
         EngineSetLineAttributes(graph, nullptr, codes::PenDot, 1, 0x808080);
@@ -543,10 +527,7 @@ TEST_F(ChartDrawing, NumbersTooWideBesideTheAxisAreWrittenScientific) {
     EngineSetTextAttributes(0, "Arial", 8, 0);
     for (double left : {0.2, 0.05}) {
         SCOPED_TRACE(left);
-        EngineDeleteGraph(graph);
-        graph = EngineCreateGraph(nullptr, page, 0, 0, 1, 1, 0xFFFFFF, 0, 1, nullptr);
-        EngineSetPlotArea(graph, nullptr, left, 0.2, 0.8, 0.8, 0xFFFFFF);
-        EngineSetScale(graph, 0, 0, 10, 4e7);
+        NewGraph(4e7, left);
         const EngineHandle y = EngineAddYAxis(graph, nullptr, 1e7, 0, codes::PosLeft);
         EngineAddNumericAxisLabels(graph, nullptr, y, codes::PosLeft, codes::NumDecimal, 0, 0, 0);
         Draw();
@@ -579,8 +560,7 @@ TEST_F(ChartDrawing, LegendShowsEveryEntryAndDrawsNoFarLargerFrame) {
         EXPECT_TRUE(frame().contains(t->rect)) << k;
     }
     // Two entries in a box for twelve: the frame fits them, in the box's top right corner.
-    EngineDeleteGraph(graph);
-    graph = EngineCreateGraph(nullptr, page, 0, 0, 1, 1, 0xFFFFFF, 0, 1, nullptr);
+    NewGraph();
     EngineAddSimpleLegend(graph, nullptr, 0.5, 0.01, 0.99, 0.6, 0, 1, 0, 0xEEEEEE, 0, block.data(), 2);
     Draw();
     const QRectF f = frame();
@@ -628,8 +608,7 @@ TEST_F(ChartDrawing, AnyPieModeButFlatIsThreeDimensional) {
     const double explode[2] = {0, 0};
     std::map<int, size_t> polygons;
     for (int mode : {int(codes::PieFlat), int(codes::Pie3D), codes::PieFlat - 1}) { // 10 + an automation TRUE
-        EngineDeleteGraph(graph);
-        graph = EngineCreateGraph(nullptr, page, 0, 0, 1, 1, 0xFFFFFF, 0, 1, nullptr);
+        NewGraph();
         EngineAddPieChart(graph, nullptr, values, 2, mode, codes::PieNoNumbers, 0, 0.5, 0.5, 0.5, fills,
                           borders, hatches, explode);
         Draw();
