@@ -1,11 +1,12 @@
 #include "CZENTCtrl.h"
 
-#include "CPropertyFrame.h"
 #include "ChartDispatch.h"
 #include "ControlPageHooks.h"
+#include "CPropertyFrame.h"
 #include "DibImage.h"
 #include "PropertyStream.h"
 #include "SerializedChartFile.h"
+#include "StockEvents.h"
 #include "ZENTIdentifiers.h"
 #include "ZENTMethods.h"
 #include "ZENTModuleState.h"
@@ -13,11 +14,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <MessageBox.h>
+
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QTimer>
 
 namespace {
 
@@ -40,9 +45,12 @@ std::int32_t ToHiMetric(int pixels) {
 CZENTCtrl::CZENTCtrl(QWidget* parent) : QWidget(parent), holder_(std::make_unique<CGraphHolder>(this)) {
     resize(200, 200);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A click activates the control, so its keys reach it as the platform's controls' do.
+    setFocusPolicy(Qt::ClickFocus);
     // The engine follows every move, not only drags: GetMousePos reads the last position.
     setMouseTracking(true);
     zent::SetCurrentControl(this);
+    zent::CountObject(this);
     pages::ExchangeHooks hooks = pages::HooksForControl(*this);
     hooks.readBackZoomedScale = [this] { chart::ReadBackZoomedScale(Model()); };
     pageTarget_ = std::make_unique<pages::CModelExchangeTarget>(Model(), std::move(hooks));
@@ -93,6 +101,26 @@ void CZENTCtrl::FireEvent(automation::DISPID event, const std::vector<automation
     }
 }
 
+void CZENTCtrl::FireError(int number, const QString& description) {
+    std::string text = description.toStdString();
+    bool cancelDisplay = false;
+    FireEvent(zent::kError, {automation::Variant::I2(static_cast<std::int16_t>(number)),
+                             automation::Variant::RefStr(text), automation::Variant::I4(automation::E_FAIL),
+                             automation::Variant::Str(zent::kUserTypeName), automation::Variant::Str({}),
+                             automation::Variant::I4(0), automation::Variant::RefBool(cancelDisplay)});
+    if (!cancelDisplay) {
+        msgbox::MsgBox(QString::fromStdString(text), msgbox::vbExclamation,
+                       QString::fromLatin1(zent::kUserTypeName), this);
+    }
+}
+
+void CZENTCtrl::SetReadyState(int state) {
+    if (readyState_ != state) {
+        readyState_ = state;
+        FireEvent(zent::kReadyStateChange, {automation::Variant::I4(state)});
+    }
+}
+
 // ---- Drawing -----------------------------------------------------------------------------------
 
 void CZENTCtrl::paintEvent(QPaintEvent* event) {
@@ -100,6 +128,15 @@ void CZENTCtrl::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (page_ == 0 || EnginePaintPage(page_, painter) == 0) {
         painter.fillRect(event->rect(), palette().window());
+    }
+    // An engine failure inside the paint has no automation call to report it to: the Error event
+    // goes out once the paint is over, so a sink or the message box never runs inside it.
+    EngineContext& context = zent::EngineContextBlock();
+    if (context.errorFlag != 0) {
+        const int code = context.lastError;
+        EngineHandleError();
+        QTimer::singleShot(
+            0, this, [this, code] { FireError(code, QStringLiteral("Charting engine error %1").arg(code)); });
     }
 }
 
@@ -195,6 +232,10 @@ void CZENTCtrl::OnDrawMetafile(QPainter& painter, const QRect& bounds) {
     update();
 }
 
+pages::CPageExchangeTarget& CZENTCtrl::PageTarget() {
+    return *pageTarget_;
+}
+
 void CZENTCtrl::RefreshOpenPages() {
     pageTarget_->RefreshOpenPages();
     if (refreshPages_) {
@@ -258,13 +299,21 @@ std::vector<std::uint8_t> CZENTCtrl::SaveProperties() const {
     return chart::SavePropertyStream(holder_->Model(), Extent());
 }
 
+// The control has no asynchronous properties: once its persisted state is loaded or reset it is
+// complete.
 bool CZENTCtrl::LoadProperties(const std::uint8_t* data, std::size_t size) {
     chart::ControlExtent extent;
-    return chart::LoadPropertyStream(Model(), data, size, &extent, [this] { Model().FreeDataSets(); });
+    const bool loaded =
+        chart::LoadPropertyStream(Model(), data, size, &extent, [this] { Model().FreeDataSets(); });
+    if (loaded) {
+        SetReadyState(zent::kReadyStateComplete);
+    }
+    return loaded;
 }
 
 void CZENTCtrl::ResetProperties() {
     chart::ResetPersistedState(Model());
+    SetReadyState(zent::kReadyStateComplete);
 }
 
 // ---- Mouse -------------------------------------------------------------------------------------
@@ -328,19 +377,40 @@ void CZENTCtrl::TrackMouse(QMouseEvent* event) {
     zent::SetMouseControl(this);
 }
 
-void CZENTCtrl::FireMouseEvent(automation::DISPID id, QMouseEvent* mouse) {
-    const int button = mouse->button() == Qt::LeftButton ? 1 : mouse->button() == Qt::RightButton ? 2 : 4;
-    const Qt::KeyboardModifiers mods = mouse->modifiers();
-    const int shift = (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
-                      (mods & Qt::AltModifier ? 4 : 0);
+void CZENTCtrl::FireMouseEvent(automation::DISPID id, int buttons, QMouseEvent* mouse) {
     const QPoint at = mouse->position().toPoint();
-    FireEvent(id, {automation::Variant::I2(static_cast<std::int16_t>(button)),
-                   automation::Variant::I2(static_cast<std::int16_t>(shift)), automation::Variant::I4(at.x()),
-                   automation::Variant::I4(at.y())});
+    FireEvent(id, {automation::Variant::I2(static_cast<std::int16_t>(buttons)),
+                   automation::Variant::I2(static_cast<std::int16_t>(zent::ShiftState(mouse->modifiers()))),
+                   automation::Variant::I4(at.x()), automation::Variant::I4(at.y())});
 }
 
 void CZENTCtrl::mouseMoveEvent(QMouseEvent* event) {
     TrackMouse(event);
+    FireMouseEvent(zent::kMouseMove, zent::ButtonMask(event->buttons()), event);
+}
+
+void CZENTCtrl::FireKeyEvent(automation::DISPID id, QKeyEvent* key) {
+    std::int16_t code = static_cast<std::int16_t>(zent::VirtualKeyCode(key->key()));
+    FireEvent(id, {automation::Variant::RefI2(code),
+                   automation::Variant::I2(static_cast<std::int16_t>(zent::ShiftState(key->modifiers())))});
+}
+
+// A held key repeats its KeyDown and KeyPress, and ends with one KeyUp.
+void CZENTCtrl::keyPressEvent(QKeyEvent* event) {
+    FireKeyEvent(zent::kKeyDown, event);
+    const QString text = event->text();
+    for (const QChar c : text) {
+        if (c.unicode() < 0x100) {
+            std::int16_t ascii = static_cast<std::int16_t>(c.unicode());
+            FireEvent(zent::kKeyPress, {automation::Variant::RefI2(ascii)});
+        }
+    }
+}
+
+void CZENTCtrl::keyReleaseEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat()) {
+        FireKeyEvent(zent::kKeyUp, event);
+    }
 }
 
 void CZENTCtrl::mousePressEvent(QMouseEvent* event) {
@@ -349,7 +419,7 @@ void CZENTCtrl::mousePressEvent(QMouseEvent* event) {
     if (Codes(event->button(), codes)) {
         ButtonDown(codes, event);
     } else {
-        FireMouseEvent(kMouseDown, event);
+        FireMouseEvent(zent::kMouseDown, zent::ButtonMask(event->button()), event);
     }
 }
 
@@ -359,7 +429,7 @@ void CZENTCtrl::mouseReleaseEvent(QMouseEvent* event) {
     if (Codes(event->button(), codes)) {
         ButtonUp(codes, event);
     } else {
-        FireMouseEvent(kMouseUp, event);
+        FireMouseEvent(zent::kMouseUp, zent::ButtonMask(event->button()), event);
     }
 }
 
@@ -382,7 +452,7 @@ void CZENTCtrl::ButtonDown(const ButtonCodes& codes, QMouseEvent* event) {
         EngineBeginDataCursorDrag(graph, 0, 0, codes.down, m.EventDataCursorType - 1, 0);
         m.ReadingOut = 1;
     } else {
-        FireMouseEvent(kMouseDown, event);
+        FireMouseEvent(zent::kMouseDown, zent::ButtonMask(event->button()), event);
     }
 }
 
@@ -399,10 +469,10 @@ void CZENTCtrl::ButtonUp(const ButtonCodes& codes, QMouseEvent* event) {
     } else if (m.EventRetrieveDataValue == codes.readOut && m.ReadingOut != 0) {
         ShowDataValue(at.x(), at.y());
     } else {
-        FireMouseEvent(kMouseUp, event);
+        FireMouseEvent(zent::kMouseUp, zent::ButtonMask(event->button()), event);
         if (codes.readOut == 1 && rect().contains(at)) {
             zent::SetCurrentControl(this);
-            FireEvent(kClick);
+            FireEvent(zent::kClick);
         }
     }
 }
@@ -419,6 +489,6 @@ void CZENTCtrl::ButtonDoubleClick(const ButtonCodes& codes, QMouseEvent*) {
     } else if (m.EventShowPropPage == codes.doubleClick) {
         ShowPropertyFrame();
     } else {
-        FireEvent(kDblClick);
+        FireEvent(zent::kDblClick);
     }
 }

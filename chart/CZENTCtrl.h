@@ -16,7 +16,8 @@
 
 namespace pages {
 class CModelExchangeTarget;
-}
+class CPageExchangeTarget;
+} // namespace pages
 #include <QPointer>
 #include <QWidget>
 #include <string>
@@ -28,10 +29,6 @@ class CZENTCtrl : public QWidget, public automation::IDispatch, public automatio
 public:
     static constexpr automation::DISPID kDrawReady = 1;
     static constexpr automation::DISPID kAboutBox = -552;
-    static constexpr automation::DISPID kClick = -600;
-    static constexpr automation::DISPID kDblClick = -601;
-    static constexpr automation::DISPID kMouseDown = -605;
-    static constexpr automation::DISPID kMouseUp = -607;
 
     explicit CZENTCtrl(QWidget* parent = nullptr);
     ~CZENTCtrl() override;
@@ -51,6 +48,11 @@ public:
     void Advise(automation::IEventSink* sink) override;
     void Unadvise(automation::IEventSink* sink) override;
     void FireEvent(automation::DISPID event, const std::vector<automation::Variant>& args = {});
+    // The stock Error event for a failure outside any automation call; unless a sink cancels the
+    // display, the description is shown in a message box.
+    void FireError(int number, const QString& description);
+    // Loading (1) until the container has loaded or reset the persisted state, then complete (4).
+    int ReadyState() const { return readyState_; }
 
     // --- Drawing ----------------------------------------------------------------------------
     // A new engine graph whose first draw builds the chart from the model; nothing before the
@@ -60,6 +62,8 @@ public:
     // fresh page and fires DrawReady again.
     void OnDrawMetafile(QPainter& painter, const QRect& bounds);
     void RefreshOpenPages();
+    // What property pages made for this control trade their values through.
+    pages::CPageExchangeTarget& PageTarget();
 
     // --- Methods the interface and the pages share ------------------------------------------
     void UpdateGraph() { RebuildGraph(); }
@@ -97,6 +101,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     void OnDraw(const QRect& bounds, const QRect& invalid);
@@ -114,12 +120,15 @@ private:
     void ButtonUp(const ButtonCodes& codes, QMouseEvent* event);
     void ButtonDoubleClick(const ButtonCodes& codes, QMouseEvent* event);
     void TrackMouse(QMouseEvent* event);
-    void FireMouseEvent(automation::DISPID event, QMouseEvent* mouse);
+    void FireMouseEvent(automation::DISPID event, int buttons, QMouseEvent* mouse);
+    void FireKeyEvent(automation::DISPID event, QKeyEvent* key);
+    void SetReadyState(int state);
 
     std::unique_ptr<CGraphHolder> holder_;
     EngineHandle page_ = 0;
     bool firstDrawPending_ = true;
     bool modified_ = false;
+    int readyState_ = 1; // loading
     int width_ = 0;
     int height_ = 0;
     QPoint zoomStart_;

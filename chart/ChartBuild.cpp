@@ -50,6 +50,21 @@ void SetText(std::int32_t color, const QString& face, std::int32_t size, std::in
     EngineSetTextAttributes(Color(color), Utf8(face).constData(), size, style);
 }
 
+bool Stacked(const CChartModel& m, int set) {
+    const int code = m.GPlotType[U(set)];
+    return m.SDataType[U(set)] == 1 && m.SDataNumGroups[U(set)] >= 2 && (code == 2 || code == 5);
+}
+
+bool HasSecondaryAxes(const CChartModel& m) {
+    return m.AxisEnable[2] != 0 || m.AxisEnable[3] != 0;
+}
+
+// The pair a plot is drawn on: a plot on the secondary pair with no secondary axis takes the
+// primary pair, as the secondary pass's axes fall back to their primary ones.
+int DrawnPair(const CChartModel& m, int refAxes) {
+    return refAxes == 1 && !HasSecondaryAxes(m) ? 0 : refAxes;
+}
+
 class Builder {
 public:
     Builder(CChartModel& model, EngineHandle graph, EngineDC dc) : m(model), graph_(graph), dc_(dc) {}
@@ -134,6 +149,8 @@ void Builder::BuildPlotArea() {
     }
 }
 
+// A set the engine cannot range (no finite value) adds nothing: its absence must not pull the
+// scale to 0. Stacked bars and lines reach their running totals.
 void Builder::GetDataExtents(int axis, double& min, double& max) const {
     min = max = 0.0;
     bool first = true;
@@ -142,10 +159,18 @@ void Builder::GetDataExtents(int axis, double& min, double& max) const {
             continue;
         }
         double lo = 0.0, hi = 0.0;
+        const EngineHandle data = m.DataSet[U(i)];
+        EngineBool ranged = 0;
         if (axis % 2 == 0) {
-            EngineGetDatasetXRange(m.DataSet[U(i)], &lo, &hi);
+            ranged = EngineGetDatasetXRange(data, &lo, &hi);
+        } else if (Stacked(m, i)) {
+            ranged =
+                EngineGetDatasetStackedYRange(data, std::min(m.SDataNumGroups[U(i)], kGroupCount), &lo, &hi);
         } else {
-            EngineGetDatasetYRange(m.DataSet[U(i)], &lo, &hi);
+            ranged = EngineGetDatasetYRange(data, &lo, &hi);
+        }
+        if (ranged == 0) {
+            continue;
         }
         min = first ? lo : std::min(min, lo);
         max = first ? hi : std::max(max, hi);
@@ -163,7 +188,7 @@ void Builder::TrackIntercept(int axis) {
 }
 
 void Builder::BuildAxes(int pair) {
-    if (pair == 1 && m.AxisEnable[2] == 0 && m.AxisEnable[3] == 0) {
+    if (pair == 1 && !HasSecondaryAxes(m)) {
         return;
     }
     int xa = 0, ya = 1;
@@ -237,17 +262,18 @@ void Builder::BuildPlots(int pair) {
         if (!Drawable(m, i)) {
             continue;
         }
-        if (m.SPlotRefAxes[U(i)] == pair) {
+        const int simplePair = DrawnPair(m, m.SPlotRefAxes[U(i)]);
+        if (simplePair == pair) {
             ClampForLogScale(i, pair);
         }
         switch (m.SDataType[U(i)]) {
         case 0:
-            if (m.SPlotRefAxes[U(i)] == pair) {
+            if (simplePair == pair) {
                 BuildSimplePlot(i);
             }
             break;
         case 1:
-            if (m.GPlotRefAxes[U(i)] == pair) {
+            if (DrawnPair(m, m.GPlotRefAxes[U(i)]) == pair) {
                 BuildGroupPlot(i);
             }
             break;

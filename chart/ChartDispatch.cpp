@@ -230,9 +230,14 @@ Variant ReadCell(const CellRef& cell, ValueKind kind) {
     return Variant::R8(0.0);
 }
 
+// An automation TRUE is -1, and a flag keeps it so: its stored byte is 0xFF, as containers expect.
+std::int32_t StoredFlag(const Variant& value) {
+    return value.AsBool() ? automation::VARIANT_TRUE : automation::VARIANT_FALSE;
+}
+
 void WriteCell(const CellRef& cell, const Variant& value) {
     if (const auto* l = std::get_if<std::int32_t*>(&cell)) {
-        **l = value.vt() == automation::VT_BOOL ? (value.AsBool() ? 1 : 0) : value.AsI4();
+        **l = value.vt() == automation::VT_BOOL ? StoredFlag(value) : value.AsI4();
     } else if (const auto* d = std::get_if<double*>(&cell)) {
         **d = value.AsR8();
     } else if (const auto* s = std::get_if<QString*>(&cell)) {
@@ -337,7 +342,7 @@ HRESULT InvokeScalar(CChartModel& m, const ScalarProperty& p, automation::Invoke
         PutScalar(m, p, value.AsI4());
         break;
     case V::Bool:
-        PutScalar(m, p, std::int32_t{value.AsBool() ? 1 : 0});
+        PutScalar(m, p, StoredFlag(value));
         break;
     case V::Double:
         PutScalar(m, p, value.AsR8());

@@ -2,6 +2,8 @@
 
 #include "NumericTable.h"
 
+#include <MessageBox.h>
+
 #include <climits>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -37,22 +39,19 @@ PasteResult ReadClipboardColumns(std::string_view text, std::vector<double>& x, 
     if (!ReadTable(text, table)) {
         return PasteResult::Refused;
     }
-    const auto found = static_cast<int>(table.Columns() > 0 ? table.Columns() - 1 : 0);
-    if (groups > found && table.Rows() > 0) {
+    // Text without numbers has no first line: it finds -1 Y columns.
+    const int found = static_cast<int>(table.Columns()) - 1;
+    if (groups > 0 && groups > found) {
         return PasteResult::InsufficientColumns;
     }
-    if (table.Rows() == 0) {
+    // One column holds no Y value to store: nothing is invented for it.
+    if (table.Rows() == 0 || table.YColumns() == 0) {
         return PasteResult::NothingToStore;
     }
     rows = static_cast<int>(table.Rows());
     x = std::move(table.X());
-    if (table.YColumns() == 0) {
-        groups = 1;
-        y.assign(x.size(), 0.0);
-    } else {
-        groups = static_cast<int>(table.YColumns());
-        y = std::move(table.Y());
-    }
+    groups = static_cast<int>(table.YColumns());
+    y = std::move(table.Y());
     return PasteResult::Stored;
 }
 
@@ -65,8 +64,12 @@ PasteResult PasteDataFromClipboard(std::vector<double>& x, std::vector<double>& 
         return PasteResult::Refused;
     }
     const QByteArray text = data->text().toUtf8();
-    return ReadClipboardColumns(std::string_view(text.constData(), static_cast<std::size_t>(text.size())), x,
-                                y, rows, groups);
+    const PasteResult result = ReadClipboardColumns(
+        std::string_view(text.constData(), static_cast<std::size_t>(text.size())), x, y, rows, groups);
+    if (result == PasteResult::InsufficientColumns) {
+        msgbox::MsgBox(QString::fromLatin1(kInsufficientColumnsMessage), msgbox::vbOKOnly);
+    }
+    return result;
 }
 
 } // namespace chart

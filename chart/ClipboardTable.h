@@ -14,7 +14,7 @@ enum class PasteResult {
     Stored,              // TRUE: rows and groups describe what was stored
     NothingToStore,      // TRUE: no rows; the arrays and counts are untouched
     Refused,             // FALSE, silently: no text, or text that is not a table of numbers
-    InsufficientColumns, // FALSE: the caller shows kInsufficientColumnsMessage
+    InsufficientColumns, // FALSE: PasteDataFromClipboard shows kInsufficientColumnsMessage
 };
 
 constexpr const char* kInsufficientColumnsMessage = "Insufficient number of columns for this data type";
@@ -26,13 +26,13 @@ inline bool Succeeded(PasteResult result) {
 // Rows and Y columns (numbers on the first numeric line - 1) of a table; false when it is refused.
 bool ScanClipboardTable(std::string_view text, int& rows, int& yColumns);
 
-// On entry groups holds the Y columns wanted (0: all the table has); more than the table has gives
-// InsufficientColumns. A one-column table stores one group of zeros when all columns are wanted.
+// On entry groups holds the Y columns wanted (0: all the table has, at most 16); more than the table
+// has gives InsufficientColumns. A table with no Y column stores nothing.
 PasteResult ReadClipboardColumns(std::string_view text, std::vector<double>& x, std::vector<double>& y,
                                  int& rows, int& groups);
 
-// The clipboard's text through ReadClipboardColumns; Refused when the clipboard holds no text.
-// Needs a QGuiApplication.
+// The clipboard's text through ReadClipboardColumns; Refused when the clipboard holds no text. Too
+// few columns are reported by a message box. Needs a QApplication.
 PasteResult PasteDataFromClipboard(std::vector<double>& x, std::vector<double>& y, int& rows, int& groups);
 
 } // namespace chart

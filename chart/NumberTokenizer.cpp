@@ -26,46 +26,38 @@ std::size_t SkipDigits(std::string_view text, std::size_t i) {
     return i;
 }
 
-enum class Match { Number, NotNumber, NeedMore };
+// Characters a number runs over once it has started.
+bool IsRunChar(char c) {
+    return IsNumberChar(c) || c == 'e' || c == 'E';
+}
 
-// Matches a number at pos; on Match::Number, `end` is one past it. A number that reaches the end of
-// a text that is not final may go on in the bytes that follow.
-Match MatchNumber(std::string_view text, std::size_t pos, bool final, std::size_t& end) {
-    std::size_t i = pos;
-    if (IsSign(text[i])) {
-        ++i;
-    }
-    const std::size_t intEnd = SkipDigits(text, i);
+// The longest number at the start of a token, as the C library's conversion reads it: a sign,
+// digits with an optional point and fraction (at least one digit), an optional exponent whose
+// digits follow at once. Empty when the token starts with no number.
+std::string_view LeadingNumber(std::string_view token) {
+    std::size_t i = IsSign(token[0]) ? 1 : 0;
+    const std::size_t intEnd = SkipDigits(token, i);
     std::size_t digits = intEnd - i;
     i = intEnd;
-    if (i < text.size() && text[i] == '.') {
-        const std::size_t fracEnd = SkipDigits(text, i + 1);
+    if (i < token.size() && token[i] == '.') {
+        const std::size_t fracEnd = SkipDigits(token, i + 1);
         digits += fracEnd - (i + 1);
-        if (digits > 0) {
-            i = fracEnd;
-        }
+        i = fracEnd;
     }
     if (digits == 0) {
-        return (i >= text.size() || (i + 1 >= text.size() && text[i] == '.')) && !final ? Match::NeedMore
-                                                                                        : Match::NotNumber;
+        return {};
     }
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    if (i < token.size() && (token[i] == 'e' || token[i] == 'E')) {
         std::size_t j = i + 1;
-        if (j < text.size() && IsSign(text[j])) {
+        if (j < token.size() && IsSign(token[j])) {
             ++j;
         }
-        const std::size_t expEnd = SkipDigits(text, j);
+        const std::size_t expEnd = SkipDigits(token, j);
         if (expEnd > j) {
             i = expEnd;
-        } else if (expEnd >= text.size() && !final) {
-            return Match::NeedMore;
         }
     }
-    if (i >= text.size() && !final) {
-        return Match::NeedMore;
-    }
-    end = i;
-    return Match::Number;
+    return token.substr(0, i);
 }
 
 // Decimal exponent of the leading significant digit, used only to tell overflow from underflow.
@@ -143,20 +135,22 @@ Token NextToken(std::string_view text, std::size_t pos, bool final) {
         return token;
     }
     if (IsNumberChar(text[pos])) {
-        std::size_t end = pos;
-        switch (MatchNumber(text, pos, final, end)) {
-        case Match::Number:
-            token.kind = TokenKind::Number;
-            token.end = end;
-            token.value = ConvertNumber(text.substr(pos, end - pos)).value_or(0.0);
-            return token;
-        case Match::NeedMore:
+        std::size_t end = pos + 1;
+        while (end < text.size() && IsRunChar(text[end])) {
+            ++end;
+        }
+        if (end >= text.size() && !final) {
             token.kind = TokenKind::NeedMore;
             token.end = pos;
             return token;
-        case Match::NotNumber:
-            break;
         }
+        token.end = end;
+        const std::string_view number =
+            LeadingNumber(text.substr(pos, std::min(end - pos, kMaxConvertedChars)));
+        const std::optional<double> value = number.empty() ? std::nullopt : ConvertNumber(number);
+        token.kind = value ? TokenKind::Number : TokenKind::NotANumber;
+        token.value = value.value_or(0.0);
+        return token;
     }
     // A character that did not start a number separates; so does everything up to the next
     // character that may start one or end the line.

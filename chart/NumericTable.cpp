@@ -29,6 +29,8 @@ std::size_t NumericTable::Feed(std::string_view text, bool final) {
         case TokenKind::Separator:
             sawLetters_ = sawLetters_ || HasLetter(text.substr(token.begin, token.end - token.begin));
             break;
+        case TokenKind::NotANumber:
+            break; // its e or E sit inside a number's characters: not letters
         case TokenKind::NeedMore:
             return pos;
         case TokenKind::End:
@@ -54,6 +56,7 @@ void NumericTable::EndLine() {
         columns_ = numbersOnLine_;
         const auto wanted = static_cast<std::size_t>(std::max(wanted_, 0));
         used_ = (wanted > 0 && wanted < columns_) ? wanted + 1 : columns_;
+        used_ = std::min(used_, kMaxYColumns + 1);
     }
     if (numbersOnLine_ > 0 && numbersOnLine_ >= columns_) {
         x_.push_back(line_[0]);

@@ -2,7 +2,8 @@
 // A table of numbers read from text line by line, as data-set files and clipboard tables hold
 // them: the first line with numbers fixes the column count (X, then one Y value per further column);
 // a later line with fewer numbers is skipped, extra numbers on a line are dropped, and lines without
-// numbers are skipped. Text can be fed in parts of any size.
+// numbers are skipped. A group data set holds at most kMaxYColumns groups, so further columns are
+// dropped too. Text can be fed in parts of any size.
 
 #include <cstddef>
 #include <string_view>
@@ -12,6 +13,8 @@ namespace chart {
 
 class NumericTable {
 public:
+    static constexpr std::size_t kMaxYColumns = 16;
+
     // yColumnsWanted: the Y columns to keep of each row; 0 keeps all the first line has.
     explicit NumericTable(int yColumnsWanted = 0) : wanted_(yColumnsWanted) {}
 
@@ -21,7 +24,8 @@ public:
     std::size_t Feed(std::string_view text, bool final);
 
     std::size_t Columns() const { return columns_; }
-    // Y values kept per row: min(wanted, Columns() - 1), or Columns() - 1 when all are wanted.
+    // Y values kept per row: min(wanted, Columns() - 1), or Columns() - 1 when all are wanted; at
+    // most kMaxYColumns.
     std::size_t YColumns() const { return used_ > 0 ? used_ - 1 : 0; }
     std::size_t Rows() const { return x_.size(); }
     // Letters outside numbers met so far (clipboard tables refuse them).

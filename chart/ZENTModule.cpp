@@ -2,13 +2,19 @@
 // factory that containers reach through DllGetClassObject.
 
 #include "CZENTCtrl.h"
+#include "PageFactory.h"
+#include "PageTable.h"
 #include "ZENTIdentifiers.h"
+#include "ZENTModuleState.h"
 
 #include <ClassFactory.h>
 #include <ClassStore.h>
 
+#include <QWidget>
+
 #include <dlfcn.h>
 #include <string>
+#include <vector>
 
 #define ZENT_EXPORT extern "C" __attribute__((visibility("default")))
 
@@ -52,17 +58,56 @@ public:
     }
 };
 
+// One property page per request, editing the control made or clicked last (a page finds its
+// control so when its frame names none).
+class CPropertyPageFactory : public automation::IClassFactory {
+public:
+    explicit CPropertyPageFactory(const pages::PageInfo& page) : page_(page) {}
+
+    HRESULT CreateInstance(QWidget* parent, automation::ControlInstance& instance) override {
+        CZENTCtrl* control = zent::CurrentControl();
+        if (control == nullptr) {
+            return automation::E_FAIL;
+        }
+        QWidget* page = pages::CreatePage(page_.kind, control->PageTarget(), parent).release();
+        page->setObjectName(QString::fromLatin1(page_.className));
+        zent::CountObject(page);
+        instance.widget = page;
+        return automation::S_OK;
+    }
+
+    // Registered as a property-page class under its class id and registry name.
+    HRESULT UpdateRegistry(bool registering) const {
+        return registering ? automation::RegisterClassId(page_.classId, LibraryPath(), page_.registryName)
+                           : automation::UnregisterClassId(page_.classId);
+    }
+
+    const char* ClassId() const { return page_.classId; }
+
+private:
+    const pages::PageInfo& page_;
+};
+
 CZENTCtrlFactory g_controlFactory;
+
+std::vector<CPropertyPageFactory>& PageFactories() {
+    static std::vector<CPropertyPageFactory> factories = [] {
+        std::vector<CPropertyPageFactory> made;
+        for (const pages::PageInfo& page : pages::PageTable()) {
+            made.emplace_back(page);
+        }
+        return made;
+    }();
+    return factories;
+}
 
 // Every factory of the module, the control's and the eleven pages'.
 HRESULT UpdateAllFactories(bool registering) {
     if (!automation::Succeeded(CZENTCtrlFactory::UpdateRegistry(registering))) {
         return automation::SELFREG_E_CLASS;
     }
-    for (const char* page : zent::kPropertyPageIds) {
-        const HRESULT hr = registering ? automation::RegisterClassId(page, LibraryPath())
-                                       : automation::UnregisterClassId(page);
-        if (!automation::Succeeded(hr)) {
+    for (const CPropertyPageFactory& page : PageFactories()) {
+        if (!automation::Succeeded(page.UpdateRegistry(registering))) {
             return automation::SELFREG_E_CLASS;
         }
     }
@@ -91,14 +136,24 @@ ZENT_EXPORT HRESULT DllGetClassObject(const char* classId, automation::IClassFac
         return automation::E_INVALIDARG;
     }
     *factory = nullptr;
-    if (classId == nullptr || std::string(classId) != zent::kControlClassId) {
+    if (classId == nullptr) {
         return automation::CLASS_E_CLASSNOTAVAILABLE;
     }
-    *factory = &g_controlFactory;
-    return automation::S_OK;
+    if (std::string(classId) == zent::kControlClassId) {
+        *factory = &g_controlFactory;
+        return automation::S_OK;
+    }
+    for (CPropertyPageFactory& page : PageFactories()) {
+        if (std::string(classId) == page.ClassId()) {
+            *factory = &page;
+            return automation::S_OK;
+        }
+    }
+    return automation::CLASS_E_CLASSNOTAVAILABLE;
 }
 
-// Widgets made by this library may outlive every container's interest in them: never unload.
+// The library may go once no control and no page it made is alive (class factories here take no
+// locks).
 ZENT_EXPORT HRESULT DllCanUnloadNow() {
-    return automation::S_FALSE;
+    return zent::LiveObjectCount() == 0 ? automation::S_OK : automation::S_FALSE;
 }

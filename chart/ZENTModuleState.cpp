@@ -1,6 +1,7 @@
 #include "ZENTModuleState.h"
 
 #include <QFileDialog>
+#include <QObject>
 #include <QPageSetupDialog>
 #include <QWidget>
 
@@ -12,6 +13,7 @@ EngineContext g_EngineContext;
 int g_nGraphWindowCount = 0;
 CZENTCtrl* g_pCurrentControl = nullptr;
 CZENTCtrl* g_pMouseControl = nullptr;
+int g_nLiveObjects = 0;
 
 } // namespace
 
@@ -70,6 +72,18 @@ void ForgetControl(CZENTCtrl* control) {
     if (g_pMouseControl == control) {
         g_pMouseControl = nullptr;
     }
+}
+
+void CountObject(QObject* object) {
+    if (object == nullptr) {
+        return;
+    }
+    ++g_nLiveObjects;
+    QObject::connect(object, &QObject::destroyed, [] { --g_nLiveObjects; });
+}
+
+int LiveObjectCount() {
+    return g_nLiveObjects;
 }
 
 } // namespace zent

@@ -6,6 +6,7 @@
 #include <Kestran.h>
 
 class CZENTCtrl;
+class QObject;
 
 namespace zent {
 
@@ -22,5 +23,10 @@ CZENTCtrl* MouseControl();
 void SetMouseControl(CZENTCtrl* control);
 // A control going away is forgotten by both.
 void ForgetControl(CZENTCtrl* control);
+
+// Objects of this library that are alive (controls and pages made by its factories): the library
+// may be unloaded only when there is none. A counted object is forgotten when it is destroyed.
+void CountObject(QObject* object);
+int LiveObjectCount();
 
 } // namespace zent

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace kestran {
 
@@ -19,11 +20,39 @@ int Side(bool isX, int code) {
     return code == codes::PosRight ? 1 : code == codes::PosCentre ? 0 : -1;
 }
 
+// Minor ticks closer than this to their neighbours would merge into a solid bar: they are left
+// out. Minor grid lines need more room than ticks before they hide the data behind them.
+constexpr double kMinMinorTickPixels = 3.0;
+constexpr double kMinMinorGridPixels = 8.0;
+
 struct AxisGeometry {
     ScalePair scale;
     double line = 0.0; // device position of the axis line across its direction
     Ticks ticks;
+    double minorSpacing = 0.0; // smallest device distance between neighbouring ticks, minors included
 };
+
+double SmallestSpacing(const Ticks& t, const ScaleMap& along) {
+    if (t.minor.empty()) {
+        return std::numeric_limits<double>::infinity();
+    }
+    std::vector<double> at;
+    at.reserve(t.major.size() + t.minor.size());
+    for (const std::vector<double>* values : {&t.major, &t.minor}) {
+        for (double v : *values) {
+            const double d = along.ToDevice(v);
+            if (std::isfinite(d)) {
+                at.push_back(d);
+            }
+        }
+    }
+    std::sort(at.begin(), at.end());
+    double smallest = std::numeric_limits<double>::infinity();
+    for (size_t i = 1; i < at.size(); ++i) {
+        smallest = std::min(smallest, at[i] - at[i - 1]);
+    }
+    return smallest;
+}
 
 AxisGeometry Geometry(const AxisRecord& a, const GraphFrame& f) {
     AxisGeometry g;
@@ -38,6 +67,7 @@ AxisGeometry Geometry(const AxisRecord& a, const GraphFrame& f) {
     }
     g.line = std::clamp(line, lo, hi);
     g.ticks = MakeTicks(along.Lo(), along.Hi(), along.Log(), a.interval, a.minorTicks);
+    g.minorSpacing = SmallestSpacing(g.ticks, along);
     return g;
 }
 
@@ -49,18 +79,40 @@ double Device(const AxisRecord& a, const AxisGeometry& g, double v) {
     return a.isX ? g.scale.x.ToDevice(v) : g.scale.y.ToDevice(v);
 }
 
-QString LabelText(const AxisRecord& a, int index, double value) {
+// The label texts of the major ticks. Numeric labels that would not fit beside the axis (or, on an
+// X axis, along the whole plot) in decimal form are written in scientific form.
+std::vector<QString> LabelTexts(const AxisRecord& a, const AxisGeometry& g, const GraphFrame& f,
+                                Canvas& canvas, double gap, int side) {
+    const std::vector<double>& values = g.ticks.major;
+    std::vector<QString> texts;
     if (a.labels == AxisRecord::Labels::Strings) {
-        const int k = index - a.stringStart;
-        return k >= 0 && k < int(a.strings.size()) ? a.strings[size_t(k)] : QString();
+        for (size_t i = 0; i < values.size(); ++i) {
+            const int k = int(i) - a.stringStart;
+            texts.push_back(k >= 0 && k < int(a.strings.size()) ? a.strings[size_t(k)] : QString());
+        }
+        return texts;
     }
-    int decimals = a.decimals;
     const bool log = a.isX ? a.scale.x.Log() : a.scale.y.Log();
-    if (log && a.numericStyle == codes::NumDecimal && value > 0 && value < 1) {
-        // 0.01 on a logarithmic axis must not read "0": show its first significant digit.
-        decimals = std::max(decimals, int(std::ceil(-std::log10(value) - 1e-9)));
+    double room = f.plot.width();
+    if (!a.isX) {
+        room = (side < 0   ? g.line - f.window.left()
+                : side > 0 ? f.window.right() - g.line
+                           : f.window.width()) -
+               gap;
     }
-    return QString::fromStdString(FormatNumber(value, a.numericStyle, decimals));
+    auto make = [&](int style) {
+        texts.clear();
+        double widest = 0.0;
+        for (const std::string& label : TickLabels(values, style, a.decimals, log)) {
+            texts.push_back(QString::fromStdString(label));
+            widest = std::max(widest, canvas.TextSize(texts.back()).width());
+        }
+        return widest;
+    };
+    if (make(a.numericStyle) > room && a.numericStyle == codes::NumDecimal) {
+        make(codes::NumScientific);
+    }
+    return texts;
 }
 
 int LabelAnchor(bool isX, int side) {
@@ -96,7 +148,8 @@ void DrawAxisGrid(const AxisRecord& a, const GraphFrame& f, Canvas& canvas) {
     if (a.gridType != codes::GridMinor) {
         lines(g.ticks.major);
     }
-    if (a.gridType == codes::GridMinor || a.gridType == codes::GridBoth) {
+    if ((a.gridType == codes::GridMinor || a.gridType == codes::GridBoth) &&
+        g.minorSpacing >= kMinMinorGridPixels) {
         lines(g.ticks.minor);
     }
 }
@@ -125,7 +178,9 @@ void DrawAxis(const AxisRecord& a, const GraphFrame& f, Canvas& canvas) {
         }
     };
     ticks(g.ticks.major, f.majorTick);
-    ticks(g.ticks.minor, f.minorTick);
+    if (g.minorSpacing >= kMinMinorTickPixels) {
+        ticks(g.ticks.minor, f.minorTick);
+    }
 
     double labelExtent = 0.0;
     if (a.labels != AxisRecord::Labels::None) {
@@ -134,8 +189,9 @@ void DrawAxis(const AxisRecord& a, const GraphFrame& f, Canvas& canvas) {
         const double gap = (side != 0 && side == tickSide ? f.majorTick : 0) + 3.0;
         const int anchor = LabelAnchor(a.isX, side);
         double lastEnd = -1e300; // labels that would overlap the previous one are left out
+        const std::vector<QString> texts = LabelTexts(a, g, f, canvas, gap, side);
         for (size_t i = 0; i < g.ticks.major.size(); ++i) {
-            const QString text = LabelText(a, int(i), g.ticks.major[i]);
+            const QString& text = texts[i];
             const double d = Device(a, g, g.ticks.major[i]);
             if (text.isEmpty() || !std::isfinite(d)) {
                 continue;

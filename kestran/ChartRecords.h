@@ -69,6 +69,9 @@ struct PlotRecord {
     Handle dataset = 0;
     long long datasetSerial = 0; // creation order of the data set, for legend pairing
     ScalePair scale;
+    // Where the axes crossed when the plot was added: bars and fills start from the crossing.
+    double baseX = 0.0; // X value where the Y axis stands
+    double baseY = 0.0; // Y value where the X axis stands
     PenSpec pen;
     bool areaFill = false;
     bool spline = false;

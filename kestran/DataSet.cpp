@@ -70,6 +70,27 @@ bool DataSet::YRange(double& min, double& max) const {
     return Range(y_, min, max);
 }
 
+bool DataSet::StackedYRange(int groups, double& min, double& max) const {
+    const size_t g = size_t(std::clamp(groups, 1, groups_));
+    std::vector<double> totals;
+    totals.reserve(x_.size() * g + 1);
+    for (size_t i = 0; i < x_.size(); ++i) {
+        double total = 0.0;
+        for (size_t k = 0; k < g; ++k) {
+            const double v = y_[i * size_t(groups_) + k];
+            if (std::isfinite(v)) { // a value that cannot be drawn adds nothing to its stack
+                total += v;
+                totals.push_back(total);
+            }
+        }
+    }
+    if (totals.empty()) {
+        return false;
+    }
+    totals.push_back(0.0); // where every stack starts
+    return Range(totals, min, max);
+}
+
 void DataSet::Reorder(const std::vector<int>& order) {
     std::vector<double> x(x_.size()), y(y_.size());
     const size_t g = size_t(groups_);

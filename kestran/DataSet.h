@@ -27,6 +27,9 @@ public:
     // Finite values only; false (outputs untouched) when there is none.
     bool XRange(double& min, double& max) const;
     bool YRange(double& min, double& max) const;
+    // The running totals of the first `groups` groups of each point, as stacked plots draw them,
+    // and 0, where the stacks start.
+    bool StackedYRange(int groups, double& min, double& max) const;
 
     // Points move with their Y groups; Y sorts by group 0. Stable, non-finite values last.
     void SortX(bool ascending);

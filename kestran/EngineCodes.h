@@ -126,7 +126,8 @@ enum GroupBarKind : int {
     GroupStackedBars = 2,
 };
 
-// Pie modes: 10 flat, 11 three-dimensional.
+// Pie modes: 10 flat, any other three-dimensional (a caller adding an automation TRUE, -1, to 10
+// gives 9).
 enum PieMode : int {
     PieFlat = 10,
     Pie3D = 11,

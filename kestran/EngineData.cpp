@@ -77,6 +77,17 @@ EngineBool EngineGetDatasetYRange(EngineHandle dataset, double* min, double* max
     return 1;
 }
 
+EngineBool EngineGetDatasetStackedYRange(EngineHandle dataset, int groups, double* min, double* max) {
+    const DataSet* d = S().DataOf(dataset);
+    double lo, hi;
+    if (!d || !min || !max || !d->StackedYRange(groups, lo, hi)) {
+        return 0;
+    }
+    *min = lo;
+    *max = hi;
+    return 1;
+}
+
 EngineBool EngineSortDatasetX(EngineHandle dataset, int ascending) {
     DataSetEntry* e = S().Data(dataset);
     if (!e) {

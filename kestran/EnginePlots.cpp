@@ -35,6 +35,8 @@ PlotRecord* NewPlot(EngineHandle graph, EngineHandle dataset, PlotKind kind, Eng
     p.dataset = d ? dataset : 0;
     p.datasetSerial = d ? d->serial : 0;
     p.scale = g->scale;
+    p.baseX = g->xOfYAxis;
+    p.baseY = g->yOfXAxis;
     p.pen = g->linePen;
     p.font = S().textAttributes;
     g->plots.push_back(std::move(p));

@@ -121,6 +121,10 @@ EngineHandle EngineCreateGroupDataset(const char* name, const double* x, const d
 EngineBool EngineDeleteDataset(EngineHandle dataset, int flag);
 EngineBool EngineGetDatasetXRange(EngineHandle dataset, double* min, double* max);
 EngineBool EngineGetDatasetYRange(EngineHandle dataset, double* min, double* max);
+// The range of the running totals of the first `groups` groups of each point, and of 0 where the
+// stacks start: what stacked bars and stacked lines cover. 0 (outputs untouched) when the set has
+// no finite value.
+EngineBool EngineGetDatasetStackedYRange(EngineHandle dataset, int groups, double* min, double* max);
 EngineBool EngineSortDatasetX(EngineHandle dataset, int ascending);
 EngineBool EngineSortDatasetY(EngineHandle dataset, int ascending);
 EngineBool EngineMarkDataPoint(EngineHandle dataset, int index, int state);
@@ -142,6 +146,9 @@ EngineHandle EngineAddXAxis(EngineHandle graph, EngineDC dc, double majorInterva
 EngineHandle EngineAddYAxis(EngineHandle graph, EngineDC dc, double majorInterval, int minorTicks,
                             int tickPosition);
 EngineBool EngineEnableAxis(EngineHandle graph, EngineHandle axis, int enable);
+// decimals is a minimum: neighbouring labels get the decimals they need to read differently, and
+// decimal labels too wide for their room turn scientific (TickLabels, NumberLabel.h). Minor ticks
+// too close to see are left out.
 EngineBool EngineAddNumericAxisLabels(EngineHandle graph, EngineDC dc, EngineHandle axis, int position,
                                       int style, int decimals, int reserved1, int reserved2);
 // block: `slotCount` lines of 42 bytes each, NUL-terminated (longer lines are cut at 41 characters).
@@ -165,8 +172,9 @@ kestran::ColorRef EngineGetPaletteColor(int code);
 EngineHandle EngineAddLinePlot(EngineHandle graph, EngineDC dc, EngineHandle dataset, int areaFill,
                                int spline);
 // Bars: width is a fraction of the smallest spacing of the bar positions; hatch -1 fills solid;
-// opaque non-zero puts a hatch over white instead of over what lies below. Horizontal bar types
-// stand at the Y values and reach from the X axis origin to the X values.
+// opaque non-zero puts a hatch over white instead of over what lies below. Bars reach from where
+// the other axis crosses the value axis (as it was when the plot was added) to their values;
+// horizontal bar types stand at the Y values and reach to the X values.
 EngineHandle EngineAddBarPlot(EngineHandle graph, EngineDC dc, EngineHandle dataset, double width,
                               int justify, int barType, kestran::ColorRef color, int hatch, int opaque);
 EngineHandle EngineAddScatterPlot(EngineHandle graph, EngineDC dc, EngineHandle dataset, int shape,
@@ -199,7 +207,8 @@ EngineBool EngineSetPlotDataset(EngineHandle graph, EngineHandle plot, EngineHan
 // ---- Titles, legends -------------------------------------------------------------------------
 EngineHandle EngineAddTitle(EngineHandle graph, EngineDC dc, const char* text, double x, double y, int anchor,
                             int reserved);
-// Entries pair line k of the block with the k-th simple plot in data-set creation order.
+// Legends show every line of their block; the box is where they may go, laid out as LegendLayout.h
+// tells. Entries pair line k of the block with the k-th simple plot in data-set creation order.
 EngineHandle EngineAddSimpleLegend(EngineHandle graph, EngineDC dc, double left, double top, double right,
                                    double bottom, kestran::ColorRef borderColor, int borderThickness,
                                    kestran::ColorRef fontColor, kestran::ColorRef background, int horizontal,

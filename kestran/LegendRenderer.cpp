@@ -1,4 +1,5 @@
 #include "EngineCodes.h"
+#include "LegendLayout.h"
 #include "Render.h"
 
 #include <algorithm>
@@ -40,44 +41,46 @@ void DrawLegend(const LegendRecord& l, const GraphRecord& g, const GraphFrame& f
                      f.window.top() + l.box.top() * f.window.height(), l.box.width() * f.window.width(),
                      l.box.height() * f.window.height());
     const int thickness = std::clamp(l.borderThickness, 0, 50);
-    canvas.SetPen(thickness > 0 ? PenSpec{l.borderColor, thickness, codes::PenSolid}
-                                : PenSpec{0, 0, codes::PenNull});
-    canvas.SetBrush(BrushSpec{l.background, -1, false, false});
-    canvas.Rectangle(box);
-
     size_t count = l.lines.size();
     while (count > 0 && l.lines[count - 1].isEmpty()) {
         --count;
     }
+    const double pad = 4.0 + thickness;
+    const double sampleWidth = 24.0, textGap = 4.0;
+    canvas.SetFont(l.font);
+    const double lineHeight = std::max(canvas.TextSize(QStringLiteral("Xg")).height(), 6.0);
+    std::vector<double> widths;
+    for (size_t k = 0; k < count; ++k) {
+        widths.push_back(sampleWidth + textGap + canvas.TextSize(l.lines[k]).width());
+    }
+    const LegendLayout layout = LayOutLegend(widths, lineHeight, box.size(), l.horizontal, pad);
+    const QRectF frame = count == 0 ? box : LegendFrame(box, layout.size, f.window);
+
+    canvas.SetPen(thickness > 0 ? PenSpec{l.borderColor, thickness, codes::PenSolid}
+                                : PenSpec{0, 0, codes::PenNull});
+    canvas.SetBrush(BrushSpec{l.background, -1, false, false});
+    canvas.Rectangle(frame);
     if (count == 0) {
         return;
     }
     const auto entries = Entries(l, g);
-    canvas.SetFont(l.font);
-    const double rowHeight = std::max(canvas.TextSize(QStringLiteral("Xg")).height() * 1.2, 8.0);
-    const double sampleWidth = 24.0;
-    const double pad = 4.0 + thickness;
-    const double even = (box.width() - 2 * pad) / double(count);
-    double x = box.left() + pad;
+    FontSpec font = l.font;
+    font.points *= layout.scale;
+    std::vector<double> columnLeft(layout.columnWidths.size(), frame.left() + pad);
+    for (size_t c = 1; c < columnLeft.size(); ++c) {
+        columnLeft[c] = columnLeft[c - 1] + layout.columnWidths[c - 1] + layout.columnGap;
+    }
     for (size_t k = 0; k < count; ++k) {
-        QRectF cell;
-        if (l.horizontal) { // evenly spread, but never narrower than the entry itself
-            const double w = std::max(even, sampleWidth + 12 + canvas.TextSize(l.lines[k]).width());
-            cell = QRectF(x, box.top() + pad, w, rowHeight);
-            x += w;
-        } else {
-            cell = QRectF(box.left() + pad, box.top() + pad + rowHeight * double(k), box.width() - 2 * pad,
-                          rowHeight);
-        }
-        if (cell.bottom() > box.bottom() + 0.5 || (k > 0 && cell.left() + sampleWidth > box.right())) {
-            break; // no room: the box decides how many entries show
-        }
-        const QRectF sample(cell.left(), cell.top() + 2, sampleWidth, rowHeight - 4);
+        const int row = layout.Row(int(k), l.horizontal);
+        const double left = columnLeft[size_t(layout.Column(int(k), l.horizontal))];
+        const double top = frame.top() + pad + layout.step * row;
+        const double inset = std::min(2.0, layout.step / 4);
+        const QRectF sample(left, top + inset, sampleWidth * layout.scale, layout.step - 2 * inset);
         if (k < entries.size()) {
             DrawPlotSample(*entries[k].first, entries[k].second, sample, canvas);
         }
-        canvas.SetFont(l.font);
-        canvas.Text(QPointF(sample.right() + 4, cell.center().y()), l.lines[k],
+        canvas.SetFont(font);
+        canvas.Text(QPointF(sample.right() + textGap * layout.scale, top + layout.step / 2), l.lines[k],
                     codes::AnchorLeft | codes::AnchorVCentre);
     }
 }

@@ -85,4 +85,56 @@ std::string FormatNumber(double value, int style, int decimals) {
     }
 }
 
+namespace {
+
+constexpr int kMaxDecimals = 15;
+constexpr double kWidestDecimal = 1e15;
+
+bool NeighboursDiffer(const std::vector<std::string>& labels) {
+    for (size_t i = 1; i < labels.size(); ++i) {
+        if (labels[i] == labels[i - 1]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<std::string> Labels(const std::vector<double>& values, int style, int decimals, bool log) {
+    std::vector<std::string> labels;
+    labels.reserve(values.size());
+    for (double v : values) {
+        int d = decimals;
+        if (log && style == codes::NumDecimal && v > 0 && v < 1) {
+            d = std::max(d, int(std::ceil(-std::log10(v) - 1e-9)));
+        }
+        labels.push_back(FormatNumber(v, style, d));
+    }
+    return labels;
+}
+
+} // namespace
+
+std::vector<std::string> TickLabels(const std::vector<double>& values, int style, int decimals, bool log) {
+    decimals = std::clamp(decimals, 0, kMaxDecimals);
+    if (style == codes::NumTime) {
+        return Labels(values, style, decimals, log);
+    }
+    const bool decimal =
+        style != codes::NumScientific && style != codes::NumEngineering && style != codes::NumExponential;
+    if (decimal &&
+        std::any_of(values.begin(), values.end(), [](double v) { return std::fabs(v) >= kWidestDecimal; })) {
+        style = codes::NumScientific;
+    }
+    for (int d = decimals; d <= kMaxDecimals; ++d) {
+        std::vector<std::string> labels = Labels(values, style, d, log);
+        if (NeighboursDiffer(labels)) {
+            return labels;
+        }
+    }
+    if (style != codes::NumScientific && decimal) {
+        return TickLabels(values, codes::NumScientific, decimals, log);
+    }
+    return Labels(values, style, kMaxDecimals, log);
+}
+
 } // namespace kestran

@@ -78,7 +78,7 @@ PieLayout Layout(const PlotRecord& pie, const GraphFrame& f) {
     if (!(l.total > 0.0) || !std::isfinite(l.total)) {
         return l;
     }
-    const bool threeD = pie.pieMode == codes::Pie3D;
+    const bool threeD = pie.pieMode != codes::PieFlat;
     l.rx = Finite(pie.diameter, 0.0, 2.0, 0.4) * std::min(f.window.width(), f.window.height()) / 2;
     l.ry = threeD ? l.rx * 0.6 : l.rx;
     l.depth = threeD ? l.rx * 0.15 : 0.0;

@@ -73,13 +73,15 @@ std::vector<QPointF> Spline(const std::vector<QPointF>& p) {
     return out;
 }
 
-double BaseDevice(const ScaleMap& s, bool log) {
-    const double base = log ? s.Lo() : std::clamp(0.0, s.Lo(), s.Hi());
+// Where bars, fills and drop lines start along a value axis: where the other axis crosses it, kept
+// inside the scale (a crossing at or below 0 on a logarithmic scale is the scale's bottom).
+double BaseDevice(const ScaleMap& s, double crossing) {
+    const double base = s.Log() && !(crossing > 0) ? s.Lo() : std::clamp(crossing, s.Lo(), s.Hi());
     return s.ToDevice(base);
 }
 
 void FillUnder(Context& c, const std::vector<QPointF>& line, ColorRef color) {
-    const double base = BaseDevice(c.scale.y, c.scale.y.Log());
+    const double base = BaseDevice(c.scale.y, c.plot.baseY);
     std::vector<QPointF> poly;
     poly.reserve(line.size() + 2);
     for (const QPointF& p : line) {
@@ -213,7 +215,7 @@ BarLayout Layout(Context& c) {
     const double extent = std::abs(l.position->D1() - l.position->D0());
     const double width = std::isfinite(c.plot.barWidth) ? std::clamp(c.plot.barWidth, 0.0, 10.0) : 0.75;
     l.width = width * Spacing(pos, extent / 10.0);
-    l.base = BaseDevice(*l.value, l.value->Log());
+    l.base = BaseDevice(*l.value, l.horizontal ? c.plot.baseX : c.plot.baseY);
     return l;
 }
 
@@ -274,6 +276,7 @@ void DrawGroupBars(Context& c) {
     for (int i = 0; i < c.data.Count(); ++i) {
         const auto [p0, p1] = Slot(c.plot, GroupPosition(c, l, i), l.width);
         double stack = 0.0;
+        double stackTop = l.base; // the first segment stands where bars stand
         for (int gi = 0; gi < m; ++gi) {
             const int g = c.plot.groupKind == codes::GroupDeepBars ? m - 1 - gi : gi;
             const double v = c.data.Y(i, g);
@@ -282,9 +285,9 @@ void DrawGroupBars(Context& c) {
             }
             switch (c.plot.groupKind) {
             case codes::GroupStackedBars:
-                DrawBar(c, p0, p1, l.value->ToDevice(stack), l.value->ToDevice(stack + v),
-                        GroupStyle(c.plot, g));
                 stack += v;
+                DrawBar(c, p0, p1, stackTop, l.value->ToDevice(stack), GroupStyle(c.plot, g));
+                stackTop = l.value->ToDevice(stack);
                 break;
             case codes::GroupDeepBars: {
                 const double shift = std::min(8.0, l.width / 3) * g;
@@ -331,7 +334,7 @@ void DrawStackedLines(Context& c) {
                 }
             }
             if (g == 0) {
-                const double base = BaseDevice(c.scale.y, c.scale.y.Log());
+                const double base = BaseDevice(c.scale.y, c.plot.baseY);
                 if (!poly.empty()) {
                     poly.push_back({poly.back().x(), base});
                     poly.push_back({poly.front().x(), base});
@@ -419,7 +422,7 @@ void DrawPlot(const PlotRecord& plot, const DataSet* data, const GraphFrame& fra
         DevicePoints(c, 0);
         if (plot.drop) {
             canvas.SetPen({plot.color, 1, codes::PenSolid});
-            const double base = BaseDevice(c.scale.y, c.scale.y.Log());
+            const double base = BaseDevice(c.scale.y, c.plot.baseY);
             for (const QPointF& p : c.points) {
                 const QPointF line[2] = {p, QPointF(p.x(), base)};
                 DrawClippedPolyline(canvas, line, 2, frame.plot, c.scratch);

@@ -112,9 +112,11 @@ HRESULT UnregisterClassEntry(const std::string& classId, const std::string& prog
     return store.Commit(SELFREG_E_CLASS);
 }
 
-HRESULT RegisterClassId(const std::string& classId, const std::string& libraryPath) {
+HRESULT RegisterClassId(const std::string& classId, const std::string& libraryPath,
+                        const std::string& userTypeName) {
     Store store;
     store->setValue(ClassGroup(classId) + QStringLiteral("/InprocServer"), Q(libraryPath));
+    store->setValue(ClassGroup(classId) + QStringLiteral("/UserTypeName"), Q(userTypeName));
     return store.Commit(SELFREG_E_CLASS);
 }
 
@@ -132,6 +134,11 @@ HRESULT CLSIDFromProgID(const std::string& progId, std::string& classId) {
     }
     classId = id.toStdString();
     return S_OK;
+}
+
+std::string ClassUserTypeName(const std::string& classId) {
+    Store store;
+    return store->value(ClassGroup(classId) + QStringLiteral("/UserTypeName")).toString().toStdString();
 }
 
 std::string InprocServerPath(const std::string& classId) {

@@ -34,14 +34,17 @@ std::string TypeLibPath(const std::string& libId, const std::string& version);
 // A class entry and its ProgID. Unregistering a class that is not there succeeds.
 HRESULT RegisterClassEntry(const ClassRegistration& entry);
 HRESULT UnregisterClassEntry(const std::string& classId, const std::string& progId);
-// A class known by id only (property pages): its library path.
-HRESULT RegisterClassId(const std::string& classId, const std::string& libraryPath);
+// A class known by id only (property pages): its library path and the name it is listed by.
+HRESULT RegisterClassId(const std::string& classId, const std::string& libraryPath,
+                        const std::string& userTypeName = {});
 HRESULT UnregisterClassId(const std::string& classId);
 
 HRESULT CLSIDFromProgID(const std::string& progId, std::string& classId);
 // The library registered for a class; empty when the class is not registered.
 std::string InprocServerPath(const std::string& classId);
 std::vector<std::string> PropertyPageIds(const std::string& classId);
+// The name a class was registered with; empty when there is none.
+std::string ClassUserTypeName(const std::string& classId);
 
 // Test hook: type library registration fails as on a system whose store refuses it.
 void SetTypeLibRegistrationFailsForTest(bool fail);

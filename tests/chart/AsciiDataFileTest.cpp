@@ -127,6 +127,8 @@ TEST_F(AsciiDataFile, RowsAreFormedByLines) {
         {"last line without end", "1 2\n3 4", {1, 3}, {2, 4}},
         {"NUL and 0xFF", QByteArray("1 2\n\xff\0 3 4\n", 11), {1, 3}, {2, 4}},
         {"tabs and commas", "1\t2\n3,4\n", {1, 3}, {2, 4}},
+        {"dates are one number", "2001-05-03 7\n2001-05-04 8\n", {2001, 2001}, {7, 8}},
+        {"a second point ends the value", "1.2.3 4\n", {1.2}, {4}},
     };
     for (const Case& c : cases) {
         const Loaded loaded = Load(c.text);
@@ -165,11 +167,25 @@ TEST_F(AsciiDataFile, LargeFilesReadBackExactlyAcrossChunks) {
     EXPECT_EQ(ry, y);
 }
 
-TEST_F(AsciiDataFile, AVeryLongNumberIsOneValue) {
+TEST_F(AsciiDataFile, AVeryLongNumberIsOneValueOfItsFirst28Characters) {
     const Loaded loaded = Load(QByteArray(3000000, '7') + " 1\n");
     ASSERT_TRUE(loaded.ok);
     EXPECT_EQ(loaded.rows, 1);
-    EXPECT_TRUE(std::isinf(loaded.x[0]));
+    EXPECT_EQ(loaded.x[0], 7777777777777777777777777777.0);
+}
+
+TEST_F(AsciiDataFile, AtMostSixteenGroupsAreRead) {
+    QByteArray line;
+    for (int c = 0; c < 100; ++c) {
+        line += QByteArray::number(c) + ' ';
+    }
+    const Loaded loaded = Load(line + "\n" + line + "\n");
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(loaded.rows, 2);
+    EXPECT_EQ(loaded.groups, 16);
+    ASSERT_EQ(loaded.y.size(), 32u);
+    EXPECT_EQ(loaded.y[15], 16.0);
+    EXPECT_EQ(loaded.y[16], 1.0);
 }
 
 TEST_F(AsciiDataFile, OneColumnFileGivesOneGroupOfZeros) {

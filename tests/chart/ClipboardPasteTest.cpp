@@ -1,5 +1,7 @@
 #include "ClipboardTable.h"
 
+#include <MessageBox.h>
+
 #include <gtest/gtest.h>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -24,5 +26,20 @@ TEST(ClipboardPaste, NoTextOnTheClipboardIsRefused) {
     std::vector<double> x{7}, y{8};
     int rows = 1, groups = 1;
     EXPECT_EQ(PasteDataFromClipboard(x, y, rows, groups), PasteResult::Refused);
+    EXPECT_EQ(x, std::vector<double>{7});
+}
+
+TEST(ClipboardPaste, TooFewColumnsShowTheMessageAndStoreNothing) {
+    QGuiApplication::clipboard()->setText("1 2\r\n3 4\r\n");
+    msgbox::ClearShownBoxes();
+    msgbox::SetTestAnswerer([](const msgbox::ShownBox&) { return msgbox::vbOK; });
+    std::vector<double> x{7}, y{8};
+    int rows = 1, groups = 2;
+    EXPECT_EQ(PasteDataFromClipboard(x, y, rows, groups), PasteResult::InsufficientColumns);
+    msgbox::SetTestAnswerer({});
+    ASSERT_EQ(msgbox::ShownBoxes().size(), 1u);
+    EXPECT_EQ(msgbox::ShownBoxes()[0].prompt,
+              QStringLiteral("Insufficient number of columns for this data type"));
+    EXPECT_EQ(msgbox::ShownBoxes()[0].style, msgbox::vbOKOnly);
     EXPECT_EQ(x, std::vector<double>{7});
 }

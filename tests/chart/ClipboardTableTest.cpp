@@ -40,12 +40,17 @@ TEST(ClipboardTable, TooFewColumnsIsReportedForTheCallersMessage) {
 }
 
 TEST(ClipboardTable, LettersOutsideNumbersRefuseTheText) {
-    for (std::string_view text : {"Time 1\r\n1 2", "1.5x 2\r\n", "1 2\r\n3 4 end", "1e 2"}) {
+    for (std::string_view text : {"Time 1\r\n1 2", "1.5x 2\r\n", "1 2\r\n3 4 end", "e 2"}) {
         const Pasted p = Paste(text);
         EXPECT_EQ(p.result, PasteResult::Refused) << text;
         EXPECT_EQ(p.x, std::vector<double>{-1}) << text;
     }
     EXPECT_EQ(Paste("2.5e-3 1\r\n").result, PasteResult::Stored);
+    // An e at the end of a number is part of it: "1e" reads 1.
+    const Pasted p = Paste("1e 2\r\n");
+    EXPECT_EQ(p.result, PasteResult::Stored);
+    EXPECT_EQ(p.x, std::vector<double>{1});
+    EXPECT_EQ(p.y, std::vector<double>{2});
 }
 
 TEST(ClipboardTable, ExtraColumnsBeyondTheGroupsAreDropped) {
@@ -74,22 +79,29 @@ TEST(ClipboardTable, RowsAreFormedByLines) {
     }
 }
 
-TEST(ClipboardTable, OneColumnGivesOneGroupOfZeros) {
-    const Pasted p = Paste("1\r\n2\r\n3");
-    EXPECT_EQ(p.result, PasteResult::Stored);
-    EXPECT_EQ(p.groups, 1);
-    EXPECT_EQ(p.y, (std::vector<double>{0, 0, 0}));
-    EXPECT_EQ(Paste("1\r\n2\r\n", 1).result, PasteResult::InsufficientColumns);
-}
-
-TEST(ClipboardTable, TextWithoutNumbersStoresNothing) {
-    for (std::string_view text : {"", "\r\n\r\n", " ; , "}) {
+TEST(ClipboardTable, TextWithoutYColumnsStoresNothing) {
+    for (std::string_view text : {"", "\r\n\r\n", " ; , ", "1\r\n2\r\n3"}) {
         const Pasted p = Paste(text);
         EXPECT_EQ(p.result, PasteResult::NothingToStore) << text;
         EXPECT_TRUE(Succeeded(p.result));
         EXPECT_EQ(p.rows, -1);
         EXPECT_EQ(p.x, std::vector<double>{-1});
     }
+    // Asking for a group more than found is the column shortage, rows or not.
+    EXPECT_EQ(Paste("1\r\n2\r\n", 1).result, PasteResult::InsufficientColumns);
+    EXPECT_EQ(Paste("", 1).result, PasteResult::InsufficientColumns);
+}
+
+TEST(ClipboardTable, AtMostSixteenGroups) {
+    std::string text;
+    for (int c = 0; c < 20; ++c) {
+        text += std::to_string(c) + " ";
+    }
+    const Pasted p = Paste(text);
+    EXPECT_EQ(p.result, PasteResult::Stored);
+    EXPECT_EQ(p.groups, 16);
+    EXPECT_EQ(p.y.size(), 16u);
+    EXPECT_EQ(p.y.back(), 16.0);
 }
 
 TEST(ClipboardTable, ScanCountsRowsAndYColumns) {

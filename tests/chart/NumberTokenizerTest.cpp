@@ -38,11 +38,15 @@ TEST(NumberTokenizer, ReadsNumbersBetweenAnySeparators) {
         {".5 -.5e1 +2.", {0.5, -5, 2}},
         {"1e 1E+ 1e-2", {1, 1, 0.01}},
         {"1.5x", {1.5}},
-        {"--5 + - .", {-5}},
-        {"1-2", {1, -2}},
-        {"1.2.3", {1.2, 0.3}},
+        {"--5 + - . -e5", {}},
+        {"1-2", {1}},
+        {"1.2.3 4", {1.2, 4}},
+        {"2001-05-03 7", {2001, 7}},
+        {"3e2e1 -4E-1+9", {300, -0.4}},
         {"1e400 -1e400 1e-400", {inf, -inf, 0}},
-        {"0.000000000000000000000000000000001", {1e-33}},
+        // At most 28 characters of a number are converted.
+        {"0.000000000000000000000000000000001", {0}},
+        {"1234567890123456789012345678901234", {1234567890123456789012345678.0}},
         {std::string_view("7\0 8\xff"
                           "9",
                           6),
@@ -76,14 +80,17 @@ TEST(NumberTokenizer, ANumberAtTheEndOfUnfinishedTextWaitsForMore) {
         EXPECT_EQ(NextToken(text, 0, false).kind, TokenKind::NeedMore) << text;
     }
     EXPECT_EQ(NextToken("12 ", 0, false).kind, TokenKind::Number);
-    EXPECT_EQ(NextToken("-", 0, true).kind, TokenKind::Separator);
-    EXPECT_EQ(NextToken("1e", 0, true).end, 1u);
+    EXPECT_EQ(NextToken("-", 0, true).kind, TokenKind::NotANumber);
+    EXPECT_EQ(NextToken("1e", 0, true).end, 2u);
+    EXPECT_EQ(NextToken("1.2.3 4", 0, true).end, 5u);
 }
 
 TEST(NumberTokenizer, ParseNextNumberReportsWhatItConsumed) {
     std::size_t consumed = 0;
     EXPECT_EQ(ParseNextNumber("  ab 12.5 7", consumed), 12.5);
     EXPECT_EQ(consumed, 9u);
+    EXPECT_EQ(ParseNextNumber("- 2001-05-03", consumed), 2001.0);
+    EXPECT_EQ(consumed, 12u);
     EXPECT_EQ(ParseNextNumber("none", consumed), 0.0);
     EXPECT_EQ(consumed, 0u);
     EXPECT_TRUE(IsNumberChar('.'));

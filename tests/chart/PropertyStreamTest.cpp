@@ -1,5 +1,4 @@
 #include "PropertyStream.h"
-#include "ArrayProperties.h"
 #include "FakeEngineLink.h"
 #include "StreamLayout.h"
 
@@ -17,7 +16,7 @@ using Bytes = std::vector<std::uint8_t>;
 namespace {
 
 std::size_t BlobIndex(const char* name, int occurrence = 0) {
-    const auto& table = ArrayProperties();
+    const auto& table = charttest::BlobRows();
     for (std::size_t i = 0; i < table.size(); ++i) {
         if (std::string(table[i].name) == name && occurrence-- == 0) {
             return i;

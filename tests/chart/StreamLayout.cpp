@@ -1,6 +1,6 @@
 #include "StreamLayout.h"
 
-#include "ScalarProperties.h"
+#include "InterfaceTables.h"
 
 #include <cstring>
 #include <stdexcept>
@@ -16,15 +16,23 @@ std::uint32_t U32At(const std::vector<std::uint8_t>& s, std::size_t at) {
     return s[at] | (s[at + 1] << 8) | (s[at + 2] << 16) | (std::uint32_t(s[at + 3]) << 24);
 }
 
-std::size_t StringBytes(const std::vector<std::uint8_t>& s, std::size_t at) {
+// Bytes of a string's length prefix, and of the whole string.
+std::size_t StringPrefix(const std::vector<std::uint8_t>& s, std::size_t at) {
     if (s.at(at) < 0xFF) {
+        return 1;
+    }
+    return (s.at(at + 1) | (s.at(at + 2) << 8)) < 0xFFFE ? 3 : 7;
+}
+
+std::size_t StringBytes(const std::vector<std::uint8_t>& s, std::size_t at) {
+    switch (StringPrefix(s, at)) {
+    case 1:
         return 1 + s[at];
+    case 3:
+        return 3 + (s[at + 1] | (s[at + 2] << 8));
+    default:
+        return 7 + U32At(s, at + 3);
     }
-    const std::size_t mid = s.at(at + 1) | (s.at(at + 2) << 8);
-    if (mid < 0xFFFE) {
-        return 3 + mid;
-    }
-    return 7 + U32At(s, at + 3);
 }
 
 void Append32(std::vector<std::uint8_t>& out, std::uint32_t v) {
@@ -39,20 +47,20 @@ StreamLayout WalkStream(const std::vector<std::uint8_t>& stream) {
     StreamLayout layout;
     std::size_t at = 16; // version, two extent longs, stock mask
     layout.scalarsOffset = at;
-    for (const chart::ScalarProperty& p : chart::ScalarProperties()) {
+    for (const ScalarRow& row : ScalarRows()) {
         layout.scalarOffsets.push_back(at);
-        switch (p.kind) {
-        case chart::ScalarKind::Long:
-            at += 4;
-            break;
-        case chart::ScalarKind::Double:
+        switch (row.kind) {
+        case Kind::Double:
             at += 8;
             break;
-        case chart::ScalarKind::Bool:
+        case Kind::Bool:
             at += 1;
             break;
-        case chart::ScalarKind::String:
+        case Kind::String:
             at += StringBytes(stream, at);
+            break;
+        default:
+            at += 4;
             break;
         }
     }
@@ -77,6 +85,43 @@ std::vector<std::uint8_t> ReplaceBlob(const std::vector<std::uint8_t>& stream, s
     out.insert(out.end(), blob.begin(), blob.end());
     out.insert(out.end(), stream.begin() + static_cast<std::ptrdiff_t>(span.offset + 4 + span.byteCount),
                stream.end());
+    return out;
+}
+
+std::vector<Value> BlobElements(const std::vector<std::uint8_t>& stream, const BlobSpan& blob, Kind kind) {
+    std::vector<Value> out;
+    if (blob.byteCount == 0) {
+        return out;
+    }
+    std::size_t at = blob.offset + 4;
+    const std::size_t end = at + blob.byteCount;
+    std::size_t count = stream.at(at) | (stream.at(at + 1) << 8);
+    at += 2;
+    if (count == 0xFFFF) {
+        count = U32At(stream, at);
+        at += 4;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        if (kind == Kind::Double) {
+            const std::uint64_t bits = U32At(stream, at) | (std::uint64_t(U32At(stream, at + 4)) << 32);
+            double v = 0;
+            std::memcpy(&v, &bits, 8);
+            out.emplace_back(v);
+            at += 8;
+        } else if (kind == Kind::String) {
+            const std::size_t n = StringBytes(stream, at);
+            const std::size_t prefix = StringPrefix(stream, at);
+            out.emplace_back(std::string(stream.begin() + std::ptrdiff_t(at + prefix),
+                                         stream.begin() + std::ptrdiff_t(at + n)));
+            at += n;
+        } else {
+            out.emplace_back(static_cast<std::int32_t>(U32At(stream, at)));
+            at += 4;
+        }
+    }
+    if (at != end) {
+        throw std::out_of_range("blob image length differs from its byte count");
+    }
     return out;
 }
 

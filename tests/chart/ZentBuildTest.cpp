@@ -66,15 +66,6 @@ TEST_F(ZentBuild, TrackingAxisCrossesAtItsPartnersMinimum) {
     EXPECT_EQ(M().AxisIntercept[0], 3.0);
 }
 
-TEST_F(ZentBuild, LegendLinesDropLineFeeds) {
-    M().SLegendEnable = 1;
-    M().SLegendStrings = QStringLiteral("Hata\r\nCOST");
-    Build();
-    ASSERT_GE(M().LegendLineBlock.size(), static_cast<std::size_t>(2 * chart::kLineSlotBytes));
-    EXPECT_STREQ(M().LegendLineBlock.data(), "Hata");
-    EXPECT_STREQ(M().LegendLineBlock.data() + chart::kLineSlotBytes, "COST");
-}
-
 TEST_F(ZentBuild, DataCursorIsMadeAtTheNextBuild) {
     Build();
     automation::Variant result;

@@ -1,10 +1,15 @@
 #include "CZENTCtrl.h"
 #include "ZENTAboutBox.h"
 #include "ZENTMethods.h"
+#include "ZentTestChart.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -114,12 +119,135 @@ TEST_F(ZentMethods, SerializedFilesRoundTrip) {
     EXPECT_EQ(other.Model().TitleString[0], QStringLiteral("Saved"));
 }
 
-TEST_F(ZentMethods, FftFrequencyAndInPlaceTransformsReachTheCaller) {
+TEST_F(ZentMethods, FftRoutinesWorkOnTheCallersArrays) {
     EXPECT_EQ(Result(68, {Variant::I2(8), Variant::R8(80), Variant::I2(1)}), Variant::R8(10));
-    std::vector<double> re = {1, 1, 1, 1}, im(4, 0.0);
-    ASSERT_EQ(Call(63, {Variant::RefR8(re[0]), Variant::RefR8(im[0]), Variant::I2(4), Variant::I2(0)}),
+    // A Hann window of five points: 0, 0.5, 1, 0.5, 0 on both arrays.
+    std::vector<double> re(5, 2.0), im(5, 1.0);
+    ASSERT_EQ(Call(62, {Variant::RefR8(re[0]), Variant::RefR8(im[0]), Variant::I2(5), Variant::I2(1)}),
               automation::S_OK);
-    EXPECT_NE(re, (std::vector<double>{1, 1, 1, 1}));
+    const std::vector<double> hann = {0, 0.5, 1, 0.5, 0};
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_NEAR(re[i], 2 * hann[i], 1e-12) << i;
+        EXPECT_NEAR(im[i], hann[i], 1e-12) << i;
+    }
+    // One period of a sine over four samples: -2i in bin 1, 2i in bin 3; the inverse gives it back.
+    std::vector<double> x = {0, 1, 0, -1}, y = {9, 9, 9, 9};
+    ASSERT_EQ(Call(64, {Variant::RefR8(x[0]), Variant::RefR8(y[0]), Variant::I2(4), Variant::I2(0)}),
+              automation::S_OK);
+    const std::vector<double> spectrumIm = {0, -2, 0, 2};
+    for (std::size_t k = 0; k < 4; ++k) {
+        EXPECT_NEAR(x[k], 0.0, 1e-12) << k;
+        EXPECT_NEAR(y[k], spectrumIm[k], 1e-12) << k;
+    }
+    EXPECT_NEAR(
+        Result(66, {Variant::RefR8(x[0]), Variant::RefR8(y[0]), Variant::I2(4), Variant::I2(3)}).AsR8(), 2.0,
+        1e-12);
+    EXPECT_NEAR(
+        Result(67, {Variant::RefR8(x[0]), Variant::RefR8(y[0]), Variant::I2(4), Variant::I2(1)}).AsR8(),
+        -std::acos(0.0), 1e-12);
+    ASSERT_EQ(Call(64, {Variant::RefR8(x[0]), Variant::RefR8(y[0]), Variant::I2(4), Variant::I2(-1)}),
+              automation::S_OK);
+    const std::vector<double> sine = {0, 1, 0, -1};
+    for (std::size_t k = 0; k < 4; ++k) {
+        EXPECT_NEAR(x[k], sine[k], 1e-12) << k;
+        EXPECT_NEAR(y[k], 0.0, 1e-12) << k;
+    }
+    // Its power, sampled every 0.5 s: the mean square 0.5 at 1 / (4 x 0.5) = 0.5 Hz.
+    std::vector<double> power = {0, 1, 0, -1}, frequency(4, 0.0);
+    ASSERT_EQ(
+        Call(65, {Variant::RefR8(power[0]), Variant::RefR8(frequency[0]), Variant::I2(4), Variant::R8(0.5)}),
+        automation::S_OK);
+    EXPECT_NEAR(power[0], 0.0, 1e-12);
+    EXPECT_NEAR(power[1], 0.5, 1e-12);
+    EXPECT_NEAR(power[2], 0.0, 1e-12);
+    EXPECT_NEAR(frequency[1], 0.5, 1e-12);
+    EXPECT_NEAR(frequency[2], 1.0, 1e-12);
+}
+
+TEST_F(ZentMethods, DataSetFilesThroughTheInterface) {
+    std::vector<double> x = {1, 2, 3}, y = {10, 20, 30};
+    ASSERT_EQ(Call(70, {Variant::I2(0), Variant::Str("S"), Variant::RefR8(x[0]), Variant::RefR8(y[0]),
+                        Variant::I2(3)}),
+              automation::S_OK);
+    const QString saved = dir.path() + "/s.txt";
+    EXPECT_EQ(Result(74, {Variant::Str(saved.toStdString()), Variant::I2(0), Variant::Str("%.1f")}),
+              Variant::Bool(true));
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("1.0 10.0\r\n2.0 20.0\r\n3.0 30.0\r\n"));
+    file.close();
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("1 2 3\r\n4 5 6\r\n");
+    file.close();
+    EXPECT_EQ(Result(73, {Variant::Str(saved.toStdString()), Variant::Str("Groups"), Variant::I2(1),
+                          Variant::I2(4)}),
+              Variant::Bool(true));
+    EXPECT_EQ(Get(150, {Variant::I2(4)}), Variant::I4(2));
+    EXPECT_EQ(Get(154, {Variant::I2(4)}), Variant::I4(2));
+    EXPECT_EQ(Get(153, {Variant::I2(4)}), Variant::I4(1));
+    EXPECT_EQ(Get(151, {Variant::I2(4)}), Variant::Str("Groups"));
+    EXPECT_EQ(Get(175, {Variant::I2(4), Variant::I2(1), Variant::I2(1)}), Variant::R8(6));
+    const std::string missing = (dir.path() + "/missing.txt").toStdString();
+    EXPECT_EQ(Result(73, {Variant::Str(missing), Variant::Str("M"), Variant::I2(0), Variant::I2(5)}),
+              Variant::Bool(false));
+    EXPECT_EQ(Result(74, {Variant::Str((dir.path() + "/no/such/dir/f.txt").toStdString()), Variant::I2(0),
+                          Variant::Str("")}),
+              Variant::Bool(false));
+}
+
+// A chart drawn at 300 x 200 with the line X = 0, 2, .. 10, Y = 1, 9, 1, 9, 1, 9 on axes 0..10:
+// its plot area is 60..240 across and 40..160 down.
+class ZentDrawnMethods : public ZentMethods {
+protected:
+    ZentDrawnMethods() {
+        control.resize(300, 200);
+        zenttest::DefineLine(control, 0x0000FF);
+        control.grab();
+    }
+    int GreenIn(const QRect& area) { return zenttest::CountColour(control.grab().toImage(), area, 0x00FF00); }
+};
+
+TEST_F(ZentDrawnMethods, RangesOfTheBuiltDataSet) {
+    EXPECT_EQ(Result(56, {Variant::I2(0)}), Variant::R8(0));
+    EXPECT_EQ(Result(57, {Variant::I2(0)}), Variant::R8(10));
+    EXPECT_EQ(Result(58, {Variant::I2(0)}), Variant::R8(1));
+    EXPECT_EQ(Result(59, {Variant::I2(0)}), Variant::R8(9));
+    EXPECT_EQ(Result(57, {Variant::I2(9)}), Variant::R8(1.0)); // no engine set: the presets
+    EXPECT_EQ(Result(58, {Variant::I2(9)}), Variant::R8(0.0));
+}
+
+TEST_F(ZentDrawnMethods, MarkDataPointAnswersForPointsOfTheSet) {
+    EXPECT_EQ(Result(60, {Variant::I2(0), Variant::I2(2), Variant::I2(-1)}), Variant::Bool(true));
+    EXPECT_EQ(Result(60, {Variant::I2(0), Variant::I2(5), Variant::I2(-1)}), Variant::Bool(true));
+    EXPECT_EQ(Result(60, {Variant::I2(0), Variant::I2(6), Variant::I2(-1)}), Variant::Bool(false));
+    EXPECT_EQ(Result(60, {Variant::I2(0), Variant::I2(2), Variant::I2(0)}), Variant::Bool(true));
+    EXPECT_EQ(Result(60, {Variant::I2(3), Variant::I2(0), Variant::I2(-1)}), Variant::Bool(false));
+}
+
+TEST_F(ZentDrawnMethods, MoveDataCursorPutsTheCrossHairAtItsValues) {
+    ASSERT_EQ(Call(52, {Variant::I2(0), Variant::I2(1), Variant::I2(0), Variant::I2(10), Variant::I2(1),
+                        Variant::I2(0), Variant::I4(0x00FF00)}),
+              automation::S_OK);
+    control.UpdateGraph();
+    control.grab();
+    ASSERT_EQ(Call(53, {Variant::I2(0), Variant::R8(5), Variant::R8(2.5), Variant::I2(-1)}),
+              automation::S_OK);
+    // X = 5 is column 150, Y = 2.5 row 130.
+    EXPECT_GT(GreenIn(QRect(149, 45, 3, 110)), 80);
+    EXPECT_GT(GreenIn(QRect(65, 129, 170, 3)), 120);
+    EXPECT_EQ(GreenIn(QRect(100, 45, 3, 60)), 0);
+    ASSERT_EQ(Call(53, {Variant::I2(0), Variant::R8(5), Variant::R8(2.5), Variant::I2(0)}), automation::S_OK);
+    EXPECT_EQ(GreenIn(QRect(60, 40, 180, 120)), 0);
+}
+
+TEST_F(ZentDrawnMethods, MousePositionNormalisedOverTheGraph) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(75, 150), control.mapToGlobal(QPointF(75, 150)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&control, &move);
+    double x = -1, y = -1;
+    EXPECT_EQ(Result(82, {Variant::RefR8(x), Variant::RefR8(y)}), Variant::Bool(true));
+    EXPECT_DOUBLE_EQ(x, 0.25);
+    EXPECT_DOUBLE_EQ(y, 0.75);
 }
 
 TEST_F(ZentMethods, MethodsAreNotProperties) {

@@ -103,18 +103,70 @@ TEST(ZentRegisterServer, RegistersThroughTheLibrarysOwnEntryPoint) {
               automation::CLASS_E_CLASSNOTAVAILABLE);
 }
 
-TEST(ZentModule, FactoryOnlyForTheControlClass) {
+// The eleven property pages: class, class identifier and registry name.
+struct PageRow {
+    const char* className;
+    const char* classId;
+    const char* registryName;
+};
+const PageRow kPages[] = {
+    {"CZENTPropPage", "{7E779A87-B73D-11D0-A956-00C0F6A06F60}", "ZENT Property Page"},
+    {"CAxisPPg", "{CF083002-B827-11D0-8083-00C0F6A06FEA}", "Axis Property Page"},
+    {"CAxLabPPg", "{F844A122-B8D0-11D0-8083-00C0F6A06FEA}", "Axis Labels Property Page"},
+    {"CGridPPg", "{23C93902-BA34-11D0-8083-00C0F6A06FEA}", "Grid Property Page"},
+    {"CSDataPPg", "{5CFFA282-C09D-11D0-A956-00C0F6A06F60}", "S Data Property Page"},
+    {"CSPlotPPg", "{E4D2A443-BBBC-11D0-A956-00C0F6A06F60}", "S Plot Propery Page"},
+    {"CGPlotPPg", "{92729102-BFD7-11D0-A956-00C0F6A06F60}", "G Plot Propery Page"},
+    {"CSLegendPPg", "{6FA7A362-C52A-11D0-A956-00C0F6A06F60}", "Static Legend Property Page"},
+    {"CPiePPg", "{8A7ED4E2-C6C1-11D0-A956-00C0F6A06F60}", "Pie Chart Property Page"},
+    {"CPrintPPg", "{CE89F562-D2AC-11D0-A956-00C0F6A06F60}", "Printing Property Page"},
+    {"CEventPPg", "{5676D722-CC60-11D0-A956-00C0F6A06F60}", "Event Property Page"},
+};
+
+TEST_F(ZentRegistration, EveryPageIsRegisteredInTabOrderUnderItsName) {
+    ASSERT_EQ(registerServer(), automation::S_OK);
+    const std::vector<std::string> pages = automation::PropertyPageIds(kClassId);
+    ASSERT_EQ(pages.size(), 11u);
+    for (std::size_t i = 0; i < 11; ++i) {
+        EXPECT_EQ(pages[i], kPages[i].classId);
+        EXPECT_TRUE(SameFile(automation::InprocServerPath(kPages[i].classId), ZENT_LIBRARY_PATH));
+        EXPECT_EQ(automation::ClassUserTypeName(kPages[i].classId), kPages[i].registryName);
+    }
+    ASSERT_EQ(unregisterServer(), automation::S_OK);
+    EXPECT_TRUE(automation::InprocServerPath(kPages[4].classId).empty());
+}
+
+TEST(ZentModule, FactoriesForTheControlAndEveryPage) {
     const auto getClassObject = Entry<automation::DllGetClassObjectFn>("DllGetClassObject");
-    ASSERT_NE(getClassObject, nullptr);
+    const auto canUnload = Entry<automation::DllCanUnloadNowFn>("DllCanUnloadNow");
+    ASSERT_TRUE(getClassObject && canUnload);
     automation::IClassFactory* factory = nullptr;
     EXPECT_EQ(getClassObject("{00000000-0000-0000-0000-000000000000}", &factory),
               automation::CLASS_E_CLASSNOTAVAILABLE);
     EXPECT_EQ(factory, nullptr);
-    EXPECT_EQ(getClassObject(kClassId, &factory), automation::S_OK);
-    EXPECT_NE(factory, nullptr);
-    const auto canUnload = Entry<automation::DllCanUnloadNowFn>("DllCanUnloadNow");
-    ASSERT_NE(canUnload, nullptr);
+    EXPECT_EQ(canUnload(), automation::S_OK);
+
+    ASSERT_EQ(getClassObject(kPages[1].classId, &factory), automation::S_OK);
+    automation::ControlInstance page;
+    EXPECT_EQ(factory->CreateInstance(nullptr, page), automation::E_FAIL); // no control to edit yet
+
+    ASSERT_EQ(getClassObject(kClassId, &factory), automation::S_OK);
+    automation::ControlInstance control;
+    ASSERT_EQ(factory->CreateInstance(nullptr, control), automation::S_OK);
+    std::unique_ptr<QWidget> controlWidget(control.widget);
     EXPECT_EQ(canUnload(), automation::S_FALSE);
+    std::vector<std::unique_ptr<QWidget>> made;
+    for (const PageRow& row : kPages) {
+        ASSERT_EQ(getClassObject(row.classId, &factory), automation::S_OK) << row.className;
+        ASSERT_EQ(factory->CreateInstance(nullptr, page), automation::S_OK) << row.className;
+        ASSERT_NE(page.widget, nullptr);
+        EXPECT_EQ(page.widget->objectName(), QString::fromLatin1(row.className));
+        made.emplace_back(page.widget);
+    }
+    controlWidget.reset();
+    EXPECT_EQ(canUnload(), automation::S_FALSE); // the pages are still alive
+    made.clear();
+    EXPECT_EQ(canUnload(), automation::S_OK);
 }
 
 } // namespace

@@ -1,9 +1,14 @@
 #include "CZENTCtrl.h"
+#include "StockEvents.h"
+#include "ZENTModuleState.h"
 #include "ZentTestChart.h"
 #include "Zoom.h"
 
+#include <MessageBox.h>
+
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -138,10 +143,20 @@ TEST_F(ZentZoom, ZoomWinsOverReadOutOnTheSameButton) {
 
 class MouseSink : public automation::IEventSink {
 public:
-    void OnEvent(automation::DISPID event, const std::vector<automation::Variant>&) override {
+    void OnEvent(automation::DISPID event, const std::vector<automation::Variant>& args) override {
         events.push_back(event);
+        std::vector<std::string> values;
+        for (const automation::Variant& a : args) {
+            values.push_back(automation::Describe(a.Dereferenced()));
+        }
+        arguments.push_back(values);
+        if (event == zent::kError && cancelErrors) {
+            args.back().StoreThrough(automation::Variant::Bool(true));
+        }
     }
     std::vector<automation::DISPID> events;
+    std::vector<std::vector<std::string>> arguments;
+    bool cancelErrors = false;
 };
 
 TEST_F(ZentZoom, RightButtonSettingsLeaveTheLeftButtonToTheContainer) {
@@ -152,8 +167,71 @@ TEST_F(ZentZoom, RightButtonSettingsLeaveTheLeftButtonToTheContainer) {
     Drag(control, QPoint(140, 140), QPoint(260, 260));
     control.Unadvise(&sink);
     EXPECT_EQ(M().AxisMin[0], 0.0);
-    EXPECT_EQ(sink.events, (std::vector<automation::DISPID>{CZENTCtrl::kMouseDown, CZENTCtrl::kMouseUp,
-                                                            CZENTCtrl::kClick}));
+    EXPECT_EQ(sink.events, (std::vector<automation::DISPID>{zent::kMouseMove, zent::kMouseDown,
+                                                            zent::kMouseMove, zent::kMouseUp, zent::kClick}));
+}
+
+TEST_F(ZentZoom, MovesAndKeysFireTheirStockEvents) {
+    MouseSink sink;
+    control.Advise(&sink);
+    QMouseEvent move(QEvent::MouseMove, QPointF(30, 40), control.mapToGlobal(QPointF(30, 40)), Qt::NoButton,
+                     Qt::LeftButton | Qt::RightButton, Qt::ShiftModifier);
+    QApplication::sendEvent(&control, &move);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A"));
+    QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A"), true);
+    QKeyEvent up(QEvent::KeyRelease, Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A"));
+    QKeyEvent f2(QEvent::KeyPress, Qt::Key_F2, Qt::ControlModifier);
+    for (QKeyEvent* key : {&down, &repeat, &up, &f2}) {
+        QApplication::sendEvent(&control, key);
+    }
+    control.Unadvise(&sink);
+    EXPECT_EQ(sink.events, (std::vector<automation::DISPID>{zent::kMouseMove, zent::kKeyDown, zent::kKeyPress,
+                                                            zent::kKeyUp, zent::kKeyDown}));
+    using Args = std::vector<std::string>;
+    EXPECT_EQ(sink.arguments[0], (Args{"I2 3", "I2 1", "I4 30", "I4 40"}));
+    EXPECT_EQ(sink.arguments[1], (Args{"I2 65", "I2 1"}));
+    EXPECT_EQ(sink.arguments[2], (Args{"I2 65"}));
+    EXPECT_EQ(sink.arguments[3], (Args{"I2 65", "I2 1"}));
+    EXPECT_EQ(sink.arguments[4], (Args{"I2 113", "I2 2"}));
+}
+
+TEST_F(ZentZoom, EngineFailureInAPaintFiresErrorAndShowsItUnlessCancelled) {
+    MouseSink sink;
+    control.Advise(&sink);
+    msgbox::ClearShownBoxes();
+    msgbox::SetTestAnswerer([](const msgbox::ShownBox&) { return msgbox::vbOK; });
+    for (bool cancel : {true, false}) {
+        sink.cancelErrors = cancel;
+        sink.events.clear();
+        msgbox::ClearShownBoxes();
+        EngineReportError(65, 0, 0);
+        control.grab();
+        QApplication::processEvents();
+        EXPECT_EQ(sink.events, std::vector<automation::DISPID>{zent::kError}) << cancel;
+        ASSERT_EQ(sink.arguments.back().size(), 7u);
+        EXPECT_EQ(sink.arguments.back()[0], "I2 65");
+        EXPECT_EQ(msgbox::ShownBoxes().size(), cancel ? 0u : 1u);
+    }
+    EXPECT_EQ(msgbox::ShownBoxes()[0].prompt, QStringLiteral("Charting engine error 65"));
+    msgbox::SetTestAnswerer({});
+    control.Unadvise(&sink);
+    EXPECT_EQ(zent::EngineContextBlock().errorFlag, 0);
+}
+
+TEST(ZentReadyState, CompleteOnceThePersistedStateIsLoadedOrReset) {
+    CZENTCtrl control;
+    MouseSink sink;
+    control.Advise(&sink);
+    EXPECT_EQ(control.ReadyState(), 1);
+    const std::vector<std::uint8_t> stream = control.SaveProperties();
+    EXPECT_FALSE(control.LoadProperties(stream.data(), 10));
+    EXPECT_TRUE(sink.events.empty());
+    ASSERT_TRUE(control.LoadProperties(stream.data(), stream.size()));
+    control.ResetProperties();
+    control.Unadvise(&sink);
+    EXPECT_EQ(sink.events, std::vector<automation::DISPID>{zent::kReadyStateChange});
+    EXPECT_EQ(sink.arguments[0], std::vector<std::string>{"I4 4"});
+    EXPECT_EQ(control.ReadyState(), 4);
 }
 
 TEST_F(ZentZoom, ResizingTakesTheValueTipAway) {

@@ -11,6 +11,7 @@ target_compile_definitions(zent_registration_test PRIVATE ZENT_LIBRARY_PATH="$<T
 # Property and method tables, line blocks, hostile arguments.
 tarvek_add_test(zent_dispatch_test
     SOURCES ${TEST_DIR}/ZentDispatchTest.cpp ${TEST_DIR}/ZentMethodTest.cpp ${TEST_DIR}/ZentLineBlockTest.cpp
+            ${TEST_DIR}/InterfaceTables.cpp ${TEST_DIR}/StreamLayout.cpp
             ${TEST_DIR}/ZentRobustnessTest.cpp
     LIBS zent
     LABELS chart asan

@@ -28,6 +28,12 @@ void ExpectSane(double inMin, double inMax, bool log, int mode) {
     const Ticks t = MakeTicks(r.min, r.max, log, r.interval, 4);
     EXPECT_GE(t.major.size(), 2u);
     EXPECT_LE(t.major.size(), 25u);
+    if (!log) { // major steps of 1, 2 or 5 times a power of ten
+        const double mantissa = r.interval / std::pow(10.0, std::floor(std::log10(r.interval) + 1e-9));
+        EXPECT_TRUE(std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 ||
+                    std::abs(mantissa - 5) < 1e-9)
+            << r.interval;
+    }
     if (!log && mode == codes::AutoRoundMajor) {
         EXPECT_NEAR(std::remainder(r.min, r.interval), 0.0, r.interval * 1e-6);
         EXPECT_NEAR(std::remainder(r.max, r.interval), 0.0, r.interval * 1e-6);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <functional>
+#include <map>
 
 using namespace kestran;
 using ChartDrawing = EngineFixture;
@@ -147,10 +148,7 @@ TEST_F(ChartDrawing, EveryPlotKindDrawsInItsColourInsideThePlotArea) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EngineDeleteGraph(graph);
-        graph = EngineCreateGraph(nullptr, page, 0, 0, 1, 1, 0xFFFFFF, 0, 1, nullptr);
-        EngineSetPlotArea(graph, nullptr, 0.2, 0.2, 0.8, 0.8, 0xFFFFFF);
-        EngineSetScale(graph, 0, 0, 10, 20);
+        NewGraph(20);
         EngineSetLineAttributes(graph, nullptr, 0, 1, colour);
         const EngineHandle s = Data(x, y);
         const EngineHandle g = Data(x, g3, 3);
@@ -220,10 +218,7 @@ TEST_F(ChartDrawing, AxisLabelsGoWhereTheirPositionCodePutsThem) {
     };
     for (const LabelCase& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.isX << " " << c.position);
-        EngineDeleteGraph(graph);
-        graph = EngineCreateGraph(nullptr, page, 0, 0, 1, 1, 0xFFFFFF, 0, 1, nullptr);
-        EngineSetPlotArea(graph, nullptr, 0.2, 0.2, 0.8, 0.8, 0xFFFFFF);
-        EngineSetScale(graph, 0, 0, 10, 10);
+        NewGraph();
         const EngineHandle axis = c.isX ? EngineAddXAxis(graph, nullptr, 5, 0, c.position)
                                         : EngineAddYAxis(graph, nullptr, 5, 0, c.position);
         EngineAddNumericAxisLabels(graph, nullptr, axis, c.position, codes::NumDecimal, 1, 0, 0);
@@ -358,8 +353,7 @@ TEST_F(ChartDrawing, PieSlicesFillTheirColoursAndExplode) {
     const int hatches[3] = {-1, -1, 4};
     const double explode[3] = {0, 0.2, 0};
     for (int mode : {codes::PieFlat, codes::Pie3D}) {
-        EngineDeleteGraph(graph);
-        graph = EngineCreateGraph(nullptr, page, 0, 0, 1, 1, 0xFFFFFF, 0, 1, nullptr);
+        NewGraph();
         const EngineHandle pie = EngineAddPieChart(graph, nullptr, values, 3, mode, codes::PiePercent, 0, 0.5,
                                                    0.5, 0.5, fills, borders, hatches, explode);
         ASSERT_NE(pie, 0);
@@ -469,10 +463,7 @@ TEST_F(ChartDrawing, EveryScatterShapeDrawsItsPrimitive) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.shape);
-        EngineDeleteGraph(graph);
-        graph = EngineCreateGraph(nullptr, page, 0, 0, 1, 1, 0xFFFFFF, 0, 1, nullptr);
-        EngineSetPlotArea(graph, nullptr, 0.2, 0.2, 0.8, 0.8, 0xFFFFFF);
-        EngineSetScale(graph, 0, 0, 10, 10);
+        NewGraph();
         EngineAddScatterPlot(graph, nullptr, Data({2, 5, 8}, {2, 5, 8}), c.shape, 0x00FF00, 8, 1, 0);
         Draw();
         EXPECT_EQ(InColour(c.kind, 0x00FF00).size(), 3 * c.count);
@@ -488,10 +479,7 @@ TEST_F(ChartDrawing, BarJustificationPlacesTheBarAgainstItsPoint) {
         {codes::JustifyMin, 400, 424}, {codes::JustifyCentre, 388, 412}, {codes::JustifyMax, 376, 400}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.justify);
-        EngineDeleteGraph(graph);
-        graph = EngineCreateGraph(nullptr, page, 0, 0, 1, 1, 0xFFFFFF, 0, 1, nullptr);
-        EngineSetPlotArea(graph, nullptr, 0.2, 0.2, 0.8, 0.8, 0xFFFFFF);
-        EngineSetScale(graph, 0, 0, 10, 10);
+        NewGraph();
         EngineAddBarPlot(graph, nullptr, Data({4, 5}, {3, 6}), 0.5, c.justify, codes::Bar2DVertical, 0x0000FF,
                          -1, 0);
         Draw();
@@ -507,4 +495,125 @@ TEST_F(ChartDrawing, BarJustificationPlacesTheBarAgainstItsPoint) {
         EXPECT_NEAR(hi, c.right, 1e-6);
         EXPECT_NEAR(top, 480 - 6 * 36, 1e-6);
     }
+}
+
+TEST_F(ChartDrawing, MinorTicksAndGridLinesTooCloseToSeeAreLeftOut) {
+    // X 0..10 over 480 pixels, majors every 2 (96 pixels): minor ticks n per interval are
+    // 96 / (n + 1) pixels apart; minor grid lines need 8 pixels, minor ticks 3.
+    struct Case {
+        int minor;
+        int ticks, gridLines; // below the axis line / across the plot
+    } cases[] = {{1, 11, 11}, {9, 51, 51}, {15, 81, 6}, {39, 6, 6}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.minor);
+        NewGraph();
+        EngineSetLineAttributes(graph, nullptr, codes::PenSolid, 1, 0x000080);
+        const EngineHandle x = EngineAddXAxis(graph, nullptr, 2, c.minor, codes::PosBelow);
+        EngineSetLineAttributes(graph, nullptr, codes::PenDot, 1, 0x808080);
+        EngineAddAxisGrid(graph, x, codes::GridBoth);
+        Draw();
+        int ticks = 0, grid = 0;
+        for (const Primitive* p : canvas.Find(Primitive::Polyline)) {
+            const bool vertical = p->points.size() == 2 && p->points[0].x() == p->points[1].x();
+            ticks += vertical && p->pen.color == 0x000080 && p->points[0].y() >= 480 ? 1 : 0;
+            grid += vertical && p->pen.color == 0x808080 ? 1 : 0;
+        }
+        EXPECT_EQ(ticks, c.ticks);
+        EXPECT_EQ(grid, c.gridLines);
+    }
+}
+
+TEST_F(ChartDrawing, NumbersTooWideBesideTheAxisAreWrittenScientific) {
+    EngineSetTextAttributes(0, "Arial", 8, 0);
+    for (double left : {0.2, 0.05}) {
+        SCOPED_TRACE(left);
+        NewGraph(4e7, left);
+        const EngineHandle y = EngineAddYAxis(graph, nullptr, 1e7, 0, codes::PosLeft);
+        EngineAddNumericAxisLabels(graph, nullptr, y, codes::PosLeft, codes::NumDecimal, 0, 0, 0);
+        Draw();
+        // 160 pixels beside the axis hold the decimal form, 40 do not.
+        EXPECT_EQ(canvas.FindText("20000000") != nullptr, left > 0.1);
+        EXPECT_EQ(canvas.FindText("2E+07") != nullptr, left < 0.1);
+    }
+}
+
+TEST_F(ChartDrawing, LegendShowsEveryEntryAndDrawsNoFarLargerFrame) {
+    std::vector<char> block(42 * 12, '\0');
+    for (int k = 0; k < 12; ++k) {
+        std::snprintf(block.data() + 42 * k, 42, "Curve number %d", k + 1);
+    }
+    auto frame = [&]() -> QRectF {
+        for (const Primitive* r : canvas.Find(Primitive::Rectangle)) {
+            if (r->brush.color == 0xEEEEEE) {
+                return r->rect;
+            }
+        }
+        return QRectF();
+    };
+    // Twelve entries in the default box (0.7..0.99 x 0.01..0.3 of 800 x 600): all are drawn.
+    EngineSetTextAttributes(0, "Arial", 6, 0);
+    EngineAddSimpleLegend(graph, nullptr, 0.7, 0.01, 0.99, 0.3, 0, 1, 0, 0xEEEEEE, 0, block.data(), 12);
+    Draw();
+    for (int k = 1; k <= 12; ++k) {
+        const Primitive* t = canvas.FindText(QStringLiteral("Curve number %1").arg(k));
+        ASSERT_NE(t, nullptr) << k;
+        EXPECT_TRUE(frame().contains(t->rect)) << k;
+    }
+    // Two entries in a box for twelve: the frame fits them, in the box's top right corner.
+    NewGraph();
+    EngineAddSimpleLegend(graph, nullptr, 0.5, 0.01, 0.99, 0.6, 0, 1, 0, 0xEEEEEE, 0, block.data(), 2);
+    Draw();
+    const QRectF f = frame();
+    EXPECT_LT(f.height(), 0.59 * 600 / 2);
+    EXPECT_NEAR(f.right(), 0.99 * 800, 1);
+    EXPECT_NEAR(f.top(), 0.01 * 600, 1);
+    EXPECT_TRUE(f.contains(canvas.FindText("Curve number 2")->rect));
+}
+
+TEST_F(ChartDrawing, BarsStandWhereTheOtherAxisCrosses) {
+    auto expectExtent = [&](ColorRef colour, bool horizontal, double from, double to) {
+        double lo = 1e9, hi = -1e9;
+        for (const Primitive* p : InColour(Primitive::Polygon, colour)) {
+            for (const QPointF& q : p->points) {
+                lo = std::min(lo, horizontal ? q.x() : q.y());
+                hi = std::max(hi, horizontal ? q.x() : q.y());
+            }
+        }
+        EXPECT_NEAR(lo, from, 1e-9) << colour;
+        EXPECT_NEAR(hi, to, 1e-9) << colour;
+    };
+    // The X axis crosses Y at 4 (device 336): a bar of 6 goes up from it, one of 2 down.
+    EngineSetAxesIntercepts(graph, 3, 4);
+    EngineAddBarPlot(graph, nullptr, Data({5}, {6}), 0.5, 3, codes::Bar2DVertical, 0x0000FF, -1, 0);
+    EngineAddBarPlot(graph, nullptr, Data({7}, {2}), 0.5, 3, codes::Bar2DVertical, 0x00FF00, -1, 0);
+    // Horizontal bars reach from where the Y axis crosses X (3, device 304).
+    EngineAddBarPlot(graph, nullptr, Data({8}, {5}), 0.5, 3, codes::Bar2DHorizontal, 0xFF0000, -1, 0);
+    // Stacked bars start there too and go on from total to total.
+    const ColorRef colours[2] = {0x00FFFF, 0xFF00FF};
+    const int hatches[2] = {-1, -1}, opaque[2] = {0, 0};
+    EngineAddGroupBarPlot(graph, nullptr, Data({2}, {5, 2}, 2), 0.5, 3, codes::Bar2DVertical,
+                          codes::GroupStackedBars, colours, hatches, opaque, 2);
+    Draw();
+    expectExtent(0x0000FF, false, 480 - 6 * 36.0, 336.0);
+    expectExtent(0x00FF00, false, 336.0, 480 - 2 * 36.0);
+    expectExtent(0xFF0000, true, 304.0, 160 + 8 * 48.0);
+    expectExtent(0x00FFFF, false, 480 - 5 * 36.0, 336.0);
+    expectExtent(0xFF00FF, false, 480 - 7 * 36.0, 480 - 5 * 36.0);
+}
+
+TEST_F(ChartDrawing, AnyPieModeButFlatIsThreeDimensional) {
+    const double values[2] = {1, 2};
+    const ColorRef fills[2] = {0x0000FF, 0x00FF00}, borders[2] = {0, 0};
+    const int hatches[2] = {-1, -1};
+    const double explode[2] = {0, 0};
+    std::map<int, size_t> polygons;
+    for (int mode : {int(codes::PieFlat), int(codes::Pie3D), codes::PieFlat - 1}) { // 10 + an automation TRUE
+        NewGraph();
+        EngineAddPieChart(graph, nullptr, values, 2, mode, codes::PieNoNumbers, 0, 0.5, 0.5, 0.5, fills,
+                          borders, hatches, explode);
+        Draw();
+        polygons[mode] = canvas.Find(Primitive::Polygon).size();
+    }
+    EXPECT_GT(polygons[codes::Pie3D], polygons[codes::PieFlat]);
+    EXPECT_EQ(polygons[codes::PieFlat - 1], polygons[codes::Pie3D]);
 }

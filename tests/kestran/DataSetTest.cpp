@@ -29,6 +29,24 @@ TEST(DataSet, RangesSkipNonFiniteValues) {
     EXPECT_EQ(hi, 5);
 }
 
+TEST(DataSet, StackedRangeRunsOverTheTotalsOfEachPoint) {
+    const double x[3] = {1, 2, 3};
+    const double y[9] = {1, 2, 3, /**/ -4, NAN, 1, /**/ 2, 2, 100};
+    auto d = DataSet::Create(x, y, 3, 3);
+    double lo = 0, hi = 0;
+    ASSERT_TRUE(d->StackedYRange(3, lo, hi));
+    EXPECT_EQ(lo, -4);
+    EXPECT_EQ(hi, 104);
+    ASSERT_TRUE(d->StackedYRange(2, lo, hi)); // the groups a plot draws
+    EXPECT_EQ(hi, 4);
+    const double up[2] = {2, 3};
+    ASSERT_TRUE(DataSet::Create(x, up, 1, 2)->StackedYRange(2, lo, hi));
+    EXPECT_EQ(lo, 0); // stacks stand on 0
+    EXPECT_EQ(hi, 5);
+    const double nan[2] = {NAN, NAN};
+    EXPECT_FALSE(DataSet::Create(x, nan, 1, 2)->StackedYRange(2, lo, hi));
+}
+
 TEST(DataSet, NoFiniteValueLeavesTheOutputs) {
     const double x[1] = {NAN};
     auto d = DataSet::Create(x, x, 1, 1);

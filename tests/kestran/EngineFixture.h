@@ -14,9 +14,15 @@ protected:
     void SetUp() override {
         page = EngineCreatePage("ZENT0", nullptr, "First Graph", "PageMenu", 0xFFFFFF, 10, 0x40000000u, 0, 0,
                                 0, 800, 600, nullptr);
+        NewGraph();
+    }
+    // The graph replaced by a fresh one with the plot area from `left` to 0.8 and 0.2 to 0.8, scale
+    // 0..10 across and 0..yMax up.
+    void NewGraph(double yMax = 10, double left = 0.2) {
+        EngineDeleteGraph(graph);
         graph = EngineCreateGraph(nullptr, page, 0, 0, 1, 1, 0xFFFFFF, 0, 1, nullptr);
-        EngineSetPlotArea(graph, nullptr, 0.2, 0.2, 0.8, 0.8, 0xFFFFFF);
-        EngineSetScale(graph, 0, 0, 10, 10);
+        EngineSetPlotArea(graph, nullptr, left, 0.2, 0.8, 0.8, 0xFFFFFF);
+        EngineSetScale(graph, 0, 0, 10, yMax);
         EngineSetAxesIntercepts(graph, 0, 0);
     }
     void TearDown() override {

@@ -5,6 +5,7 @@ tarvek_add_test(kestran_test
         ${TEST_DIR}/KestranTestMain.cpp
         ${TEST_DIR}/AutoScaleTest.cpp
         ${TEST_DIR}/NumberLabelTest.cpp
+        ${TEST_DIR}/LegendLayoutTest.cpp
         ${TEST_DIR}/DataSetTest.cpp
         ${TEST_DIR}/ClipTest.cpp
         ${TEST_DIR}/PrintLayoutTest.cpp
