@@ -27,7 +27,7 @@ DoubleArray FirstColumn(const DoubleArray& y, std::size_t rows, std::size_t grou
 } // namespace
 
 bool CChartModel::ReadDataSetFile(const QString& path, const QString& name, int type, int set) {
-    if (!IsSetIndex(set) || (type != kSimpleData && type != kGroupData && type != kPieData)) {
+    if (!IsSetIndex(set)) {
         return false;
     }
     DoubleArray x;
@@ -42,11 +42,15 @@ bool CChartModel::ReadDataSetFile(const QString& path, const QString& name, int 
     if (type == kGroupData && groups > 0) {
         SDataNumGroups[i] = groups;
         SDataYData[i] = std::move(y);
-    } else {
-        // Simple and pie data keep one Y value per point (pies draw their X values).
+    } else if (type == kSimpleData || type == kGroupData) {
+        // A one-column file read as a simple or group set gets one group of zeros.
         SDataNumGroups[i] = 1;
         SDataYData[i] = FirstColumn(y, n, static_cast<std::size_t>(groups));
+    } else if (type == kPieData) {
+        // Pies draw their X values; their Y data is left as it was.
+        SDataNumGroups[i] = 0;
     }
+    // Any other type takes the X values, the count, the type and the name only.
     SDataXData[i] = std::move(x);
     SDataNumPlotPoints[i] = rows;
     SDataType[i] = type;
