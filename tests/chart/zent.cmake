@@ -27,5 +27,5 @@ tarvek_add_test(zent_draw_test
 tarvek_add_test(zent_pages_test
     SOURCES ${TEST_DIR}/ZentPropertyFrameTest.cpp
     LIBS zent
-    LABELS chart
+    LABELS chart asan
     GUI)
