@@ -16,10 +16,10 @@ tarvek_add_test(zent_dispatch_test
     LABELS chart asan
     GUI)
 
-# Offscreen drawing, printing, metafiles and the mouse.
+# Offscreen drawing, printing, metafiles, the file methods and the mouse.
 tarvek_add_test(zent_draw_test
     SOURCES ${TEST_DIR}/ZentDrawTest.cpp ${TEST_DIR}/ZentZoomTest.cpp ${TEST_DIR}/ZentBuildTest.cpp
-    LIBS zent
+    LIBS zent tarvek_test_support
     LABELS chart asan
     GUI)
 
