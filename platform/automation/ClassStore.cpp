@@ -2,10 +2,16 @@
 
 #include "ClassFactory.h"
 
+#include "AtomicFile.h"
+
+#include <optional>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 namespace automation {
 
@@ -28,18 +34,64 @@ QString TypeLibGroup(const std::string& libId, const std::string& version) {
     return QStringLiteral("TypeLib/") + Q(libId) + QLatin1Char('/') + Q(version);
 }
 
+// QSettings reports success even when its last write was cut short: a full disk would leave the
+// store truncated and the registrations after the cut lost. So QSettings works on a private copy of
+// the store, and an edited copy replaces the store through the atomic writer only once it has been
+// read back whole. Each copy has a new name, because QSettings answers a reader of a name it has
+// seen from its cache, not from the file; for the same reason the read-back goes through a link.
 class Store {
 public:
-    Store() : settings_(Q(ClassStorePath()), QSettings::IniFormat) {}
-    QSettings& operator*() { return settings_; }
-    QSettings* operator->() { return &settings_; }
+    Store() : path_(Q(ClassStorePath())) {
+        QFile store(path_);
+        const bool readable = !store.exists() || store.open(QIODevice::ReadOnly);
+        const QByteArray bytes = readable ? store.readAll() : QByteArray();
+        copied_ = temp_.isValid() && readable && store.error() == QFileDevice::NoError &&
+                  files::WriteFileAtomically(CopyPath(), bytes);
+        // Without a copy every read finds nothing and every edit fails.
+        settings_.emplace(copied_ ? CopyPath() : QString(), QSettings::IniFormat);
+    }
+    QSettings& operator*() { return *settings_; }
+    QSettings* operator->() { return &*settings_; }
+
     HRESULT Commit(HRESULT failure) {
-        settings_.sync();
-        return settings_.status() == QSettings::NoError ? S_OK : failure;
+        if (!copied_) {
+            return failure;
+        }
+        settings_->sync();
+        const QString check = temp_.filePath(QStringLiteral("check.ini"));
+        if (settings_->status() != QSettings::NoError || !QFile::link(CopyPath(), check) ||
+            !SameEntries(*settings_, QSettings(check, QSettings::IniFormat))) {
+            return failure;
+        }
+        QFile copy(CopyPath());
+        if (!copy.open(QIODevice::ReadOnly) || !QDir().mkpath(QFileInfo(path_).absolutePath())) {
+            return failure;
+        }
+        const QByteArray bytes = copy.readAll();
+        return copy.error() == QFileDevice::NoError && files::WriteFileAtomically(path_, bytes) ? S_OK
+                                                                                                : failure;
     }
 
 private:
-    QSettings settings_;
+    QString CopyPath() const { return temp_.filePath(QStringLiteral("classes.ini")); }
+
+    static bool SameEntries(const QSettings& a, const QSettings& b) {
+        const QStringList keys = a.allKeys();
+        if (keys != b.allKeys()) {
+            return false;
+        }
+        for (const QString& key : keys) {
+            if (a.value(key) != b.value(key)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    QString path_;
+    QTemporaryDir temp_;
+    bool copied_ = false;
+    std::optional<QSettings> settings_;
 };
 
 } // namespace
