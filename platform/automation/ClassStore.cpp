@@ -41,14 +41,17 @@ QString TypeLibGroup(const std::string& libId, const std::string& version) {
 // seen from its cache, not from the file; for the same reason the read-back goes through a link.
 class Store {
 public:
-    Store() : path_(Q(ClassStorePath())) {
+    enum Use { Read, Edit };
+
+    explicit Store(Use use) : path_(Q(ClassStorePath())) {
         QFile store(path_);
         const bool readable = !store.exists() || store.open(QIODevice::ReadOnly);
         const QByteArray bytes = readable ? store.readAll() : QByteArray();
         copied_ = temp_.isValid() && readable && store.error() == QFileDevice::NoError &&
                   files::WriteFileAtomically(CopyPath(), bytes);
-        // Without a copy every read finds nothing and every edit fails.
-        settings_.emplace(copied_ ? CopyPath() : QString(), QSettings::IniFormat);
+        // Without a copy (no room in the temporary folder) a reader reads the store itself; an
+        // editor gets a store of no file, which QSettings never writes, and fails.
+        settings_.emplace(copied_ ? CopyPath() : use == Read ? path_ : QString(), QSettings::IniFormat);
     }
     QSettings& operator*() { return *settings_; }
     QSettings* operator->() { return &*settings_; }
@@ -109,7 +112,7 @@ HRESULT RegisterTypeLib(const std::string& libId, const std::string& version, co
     if (g_typeLibFails) {
         return E_FAIL;
     }
-    Store store;
+    Store store(Store::Edit);
     const QString group = TypeLibGroup(libId, version);
     store->setValue(group + QStringLiteral("/Path"), Q(libraryPath));
     store->setValue(group + QStringLiteral("/HelpFile"), Q(helpFile));
@@ -120,18 +123,18 @@ HRESULT UnRegisterTypeLib(const std::string& libId, const std::string& version) 
     if (g_typeLibFails) {
         return E_FAIL;
     }
-    Store store;
+    Store store(Store::Edit);
     store->remove(TypeLibGroup(libId, version));
     return store.Commit(E_FAIL);
 }
 
 std::string TypeLibPath(const std::string& libId, const std::string& version) {
-    Store store;
+    Store store(Store::Read);
     return store->value(TypeLibGroup(libId, version) + QStringLiteral("/Path")).toString().toStdString();
 }
 
 HRESULT RegisterClassEntry(const ClassRegistration& entry) {
-    Store store;
+    Store store(Store::Edit);
     const QString group = ClassGroup(entry.classId);
     store->remove(group);
     store->beginGroup(group);
@@ -156,7 +159,7 @@ HRESULT RegisterClassEntry(const ClassRegistration& entry) {
 }
 
 HRESULT UnregisterClassEntry(const std::string& classId, const std::string& progId) {
-    Store store;
+    Store store(Store::Edit);
     store->remove(ClassGroup(classId));
     if (!progId.empty()) {
         store->remove(ProgIdGroup(progId));
@@ -165,19 +168,19 @@ HRESULT UnregisterClassEntry(const std::string& classId, const std::string& prog
 }
 
 HRESULT RegisterClassId(const std::string& classId, const std::string& libraryPath) {
-    Store store;
+    Store store(Store::Edit);
     store->setValue(ClassGroup(classId) + QStringLiteral("/InprocServer"), Q(libraryPath));
     return store.Commit(SELFREG_E_CLASS);
 }
 
 HRESULT UnregisterClassId(const std::string& classId) {
-    Store store;
+    Store store(Store::Edit);
     store->remove(ClassGroup(classId));
     return store.Commit(SELFREG_E_CLASS);
 }
 
 HRESULT CLSIDFromProgID(const std::string& progId, std::string& classId) {
-    Store store;
+    Store store(Store::Read);
     const QString id = store->value(ProgIdGroup(progId) + QStringLiteral("/CLSID")).toString();
     if (id.isEmpty()) {
         return REGDB_E_CLASSNOTREG;
@@ -187,12 +190,12 @@ HRESULT CLSIDFromProgID(const std::string& progId, std::string& classId) {
 }
 
 std::string InprocServerPath(const std::string& classId) {
-    Store store;
+    Store store(Store::Read);
     return store->value(ClassGroup(classId) + QStringLiteral("/InprocServer")).toString().toStdString();
 }
 
 std::vector<std::string> PropertyPageIds(const std::string& classId) {
-    Store store;
+    Store store(Store::Read);
     const QString pages = store->value(ClassGroup(classId) + QStringLiteral("/PropertyPages")).toString();
     std::vector<std::string> ids;
     for (const QString& page : pages.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
