@@ -423,7 +423,7 @@ TEST_F(ReportTest, SaveDialogRemembersTheLastName) {
 }
 
 // Every way the log reaches a file, under a full disk and a read-only folder.
-enum class LogSave { LogObject, WindowText, WindowRichText };
+enum class LogSave { LogObject, WindowText, WindowRichText, WindowPrintToPdf };
 
 class LogSaveFaultTest : public ReportTest,
                          public ::testing::WithParamInterface<std::tuple<LogSave, testsupport::WriteFault>> {
@@ -433,6 +433,12 @@ protected:
     bool SaveReportsFailure(LogSave how, const QString& file) {
         if (how == LogSave::LogObject)
             return !log.SaveFile(file);
+        if (how == LogSave::WindowPrintToPdf) {
+            printing::ProgramPrinter::Instance().PrintToFile(file);
+            log.Form().cmdPrint_Click();
+            const auto& boxes = msgbox::ShownBoxes();
+            return !boxes.empty() && boxes.back().prompt == "Error in printing the log";
+        }
         chosenName = file;
         chosenFilter = how == LogSave::WindowRichText ? 3 : 2;
         answer = msgbox::vbYes;
@@ -462,13 +468,14 @@ TEST_P(LogSaveFaultTest, FailureIsReportedAndThePreviousFileStays) {
 }
 
 std::string LogSaveCaseName(const ::testing::TestParamInfo<LogSaveFaultTest::ParamType>& info) {
-    const char* saves[] = {"LogObject", "WindowText", "WindowRichText"};
+    const char* saves[] = {"LogObject", "WindowText", "WindowRichText", "WindowPrintToPdf"};
     return std::string(saves[int(std::get<0>(info.param))]) + testsupport::FaultName(std::get<1>(info.param));
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, LogSaveFaultTest,
                          ::testing::Combine(::testing::Values(LogSave::LogObject, LogSave::WindowText,
-                                                              LogSave::WindowRichText),
+                                                              LogSave::WindowRichText,
+                                                              LogSave::WindowPrintToPdf),
                                             ::testing::ValuesIn(testsupport::kWriteFaults)),
                          LogSaveCaseName);
 
