@@ -300,7 +300,7 @@ TEST_F(Archive, WriterThatDoesNotFinishInTimeIsNamedAndNothingIsStored) {
     EXPECT_GE(waited.elapsed(), 1900);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message.toStdString(),
-              ("The run was not stored: another program is writing to " + Path() + ".").toStdString());
+              ("The run was not stored: another program is using " + Path() + ".").toStdString());
     EXPECT_EQ(testsupport::FileBytes(Path()), before);
 }
 
