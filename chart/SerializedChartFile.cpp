@@ -16,10 +16,9 @@ constexpr qint64 kMaxChartFileBytes = qint64(1) << 30;
 
 bool SaveToFile(const CChartModel& model, const ControlExtent& extent, const QString& path) {
     const std::vector<std::uint8_t> bytes = SavePropertyStream(model, extent);
-    files::AtomicFile file(path);
-    return file.Open() &&
-           file.Write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) &&
-           file.Commit();
+    return files::WriteFileAtomically(path,
+                                      QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                                              static_cast<qsizetype>(bytes.size())));
 }
 
 bool LoadFromFile(CChartModel& model, const QString& path, const ChartFileHooks& hooks,

@@ -2,6 +2,7 @@
 
 #include "EngineState.h"
 #include "PainterCanvas.h"
+#include "PdfPrintJob.h"
 #include "PrintLayout.h"
 #include "Render.h"
 #include "WmfCanvas.h"
@@ -45,6 +46,7 @@ EngineBool Print(EngineHandle page, const PrintPlacement& placement) {
     if (target.isEmpty()) {
         return 0;
     }
+    files::PdfPrintJob job(*printer);
     QPainter painter;
     if (!painter.begin(printer)) {
         return 0;
@@ -53,7 +55,7 @@ EngineBool Print(EngineHandle page, const PrintPlacement& placement) {
     painter.scale(target.width() / p->width, target.height() / p->height);
     PainterCanvas canvas(painter);
     const EngineBool ok = PaintPage(page, canvas, PrintRender());
-    return painter.end() && ok ? 1 : 0;
+    return painter.end() && ok && job.Finish() ? 1 : 0;
 }
 
 } // namespace

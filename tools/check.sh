@@ -3,7 +3,7 @@
 #   1. the normal build, every test (the locale-labelled ones once more under de_DE.UTF-8);
 #   2. a sanitizer build (AddressSanitizer + UndefinedBehaviorSanitizer) running the tests
 #      labelled "asan" (file and stream readers, the engine);
-#   3. a short run of every libFuzzer target (FUZZ_SECONDS each, default 5; 0 skips).
+#   3. a run of every libFuzzer target (FUZZ_SECONDS each, default 30; 0 skips).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
@@ -16,7 +16,7 @@ bash tools/build.sh build
 bash tools/build.sh build-asan -DTARVEK_SANITIZE=ON -DTARVEK_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 (cd build-asan && ctest --output-on-failure -j "$jobs" --timeout 600 -L asan)
 
-seconds=${FUZZ_SECONDS:-5}
+seconds=${FUZZ_SECONDS:-30}
 if [ "$seconds" != 0 ]; then
     BUILD_TARGET=fuzzers CXX=clang++ CC=clang bash tools/build.sh build-fuzz -DTARVEK_FUZZ=ON -DTARVEK_BENCH=OFF \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -1,10 +1,10 @@
 #include "WmfWriter.h"
 
+#include "AtomicFile.h"
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include "AtomicFile.h"
 #include <QString>
 
 namespace kestran {
@@ -511,9 +511,9 @@ const std::vector<std::uint8_t>& WmfWriter::Data() {
 
 bool WmfWriter::SaveToFile(const std::string& path) {
     const std::vector<std::uint8_t>& data = Data();
-    files::AtomicFile file(QString::fromStdString(path));
-    return file.Open() && file.Write(reinterpret_cast<const char*>(data.data()), qint64(data.size())) &&
-           file.Commit();
+    return files::WriteFileAtomically(
+        QString::fromStdString(path),
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data.data()), qsizetype(data.size())));
 }
 
 int WmfWriter::RoundCoord(double v) {

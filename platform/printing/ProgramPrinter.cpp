@@ -1,5 +1,7 @@
 #include "ProgramPrinter.h"
 
+#include "PdfPrintJob.h"
+
 #include <QCoreApplication>
 #include <QPageLayout>
 #include <QPrinterInfo>
@@ -69,8 +71,9 @@ bool ProgramPrinter::IsUsable() const {
 bool ProgramPrinter::PrintDocument(const QTextDocument& doc) {
     if (!IsUsable())
         return false;
+    files::PdfPrintJob job(*m_printer);
     doc.print(m_printer.get());
-    return m_printer->printerState() != QPrinter::Error;
+    return m_printer->printerState() != QPrinter::Error && job.Finish();
 }
 
 void ProgramPrinter::SetTestPrinterNames(std::optional<QStringList> names) {

@@ -5,18 +5,51 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QUuid>
 #include <QVariant>
 
 namespace {
 
-const char* const kSchema[] = {
-    "CREATE TABLE IF NOT EXISTS ModelRun (ID INTEGER PRIMARY KEY AUTOINCREMENT, Model TEXT, Parameters TEXT, "
-    "Comment TEXT, Date_Time TEXT, DataSetType INTEGER)",
-    "CREATE TABLE IF NOT EXISTS DataSets (ID INTEGER NOT NULL REFERENCES ModelRun(ID), Legend TEXT, Comment "
-    "TEXT, "
-    "PointCount INTEGER, DataSet BLOB)",
+// The tables and the columns the archive writes; a file of ours may hold more.
+struct ArchiveTable {
+    const char* name;
+    std::vector<const char*> columns;
+    const char* create;
 };
+
+const ArchiveTable kTables[] = {
+    {"ModelRun",
+     {"ID", "Model", "Parameters", "Comment", "Date_Time", "DataSetType"},
+     "CREATE TABLE ModelRun (ID INTEGER PRIMARY KEY AUTOINCREMENT, Model TEXT, Parameters TEXT, "
+     "Comment TEXT, Date_Time TEXT, DataSetType INTEGER)"},
+    {"DataSets",
+     {"ID", "Legend", "Comment", "PointCount", "DataSet"},
+     "CREATE TABLE DataSets (ID INTEGER NOT NULL REFERENCES ModelRun(ID), Legend TEXT, Comment TEXT, "
+     "PointCount INTEGER, DataSet BLOB)"},
+};
+
+// SQLite's primary result codes.
+constexpr int kSqliteBusy = 5;
+constexpr int kSqliteLocked = 6;
+constexpr int kSqliteNotADatabase = 26;
+
+ArchiveFailure FailureOf(const QSqlError& error) {
+    bool isNumber = false;
+    const int code = error.nativeErrorCode().toInt(&isNumber) & 0xFF;
+    if (!isNumber) {
+        return ArchiveFailure::Write;
+    }
+    if (code == kSqliteBusy || code == kSqliteLocked) {
+        return ArchiveFailure::Busy;
+    }
+    return code == kSqliteNotADatabase ? ArchiveFailure::Open : ArchiveFailure::Write;
+}
+
+// The engine's own words; the driver only adds which of its calls failed.
+QString Words(const QSqlError& error) {
+    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+}
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -35,32 +68,71 @@ ArchiveDatabase::~ArchiveDatabase() {
     QSqlDatabase::removeDatabase(connection_);
 }
 
-bool ArchiveDatabase::Fail(const QString& message) {
+bool ArchiveDatabase::Fail(ArchiveFailure failure, const QString& message) {
+    failure_ = failure;
     lastError_ = message;
     return false;
 }
 
+bool ArchiveDatabase::Fail(const QSqlError& error) {
+    return Fail(FailureOf(error), Words(error));
+}
+
 bool ArchiveDatabase::Open(const QString& path) {
     if (path.isEmpty() || path.contains(QLatin1Char('*'))) {
-        return Fail(QString::fromLatin1(kArchiveRefusedMessage));
+        return Fail(ArchiveFailure::Open, QStringLiteral("no file was chosen"));
     }
     if (!db_.isValid()) {
-        return Fail(QStringLiteral("The SQLite driver is not available"));
+        return Fail(ArchiveFailure::Open, QStringLiteral("The SQLite driver is not available"));
     }
     db_.setDatabaseName(path);
     db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
     if (!db_.open()) {
-        return Fail(db_.lastError().text());
+        return Fail(ArchiveFailure::Open, Words(db_.lastError()));
     }
     currentRunId_ = -1;
     return true;
 }
 
-bool ArchiveDatabase::EnsureSchema() {
-    for (const char* statement : kSchema) {
-        QSqlQuery query(db_);
-        if (!query.exec(QString::fromLatin1(statement))) {
-            return Fail(query.lastError().text());
+bool ArchiveDatabase::HasColumns(const char* table, const std::vector<const char*>& columns) {
+    QSqlQuery query(db_);
+    if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(QLatin1String(table)))) {
+        return Fail(query.lastError());
+    }
+    QStringList found;
+    while (query.next()) {
+        found << query.value(1).toString();
+    }
+    if (found.isEmpty()) {
+        return Fail(ArchiveFailure::NotAnArchive,
+                    QStringLiteral("it has no table %1").arg(QLatin1String(table)));
+    }
+    for (const char* column : columns) {
+        if (!found.contains(QLatin1String(column), Qt::CaseInsensitive)) {
+            return Fail(ArchiveFailure::NotAnArchive, QStringLiteral("its table %1 has no column %2")
+                                                          .arg(QLatin1String(table), QLatin1String(column)));
+        }
+    }
+    return true;
+}
+
+bool ArchiveDatabase::PrepareTables() {
+    QSqlQuery count(db_);
+    if (!count.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")) || !count.next()) {
+        return Fail(count.lastError());
+    }
+    const bool empty = count.value(0).toInt() == 0;
+    count.finish();
+    for (const ArchiveTable& table : kTables) {
+        if (!empty) {
+            if (!HasColumns(table.name, table.columns)) {
+                return false;
+            }
+            continue;
+        }
+        QSqlQuery create(db_);
+        if (!create.exec(QString::fromLatin1(table.create))) {
+            return Fail(create.lastError());
         }
     }
     return true;
@@ -77,7 +149,7 @@ bool ArchiveDatabase::AddModelRun(const std::string& model, const std::string& p
     query.addBindValue(when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     query.addBindValue(dataSetType);
     if (!query.exec()) {
-        return Fail(query.lastError().text());
+        return Fail(query.lastError());
     }
     currentRunId_ = query.lastInsertId().toInt();
     return true;
@@ -89,7 +161,7 @@ bool ArchiveDatabase::AddDataSet(int runId, const std::string& legend, const std
     const auto needed = static_cast<std::size_t>(pointCount < 0 ? 0 : pointCount);
     if (pointCount < 0 || ((dims == 2 || dims == 3) && (x.size() < needed || y.size() < needed)) ||
         (dims == 3 && z.size() < needed)) {
-        return Fail(QStringLiteral("The curve holds fewer points than its count"));
+        return Fail(ArchiveFailure::Write, QStringLiteral("the curve holds fewer points than its count"));
     }
     QVariant chunk(QMetaType::fromType<QByteArray>());
     if (dims == 2 || dims == 3) {
@@ -106,7 +178,7 @@ bool ArchiveDatabase::AddDataSet(int runId, const std::string& legend, const std
     query.addBindValue(pointCount);
     query.addBindValue(chunk);
     if (!query.exec()) {
-        return Fail(query.lastError().text());
+        return Fail(query.lastError());
     }
     return true;
 }

@@ -1,14 +1,25 @@
 #pragma once
 // An archive database: SQLite through Qt Sql, with one table of runs (ModelRun) and one of curves
-// (DataSets) whose rows point at their run. A new file gets the tables on first use. Each object
-// has its own uniquely named connection, closed and removed when it goes.
+// (DataSets) whose rows point at their run. A new or empty file gets the tables on first use; a file
+// whose tables are not an archive's is refused, never changed. Each object has its own uniquely
+// named connection, closed and removed when it goes.
 
 #include <QDateTime>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 
 #include <string>
 #include <vector>
+
+// What stopped an archive action, for the message that says so.
+enum class ArchiveFailure {
+    None,
+    Open,         // the file could not be opened as a database
+    Busy,         // another program held the file for longer than the busy time-out
+    NotAnArchive, // the file holds tables, but not an archive's
+    Write,        // the file opened, but the rows could not be written
+};
 
 class ArchiveDatabase {
 public:
@@ -19,8 +30,9 @@ public:
 
     // A path that is empty or still holds a wildcard is refused.
     bool Open(const QString& path);
-    // Creates the two tables where they do not exist yet.
-    bool EnsureSchema();
+    // Creates the two tables in a file that holds no table yet; otherwise checks that ModelRun and
+    // DataSets are there with every column the archive writes.
+    bool PrepareTables();
     // Adds a run row; its ID becomes CurrentRunID.
     bool AddModelRun(const std::string& model, const std::string& parameters, const std::string& comment,
                      const QDateTime& when, int dataSetType);
@@ -31,14 +43,20 @@ public:
                     const std::vector<double>& z);
 
     int CurrentRunID() const { return currentRunId_; }
+    ArchiveFailure LastFailure() const { return failure_; }
     QString LastError() const { return lastError_; }
     QSqlDatabase& Database() { return db_; }
 
+    // Records a failure of the database (its kind from the engine's code); always false.
+    bool Fail(const QSqlError& error);
+
 private:
-    bool Fail(const QString& message);
+    bool Fail(ArchiveFailure failure, const QString& message);
+    bool HasColumns(const char* table, const std::vector<const char*>& columns);
 
     QString connection_;
     QSqlDatabase db_;
     int currentRunId_ = -1;
+    ArchiveFailure failure_ = ArchiveFailure::None;
     QString lastError_;
 };

@@ -6,8 +6,6 @@
 #include "DistanceGrid.h"
 #include "ModCalculations.h"
 
-#include <QSqlError>
-
 namespace {
 
 using ModelProcedure = double (*)(double, double, double, double, const std::string&, const std::string&,
@@ -74,28 +72,43 @@ std::optional<ArchiveRun> MakeArchiveRun(const GraphInputs& inputs, bool fieldSt
     return run;
 }
 
+namespace {
+
+QString FailureMessage(const ArchiveDatabase& archive, const QString& path) {
+    const QString why = archive.LastError();
+    switch (archive.LastFailure()) {
+    case ArchiveFailure::Open:
+        return QString::fromLatin1(kArchiveRefusedMessage) + QStringLiteral(": ") + why;
+    case ArchiveFailure::Busy:
+        return QStringLiteral("The run was not stored: another program is using %1.").arg(path);
+    case ArchiveFailure::NotAnArchive:
+        return QStringLiteral("The run was not stored: %1 is not an archive (%2).").arg(path, why);
+    case ArchiveFailure::None:
+    case ArchiveFailure::Write:
+        break;
+    }
+    return QStringLiteral("The run was not stored in %1: %2").arg(path, why);
+}
+
+} // namespace
+
 ArchiveResult WriteArchiveRun(const QString& path, const ArchiveRun& run) {
     ArchiveResult result;
     ArchiveDatabase archive;
-    if (!archive.Open(path)) {
-        result.message = archive.LastError();
-        return result;
-    }
-    bool written = false;
-    {
+    bool written = archive.Open(path);
+    if (written) {
         ArchiveTransaction transaction(archive.Database());
-        written = transaction.Started() && archive.EnsureSchema() &&
+        written = (transaction.Started() || archive.Fail(transaction.Error())) && archive.PrepareTables() &&
                   archive.AddModelRun(run.model, run.parameters, run.comment, run.when, run.dataSetType);
         for (const auto& curve : run.curves) {
             written = written && archive.AddDataSet(archive.CurrentRunID(), curve.legend, run.comment,
                                                     static_cast<int>(curve.distKm.size()), run.dataSetType,
                                                     curve.distKm, curve.value, {});
         }
-        written = written && transaction.Commit();
+        written = written && (transaction.Commit() || archive.Fail(transaction.Error()));
     }
     if (!written) {
-        result.message =
-            archive.LastError().isEmpty() ? archive.Database().lastError().text() : archive.LastError();
+        result.message = FailureMessage(archive, path);
         return result;
     }
     result.ok = true;

@@ -35,7 +35,9 @@ struct ArchiveRun {
 
 struct ArchiveResult {
     bool ok = false;
-    QString message; // why it failed, for the window's message box
+    // The window's message: kArchiveRefusedMessage with the reason when the file would not open,
+    // else what kept the run out of it.
+    QString message;
     int runId = -1;
 };
 
@@ -50,5 +52,6 @@ std::optional<ArchiveRun> MakeArchiveRun(const GraphInputs& inputs, bool fieldSt
                                          const std::string& comment, const QDateTime& when,
                                          double powerWatts);
 
-// Opens the archive at path (creating a new file and its tables), writes the run and its curves.
+// Opens the archive at path, writes the run and its curves as one transaction, or nothing. A new
+// or empty file gets the tables; a file whose tables are not an archive's is left as it was.
 ArchiveResult WriteArchiveRun(const QString& path, const ArchiveRun& run);

@@ -1,4 +1,5 @@
 #include "CZENTCtrl.h"
+#include "WriteFaults.h"
 #include "ZentTestChart.h"
 
 #include <Kestran.h>
@@ -231,5 +232,58 @@ TEST_F(ZentDraw, ReconnectSwapsThePointsUnderThePlot) {
     EXPECT_EQ(Call(59, {Variant::I2(0)}), Variant::R8(5.0));
     EXPECT_GT(zenttest::CountColour(control.grab().toImage(), PlotArea(), kRed), 50);
 }
+
+// The control's file methods under a full disk and a read-only folder.
+struct FileMethod {
+    const char* name;
+    int id;
+    std::vector<Variant> (*args)(const std::string& path);
+    friend void PrintTo(const FileMethod& m, std::ostream* os) { *os << m.name; }
+};
+
+const FileMethod kFileMethods[] = {
+    {"SavePageMeta", 61,
+     [](const std::string& p) {
+         return std::vector<Variant>{Variant::I2(2), Variant::Str(p)};
+     }},
+    {"SerializeSaveFile", 76, [](const std::string& p) { return std::vector<Variant>{Variant::Str(p)}; }},
+    {"SaveASCIIDataSet", 74,
+     [](const std::string& p) {
+         return std::vector<Variant>{Variant::Str(p), Variant::I2(0), Variant::Str("")};
+     }},
+};
+
+class ZentFileFault : public ZentDraw,
+                      public ::testing::WithParamInterface<std::tuple<FileMethod, testsupport::WriteFault>> {
+};
+
+TEST_P(ZentFileFault, MethodGivesFalseAndThePreviousFileStays) {
+    const auto [method, fault] = GetParam();
+    if (!testsupport::CanMake(fault)) {
+        GTEST_SKIP() << "folder permissions do not bind root";
+    }
+    control.grab();
+    const QString path = dir.path() + "/chart.out";
+    const QByteArray previous(1920, 'p');
+    ASSERT_TRUE(testsupport::WriteBytes(path, previous));
+    Variant result;
+    {
+        // Six points of data set 0 as text are longer than this.
+        testsupport::WriteFaultScope scope(fault, dir.path(), 16);
+        result = Call(method.id, method.args(path.toStdString()));
+    }
+    EXPECT_EQ(result, Variant::Bool(false));
+    EXPECT_EQ(testsupport::FileBytes(path), previous);
+    EXPECT_EQ(testsupport::FolderEntries(dir.path()), QStringList{"chart.out"});
+}
+
+std::string FileFaultName(const ::testing::TestParamInfo<ZentFileFault::ParamType>& info) {
+    return std::string(std::get<0>(info.param).name) + testsupport::FaultName(std::get<1>(info.param));
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, ZentFileFault,
+                         ::testing::Combine(::testing::ValuesIn(kFileMethods),
+                                            ::testing::ValuesIn(testsupport::kWriteFaults)),
+                         FileFaultName);
 
 } // namespace

@@ -17,10 +17,10 @@ tarvek_add_test(zent_dispatch_test
     LABELS chart asan
     GUI)
 
-# Offscreen drawing, printing, metafiles and the mouse.
+# Offscreen drawing, printing, metafiles, the file methods and the mouse.
 tarvek_add_test(zent_draw_test
     SOURCES ${TEST_DIR}/ZentDrawTest.cpp ${TEST_DIR}/ZentZoomTest.cpp ${TEST_DIR}/ZentBuildTest.cpp
-    LIBS zent
+    LIBS zent tarvek_test_support
     LABELS chart asan
     GUI)
 
@@ -28,5 +28,5 @@ tarvek_add_test(zent_draw_test
 tarvek_add_test(zent_pages_test
     SOURCES ${TEST_DIR}/ZentPropertyFrameTest.cpp
     LIBS zent
-    LABELS chart
+    LABELS chart asan
     GUI)

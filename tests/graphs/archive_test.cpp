@@ -5,19 +5,25 @@
 #include "ArchiveRun.h"
 #include "ModCalculations.h"
 #include "PointChunk.h"
+#include "WriteFaults.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
+#include <QUuid>
 #include <QVariant>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <clocale>
+#include <future>
+#include <thread>
 
 namespace {
 
@@ -124,7 +130,7 @@ TEST_F(Archive, SecondActionAppends) {
 TEST_F(Archive, FailureOnTheLastCurveLeavesNoRow) {
     {
         ArchiveDatabase archive;
-        ASSERT_TRUE(archive.Open(Path()) && archive.EnsureSchema());
+        ASSERT_TRUE(archive.Open(Path()) && archive.PrepareTables());
         QSqlQuery trigger(archive.Database());
         ASSERT_TRUE(
             trigger.exec("CREATE TRIGGER refuse BEFORE INSERT ON DataSets WHEN NEW.Legend LIKE 'Cost%' "
@@ -138,40 +144,190 @@ TEST_F(Archive, FailureOnTheLastCurveLeavesNoRow) {
     EXPECT_EQ(reader.Count("DataSets"), 0);
 }
 
-TEST_F(Archive, TablesOfAnotherShapeAreRefusedWithoutRows) {
-    {
-        ArchiveDatabase archive;
-        ASSERT_TRUE(archive.Open(Path()));
-        QSqlQuery query(archive.Database());
-        ASSERT_TRUE(query.exec("CREATE TABLE ModelRun (ID INTEGER PRIMARY KEY, Name TEXT)"));
+// Files that are not archives: refused with a message that says why, and left byte for byte.
+struct ForeignFile {
+    const char* name;
+    std::vector<const char*> statements; // what another program made of the file
+    const char* message;                 // %1 the file
+    friend void PrintTo(const ForeignFile& f, std::ostream* os) { *os << f.name; }
+};
+
+const ForeignFile kForeignFiles[] = {
+    {"ModelRunOfAnotherShape",
+     {"CREATE TABLE ModelRun (ID INTEGER PRIMARY KEY, Name TEXT)"},
+     "The run was not stored: %1 is not an archive (its table ModelRun has no column Model)."},
+    {"DataSetsWithoutPointCount",
+     {"CREATE TABLE ModelRun (ID INTEGER PRIMARY KEY, Model, Parameters, Comment, Date_Time, DataSetType)",
+      "CREATE TABLE DataSets (ID, Legend, Comment, DataSet)"},
+     "The run was not stored: %1 is not an archive (its table DataSets has no column PointCount)."},
+    {"ModelRunWithoutDataSets",
+     {"CREATE TABLE ModelRun (ID INTEGER PRIMARY KEY, Model, Parameters, Comment, Date_Time, DataSetType)"},
+     "The run was not stored: %1 is not an archive (it has no table DataSets)."},
+    {"AnotherProgramsTables",
+     {"CREATE TABLE Customers (Name TEXT)", "INSERT INTO Customers VALUES ('kept')"},
+     "The run was not stored: %1 is not an archive (it has no table ModelRun)."},
+    {"NotADatabase", {}, "Cannot Open Access Database: file is not a database"},
+};
+
+class ArchiveForeignFile : public Archive, public ::testing::WithParamInterface<ForeignFile> {};
+
+TEST_P(ArchiveForeignFile, IsRefusedAndLeftAsItWas) {
+    if (GetParam().statements.empty()) {
+        ASSERT_TRUE(testsupport::WriteBytes(Path(), QByteArray(2000, 'x')));
+    } else {
+        Reader maker(Path());
+        for (const char* statement : GetParam().statements) {
+            maker.Rows(statement);
+        }
     }
+    const QByteArray before = testsupport::FileBytes(Path());
     const ArchiveResult result = WriteArchiveRun(Path(), LossRun());
     EXPECT_FALSE(result.ok);
-    Reader reader(Path());
-    EXPECT_EQ(reader.Count("ModelRun"), 0);
-    // The table the action would have added went back with the rest.
-    EXPECT_TRUE(reader.Rows("SELECT name FROM sqlite_master WHERE name = 'DataSets'").empty());
+    EXPECT_EQ(result.message.toStdString(),
+              QString::fromLatin1(GetParam().message).replace("%1", Path()).toStdString());
+    EXPECT_EQ(testsupport::FileBytes(Path()), before);
+    EXPECT_EQ(testsupport::FolderEntries(dir.path()), QStringList{"runs.db"});
 }
 
-TEST_F(Archive, FileThatIsNotADatabaseIsRefusedAndKept) {
-    QFile file(Path());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Plain text, not an archive.\n");
-    file.close();
-    const ArchiveResult result = WriteArchiveRun(Path(), LossRun());
-    EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.message.isEmpty());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("Plain text, not an archive.\n"));
+INSTANTIATE_TEST_SUITE_P(Files, ArchiveForeignFile, ::testing::ValuesIn(kForeignFiles),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Files the archive takes: tables are added only where there is none; an archive of the user's
+// own making may hold more than the archive writes.
+TEST_F(Archive, NewEmptyOrOwnArchiveFilesTakeTheRun) {
+    const struct {
+        const char* name;
+        std::vector<const char*> statements;
+        bool zeroBytes;
+    } cases[] = {
+        {"no file yet", {}, false},
+        {"a file of no bytes", {}, true},
+        {"a database without tables", {"PRAGMA user_version = 7"}, false},
+        {"the user's own archive",
+         {"CREATE TABLE ModelRun (ID INTEGER PRIMARY KEY AUTOINCREMENT, Model, Parameters, Comment, "
+          "Date_Time, DataSetType, Engineer TEXT)",
+          "CREATE TABLE DataSets (ID, Legend, Comment, PointCount, DataSet)", "CREATE TABLE Notes (Text)"},
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(Path());
+        if (c.zeroBytes) {
+            ASSERT_TRUE(testsupport::WriteBytes(Path(), QByteArray()));
+        }
+        if (!c.statements.empty()) {
+            Reader maker(Path());
+            for (const char* statement : c.statements) {
+                maker.Rows(statement);
+            }
+        }
+        const ArchiveResult result = WriteArchiveRun(Path(), LossRun());
+        EXPECT_TRUE(result.ok) << result.message.toStdString();
+        Reader reader(Path());
+        EXPECT_EQ(reader.Count("ModelRun"), 1);
+        EXPECT_EQ(reader.Count("DataSets"), 3);
+    }
 }
 
 TEST_F(Archive, MissingFolderOrWildcardIsRefused) {
     for (const QString& path : {dir.filePath("no/such/folder/runs.db"), QString("*.mdb"), QString()}) {
         const ArchiveResult result = WriteArchiveRun(path, LossRun());
         EXPECT_FALSE(result.ok) << path.toStdString();
-        EXPECT_FALSE(result.message.isEmpty());
+        EXPECT_TRUE(result.message.startsWith("Cannot Open Access Database: "))
+            << result.message.toStdString();
     }
 }
+
+// Another program's connection in the middle of writing to the file: it holds the write lock until
+// it commits or goes.
+class OtherWriter {
+public:
+    explicit OtherWriter(const QString& path) {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name_);
+        db.setDatabaseName(path);
+        locked_ = db.open() && QSqlQuery(db).exec("BEGIN IMMEDIATE") &&
+                  QSqlQuery(db).exec("INSERT INTO ModelRun (Model) VALUES ('other')");
+    }
+    ~OtherWriter() {
+        {
+            QSqlDatabase db = QSqlDatabase::database(name_);
+            if (locked_) {
+                QSqlQuery(db).exec("ROLLBACK");
+            }
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name_);
+    }
+    bool Locked() const { return locked_; }
+    bool Commit() {
+        locked_ = !QSqlQuery(QSqlDatabase::database(name_)).exec("COMMIT");
+        return !locked_;
+    }
+
+private:
+    // Qt's connections belong to the thread that made them; each writer has its own.
+    const QString name_ = "other-writer-" + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    bool locked_ = false;
+};
+
+TEST_F(Archive, RunWaitsForAnotherWriterToFinish) {
+    ASSERT_TRUE(WriteArchiveRun(Path(), LossRun("first")).ok);
+    std::promise<bool> locked;
+    std::thread other([&] {
+        OtherWriter writer(Path());
+        locked.set_value(writer.Locked());
+        // Well inside the archive's busy time-out of two seconds.
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_TRUE(writer.Commit());
+    });
+    ASSERT_TRUE(locked.get_future().get());
+    const ArchiveResult result = WriteArchiveRun(Path(), LossRun("second"));
+    other.join();
+    EXPECT_TRUE(result.ok) << result.message.toStdString();
+    Reader reader(Path());
+    EXPECT_EQ(reader.Count("ModelRun"), 3);
+    EXPECT_EQ(reader.Count("DataSets"), 6);
+}
+
+TEST_F(Archive, WriterThatDoesNotFinishInTimeIsNamedAndNothingIsStored) {
+    ASSERT_TRUE(WriteArchiveRun(Path(), LossRun("first")).ok);
+    const QByteArray before = testsupport::FileBytes(Path());
+    OtherWriter writer(Path());
+    ASSERT_TRUE(writer.Locked());
+    QElapsedTimer waited;
+    waited.start();
+    const ArchiveResult result = WriteArchiveRun(Path(), LossRun("second"));
+    EXPECT_GE(waited.elapsed(), 1900);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message.toStdString(),
+              ("The run was not stored: another program is using " + Path() + ".").toStdString());
+    EXPECT_EQ(testsupport::FileBytes(Path()), before);
+}
+
+// An archive that cannot take the run (a full disk, a read-only folder) says so and keeps its rows.
+class ArchiveWriteFault : public Archive, public ::testing::WithParamInterface<testsupport::WriteFault> {};
+
+TEST_P(ArchiveWriteFault, RunIsRefusedAndTheFileStays) {
+    if (!testsupport::CanMake(GetParam())) {
+        GTEST_SKIP() << "folder permissions do not bind root";
+    }
+    ASSERT_TRUE(WriteArchiveRun(Path(), LossRun("first")).ok);
+    const QByteArray before = testsupport::FileBytes(Path());
+    ArchiveResult result;
+    {
+        // The file may not grow; its journal, a few pages, fits.
+        testsupport::WriteFaultScope scope(GetParam(), dir.path(), rlim_t(before.size()));
+        result = WriteArchiveRun(Path(), LossRun("second"));
+    }
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.message.startsWith("The run was not stored in " + Path() + ": "))
+        << result.message.toStdString();
+    EXPECT_EQ(testsupport::FileBytes(Path()), before);
+    EXPECT_EQ(testsupport::FolderEntries(dir.path()), QStringList{"runs.db"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, ArchiveWriteFault, ::testing::ValuesIn(testsupport::kWriteFaults),
+                         [](const auto& info) { return std::string(testsupport::FaultName(info.param)); });
 
 TEST_F(Archive, ConnectionsAreRemovedAfterEachAction) {
     ASSERT_TRUE(WriteArchiveRun(Path(), LossRun()).ok);
@@ -185,7 +341,7 @@ TEST_F(Archive, DimensionsDecideTheChunk) {
     const std::vector<double> x = {1, 2}, y = {3, 4}, z = {5, 6};
     {
         ArchiveDatabase archive;
-        ASSERT_TRUE(archive.Open(Path()) && archive.EnsureSchema());
+        ASSERT_TRUE(archive.Open(Path()) && archive.PrepareTables());
         for (const int dims : {1, 2, 3, 4}) {
             EXPECT_TRUE(archive.AddDataSet(7, "d" + std::to_string(dims), "", 2, dims, x, y, z));
         }

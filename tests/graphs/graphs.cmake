@@ -8,6 +8,6 @@ tarvek_add_test(graphs_builder_test
     LABELS graphs locale asan)
 tarvek_add_test(graphs_archive_test
     SOURCES ${TEST_DIR}/archive_test.cpp
-    LIBS graphs Qt6::Core Qt6::Sql
+    LIBS graphs tarvek_test_support Qt6::Core Qt6::Sql
     LABELS graphs locale asan
     OWN_MAIN)

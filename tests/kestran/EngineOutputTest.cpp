@@ -1,5 +1,6 @@
 #include "EngineFixture.h"
 #include "ExternalProgram.h"
+#include "WriteFaults.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -122,6 +123,56 @@ TEST_F(EngineOutput, PrintingToPdfHoldsTheChart) {
     }
     EngineSetPrinter(nullptr);
 }
+
+// The engine's file outputs under a full disk and a read-only folder: FALSE, and the file there
+// was stays byte for byte.
+enum class EngineFileOutput { Metafile, PdfPrint };
+const char* OutputName(EngineFileOutput o) {
+    return o == EngineFileOutput::Metafile ? "Metafile" : "PdfPrint";
+}
+void PrintTo(EngineFileOutput o, std::ostream* os) {
+    *os << OutputName(o);
+}
+
+class EngineOutputFault
+    : public EngineOutput,
+      public ::testing::WithParamInterface<std::tuple<EngineFileOutput, testsupport::WriteFault>> {};
+
+TEST_P(EngineOutputFault, FailsAndLeavesThePreviousFile) {
+    const auto [output, fault] = GetParam();
+    if (!testsupport::CanMake(fault)) {
+        GTEST_SKIP() << "folder permissions do not bind root";
+    }
+    const QString path = Path("chart.out");
+    const QByteArray previous(1920, 'p');
+    ASSERT_TRUE(testsupport::WriteBytes(path, previous));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    EngineSetPrinter(&printer);
+    EngineBool result = 1;
+    {
+        testsupport::WriteFaultScope scope(fault, dir.path());
+        result = output == EngineFileOutput::Metafile
+                     ? EngineSavePageMetafile(page, codes::MetafileFile, path.toStdString().c_str())
+                     : EnginePrintPage(page);
+    }
+    EngineSetPrinter(nullptr);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(printer.outputFileName(), path);
+    EXPECT_EQ(testsupport::FileBytes(path), previous);
+    EXPECT_EQ(testsupport::FolderEntries(dir.path()), QStringList{"chart.out"});
+}
+
+std::string EngineOutputFaultName(const ::testing::TestParamInfo<EngineOutputFault::ParamType>& info) {
+    return std::string(OutputName(std::get<0>(info.param))) + testsupport::FaultName(std::get<1>(info.param));
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, EngineOutputFault,
+                         ::testing::Combine(::testing::Values(EngineFileOutput::Metafile,
+                                                              EngineFileOutput::PdfPrint),
+                                            ::testing::ValuesIn(testsupport::kWriteFaults)),
+                         EngineOutputFaultName);
 
 TEST_F(EngineOutput, PageImageShowsThePlotLineAndGoesToTheClipboard) {
     const QImage image = EngineRenderPageImage(page);

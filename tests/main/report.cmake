@@ -1,1 +1,1 @@
-tarvek_add_test(report_test SOURCES ${TEST_DIR}/report_test.cpp LIBS tarvek_main LABELS gui asan GUI)
+tarvek_add_test(report_test SOURCES ${TEST_DIR}/report_test.cpp LIBS tarvek_main tarvek_test_support LABELS gui asan GUI)

@@ -7,6 +7,7 @@
 #include "ProgramPrinter.h"
 #include "ReportLog.h"
 #include "RLogClass.h"
+#include "WriteFaults.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -420,6 +421,63 @@ TEST_F(ReportTest, SaveDialogRemembersTheLastName) {
     log.Form().cmdFile_Click();
     EXPECT_EQ(log.Form().SaveDialog().fileName, path("a.txt"));
 }
+
+// Every way the log reaches a file, under a full disk and a read-only folder.
+enum class LogSave { LogObject, WindowText, WindowRichText, WindowPrintToPdf };
+
+class LogSaveFaultTest : public ReportTest,
+                         public ::testing::WithParamInterface<std::tuple<LogSave, testsupport::WriteFault>> {
+protected:
+    // True when the failure reached the caller: FALSE from the log object, the message from the
+    // window.
+    bool SaveReportsFailure(LogSave how, const QString& file) {
+        if (how == LogSave::LogObject)
+            return !log.SaveFile(file);
+        if (how == LogSave::WindowPrintToPdf) {
+            printing::ProgramPrinter::Instance().PrintToFile(file);
+            log.Form().cmdPrint_Click();
+            const auto& boxes = msgbox::ShownBoxes();
+            return !boxes.empty() && boxes.back().prompt == "Error in printing the log";
+        }
+        chosenName = file;
+        chosenFilter = how == LogSave::WindowRichText ? 3 : 2;
+        answer = msgbox::vbYes;
+        log.Form().cmdFile_Click();
+        const auto& boxes = msgbox::ShownBoxes();
+        return !boxes.empty() && boxes.back().prompt == "Error in saving file " + file;
+    }
+};
+
+TEST_P(LogSaveFaultTest, FailureIsReportedAndThePreviousFileStays) {
+    const auto [how, fault] = GetParam();
+    if (!testsupport::CanMake(fault))
+        GTEST_SKIP() << "folder permissions do not bind root";
+    const QByteArray previous(1920, 'p');
+    ASSERT_TRUE(testsupport::WriteBytes(path("report.rtf"), previous));
+    log.Title("  Dist     Frq    BaseH");
+    log.AddTitle();
+    addReportLine(log);
+    bool reported = false;
+    {
+        testsupport::WriteFaultScope scope(fault, dir.path());
+        reported = SaveReportsFailure(how, path("report.rtf"));
+    }
+    EXPECT_TRUE(reported);
+    EXPECT_EQ(testsupport::FileBytes(path("report.rtf")), previous);
+    EXPECT_EQ(testsupport::FolderEntries(dir.path()), QStringList{"report.rtf"});
+}
+
+std::string LogSaveCaseName(const ::testing::TestParamInfo<LogSaveFaultTest::ParamType>& info) {
+    const char* saves[] = {"LogObject", "WindowText", "WindowRichText", "WindowPrintToPdf"};
+    return std::string(saves[int(std::get<0>(info.param))]) + testsupport::FaultName(std::get<1>(info.param));
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, LogSaveFaultTest,
+                         ::testing::Combine(::testing::Values(LogSave::LogObject, LogSave::WindowText,
+                                                              LogSave::WindowRichText,
+                                                              LogSave::WindowPrintToPdf),
+                                            ::testing::ValuesIn(testsupport::kWriteFaults)),
+                         LogSaveCaseName);
 
 // Printing.
 

@@ -1,1 +1,1 @@
-tarvek_add_test(files_test SOURCES ${TEST_DIR}/files_test.cpp LIBS atomicfile Qt6::Core LABELS asan)
+tarvek_add_test(files_test SOURCES ${TEST_DIR}/files_test.cpp LIBS atomicfile tarvek_test_support Qt6::Core LABELS asan)

@@ -1,41 +1,16 @@
 // A user's file is replaced whole or not at all.
 
 #include "AtomicFile.h"
+#include "WriteFaults.h"
 
-#include <csignal>
 #include <gtest/gtest.h>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-#include <sys/resource.h>
-#include <unistd.h>
 
 namespace {
 
-// Makes every write beyond `bytes` fail as on a full disk, for the life of the object.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*oldHandler_)(int) = nullptr;
-};
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
+using testsupport::FileBytes;
+using testsupport::FolderEntries;
+using testsupport::WriteFault;
 
 class AtomicFileTest : public ::testing::Test {
 protected:
@@ -44,7 +19,6 @@ protected:
         path = dir.filePath("report.rtf");
         ASSERT_TRUE(files::WriteFileAtomically(path, previous));
     }
-    QStringList Entries() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
 
     QTemporaryDir dir;
     QString path;
@@ -54,42 +28,43 @@ protected:
 TEST_F(AtomicFileTest, ReplacesTheFileWhole) {
     const QByteArray next(3000, 'n');
     EXPECT_TRUE(files::WriteFileAtomically(path, next));
-    EXPECT_EQ(ReadAll(path), next);
-    EXPECT_EQ(Entries(), QStringList{"report.rtf"});
+    EXPECT_EQ(FileBytes(path), next);
+    EXPECT_EQ(FolderEntries(dir.path()), QStringList{"report.rtf"});
 }
 
-TEST_F(AtomicFileTest, FullDiskLeavesThePreviousFileAndNoTemporaryFile) {
-    struct Case {
-        const char* name;
-        int chunks; // the write in this many pieces, as streaming writers do
-    } cases[] = {{"one buffered write", 1}, {"many small writes", 300}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        bool ok = true;
-        {
-            FileSizeLimit limit(100);
-            files::AtomicFile file(path);
-            ok = file.Open();
-            for (int i = 0; ok && i < c.chunks; ++i) {
-                ok = file.Write(QByteArray(3000 / c.chunks, 'n'));
-            }
-            ok = ok && file.Commit();
-        }
-        EXPECT_FALSE(ok);
-        EXPECT_EQ(ReadAll(path), previous);
-        EXPECT_EQ(Entries(), QStringList{"report.rtf"});
-    }
-}
+struct FaultCase {
+    const char* name;
+    WriteFault fault;
+    int chunks; // the write in this many pieces, as streaming writers do
+};
 
-TEST_F(AtomicFileTest, ReadOnlyFolderIsAFailure) {
-    if (geteuid() == 0) {
+class AtomicFileFaultTest : public AtomicFileTest, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(AtomicFileFaultTest, LeavesThePreviousFileAndNoTemporaryFile) {
+    const FaultCase c = GetParam();
+    if (!testsupport::CanMake(c.fault)) {
         GTEST_SKIP() << "folder permissions do not bind root";
     }
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    EXPECT_FALSE(files::WriteFileAtomically(path, "new"));
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(ReadAll(path), previous);
+    bool ok = true;
+    {
+        testsupport::WriteFaultScope fault(c.fault, dir.path(), 100);
+        files::AtomicFile file(path);
+        ok = file.Open();
+        for (int i = 0; ok && i < c.chunks; ++i) {
+            ok = file.Write(QByteArray(3000 / c.chunks, 'n'));
+        }
+        ok = ok && file.Commit();
+    }
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(FileBytes(path), previous);
+    EXPECT_EQ(FolderEntries(dir.path()), QStringList{"report.rtf"});
 }
+
+INSTANTIATE_TEST_SUITE_P(Faults, AtomicFileFaultTest,
+                         ::testing::Values(FaultCase{"FullDiskOneWrite", WriteFault::FullDisk, 1},
+                                           FaultCase{"FullDiskManyWrites", WriteFault::FullDisk, 300},
+                                           FaultCase{"ReadOnlyFolder", WriteFault::ReadOnlyFolder, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AtomicFileTest, MissingFolderIsAFailure) {
     EXPECT_FALSE(files::WriteFileAtomically(dir.filePath("no/such/folder/x.txt"), "x"));

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <vector>
 
 namespace {
 
@@ -37,6 +38,16 @@ QString signature(const QTextDocument& doc) {
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    // The image reader's libpng reports each broken picture on stderr, tens of thousands of lines
+    // a run that bury the fuzzer's own report. libFuzzer's option moves its own output and the
+    // sanitizers' reports to a copy of stderr and discards the rest; it goes first, so the same
+    // option given on the command line still wins.
+    static char quietStderr[] = "-close_fd_mask=2";
+    static std::vector<char*> args(*argv, *argv + *argc);
+    args.insert(args.begin() + 1, quietStderr);
+    args.push_back(nullptr);
+    *argc = static_cast<int>(args.size()) - 1;
+    *argv = args.data();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(*argc, *argv);
     return 0;

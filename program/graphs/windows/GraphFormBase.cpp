@@ -442,8 +442,7 @@ void GraphFormBase::AddToArchive(bool fieldStrength) {
     if (!result.ok) {
         // Another file may be chosen at the next try.
         program::ArchiveDbPath.clear();
-        msgbox::MsgBox(QString::fromLatin1(kArchiveRefusedMessage) + QStringLiteral(": ") + result.message,
-                       msgbox::vbCritical, QString::fromLatin1(kArchiveRefusedTitle), this);
+        msgbox::MsgBox(result.message, msgbox::vbCritical, QString::fromLatin1(kArchiveRefusedTitle), this);
     }
 }
 
