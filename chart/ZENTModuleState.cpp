@@ -36,9 +36,14 @@ bool EnsureEngineRegistered() {
         return dialog.exec() == QDialog::Accepted;
     });
     EngineSetFileNameHook([] {
-        return QFileDialog::getSaveFileName(nullptr, QString(), QString(),
-                                            QStringLiteral("Windows Metafiles (*.wmf *.WMF)"))
-            .toStdString();
+        QFileDialog dialog(nullptr, QStringLiteral("Save Metafile"), QString(),
+                           QStringLiteral("Windows Metafiles (*.wmf *.WMF)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("wmf")); // a name typed without one still gets a metafile name
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return std::string();
+        }
+        return dialog.selectedFiles().constFirst().toStdString();
     });
     g_EngineContext.flags = 8;
     if (EngineRegisterWindowClasses(&g_EngineContext) == 0) {
