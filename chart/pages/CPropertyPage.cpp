@@ -150,6 +150,10 @@ bool CPropertyPage::Switch(const std::function<void()>& takeIndex) {
     return valid;
 }
 
+void CPropertyPage::ReportUnsavedFile(const QString& path) {
+    msgbox::MsgBox(QStringLiteral("The file was not saved: ") + path, msgbox::vbExclamation, QString(), this);
+}
+
 bool CPropertyPage::ValidateFields() {
     for (PageField& field : fields_) {
         if (!IsNumberEdit(field.kind)) {

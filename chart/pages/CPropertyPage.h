@@ -117,6 +117,8 @@ protected:
     // An up-down change; by default an item switch.
     virtual void OnItemSpin(int value) { SwitchItem(value); }
     virtual bool ValidateFields();
+    // Tells the user a file chosen on the page was not written (the previous file is kept).
+    void ReportUnsavedFile(const QString& path);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void ExchangeWithControl(int save);
 

@@ -265,7 +265,9 @@ void CSDataPPg::OnExport() {
         return;
     }
     LastFilePath = path;
-    Data.Export(path);
+    if (!Data.Export(path)) {
+        ReportUnsavedFile(path);
+    }
 }
 
 void CSDataPPg::OnPaste() {

@@ -78,7 +78,9 @@ void CZENTPropPage::OnSave() {
     LastFilePath = path;
     // A refused value keeps the control's settings; the file then holds those.
     UpdateData(true);
-    GetPageControl()->SaveToFile(path);
+    if (!GetPageControl()->SaveToFile(path)) {
+        ReportUnsavedFile(path);
+    }
 }
 
 } // namespace pages

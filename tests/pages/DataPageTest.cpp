@@ -1,5 +1,6 @@
 #include "CPropertyFrame.h"
 #include "CSDataPPg.h"
+#include "CZENTPropPage.h"
 #include "PageFixture.h"
 
 #include <QApplication>
@@ -268,4 +269,22 @@ TEST_F(PageTest, DataExportWritesTheSet) {
     DataSetTable back;
     ASSERT_TRUE(back.Import(nextFile));
     EXPECT_EQ(back.y, (chart::DoubleArray{5, 6}));
+    EXPECT_TRUE(msgbox::ShownBoxes().empty());
+}
+
+TEST_F(PageTest, SavesThatFailAreReported) {
+    target.Hooks().saveToFile = [](const QString&) { return false; };
+    struct Case {
+        std::function<std::unique_ptr<CPropertyPage>()> open;
+        int button;
+    } cases[] = {{[this] { return std::unique_ptr<CPropertyPage>(Open<CZENTPropPage>()); }, 336},
+                 {[this] { return std::unique_ptr<CPropertyPage>(Open<CSDataPPg>()); }, 316}};
+    for (const Case& c : cases) {
+        msgbox::ClearShownBoxes();
+        auto page = c.open();
+        nextFile = QStringLiteral("/nonexistent-folder/out.TXT");
+        Button(*page, c.button)->click();
+        ASSERT_EQ(msgbox::ShownBoxes().size(), 1u) << c.button;
+        EXPECT_EQ(msgbox::ShownBoxes()[0].prompt, QStringLiteral("The file was not saved: ") + nextFile);
+    }
 }
