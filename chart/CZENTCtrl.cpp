@@ -1,8 +1,8 @@
 #include "CZENTCtrl.h"
 
-#include "CPropertyFrame.h"
 #include "ChartDispatch.h"
 #include "ControlPageHooks.h"
+#include "CPropertyFrame.h"
 #include "DibImage.h"
 #include "PropertyStream.h"
 #include "SerializedChartFile.h"
@@ -260,11 +260,28 @@ std::vector<std::uint8_t> CZENTCtrl::SaveProperties() const {
 
 bool CZENTCtrl::LoadProperties(const std::uint8_t* data, std::size_t size) {
     chart::ControlExtent extent;
-    return chart::LoadPropertyStream(Model(), data, size, &extent, [this] { Model().FreeDataSets(); });
+    return chart::LoadPropertyStream(Model(), data, size, &extent);
 }
 
 void CZENTCtrl::ResetProperties() {
     chart::ResetPersistedState(Model());
+}
+
+automation::HRESULT CZENTCtrl::Load(const std::uint8_t* data, std::size_t size) {
+    if (data == nullptr && size != 0) {
+        return automation::E_INVALIDARG;
+    }
+    return LoadProperties(data, size) ? automation::S_OK : automation::E_FAIL;
+}
+
+automation::HRESULT CZENTCtrl::Save(std::vector<std::uint8_t>& stream) {
+    stream = SaveProperties();
+    return automation::S_OK;
+}
+
+automation::HRESULT CZENTCtrl::InitNew() {
+    ResetProperties();
+    return automation::S_OK;
 }
 
 // ---- Mouse -------------------------------------------------------------------------------------
