@@ -230,16 +230,9 @@ void GraphFormBase::ConnectCommon() {
     lostFocus_->Watch(u.txtPctLoc, [this] { txtPctLoc_LostFocus(); });
 }
 
-void GraphFormBase::ApplyChartSettings(const std::vector<ChartSetting>& settings) {
-    if (!chart())
-        return;
-    for (const ChartSetting& s : settings) {
-        std::vector<automation::Variant> args;
-        if (s.item >= 0)
-            args.push_back(automation::Variant::I2(static_cast<std::int16_t>(s.item)));
-        args.push_back(s.value);
-        chart()->Invoke(s.dispid, automation::InvokeKind::PropertyPut, args, nullptr);
-    }
+void GraphFormBase::LoadStoredChart(const StoredChart& state) {
+    if (chart_.persist != nullptr)
+        chart_.persist->Load(state.data, state.size);
 }
 
 void GraphFormBase::LoadButtonPictures() {

@@ -7,6 +7,7 @@
 #include "ClassFactory.h"
 #include "GraphInputs.h"
 #include "GraphValidation.h"
+#include "StoredCharts.h"
 #include "UnitSystem.h"
 #include "Variant.h"
 
@@ -65,13 +66,6 @@ public:
     using CommentAsker = std::function<std::optional<QString>(QWidget* owner)>;
     static void SetCommentAskerForTest(CommentAsker asker);
 
-    // Chart property puts that stand in for a chart state stored with the window.
-    struct ChartSetting {
-        int dispid;
-        int item; // -1 for a scalar property
-        automation::Variant value;
-    };
-
     ~GraphFormBase() override;
 
     Controls& ui() { return ui_; }
@@ -117,7 +111,9 @@ protected:
     void ConnectCommon();
     LostFocusFilter& lostFocus() { return *lostFocus_; }
 
-    void ApplyChartSettings(const std::vector<ChartSetting>& settings);
+    // Loads the chart state stored with the window into the chart control, as a container loads a
+    // control from its stored description.
+    void LoadStoredChart(const StoredChart& state);
     void LoadButtonPictures();
     void MarkCurrent();
     void SetMaxDistance(double km) { maxDistanceKm_ = km; }
