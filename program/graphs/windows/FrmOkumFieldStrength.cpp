@@ -157,6 +157,8 @@ void FrmOkumFieldStrength::ModelItem_Click(ModelMenuItem item) {
     program::GraphModel = GraphModelOf(item);
     UpdateModelMenuChecks();
     BuildFieldStrengthGraph(true);
+    // The chart now shows every input, the box just checked included.
+    MarkCurrent();
     ui().txthb->setEnabled(BaseHeightEditable(program::GraphModel));
 }
 

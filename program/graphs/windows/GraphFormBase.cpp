@@ -33,6 +33,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -404,10 +405,14 @@ void GraphFormBase::CopyToReportLog() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     chart()->Invoke(chartid::CopyToClipboard, automation::InvokeKind::Method, {}, nullptr);
-    // The log takes the chart as a bitmap, whatever other forms the control offered.
+    // The log takes the chart as a bitmap, whatever other forms the control offered; the window
+    // keeps it as its own picture.
     const QImage picture = clipboard->image();
-    if (!picture.isNull())
+    if (!picture.isNull()) {
+        background_ = picture;
+        update();
         clipboard->setImage(picture);
+    }
     ReportLog().PasteClipboard();
     ReportLog().AddLine(QStringLiteral("[Clip Board Image]"));
 }
@@ -466,6 +471,14 @@ void GraphFormBase::done(int result) {
 void GraphFormBase::closeEvent(QCloseEvent* event) {
     Form_Unload();
     QDialog::closeEvent(event);
+}
+
+void GraphFormBase::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (!background_.isNull()) {
+        QPainter painter(this);
+        painter.drawImage(QPoint(0, 0), background_);
+    }
 }
 
 std::tm GraphFormBase::Now() {

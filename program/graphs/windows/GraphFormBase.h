@@ -16,6 +16,7 @@
 #include <optional>
 #include <QDialog>
 #include <QIcon>
+#include <QImage>
 #include <QString>
 #include <vector>
 
@@ -75,6 +76,8 @@ public:
     double MaxDistanceKm() const { return maxDistanceKm_; }
     QIcon GoodButtonPicture() const { return good_; }
     QIcon BadButtonPicture() const { return bad_; }
+    // The window's own picture, drawn behind its controls: the chart last copied to the report log.
+    QImage BackgroundPicture() const { return background_; }
 
     // The inputs as the boxes show them.
     GraphInputs Inputs() const;
@@ -136,6 +139,7 @@ protected:
     // Every way of closing (menu, close box, Escape) unloads the window.
     void done(int result) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
     static std::tm Now();
 
@@ -150,6 +154,7 @@ private:
     QLabel* toggleLabel_ = nullptr;
     QIcon good_;
     QIcon bad_;
+    QImage background_;
     bool stale_ = false;
     double maxDistanceKm_ = 100;
 };
