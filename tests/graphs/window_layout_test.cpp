@@ -3,8 +3,9 @@
 // or a title, every text is whole inside the chart, and each data set has its colour (by pixel)
 // and its line style (by the engine's recorded drawing calls).
 //
-// With TARVEK_GRAPH_SHOTS naming a folder, each case also leaves a picture of its window there;
-// run under Xvfb with QT_QPA_PLATFORM=xcb for screenshots of real windows.
+// With TARVEK_GRAPH_SHOTS naming a folder, each case also leaves a picture of its window and the
+// window's saved metafile there; run under Xvfb with QT_QPA_PLATFORM=xcb for screenshots of real
+// windows.
 
 #include "window_fixture.h"
 
@@ -14,6 +15,7 @@
 #include "GraphForm.h"
 #include "Kestran.h"
 #include "LoadMeasured.h"
+#include "ModCalculations.h"
 #include "ProgramState.h"
 #include "RecordingCanvas.h"
 
@@ -114,12 +116,16 @@ const char* const kMeasuredCsv = "0,450,0.5,Urban,1.5,2,30,100\n"
 
 class ChartLayoutTest : public GraphWindowTest {
 protected:
-    void Open(const Case& c) {
+    // Opens the window of a case over the main window's inputs; `inputs` may change them once the
+    // units are set.
+    void Open(const Case& c, const std::function<void()>& inputs = {}) {
         ui().txtFreq->setText(QStringLiteral("450.0"));
         ui().txthb->setText(QStringLiteral("100.0"));
         ui().txthm->setText(QStringLiteral("1.5"));
         if (c.english)
             ui().mnuUnitsEnglish->trigger();
+        if (inputs)
+            inputs();
         QFile csv(tempDir() + QStringLiteral("/measured.csv"));
         ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
         csv.write(kMeasuredCsv);
@@ -147,9 +153,13 @@ protected:
         control_ = dynamic_cast<CZENTCtrl*>(window_->ui().chartWidget);
         ASSERT_NE(control_, nullptr);
         const QString shots = qEnvironmentVariable("TARVEK_GRAPH_SHOTS");
-        if (!shots.isEmpty())
-            window_->grab().save(
-                QDir(shots).filePath(QString::fromStdString(Name(c)) + QStringLiteral(".png")));
+        if (!shots.isEmpty()) {
+            const QString base = QDir(shots).filePath(QString::fromStdString(Name(c)));
+            window_->grab().save(base + QStringLiteral(".png"));
+            fileAnswers_ = {base + QStringLiteral(".wmf")};
+            fileQuestions_ = 0;
+            window_->mnuFileSave_Click();
+        }
     }
 
     automation::IDispatch& Chart() { return *window_->chart(); }
@@ -174,6 +184,15 @@ protected:
         return image;
     }
 
+    // Every text of the drawn chart lies whole inside it.
+    void ExpectTextsInside() {
+        kestran::RecordingCanvas calls;
+        Draw(&calls);
+        const QRectF chart(QPointF(0, 0), QSizeF(control_->size()));
+        for (const Primitive* text : calls.Find(Primitive::Text))
+            EXPECT_TRUE(chart.contains(text->rect)) << text->text.toStdString();
+    }
+
     std::unique_ptr<GraphFormBase> window_;
     CZENTCtrl* control_ = nullptr;
 };
@@ -196,13 +215,13 @@ TEST_F(ChartLayoutTest, TextsLegendCurvesAndStyles) {
         Open(c);
         if (HasFatalFailure())
             return;
-        const QRectF chart(QPointF(0, 0), QSizeF(control_->size()));
         const QRectF plot = PlotArea();
         const QRectF legend = LegendBox();
 
         // Every text is whole inside the chart; titles stay off the plot area and the legend.
         kestran::RecordingCanvas shown;
         const QImage withLegend = Draw(&shown);
+        ExpectTextsInside();
         std::vector<std::string> titles;
         for (int t = 0; t < 3; ++t)
             titles.push_back(GetText(Chart(), chartid::TitleString, t));
@@ -210,7 +229,6 @@ TEST_F(ChartLayoutTest, TextsLegendCurvesAndStyles) {
         const int legendLines = 1 + static_cast<int>(std::count(legendText.begin(), legendText.end(), '\r'));
         int legendTexts = 0, titleTexts = 0;
         for (const Primitive* text : shown.Find(Primitive::Text)) {
-            EXPECT_TRUE(chart.contains(text->rect)) << text->text.toStdString();
             const bool title =
                 std::find(titles.begin(), titles.end(), text->text.toStdString()) != titles.end();
             if (title) {
@@ -267,6 +285,27 @@ TEST_F(ChartLayoutTest, TextsLegendCurvesAndStyles) {
         }
         window_.reset();
         ui().mnuUnitsMetric->trigger();
+    }
+}
+
+TEST_F(ChartLayoutTest, TheLongestTitlesStayWholeAtTheDefaultSize) {
+    // The longest texts the boxes' checks let through, in feet, with the power of 0.5 W.
+    const auto longest = [this] {
+        ui().txtFreq->setText(QStringLiteral("1999.9999"));
+        ui().txthb->setText(QStringLiteral("2499.9999"));
+        ui().txthm->setText(QStringLiteral("29.9999"));
+        PowerWatts = 0.5;
+    };
+    struct PowerBack {
+        ~PowerBack() { PowerWatts = 1000; }
+    } back;
+    for (const Window window : {Window::Loss, Window::Comparison}) {
+        const Case c{window, true, 100, false, false};
+        SCOPED_TRACE(Name(c));
+        Open(c, longest);
+        ASSERT_EQ(window_->ui().txthb->text(), QStringLiteral("2499.9999"));
+        ExpectTextsInside();
+        window_.reset();
     }
 }
 

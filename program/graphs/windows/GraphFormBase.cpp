@@ -176,7 +176,9 @@ QGridLayout* GraphFormBase::BuildCommon(const QString& caption, const char* char
         u.chartWidget = new QLabel(QStringLiteral("The chart control ZENT is not registered."));
     }
     u.chartWidget->setObjectName(QString::fromLatin1(chartName));
-    u.chartWidget->setMinimumSize(560, 420);
+    // Wide enough for title line 2 in the chart's own face: a metafile of the chart keeps the
+    // line whole wherever it is shown, without a narrow face that another machine may lack.
+    u.chartWidget->setMinimumSize(700, 420);
 
     auto* body = new QHBoxLayout;
     body->addLayout(left);
