@@ -412,6 +412,10 @@ void GraphFormBase::CopyToReportLog() {
     const QImage picture = clipboard->image();
     if (!picture.isNull()) {
         background_ = picture;
+        // Labels stay readable on the picture, each on its own ground.
+        for (QLabel* label : findChildren<QLabel*>())
+            if (!ui_.chartWidget->isAncestorOf(label) && label != ui_.chartWidget)
+                label->setAutoFillBackground(true);
         update();
         clipboard->setImage(picture);
     }
