@@ -303,8 +303,7 @@ std::vector<std::uint8_t> CZENTCtrl::SaveProperties() const {
 // complete.
 bool CZENTCtrl::LoadProperties(const std::uint8_t* data, std::size_t size) {
     chart::ControlExtent extent;
-    const bool loaded =
-        chart::LoadPropertyStream(Model(), data, size, &extent, [this] { Model().FreeDataSets(); });
+    const bool loaded = chart::LoadPropertyStream(Model(), data, size, &extent);
     if (loaded) {
         SetReadyState(zent::kReadyStateComplete);
     }
@@ -314,6 +313,23 @@ bool CZENTCtrl::LoadProperties(const std::uint8_t* data, std::size_t size) {
 void CZENTCtrl::ResetProperties() {
     chart::ResetPersistedState(Model());
     SetReadyState(zent::kReadyStateComplete);
+}
+
+automation::HRESULT CZENTCtrl::Load(const std::uint8_t* data, std::size_t size) {
+    if (data == nullptr && size != 0) {
+        return automation::E_INVALIDARG;
+    }
+    return LoadProperties(data, size) ? automation::S_OK : automation::E_FAIL;
+}
+
+automation::HRESULT CZENTCtrl::Save(std::vector<std::uint8_t>& stream) {
+    stream = SaveProperties();
+    return automation::S_OK;
+}
+
+automation::HRESULT CZENTCtrl::InitNew() {
+    ResetProperties();
+    return automation::S_OK;
 }
 
 // ---- Mouse -------------------------------------------------------------------------------------

@@ -25,7 +25,10 @@ class CPageExchangeTarget;
 
 class QLabel;
 
-class CZENTCtrl : public QWidget, public automation::IDispatch, public automation::IEventSource {
+class CZENTCtrl : public QWidget,
+                  public automation::IDispatch,
+                  public automation::IEventSource,
+                  public automation::IPersistStreamInit {
 public:
     static constexpr automation::DISPID kDrawReady = 1;
     static constexpr automation::DISPID kAboutBox = -552;
@@ -80,9 +83,13 @@ public:
 
     // --- Container persistence --------------------------------------------------------------
     std::vector<std::uint8_t> SaveProperties() const;
-    // The model only: the chart takes the loaded state at the first draw or the next UpdateGraph.
+    // The model only: the chart on screen stays as it is (its engine data sets too) until the
+    // first draw or the next UpdateGraph builds the loaded state.
     bool LoadProperties(const std::uint8_t* data, std::size_t size);
     void ResetProperties();
+    automation::HRESULT Load(const std::uint8_t* data, std::size_t size) override;
+    automation::HRESULT Save(std::vector<std::uint8_t>& stream) override;
+    automation::HRESULT InitNew() override;
 
     // --- Mouse ------------------------------------------------------------------------------
     // Opens the property frame; until property pages exist a hook may stand in (tests, containers).

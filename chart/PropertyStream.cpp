@@ -105,6 +105,9 @@ void AdoptPersistedState(CChartModel& live, CChartModel&& loaded) {
         std::visit([&](auto member) { live.*member = std::move(loaded.*member); }, property.member);
     }
     for (const ArrayProperty& property : ArrayProperties()) {
+        if (property.engineHandle) {
+            continue;
+        }
         std::visit(
             [&](auto member) {
                 if constexpr (!std::is_same_v<decltype(member), PointerArray>) {

@@ -24,9 +24,10 @@ std::vector<std::uint8_t> SavePropertyStream(const CChartModel& model, const Con
 bool ReadPropertyStream(const std::uint8_t* data, std::size_t size, CChartModel& fresh,
                         ControlExtent* extent);
 
-// The container's load: on success the live model takes the stream's settings. Its engine objects
-// are left to the graph that owns them: the handles are zeroed and nothing is deleted, unless
-// `beforeAdopt` releases them first. On failure nothing changes and the result is false.
+// The container's load: on success the live model takes the stream's settings. Its engine handles
+// and point buffers stay: they belong to the graph on screen, which keeps drawing until the next
+// build replaces it and deletes those data sets; `beforeAdopt` may release them first. The
+// stream's own handles are never taken. On failure nothing changes and the result is false.
 bool LoadPropertyStream(CChartModel& live, const std::uint8_t* data, std::size_t size,
                         ControlExtent* extent = nullptr, const std::function<void()>& beforeAdopt = {});
 
@@ -34,8 +35,8 @@ bool LoadPropertyStream(CChartModel& live, const std::uint8_t* data, std::size_t
 // their contents, and the data-set handles are zeroed (they may name another process's objects).
 void ResetPersistedState(CChartModel& model);
 
-// Moves every persisted scalar and array of `loaded` into `live`; engine state, data cursors, the
-// current plot and axis, and the point buffers stay as they are in `live`.
+// Moves every persisted scalar and array of `loaded` into `live`; engine state and handles, data
+// cursors, the current plot and axis, and the point buffers stay as they are in `live`.
 void AdoptPersistedState(CChartModel& live, CChartModel&& loaded);
 
 } // namespace chart

@@ -37,6 +37,7 @@ public:
         instance.widget = control;
         instance.dispatch = control;
         instance.events = control;
+        instance.persist = control;
         return automation::S_OK;
     }
 

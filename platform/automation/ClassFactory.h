@@ -4,6 +4,7 @@
 // interface and its event source.
 
 #include "Dispatch.h"
+#include "PersistStreamInit.h"
 
 class QWidget;
 
@@ -22,12 +23,13 @@ public:
     virtual void Unadvise(IEventSink* sink) = 0;
 };
 
-// One created control: three views of the same object. The widget is owned by its parent widget
-// (or by the caller when it was created without one); the other two live as long as the widget.
+// One created control: four views of the same object. The widget is owned by its parent widget
+// (or by the caller when it was created without one); the others live as long as the widget.
 struct ControlInstance {
     QWidget* widget = nullptr;
     IDispatch* dispatch = nullptr;
     IEventSource* events = nullptr;
+    IPersistStreamInit* persist = nullptr;
 };
 
 class IClassFactory {

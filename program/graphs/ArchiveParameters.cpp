@@ -16,11 +16,17 @@ std::string Upper(std::string text) {
 } // namespace
 
 std::string ArchiveParameters(const GraphInputs& in, double powerWatts) {
-    std::string text =
-        "hb:" + TrimBlanks(in.hb) + ",hm:" + TrimBlanks(in.hm) + ",frq:" + in.freq + "," + in.area;
+    // Heights in metres whatever the window shows, so runs archived in either unit system compare.
+    std::string hb = TrimBlanks(in.hb);
+    std::string hm = TrimBlanks(in.hm);
+    if (const auto metres = ReadGraphNumbers(in); metres && in.english) {
+        hb = numtext::Format(metres->hbM, "#####0.0###");
+        hm = numtext::Format(metres->hmM, "#####0.0###");
+    }
+    std::string text = "hb:" + hb + ",hm:" + hm + ",frq:" + in.freq + "," + in.area;
     if (Upper(TrimBlanks(in.area)) == "URBAN") {
         text += "," + in.city;
     }
-    return text + ",Power:" + numtext::Format(powerWatts / 1000.0, "###.##") + "kW e.r.p.," +
-           TrimBlanks(in.pctTime) + "%T," + TrimBlanks(in.pctLoc) + "%L";
+    return text + ",Power:" + KilowattText(powerWatts) + "kW e.r.p.," + TrimBlanks(in.pctTime) + "%T," +
+           TrimBlanks(in.pctLoc) + "%L";
 }

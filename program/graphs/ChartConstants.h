@@ -83,7 +83,9 @@ constexpr const char* kSetName = "Line Data";
 constexpr char kCr = '\r';
 
 // A curve piece inside its model's validity range is solid, outside dash-dot.
-constexpr std::int32_t StyleFor(bool valid) { return valid ? kLineSolid : kLineDashDot; }
+constexpr std::int32_t StyleFor(bool valid) {
+    return valid ? kLineSolid : kLineDashDot;
+}
 
 // Moves to the next data-set number; false once every set of the chart is in use.
 inline bool NextSet(int& setNumber) {

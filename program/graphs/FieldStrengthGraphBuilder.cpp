@@ -141,10 +141,12 @@ void FieldStrengthGraphBuilder::ComputeCurves(const FieldStrengthInputs& inputs,
     const GraphInputs& in = inputs.graph;
     PlotCurve& freeSpace = curves_[mode.comparison ? kComparisonFreeSpace : kSingleFreeSpace];
     const DistanceGrid freeGrid = MakeDistanceGrid(1.0, in.maxDistanceKm);
+    // 107 dB(uV/m) at 1 km for 1 kW e.r.p., like the models, which take the power in force.
+    const double atOneKm = 107.0 + 10.0 * Log10(GetPowerWatts() / 1000.0);
     freeSpace.Begin(true);
     for (int k = 0; k < freeGrid.count; ++k) {
         const double d = freeGrid.At(k);
-        freeSpace.Add(d, true, 107.0 - 20.0 * Log10(d));
+        freeSpace.Add(d, true, atOneKm - 20.0 * Log10(d));
     }
     freeSpace.Finish();
     if (mode.comparison) {
@@ -243,7 +245,8 @@ void FieldStrengthGraphBuilder::DefineCurveSets(ChartCalls& chart, int index, in
         }
         return;
     }
-    bool defined = false;
+    // Every piece gets the closing calls: a piece left to an earlier build's settings could be
+    // drawn thicker than the rest of its curve.
     for (std::size_t p = 0; p < segments.size() && NextSet(setNumber); ++p) {
         const auto start = static_cast<std::size_t>(segments[p].start);
         chart.DefineDataSet(setNumber, kSetName, curve.Dist[start], curve.Level[start], segments[p].count);
@@ -253,9 +256,6 @@ void FieldStrengthGraphBuilder::DefineCurveSets(ChartCalls& chart, int index, in
         if (p > 0) {
             AppendEntry(legend, "(cont.)");
         }
-        defined = true;
-    }
-    if (defined) {
         chart.Put(chartid::SDataType, setNumber, Variant::I4(kDataTypeSimple));
         chart.Put(chartid::SPlotType, setNumber, Variant::I4(kPlotTypeLine));
         chart.Put(chartid::SPlotLineThickness, setNumber, Variant::I4(1));
@@ -279,12 +279,13 @@ void FieldStrengthGraphBuilder::DefineWholeSet(ChartCalls& chart, int index, int
 
 std::string FieldStrengthGraphBuilder::ParameterTitle(const GraphInputs& in, bool withBaseHeight) {
     const std::string area = TrimBlanks(in.area);
-    const std::string power = numtext::Format(GetPowerWatts() / 1000.0, "###.##");
+    const std::string power = KilowattText(GetPowerWatts());
+    const std::string unit = HeightUnit(in);
     std::string text = "Frq:" + TrimBlanks(in.freq) + "MHz,";
     if (withBaseHeight) {
-        text += " Ant Hb:" + TrimBlanks(in.hb) + "m,";
+        text += " Ant Hb:" + TrimBlanks(in.hb) + unit + ",";
     }
-    text += " Ant Hm:" + TrimBlanks(in.hm) + "m, Area:" + area;
+    text += " Ant Hm:" + TrimBlanks(in.hm) + unit + ", Area:" + area;
     if (area == "Urban") {
         return text + ", City Size:" + TrimBlanks(in.city) + ", Power:" + power + "kW e.r.p.," + in.pctTime +
                "%time," + in.pctLoc + "%Loc";

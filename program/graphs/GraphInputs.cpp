@@ -2,6 +2,9 @@
 
 #include "NumberText.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace {
 
 constexpr double kMetresPerFoot = 0.3048;
@@ -32,4 +35,16 @@ std::string TrimBlanks(std::string_view text) {
     }
     const auto last = text.find_last_not_of(' ');
     return std::string(text.substr(first, last - first + 1));
+}
+
+const char* HeightUnit(const GraphInputs& inputs) {
+    return inputs.english ? "ft" : "m";
+}
+
+std::string KilowattText(double watts) {
+    const double kilowatts = watts / 1000.0;
+    const std::string text = numtext::Format(kilowatts, "###.##");
+    const bool hasDigit =
+        std::any_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
+    return hasDigit ? text : numtext::ShortestText(kilowatts);
 }

@@ -33,3 +33,11 @@ std::optional<GraphNumbers> ReadGraphNumbers(const GraphInputs& inputs);
 
 // The text without leading and trailing blanks.
 std::string TrimBlanks(std::string_view text);
+
+// The unit word of the heights as the boxes show them: "ft" or "m".
+const char* HeightUnit(const GraphInputs& inputs);
+
+// A power in watts as the kilowatts of title line 2 and the archive's description: "###.##", or
+// the value's shortest text where that pattern would print no digit at all (below 5 W it prints
+// only the point).
+std::string KilowattText(double watts);

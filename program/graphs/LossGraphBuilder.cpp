@@ -150,9 +150,10 @@ void LossGraphBuilder::SetAxes(ChartCalls& chart, double maxDistanceKm) {
 
 std::string LossGraphBuilder::ParameterTitle(const GraphInputs& inputs) {
     const std::string area = TrimBlanks(inputs.area);
+    const std::string unit = HeightUnit(inputs);
     std::string text = "Freq: " + TrimBlanks(inputs.freq) +
-                       "MHz,  Antenna Mobile Height: " + TrimBlanks(inputs.hm) +
-                       "m,  Antenna Base Height: " + TrimBlanks(inputs.hb) + "m,  Area: " + area;
+                       "MHz,  Antenna Mobile Height: " + TrimBlanks(inputs.hm) + unit +
+                       ",  Antenna Base Height: " + TrimBlanks(inputs.hb) + unit + ",  Area: " + area;
     if (area == "Urban") {
         text += ", City Size: " + TrimBlanks(inputs.city);
     }

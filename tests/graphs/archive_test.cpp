@@ -2,6 +2,7 @@
 // points are stored as little-endian doubles.
 
 #include "ArchiveDatabase.h"
+#include "ArchiveParameters.h"
 #include "ArchiveRun.h"
 #include "ModCalculations.h"
 #include "PointChunk.h"
@@ -382,6 +383,31 @@ TEST(ArchiveCurves, EnglishHeightsAreStoredInMetres) {
               HataDavidsonLoss(450, 1.0, 30.48, 1.5 * 0.3048, "Urban", "Small/Medium", 50, 50));
     in.hm = "x";
     EXPECT_FALSE(LossArchiveCurves(in).has_value());
+}
+
+TEST(ArchiveParameters, HeightsStayMetricAndThePowerHoldsADigit) {
+    struct Case {
+        bool english;
+        const char* hb;
+        const char* hm;
+        double watts;
+        const char* text;
+    };
+    const Case cases[] = {
+        {false, "30.0", "1.5", 1000,
+         "hb:30.0,hm:1.5,frq:450.0,Urban,Small/Medium,Power:1.kW e.r.p.,50%T,50%L"},
+        {true, "328.084", "4.9213", 1000,
+         "hb:100.0,hm:1.5,frq:450.0,Urban,Small/Medium,Power:1.kW e.r.p.,50%T,50%L"},
+        {false, "30.0", "1.5", 1,
+         "hb:30.0,hm:1.5,frq:450.0,Urban,Small/Medium,Power:0.001kW e.r.p.,50%T,50%L"},
+    };
+    for (const Case& c : cases) {
+        GraphInputs in = Urban450();
+        in.english = c.english;
+        in.hb = c.hb;
+        in.hm = c.hm;
+        EXPECT_EQ(ArchiveParameters(in, c.watts), c.text);
+    }
 }
 
 } // namespace

@@ -107,7 +107,7 @@ TEST(FieldStrengthGraph, UnbrokenCurveSetsItsPropertiesInOrder) {
                   "Put 153 I4 0, I4 0", "Put 124 I4 0, I4 0", "Put 127 I4 0, I4 1"}));
 }
 
-TEST(FieldStrengthGraph, BrokenCurveClosesOnlyItsLastSet) {
+TEST(FieldStrengthGraph, BrokenCurveClosesEveryPiece) {
     RecordingChart chart;
     FieldStrengthGraphBuilder builder;
     ASSERT_TRUE(builder.Build(chart, Inputs("1800.0", 4, 300), false, Morning()));
@@ -115,13 +115,27 @@ TEST(FieldStrengthGraph, BrokenCurveClosesOnlyItsLastSet) {
     const auto first =
         std::find(lines.begin(), lines.end(), "Call 70 I4 2, BSTR \"Line Data\", X 0.1, Y, I4 1000");
     ASSERT_NE(first, lines.end());
-    EXPECT_EQ(std::vector<std::string>(first, first + 11),
+    EXPECT_EQ(std::vector<std::string>(first, first + 14),
               (std::vector<std::string>{
                   "Call 70 I4 2, BSTR \"Line Data\", X 0.1, Y, I4 1000", "Put 139 I4 2, I4 0",
-                  "Put 126 I4 2, I4 11796480", "Put 152 I4 2, BOOL True",
+                  "Put 126 I4 2, I4 11796480", "Put 152 I4 2, BOOL True", "Put 153 I4 2, I4 0",
+                  "Put 124 I4 2, I4 0", "Put 127 I4 2, I4 1",
                   "Call 70 I4 3, BSTR \"Line Data\", X 100.1, Y, I4 2000", "Put 139 I4 3, I4 3",
                   "Put 126 I4 3, I4 11796480", "Put 152 I4 3, BOOL True", "Put 153 I4 3, I4 0",
                   "Put 124 I4 3, I4 0", "Put 127 I4 3, I4 1"}));
+}
+
+TEST(FieldStrengthGraph, EveryPieceOfEveryHeightIsDrawnOnePixelThick) {
+    RecordingChart chart;
+    FieldStrengthGraphBuilder builder;
+    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 1, 300), true, Morning()));
+    const auto sets = Sets(chart);
+    ASSERT_EQ(sets.size(), 13u);
+    for (const SetSummary& s : sets) {
+        EXPECT_EQ(chart.Value(chartid::SPlotLineThickness, s.set), Variant::I4(1)) << s.set;
+        EXPECT_EQ(chart.Value(chartid::SPlotType, s.set), Variant::I4(0)) << s.set;
+        EXPECT_EQ(chart.Value(chartid::SDataType, s.set), Variant::I4(0)) << s.set;
+    }
 }
 
 TEST(FieldStrengthGraph, RebuildClearsTwentyTwoSetsFirstAndRedrawsOnceAtTheEnd) {
@@ -156,7 +170,7 @@ TEST(FieldStrengthGraph, CurvesAndGridAt100Km) {
     EXPECT_EQ(itu.Level[999], P529FieldStrength(450, 100.0, 100, 1.5, "Urban", "Small/Medium", 50, 50));
     const PlotCurve& freeSpace = builder.Curve(FieldStrengthGraphBuilder::kComparisonFreeSpace);
     ASSERT_EQ(freeSpace.PointCount(), 991);
-    EXPECT_EQ(freeSpace.Level[0], 107.0);
+    EXPECT_DOUBLE_EQ(freeSpace.Level[0], 107.0);
     EXPECT_DOUBLE_EQ(freeSpace.Level[990], 107.0 - 40.0);
     EXPECT_EQ(chart.Value(chartid::AxisMajorTickInterval, 0).AsR8(), 10.0);
 }
@@ -266,6 +280,48 @@ TEST_F(Measured, TableWithoutEndMarkerStopsAtItsRowCount) {
     EXPECT_EQ(builder.Curve(FieldStrengthGraphBuilder::kMeasuredCurve).PointCount(), 12);
 }
 
+// The power a test sets, back to the program's default afterwards.
+class Power : public ::testing::Test {
+protected:
+    void TearDown() override { PowerWatts = 1000; }
+};
+
+TEST_F(Power, FreeSpaceFollowsThePowerLikeTheModels) {
+    // Free space and the ITU 529 curve at 1 km, whose gap does not depend on the power.
+    double gap = 0;
+    for (const double watts : {1000.0, 1.0, 100000.0}) {
+        PowerWatts = watts;
+        FieldStrengthGraphBuilder builder;
+        RecordingChart chart;
+        ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 4, 100), true, Morning()));
+        const double shift = 10 * std::log10(watts / 1000);
+        const PlotCurve& freeSpace = builder.Curve(FieldStrengthGraphBuilder::kComparisonFreeSpace);
+        EXPECT_NEAR(freeSpace.Level[0], 107.0 + shift, 1e-9) << watts;
+        EXPECT_NEAR(freeSpace.Level[990], 67.0 + shift, 1e-9) << watts;
+        ASSERT_EQ(builder.Curve(0).Dist[9], 1.0);
+        if (watts == 1000.0)
+            gap = freeSpace.Level[0] - builder.Curve(0).Level[9];
+        EXPECT_NEAR(freeSpace.Level[0] - builder.Curve(0).Level[9], gap, 1e-9) << watts;
+    }
+}
+
+TEST_F(Power, PowerTextAlwaysHoldsADigit) {
+    struct Case {
+        double watts;
+        const char* text;
+    };
+    const Case cases[] = {
+        {1000, "1."}, {1500, "1.5"}, {100, ".1"}, {5, ".01"}, {4, "0.004"}, {1, "0.001"}, {0.5, "0.0005"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(KilowattText(c.watts), c.text) << c.watts;
+    PowerWatts = 1;
+    GraphInputs in;
+    in.area = "Suburban";
+    EXPECT_EQ(FieldStrengthGraphBuilder::ParameterTitle(in, false),
+              "Frq:150.0MHz, Ant Hm:1m, Area:Suburban, Power:0.001kW e.r.p., 50% of Time,50% of Loc");
+}
+
 TEST(FieldStrengthGraph, TitleTwoForUrbanAndOtherAreas) {
     GraphInputs in;
     in.freq = "450.0";
@@ -281,7 +337,7 @@ TEST(FieldStrengthGraph, TitleTwoForUrbanAndOtherAreas) {
               "Frq:450.0MHz, Ant Hm:1.5m, Area:Suburban, Power:1.kW e.r.p., 50% of Time,50% of Loc");
 }
 
-TEST(FieldStrengthGraph, EnglishHeightsAreConvertedButShownAsTyped) {
+TEST(FieldStrengthGraph, EnglishHeightsAreConvertedAndShownInFeet) {
     RecordingChart chart;
     FieldStrengthGraphBuilder builder;
     FieldStrengthInputs in = Inputs("450.0", 4, 100);
@@ -292,7 +348,7 @@ TEST(FieldStrengthGraph, EnglishHeightsAreConvertedButShownAsTyped) {
     EXPECT_DOUBLE_EQ(builder.Curve(2).Level[0],
                      Cost231FieldStrength(450, 0.1, 99.9744, 1.524, "Urban", "Small/Medium", 50, 50));
     const std::string title = chart.Value(chartid::TitleString, 2).AsStr();
-    EXPECT_NE(title.find(" Ant Hb:328m,"), std::string::npos) << title;
+    EXPECT_NE(title.find(" Ant Hb:328ft, Ant Hm:5ft,"), std::string::npos) << title;
 }
 
 TEST(FieldStrengthGraph, TitleOneIsReadBackBeforeTheDateIsAdded) {

@@ -11,3 +11,7 @@ tarvek_add_test(graphs_archive_test
     LIBS graphs tarvek_test_support Qt6::Core Qt6::Sql
     LABELS graphs locale asan
     OWN_MAIN)
+tarvek_add_test(graphs_chartstate_test
+    SOURCES ${TEST_DIR}/chart_description_test.cpp
+    LIBS chartstate_description
+    LABELS graphs locale asan)

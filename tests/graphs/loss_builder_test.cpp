@@ -196,7 +196,7 @@ TEST(LossGraph, CurveValuesComeFromTheModels) {
     EXPECT_EQ(builder.Curve(5).Count, -1);
 }
 
-TEST(LossGraph, EnglishHeightsAreConvertedButShownAsTyped) {
+TEST(LossGraph, EnglishHeightsAreConvertedAndShownInFeet) {
     RecordingChart chart;
     LossGraphBuilder builder;
     GraphInputs in = Inputs450();
@@ -208,7 +208,7 @@ TEST(LossGraph, EnglishHeightsAreConvertedButShownAsTyped) {
                      HataDavidsonLoss(450, 1.0, 328 * 0.3048, 5 * 0.3048, "Urban", "Small/Medium", 50, 50));
     EXPECT_EQ(
         chart.Value(chartid::TitleString, 2).AsStr(),
-        "Freq: 450.0MHz,  Antenna Mobile Height: 5m,  Antenna Base Height: 328m,  Area: Urban, City Size: "
+        "Freq: 450.0MHz,  Antenna Mobile Height: 5ft,  Antenna Base Height: 328ft,  Area: Urban, City Size: "
         "Small/Medium");
 }
 

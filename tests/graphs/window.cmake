@@ -3,8 +3,9 @@
 tarvek_add_test(graphs_window_test
     SOURCES ${TEST_DIR}/window_fixture.cpp ${TEST_DIR}/window_loss_test.cpp
             ${TEST_DIR}/window_field_strength_test.cpp ${TEST_DIR}/window_print_test.cpp
-            ${TEST_DIR}/window_registration_test.cpp
-    LIBS mainform_fixture
+            ${TEST_DIR}/window_registration_test.cpp ${TEST_DIR}/window_chart_state_test.cpp
+            ${TEST_DIR}/window_menus_test.cpp ${TEST_DIR}/window_layout_test.cpp
+    LIBS mainform_fixture zent
     LABELS graphs gui asan
     GUI)
 add_dependencies(graphs_window_test zent)

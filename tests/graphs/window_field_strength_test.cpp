@@ -73,6 +73,26 @@ TEST_F(FieldStrengthWindowTest, TheModelMenuSwitchesTheChart) {
     EXPECT_TRUE(w.ui().txthb->isEnabled());
 }
 
+TEST_F(FieldStrengthWindowTest, AModelItemLeavesTheGoodPicture) {
+    FrmOkumFieldStrength& w = Open(4);
+    w.show();
+    w.activateWindow();
+    w.ui().txtFreq->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(w.ui().txtFreq->hasFocus());
+    // The focused box is checked before the build, which must not leave the chart marked stale.
+    w.extra().modelItems[1]->trigger();
+    EXPECT_FALSE(w.IsStale());
+    EXPECT_EQ(w.ui().cmdUpdateGraph->icon().cacheKey(), w.GoodButtonPicture().cacheKey());
+    // A stale chart is current again once a model item has drawn every input.
+    w.ui().txthm->setText(QStringLiteral("2.0"));
+    LeaveBox(w.ui().txthm);
+    ASSERT_TRUE(w.IsStale());
+    w.extra().modelItems[3]->trigger();
+    EXPECT_FALSE(w.IsStale());
+    EXPECT_EQ(w.ui().cmdUpdateGraph->icon().cacheKey(), w.GoodButtonPicture().cacheKey());
+}
+
 TEST_F(FieldStrengthWindowTest, MaximumDistanceChangesOnceAndWaits) {
     FrmOkumFieldStrength& w = Open(4);
     w.extra().mnuModelDist300->trigger();

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
@@ -199,7 +200,10 @@ TEST_F(LossWindowTest, AMetafileThatCannotBeWrittenIsReported) {
     const QString path = tempDir() + QStringLiteral("/no/such/folder/loss.wmf");
     fileAnswers_ = {path};
     GraphForm& w = Open();
+    w.show(); // a drawn chart, so that it is the write that fails
+    QApplication::processEvents();
     w.menus().mnuFileSave->trigger();
+    EXPECT_FALSE(QFile::exists(path));
     ASSERT_EQ(msgbox::ShownBoxes().size(), 1u);
     EXPECT_EQ(msgbox::ShownBoxes()[0].title, QStringLiteral("File Save"));
     EXPECT_EQ(msgbox::ShownBoxes()[0].style, msgbox::vbCritical);
@@ -243,9 +247,15 @@ TEST_F(LossWindowTest, CopyToReportLogPastesTheChartPicture) {
     w.resize(900, 600);
     w.show();
     QApplication::processEvents();
+    EXPECT_TRUE(w.BackgroundPicture().isNull());
     w.menus().mnuFileCopyToReportLog->trigger();
     EXPECT_TRUE(LogText().contains(QStringLiteral("[Clip Board Image]")));
     EXPECT_TRUE(LogText().contains(QChar(QChar::ObjectReplacementCharacter)));
+    // The window keeps the chart's picture as its own, and the clipboard holds it as a bitmap.
+    const QImage picture = w.BackgroundPicture();
+    EXPECT_EQ(picture.size(), w.ui().chartWidget->size());
+    EXPECT_GT(DrawnPixels(picture), 1000);
+    EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(picture.format()), picture);
 }
 
 TEST_F(LossWindowTest, EnglishUnitsFollowTheProgram) {

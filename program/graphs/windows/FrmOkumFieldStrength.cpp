@@ -23,23 +23,8 @@
 
 namespace {
 
-using automation::Variant;
-
 const QString kHideMeasured = QStringLiteral("&Hide Measured Data");
 const QString kShowMeasured = QStringLiteral("&Show Measured Data");
-
-std::vector<GraphFormBase::ChartSetting> InitialChart() {
-    constexpr int kEventShowPropPage = 13;
-    constexpr int kLeftDoubleClick = 515;
-    return {
-        // The two title lines below carry the model and the inputs; the top line stays free.
-        {chartid::TitleString, chartcode::kTitleTop, Variant::Str("")},
-        {chartid::AxisTitleString, chartcode::kAxisX, Variant::Str("Distance (km)")},
-        {chartid::AxisTitleString, chartcode::kAxisY, Variant::Str("dB (uv/m)")},
-        {chartid::SLegendEnable, -1, Variant::Bool(true)},
-        {kEventShowPropPage, -1, Variant::I4(kLeftDoubleClick)},
-    };
-}
 
 struct ModelItemText {
     const char* name;
@@ -88,7 +73,7 @@ FrmOkumFieldStrength::FrmOkumFieldStrength(QWidget* parent)
     extra_.mnuModelDist100 = AddItem(dist, "mnuModelDist100", "&100 Km", true);
     extra_.mnuModelDist300 = AddItem(dist, "mnuModelDist300", "&300 Km", true);
 
-    ApplyChartSettings(InitialChart());
+    LoadStoredChart(FieldStrengthChart());
     ConnectCommon();
     ToggleOnClick(extra_.lblPower);
     const std::pair<QAction*, void (FrmOkumFieldStrength::*)()> items[] = {
@@ -172,6 +157,8 @@ void FrmOkumFieldStrength::ModelItem_Click(ModelMenuItem item) {
     program::GraphModel = GraphModelOf(item);
     UpdateModelMenuChecks();
     BuildFieldStrengthGraph(true);
+    // The chart now shows every input, the box just checked included.
+    MarkCurrent();
     ui().txthb->setEnabled(BaseHeightEditable(program::GraphModel));
 }
 

@@ -8,31 +8,6 @@
 #include <QMenu>
 #include <QPushButton>
 
-namespace {
-
-using automation::Variant;
-
-// What the chart keeps from its stored state: the builder sets everything else.
-std::vector<GraphFormBase::ChartSetting> InitialChart() {
-    constexpr int kGridColor = 114;
-    constexpr int kPrintBorder = 26;
-    constexpr int kEventShowPropPage = 13;
-    constexpr int kLeftDoubleClick = 515;
-    const std::int32_t grey = chartcode::Rgb(128, 128, 128);
-    return {
-        {chartid::TitleString, chartcode::kTitleTop, Variant::Str("dB Loss Calculation")},
-        {chartid::AxisTitleString, chartcode::kAxisX, Variant::Str("Distance (Km)")},
-        {chartid::AxisTitleString, chartcode::kAxisY, Variant::Str("dB")},
-        {chartid::SLegendEnable, -1, Variant::Bool(true)},
-        {kGridColor, chartcode::kAxisX, Variant::I4(grey)},
-        {kGridColor, chartcode::kAxisY, Variant::I4(grey)},
-        {kPrintBorder, -1, Variant::Bool(false)},
-        {kEventShowPropPage, -1, Variant::I4(kLeftDoubleClick)},
-    };
-}
-
-} // namespace
-
 GraphForm::GraphForm(QWidget* parent) : GraphFormBase("GraphForm", "cmdArchiveData", parent) {
     BuildCommon(QStringLiteral("dB Loss Graph"), "ZENT1");
     QMenu* file = AddMenu("mnuFile", "&File");
@@ -46,7 +21,7 @@ GraphForm::GraphForm(QWidget* parent) : GraphFormBase("GraphForm", "cmdArchiveDa
     menus_.mnuGraph100 = AddItem(graph, "mnuGraph100", "Max Dist &100 Km", true);
     menus_.mnuGraph300 = AddItem(graph, "mnuGraph300", "Max Dist &300 Km", true);
 
-    ApplyChartSettings(InitialChart());
+    LoadStoredChart(GraphFormChart());
     ConnectCommon();
     ToggleOnClick(ui().lblBaseAntenna);
     const std::pair<QAction*, void (GraphForm::*)()> items[] = {

@@ -33,6 +33,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -175,7 +176,9 @@ QGridLayout* GraphFormBase::BuildCommon(const QString& caption, const char* char
         u.chartWidget = new QLabel(QStringLiteral("The chart control ZENT is not registered."));
     }
     u.chartWidget->setObjectName(QString::fromLatin1(chartName));
-    u.chartWidget->setMinimumSize(560, 420);
+    // Wide enough for title line 2 in the chart's own face: a metafile of the chart keeps the
+    // line whole wherever it is shown, without a narrow face that another machine may lack.
+    u.chartWidget->setMinimumSize(700, 420);
 
     auto* body = new QHBoxLayout;
     body->addLayout(left);
@@ -230,16 +233,9 @@ void GraphFormBase::ConnectCommon() {
     lostFocus_->Watch(u.txtPctLoc, [this] { txtPctLoc_LostFocus(); });
 }
 
-void GraphFormBase::ApplyChartSettings(const std::vector<ChartSetting>& settings) {
-    if (!chart())
-        return;
-    for (const ChartSetting& s : settings) {
-        std::vector<automation::Variant> args;
-        if (s.item >= 0)
-            args.push_back(automation::Variant::I2(static_cast<std::int16_t>(s.item)));
-        args.push_back(s.value);
-        chart()->Invoke(s.dispid, automation::InvokeKind::PropertyPut, args, nullptr);
-    }
+void GraphFormBase::LoadStoredChart(const StoredChart& state) {
+    if (chart_.persist != nullptr)
+        chart_.persist->Load(state.data, state.size);
 }
 
 void GraphFormBase::LoadButtonPictures() {
@@ -411,10 +407,18 @@ void GraphFormBase::CopyToReportLog() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     chart()->Invoke(chartid::CopyToClipboard, automation::InvokeKind::Method, {}, nullptr);
-    // The log takes the chart as a bitmap, whatever other forms the control offered.
+    // The log takes the chart as a bitmap, whatever other forms the control offered; the window
+    // keeps it as its own picture.
     const QImage picture = clipboard->image();
-    if (!picture.isNull())
+    if (!picture.isNull()) {
+        background_ = picture;
+        // Labels stay readable on the picture, each on its own ground.
+        for (QLabel* label : findChildren<QLabel*>())
+            if (!ui_.chartWidget->isAncestorOf(label) && label != ui_.chartWidget)
+                label->setAutoFillBackground(true);
+        update();
         clipboard->setImage(picture);
+    }
     ReportLog().PasteClipboard();
     ReportLog().AddLine(QStringLiteral("[Clip Board Image]"));
 }
@@ -472,6 +476,14 @@ void GraphFormBase::done(int result) {
 void GraphFormBase::closeEvent(QCloseEvent* event) {
     Form_Unload();
     QDialog::closeEvent(event);
+}
+
+void GraphFormBase::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (!background_.isNull()) {
+        QPainter painter(this);
+        painter.drawImage(QPoint(0, 0), background_);
+    }
 }
 
 std::tm GraphFormBase::Now() {

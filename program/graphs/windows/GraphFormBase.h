@@ -7,6 +7,7 @@
 #include "ClassFactory.h"
 #include "GraphInputs.h"
 #include "GraphValidation.h"
+#include "StoredCharts.h"
 #include "UnitSystem.h"
 #include "Variant.h"
 
@@ -15,6 +16,7 @@
 #include <optional>
 #include <QDialog>
 #include <QIcon>
+#include <QImage>
 #include <QString>
 #include <vector>
 
@@ -65,13 +67,6 @@ public:
     using CommentAsker = std::function<std::optional<QString>(QWidget* owner)>;
     static void SetCommentAskerForTest(CommentAsker asker);
 
-    // Chart property puts that stand in for a chart state stored with the window.
-    struct ChartSetting {
-        int dispid;
-        int item; // -1 for a scalar property
-        automation::Variant value;
-    };
-
     ~GraphFormBase() override;
 
     Controls& ui() { return ui_; }
@@ -81,6 +76,8 @@ public:
     double MaxDistanceKm() const { return maxDistanceKm_; }
     QIcon GoodButtonPicture() const { return good_; }
     QIcon BadButtonPicture() const { return bad_; }
+    // The window's own picture, drawn behind its controls: the chart last copied to the report log.
+    QImage BackgroundPicture() const { return background_; }
 
     // The inputs as the boxes show them.
     GraphInputs Inputs() const;
@@ -117,7 +114,9 @@ protected:
     void ConnectCommon();
     LostFocusFilter& lostFocus() { return *lostFocus_; }
 
-    void ApplyChartSettings(const std::vector<ChartSetting>& settings);
+    // Loads the chart state stored with the window into the chart control, as a container loads a
+    // control from its stored description.
+    void LoadStoredChart(const StoredChart& state);
     void LoadButtonPictures();
     void MarkCurrent();
     void SetMaxDistance(double km) { maxDistanceKm_ = km; }
@@ -140,6 +139,7 @@ protected:
     // Every way of closing (menu, close box, Escape) unloads the window.
     void done(int result) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
     static std::tm Now();
 
@@ -154,6 +154,7 @@ private:
     QLabel* toggleLabel_ = nullptr;
     QIcon good_;
     QIcon bad_;
+    QImage background_;
     bool stale_ = false;
     double maxDistanceKm_ = 100;
 };
