@@ -62,11 +62,23 @@ void BM_DefineDataSet(benchmark::State& state) {
 }
 BENCHMARK(BM_DefineDataSet);
 
+// The curves span X 1..301 and Y 30..200: the scale must hold them, or the draw is an empty chart.
+void ScaleToCurves(CZENTCtrl& control) {
+    const double limits[2][2] = {{0.0, 310.0}, {20.0, 220.0}};
+    for (std::int16_t axis = 0; axis < 2; ++axis) {
+        control.Invoke(83, InvokeKind::PropertyPut, {Variant::I2(axis), Variant::R8(limits[axis][0])},
+                       nullptr);
+        control.Invoke(84, InvokeKind::PropertyPut, {Variant::I2(axis), Variant::R8(limits[axis][1])},
+                       nullptr);
+    }
+}
+
 void BM_RebuildAndDraw(benchmark::State& state) {
     EnsureApplication();
     CZENTCtrl control;
     control.resize(1280, 800);
     DefineCurves(control, 13, 3001);
+    ScaleToCurves(control);
     control.grab();
     for (auto _ : state) {
         control.UpdateGraph();
