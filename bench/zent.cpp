@@ -64,12 +64,13 @@ BENCHMARK(BM_DefineDataSet);
 
 // The curves span X 1..301 and Y 30..200: the scale must hold them, or the draw is an empty chart.
 void ScaleToCurves(CZENTCtrl& control) {
-    const double limits[2][2] = {{0.0, 310.0}, {20.0, 220.0}};
+    const automation::DISPID ids[3] = {83, 84, 94};                        // AxisMin, AxisMax, interval
+    const double scales[2][3] = {{0.0, 310.0, 50.0}, {20.0, 220.0, 20.0}}; // X, Y
     for (std::int16_t axis = 0; axis < 2; ++axis) {
-        control.Invoke(83, InvokeKind::PropertyPut, {Variant::I2(axis), Variant::R8(limits[axis][0])},
-                       nullptr);
-        control.Invoke(84, InvokeKind::PropertyPut, {Variant::I2(axis), Variant::R8(limits[axis][1])},
-                       nullptr);
+        for (int k = 0; k < 3; ++k) {
+            control.Invoke(ids[k], InvokeKind::PropertyPut, {Variant::I2(axis), Variant::R8(scales[axis][k])},
+                           nullptr);
+        }
     }
 }
 
