@@ -59,6 +59,11 @@ public:
     virtual void Polygon(const QPointF* points, int count) = 0;
     virtual void Rectangle(const QRectF& rect) = 0;
     virtual void Ellipse(const QRectF& rect) = 0;
+    // True when leaving out points of a polyline that lie within one pixel column would change
+    // what the current pen draws: a dashed line drawn pixel by pixel, whose pattern runs along
+    // every point. Otherwise a run of points within one column may be drawn as its first,
+    // lowest, highest and last point (see LineRaster.h for why that draws the same pixels).
+    virtual bool NeedsEveryPoint() const { return false; }
 
     // Text placed by an anchor code (codes::TextAnchor) at a point, in the current font.
     void Text(const QPointF& anchor, const QString& text, int anchorCode);
