@@ -2,6 +2,7 @@
 
 #include "Canvas.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kestran {
@@ -46,76 +47,120 @@ QPointF At(const QPointF& a, const QPointF& b, double t) {
     return QPointF(a.x() + (b.x() - a.x()) * t, a.y() + (b.y() - a.y()) * t);
 }
 
-void Flush(Canvas& canvas, std::vector<QPointF>& run, const QRectF& rect, std::vector<QPointF>& thin) {
-    if (run.size() >= 2) {
-        if (run.size() > size_t(std::max(64.0, rect.width() * 3))) {
-            ThinToColumns(run.data(), int(run.size()), thin);
-            canvas.Polyline(thin.data(), int(thin.size()));
-        } else {
-            canvas.Polyline(run.data(), int(run.size()));
-        }
-    }
-    run.clear();
+bool Inside(const QPointF& p, const QRectF& r) {
+    return p.x() >= r.left() && p.x() <= r.right() && p.y() >= r.top() && p.y() <= r.bottom();
 }
 
 } // namespace
 
-void ThinToColumns(const QPointF* points, int count, std::vector<QPointF>& out) {
-    out.clear();
-    int i = 0;
-    while (i < count) {
-        const double column = std::floor(points[i].x());
-        int lo = i, hi = i, j = i + 1;
-        while (j < count && std::floor(points[j].x()) == column) {
-            if (points[j].y() < points[lo].y()) {
-                lo = j;
-            }
-            if (points[j].y() > points[hi].y()) {
-                hi = j;
-            }
-            ++j;
-        }
-        const int last = j - 1;
-        const int order[4] = {i, std::min(lo, hi), std::max(lo, hi), last};
-        int previous = -1;
-        for (int k : order) {
-            if (k != previous) {
-                out.push_back(points[k]);
-                previous = k;
-            }
-        }
-        i = j;
+PolylineClipper::PolylineClipper(Canvas& canvas, const QRectF& rect, std::vector<QPointF>& run)
+    : canvas_(canvas), rect_(rect.normalized()), run_(run), reduce_(!canvas.NeedsEveryPoint()) {
+    run_.clear();
+}
+
+void PolylineClipper::Add(const QPointF& b) {
+    if (!Finite(b)) {
+        Flush();
+        havePrevious_ = false;
+        return;
     }
+    const QPointF a = previous_;
+    const bool aInside = previousInside_;
+    previous_ = b;
+    previousInside_ = Inside(b, rect_);
+    if (!havePrevious_) {
+        havePrevious_ = true;
+        return;
+    }
+    if (aInside && previousInside_) { // what clipping would give, without its divisions
+        if (run_.empty()) {
+            Emit(a);
+        }
+        Emit(b);
+        return;
+    }
+    double t0, t1;
+    if (!ClipSegment(a, b, rect_, t0, t1)) {
+        Flush();
+        return;
+    }
+    if (run_.empty() || t0 > 0.0) {
+        Flush();
+        Emit(t0 > 0.0 ? At(a, b, t0) : a);
+    }
+    Emit(t1 < 1.0 ? At(a, b, t1) : b);
+    if (t1 < 1.0) {
+        Flush();
+    }
+}
+
+void PolylineClipper::Emit(const QPointF& p) {
+    if (!reduce_) {
+        run_.push_back(p);
+        return;
+    }
+    const double column = std::floor(p.x());
+    const Kept kept{p, count_, std::floor(p.y())};
+    if (columnOpen_ && column == column_) {
+        // Rows, not values, pick the lowest and highest: a later point in the same row as an
+        // extreme adds no pixel, and keeping the first of the row is what keeps the pixels.
+        if (kept.row < lowest_.row) {
+            lowest_ = kept;
+        }
+        if (kept.row > highest_.row) {
+            highest_ = kept;
+        }
+        if (kept.row != last_.row) {
+            lastElsewhere_ = last_;
+        }
+        last_ = kept;
+        ++count_;
+        return;
+    }
+    CloseColumn();
+    run_.push_back(p);
+    columnOpen_ = true;
+    column_ = column;
+    count_ = 1;
+    lowest_ = highest_ = last_ = Kept{p, 0, kept.row};
+    lastElsewhere_ = Kept{p, 0, kept.row}; // none yet: the first point is in the run anyway
+}
+
+void PolylineClipper::CloseColumn() {
+    if (!columnOpen_) {
+        return;
+    }
+    columnOpen_ = false;
+    const Kept* order[4] = {&lowest_, &highest_, &lastElsewhere_, &last_};
+    std::sort(order, order + 4, [](const Kept* a, const Kept* b) { return a->index < b->index; });
+    int done = 0; // the column's first point is in the run already
+    for (const Kept* k : order) {
+        if (k->index > done) {
+            run_.push_back(k->point);
+            done = k->index;
+        }
+    }
+}
+
+void PolylineClipper::Flush() {
+    CloseColumn();
+    if (run_.size() >= 2) {
+        canvas_.Polyline(run_.data(), int(run_.size()));
+    }
+    run_.clear();
+}
+
+void PolylineClipper::Finish() {
+    Flush();
 }
 
 void DrawClippedPolyline(Canvas& canvas, const QPointF* points, int count, const QRectF& rect,
                          std::vector<QPointF>& scratch) {
-    scratch.clear();
-    std::vector<QPointF> thin;
-    const QRectF r = rect.normalized();
-    for (int i = 0; i + 1 < count; ++i) {
-        const QPointF& a = points[i];
-        const QPointF& b = points[i + 1];
-        if (!Finite(a) || !Finite(b)) {
-            Flush(canvas, scratch, r, thin);
-            continue;
-        }
-        double t0, t1;
-        if (!ClipSegment(a, b, r, t0, t1)) {
-            Flush(canvas, scratch, r, thin);
-            continue;
-        }
-        const QPointF start = t0 > 0.0 ? At(a, b, t0) : a;
-        if (scratch.empty() || t0 > 0.0) {
-            Flush(canvas, scratch, r, thin);
-            scratch.push_back(start);
-        }
-        scratch.push_back(t1 < 1.0 ? At(a, b, t1) : b);
-        if (t1 < 1.0) {
-            Flush(canvas, scratch, r, thin);
-        }
+    PolylineClipper line(canvas, rect, scratch);
+    for (int i = 0; i < count; ++i) {
+        line.Add(points[i]);
     }
-    Flush(canvas, scratch, r, thin);
+    line.Finish();
 }
 
 std::vector<QPointF> ClipPolygon(const std::vector<QPointF>& polygon, const QRectF& rect) {

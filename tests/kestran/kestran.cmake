@@ -8,6 +8,7 @@ tarvek_add_test(kestran_test
         ${TEST_DIR}/DataSetTest.cpp
         ${TEST_DIR}/ClipTest.cpp
         ${TEST_DIR}/LineRasterTest.cpp
+        ${TEST_DIR}/LineReductionTest.cpp
         ${TEST_DIR}/PrintLayoutTest.cpp
         ${TEST_DIR}/EngineHandleTest.cpp
         ${TEST_DIR}/ChartDrawingTest.cpp
