@@ -1,6 +1,7 @@
 #include "Clip.h"
 
 #include "Canvas.h"
+#include "LineRaster.h"
 
 #include <algorithm>
 #include <cmath>
@@ -58,28 +59,96 @@ PolylineClipper::PolylineClipper(Canvas& canvas, const QRectF& rect, std::vector
     run_.clear();
 }
 
-void PolylineClipper::Add(const QPointF& b) {
+// A point in the column already open. Rows, not values, pick the lowest and highest: a later
+// point in the same row as an extreme adds no pixel, and keeping the first of the row is what
+// keeps the pixels.
+inline void PolylineClipper::Extend(const Kept& p) {
+    if (p.row < lowest_.row) {
+        lowest_ = p;
+    }
+    if (p.row > highest_.row) {
+        highest_ = p;
+    }
+    if (p.row != last_.row) {
+        lastElsewhere_ = last_;
+    }
+    last_ = p;
+}
+
+void PolylineClipper::AddSpan(const Span& span) {
+    if (span.count <= 0) {
+        return;
+    }
+    auto at = [this](Kept k) {
+        k.index += count_;
+        return k;
+    };
+    if (span.lowest.row < lowest_.row) {
+        lowest_ = at(span.lowest);
+    }
+    if (span.highest.row > highest_.row) {
+        highest_ = at(span.highest);
+    }
+    if (span.elsewhere.index >= 0) {
+        lastElsewhere_ = at(span.elsewhere);
+    } else if (last_.row != span.last.row) {
+        lastElsewhere_ = last_;
+    }
+    last_ = at(span.last);
+    count_ += span.count;
+    previous_ = span.last.point;
+}
+
+void PolylineClipper::Emit(const QPointF& p) {
+    if (!reduce_) {
+        run_.push_back(p);
+        return;
+    }
+    const int column = PixelOf(p.x()), row = PixelOf(p.y());
+    if (!columnOpen_ || column != column_) {
+        OpenColumn(p, column, row);
+    } else {
+        Extend({p, count_++, row});
+    }
+}
+
+void PolylineClipper::Add(const QPointF* points, int count) {
+    for (int k = 0; k < count; ++k) {
+        const QPointF& b = points[k];
+        // Inside after inside, the usual case, is what clipping would give, without its divisions.
+        if (previousInside_ && Inside(b, rect_)) {
+            if (run_.empty()) {
+                Emit(previous_);
+            }
+            // Written out here for the many points that stay in the column.
+            const int column = PixelOf(b.x());
+            if (reduce_ && columnOpen_ && column == column_) {
+                Extend({b, count_++, PixelOf(b.y())});
+            } else {
+                Emit(b);
+            }
+            previous_ = b;
+        } else {
+            AddClipped(b);
+        }
+    }
+}
+
+void PolylineClipper::AddClipped(const QPointF& b) {
     if (!Finite(b)) {
         Flush();
-        havePrevious_ = false;
+        havePrevious_ = previousInside_ = false;
         return;
     }
     const QPointF a = previous_;
-    const bool aInside = previousInside_;
+    const bool first = !havePrevious_;
     previous_ = b;
+    havePrevious_ = true;
     previousInside_ = Inside(b, rect_);
-    if (!havePrevious_) {
-        havePrevious_ = true;
-        return;
-    }
-    if (aInside && previousInside_) { // what clipping would give, without its divisions
-        if (run_.empty()) {
-            Emit(a);
-        }
-        Emit(b);
-        return;
-    }
     double t0, t1;
+    if (first) {
+        return;
+    }
     if (!ClipSegment(a, b, rect_, t0, t1)) {
         Flush();
         return;
@@ -94,36 +163,14 @@ void PolylineClipper::Add(const QPointF& b) {
     }
 }
 
-void PolylineClipper::Emit(const QPointF& p) {
-    if (!reduce_) {
-        run_.push_back(p);
-        return;
-    }
-    const double column = std::floor(p.x());
-    const Kept kept{p, count_, std::floor(p.y())};
-    if (columnOpen_ && column == column_) {
-        // Rows, not values, pick the lowest and highest: a later point in the same row as an
-        // extreme adds no pixel, and keeping the first of the row is what keeps the pixels.
-        if (kept.row < lowest_.row) {
-            lowest_ = kept;
-        }
-        if (kept.row > highest_.row) {
-            highest_ = kept;
-        }
-        if (kept.row != last_.row) {
-            lastElsewhere_ = last_;
-        }
-        last_ = kept;
-        ++count_;
-        return;
-    }
+void PolylineClipper::OpenColumn(const QPointF& p, int column, int row) {
     CloseColumn();
     run_.push_back(p);
     columnOpen_ = true;
     column_ = column;
     count_ = 1;
-    lowest_ = highest_ = last_ = Kept{p, 0, kept.row};
-    lastElsewhere_ = Kept{p, 0, kept.row}; // none yet: the first point is in the run anyway
+    // The first point is in the run already; until others come, it stands for all of them.
+    lowest_ = highest_ = lastElsewhere_ = last_ = Kept{p, 0, row};
 }
 
 void PolylineClipper::CloseColumn() {

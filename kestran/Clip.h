@@ -24,11 +24,34 @@ class PolylineClipper {
 public:
     // run: memory for the run being built, kept by the caller from one line to the next.
     PolylineClipper(Canvas& canvas, const QRectF& rect, std::vector<QPointF>& run);
-    void Add(const QPointF& p);
+    void Add(const QPointF* points, int count);
+    void Add(const QPointF& p) { Add(&p, 1); }
     void Finish(); // draws what is left; also before the canvas's pen changes
 
+    // Points summed up by the caller, so that dense sorted data need not come point by point:
+    // `count` points that follow the last one added, all inside the rectangle and in its pixel
+    // column. Allowed while TakesSpan(): the last point added is drawn, inside the rectangle, in
+    // the column being reduced.
+    struct Kept {
+        QPointF point;
+        int index = 0; // within its column; in a Span, within the span
+        int row = 0;
+    };
+    struct Span {
+        Kept lowest, highest; // the first in the lowest and in the highest row
+        Kept elsewhere;       // the last outside the last point's row; index -1 when none
+        Kept last;
+        int count = 0;
+    };
+    void AddSpan(const Span& span);
+    bool Reduces() const { return reduce_; }
+    bool TakesSpan() const { return reduce_ && previousInside_ && columnOpen_; }
+
 private:
+    void AddClipped(const QPointF& p);
     void Emit(const QPointF& p);
+    void Extend(const Kept& p);
+    void OpenColumn(const QPointF& p, int column, int row);
     void CloseColumn();
     void Flush();
 
@@ -39,13 +62,8 @@ private:
     QPointF previous_;
     bool havePrevious_ = false, previousInside_ = false;
     // The run's last column, whose first point is already in run_.
-    struct Kept {
-        QPointF point;
-        int index = 0; // within the column
-        double row = 0;
-    };
     bool columnOpen_ = false;
-    double column_ = 0;
+    int column_ = 0;
     int count_ = 0;
     Kept lowest_, highest_, lastElsewhere_, last_;
 };

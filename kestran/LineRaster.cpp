@@ -8,11 +8,6 @@ namespace kestran {
 
 namespace {
 
-int FloorInt(double v) {
-    constexpr double kLimit = 1 << 30; // far outside any device, still safe to step through
-    return int(std::floor(std::clamp(v, -kLimit, kLimit)));
-}
-
 bool Finite(const QPointF& p) {
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
@@ -32,7 +27,7 @@ public:
     }
 
     void Segment(const QPointF& a, const QPointF& b) {
-        const int ax = FloorInt(a.x()), ay = FloorInt(a.y()), bx = FloorInt(b.x()), by = FloorInt(b.y());
+        const int ax = PixelOf(a.x()), ay = PixelOf(a.y()), bx = PixelOf(b.x()), by = PixelOf(b.y());
         if (ax == bx) {
             InColumn(ax, ay, by);
             return;
@@ -92,7 +87,7 @@ private:
         Skip(std::abs(first - i0));
         for (int i = first;; i += step) {
             const double s = std::clamp(i + 0.5, smin, smax);
-            const int across = FloorInt(c0 + (s - s0) * slope);
+            const int across = PixelOf(c0 + (s - s0) * slope);
             if (flat) {
                 Pixel(i, across);
             } else {
@@ -236,7 +231,7 @@ QRect BoxOf(const QPointF* points, int count, const QRect& bounds) {
     if (x0 > x1) {
         return QRect();
     }
-    return QRect(QPoint(FloorInt(x0), FloorInt(y0)), QPoint(FloorInt(x1), FloorInt(y1))) & bounds;
+    return QRect(QPoint(PixelOf(x0), PixelOf(y0)), QPoint(PixelOf(x1), PixelOf(y1))) & bounds;
 }
 
 } // namespace

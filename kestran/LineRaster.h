@@ -10,11 +10,21 @@
 // its first, lowest, highest and last point alone: the column reduction in Clip.cpp relies on it.
 // A dash pattern advances one step per pixel, in the order the pixels come along the line.
 
+#include <algorithm>
 #include <QPointF>
 #include <QRect>
 #include <vector>
 
 namespace kestran {
+
+// The pixel column (or row) of a coordinate: floor, held within a range every device fits in
+// with room to spare. The column reduction in Clip.cpp groups points by the same function.
+inline int PixelOf(double v) {
+    constexpr double kLimit = 1 << 30;
+    v = std::min(kLimit, std::max(-kLimit, v)); // in this order NaN becomes -kLimit
+    const int i = int(v);
+    return i - (v < i);
+}
 
 // Rows y0..y1 of column x.
 struct PixelRun {

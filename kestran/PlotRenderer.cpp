@@ -1,11 +1,11 @@
 #include "Clip.h"
 #include "EngineCodes.h"
+#include "LineStream.h"
 #include "Markers.h"
 #include "Render.h"
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 namespace kestran {
 
@@ -67,45 +67,11 @@ QPointF DevicePoint(const Context& c, int i, int group) {
     return QPointF(c.scale.x.ToDevice(x), c.scale.y.ToDevice(y));
 }
 
-// The points whose segments can reach the plot: with X sorted, found by bisection, with one
-// point beyond each end for the segments that cross the edges. The margin keeps every point
-// that rounding could map onto an edge.
-std::pair<int, int> VisibleRange(const DataSet& d, const ScaleMap& x) {
-    const int n = d.Count();
-    const DataSet::Order order = d.XOrder();
-    if (order == DataSet::Order::None || (x.Log() && !(std::min(d.X(0), d.X(n - 1)) > 0.0))) {
-        return {0, n}; // unsorted, or points a logarithmic scale draws at its edge
-    }
-    double lo = x.Lo(), hi = x.Hi();
-    if (x.Log()) {
-        lo *= 1 - 1e-6;
-        hi *= 1 + 1e-6;
-    } else {
-        const double margin = (hi - lo) * 1e-6;
-        lo -= margin;
-        hi += margin;
-    }
-    const double* xs = d.Xs().data();
-    int from, to;
-    if (order == DataSet::Order::Ascending) {
-        from = int(std::lower_bound(xs, xs + n, lo) - xs);
-        to = int(std::upper_bound(xs, xs + n, hi) - xs);
-    } else {
-        from = int(std::lower_bound(xs, xs + n, hi, std::greater<double>()) - xs);
-        to = int(std::upper_bound(xs, xs + n, lo, std::greater<double>()) - xs);
-    }
-    return {std::max(from - 1, 0), std::min(to + 1, n)};
-}
-
-// A line straight from the data set: no point is stored, and by bisection and column reduction
-// the work and memory of a draw follow the plot's width, not the size of the data.
+// A line straight from the data set (LineStream.h).
 void StreamLine(Context& c, const PenSpec& pen) {
     c.canvas.SetPen(pen);
     PolylineClipper line(c.canvas, c.frame.plot, c.run);
-    const auto [from, to] = VisibleRange(c.data, c.scale.x);
-    for (int i = from; i < to; ++i) {
-        line.Add(DevicePoint(c, i, 0));
-    }
+    FeedLine(c.data, c.scale, c.frame.plot, line);
     line.Finish();
 }
 

@@ -24,6 +24,14 @@ public:
         const double t = T(Clamp(world)) - t0_;
         return std::isfinite(factor_) ? d0_ + t * factor_ : d0_ + t / (t1_ - t0_) * (d1_ - d0_);
     }
+    // A linear scale as plain arithmetic, for loops over many points: the same values as
+    // ToDevice without its branches.
+    struct Linear {
+        double d0, t0, factor;
+        double ToDevice(double world) const { return d0 + (world - t0) * factor; }
+    };
+    bool IsLinear() const { return !log_ && std::isfinite(factor_); }
+    Linear AsLinear() const { return {d0_, t0_, factor_}; }
     double ToWorld(double device) const;
     // The world value clamped into what the scale can show (log: above zero).
     double Clamp(double world) const { return log_ && !(world > 0.0) ? Lo() : world; }

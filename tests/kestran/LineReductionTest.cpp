@@ -78,6 +78,7 @@ struct Case {
     Points data;
     bool logX;
     bool dense; // the reduction must leave far fewer points
+    bool reversedY = false;
 };
 
 TEST_F(LineReduction, ReducedLineCoversThePixelsOfTheWholeLine) {
@@ -91,12 +92,14 @@ TEST_F(LineReduction, ReducedLineCoversThePixelsOfTheWholeLine) {
         {"unsorted with gaps", Make(3000, -1, 11, true, 11, 6), false, false},
         {"sparse", Make(300, -1, 11, false, 0, 7), false, false},
         {"sorted on a logarithmic scale", Make(20000, 0.05, 20, false, 0, 8), true, true},
+        {"sorted, Y scale upside down", Make(20000, 0, 10, false, 0, 10), false, true, true},
     };
     for (const Case& c : cases) {
         for (int width : {1, 2, 3}) {
             SCOPED_TRACE(::testing::Message() << c.what << ", width " << width);
             EngineSetScaleTypes(graph, c.logX, 0);
-            EngineSetScale(graph, c.logX ? 0.1 : 0, 0, 10, 10);
+            const double y0 = c.reversedY ? 10 : 0, y1 = 10 - y0;
+            EngineSetScale(graph, c.logX ? 0.1 : 0, y0, 10, y1);
             EngineSetLineAttributes(graph, nullptr, codes::PenSolid, width, kColour);
             const EngineHandle set = Data(c.data.x, c.data.y);
             ASSERT_NE(EngineAddLinePlot(graph, nullptr, set, 0, 0), 0);
@@ -105,7 +108,7 @@ TEST_F(LineReduction, ReducedLineCoversThePixelsOfTheWholeLine) {
             const auto reduced = InColour(Primitive::Polyline, kColour);
 
             const ScalePair scale =
-                Attach({ScaleMap(c.logX ? 0.1 : 0, 10, c.logX), ScaleMap(0, 10, false)}, Plot());
+                Attach({ScaleMap(c.logX ? 0.1 : 0, 10, c.logX), ScaleMap(y0, y1, false)}, Plot());
             std::vector<QPointF> device;
             for (size_t i = 0; i < c.data.x.size(); ++i) {
                 const bool finite = std::isfinite(c.data.x[i]) && std::isfinite(c.data.y[i]);
