@@ -54,8 +54,8 @@ bool Inside(const QPointF& p, const QRectF& r) {
 
 } // namespace
 
-PolylineClipper::PolylineClipper(Canvas& canvas, const QRectF& rect, std::vector<QPointF>& run)
-    : canvas_(canvas), rect_(rect.normalized()), run_(run), reduce_(!canvas.NeedsEveryPoint()) {
+PolylineClipper::PolylineClipper(Canvas& canvas, const QRectF& rect, std::vector<QPointF>& run, bool reduce)
+    : canvas_(canvas), rect_(rect.normalized()), run_(run), reduce_(reduce && !canvas.NeedsEveryPoint()) {
     run_.clear();
 }
 
@@ -178,10 +178,15 @@ void PolylineClipper::CloseColumn() {
         return;
     }
     columnOpen_ = false;
-    const Kept* order[4] = {&lowest_, &highest_, &lastElsewhere_, &last_};
-    std::sort(order, order + 4, [](const Kept* a, const Kept* b) { return a->index < b->index; });
+    // The last point comes last; the other three in their order, each once.
+    const Kept* order[3] = {&lowest_, &highest_, &lastElsewhere_};
+    for (int i = 1; i < 3; ++i) {
+        for (int j = i; j > 0 && order[j]->index < order[j - 1]->index; --j) {
+            std::swap(order[j], order[j - 1]);
+        }
+    }
     int done = 0; // the column's first point is in the run already
-    for (const Kept* k : order) {
+    for (const Kept* k : {order[0], order[1], order[2], static_cast<const Kept*>(&last_)}) {
         if (k->index > done) {
             run_.push_back(k->point);
             done = k->index;

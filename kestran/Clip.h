@@ -23,7 +23,8 @@ class Canvas;
 class PolylineClipper {
 public:
     // run: memory for the run being built, kept by the caller from one line to the next.
-    PolylineClipper(Canvas& canvas, const QRectF& rect, std::vector<QPointF>& run);
+    // Without `reduce` every point is drawn: the same pixels, cheaper for sparse data.
+    PolylineClipper(Canvas& canvas, const QRectF& rect, std::vector<QPointF>& run, bool reduce = true);
     void Add(const QPointF* points, int count);
     void Add(const QPointF& p) { Add(&p, 1); }
     void Finish(); // draws what is left; also before the canvas's pen changes

@@ -2,15 +2,19 @@
 // Thin lines drawn pixel by pixel by the engine itself on pixel devices: far faster than handing
 // every segment to QPainter, and with a pixel rule simple enough to reason about.
 //
-// The rule: pixel (i, j) holds the points with floor(x) = i and floor(y) = j. A segment covers the
-// pixels of its two ends and, along its longer direction, one pixel per row (or column): the one
-// under the line at the row's centre, the centre clamped into the segment. A polyline covers the
-// union of its segments. So a segment whose ends lie in one pixel column covers exactly that
-// column's rows between its ends, and a run of points within one column covers the same pixels as
-// its first, lowest, highest and last point alone: the column reduction in Clip.cpp relies on it.
-// A dash pattern advances one step per pixel, in the order the pixels come along the line.
+// The rule: pixel (i, j) holds the points with floor(x) = i and floor(y) = j. A segment covers
+// one pixel per step along its longer direction, from its start's step up to its end's, the end's
+// left out, as a flat-capped QPainter line does: the pixel under the line at the step's centre
+// (only the start's step may have its centre outside the segment; it is clamped in). A segment
+// whose ends lie in one pixel column covers that column's rows from the start's up to the end's,
+// the end's left out. A polyline covers the union of its segments. So however a run of points
+// within one column wanders, it covers the rows from its lowest to its highest point, less the
+// last point's row when the run never leaves that row after reaching it: the column reduction in
+// Clip.h keeps the five points that decide this. A dash pattern advances one step per pixel, in
+// the order the pixels come along the line.
 
 #include <algorithm>
+#include <QImage>
 #include <QPointF>
 #include <QRect>
 #include <vector>
@@ -31,16 +35,11 @@ struct PixelRun {
     int x, y0, y1;
 };
 
-class RunSink {
-public:
-    virtual ~RunSink() = default;
-    virtual void Run(const PixelRun& run) = 0;
-};
-
-// Runs within bounds, neighbouring pixels of one column joined; a pixel may come more than once.
-// pattern: on and off lengths in pixels, in turn; empty draws solid.
-void RasterPolyline(const QPointF* points, int count, const QRect& bounds, const std::vector<int>& pattern,
-                    RunSink& sink);
+// Writes the pixels straight into an RGB32 or ARGB32 image, each stamped as a width x width
+// square (from width / 2 up and left), moved by offset. pattern: on and off lengths in pixels,
+// in turn; empty draws solid.
+void RasterToImage(const QPointF* points, int count, const QRect& bounds, const std::vector<int>& pattern,
+                   QImage& image, QPoint offset, int width, QRgb color);
 
 // The same pixels, each once: runs top down, columns left to right. bits is scratch memory the
 // caller keeps between calls.

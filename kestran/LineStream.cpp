@@ -13,6 +13,9 @@ namespace {
 
 // Columns with fewer points go point by point.
 constexpr int kSpanMin = 16;
+// Below this many points per column on average, a column holds hardly more than the five points
+// its reduction keeps.
+constexpr int kReduceMin = 4;
 
 template <class MapX, class MapY>
 void FeedPoints(const DataSet& d, const MapX sx, const MapY sy, int from, int to, PolylineClipper& line) {
@@ -166,9 +169,16 @@ std::pair<int, int> VisibleRange(const DataSet& d, const ScaleMap& x) {
     return {std::max(from - 1, 0), std::min(to + 1, n)};
 }
 
+bool WorthReducing(const DataSet& d, const ScaleMap& x, const QRectF& plot) {
+    const auto [from, to] = VisibleRange(d, x);
+    return to - from > kReduceMin * std::abs(plot.width());
+}
+
 void FeedLine(const DataSet& d, const ScalePair& scale, const QRectF& plot, PolylineClipper& line) {
     const auto [from, to] = VisibleRange(d, scale.x);
-    if (line.Reduces() && d.XOrder() != DataSet::Order::None && scale.y.IsLinear()) {
+    // Columns pay for their search only when many points share them.
+    const bool dense = to - from > kSpanMin * std::abs(plot.width());
+    if (dense && line.Reduces() && d.XOrder() != DataSet::Order::None && scale.y.IsLinear()) {
         ColumnFeeder(d, scale, plot, line).Feed(from, to);
     } else if (scale.x.IsLinear() && scale.y.IsLinear()) {
         FeedPoints(d, scale.x.AsLinear(), scale.y.AsLinear(), from, to, line);

@@ -14,6 +14,10 @@ class PolylineClipper;
 // beyond each end for the segments that cross the edges.
 std::pair<int, int> VisibleRange(const DataSet& data, const ScaleMap& x);
 
+// Whether a line of the data set has enough points per pixel column for the column reduction
+// (PolylineClipper) to pay for itself.
+bool WorthReducing(const DataSet& data, const ScaleMap& x, const QRectF& plot);
+
 // Group 0 of the data set as one line, clipped to plot by line.
 void FeedLine(const DataSet& data, const ScalePair& scale, const QRectF& plot, PolylineClipper& line);
 

@@ -41,34 +41,6 @@ bool WholePixels(const QTransform& t) {
            t.dy() == std::floor(t.dy());
 }
 
-// Writes runs straight into the image, each pixel stamped as a width x width square.
-class ImageRuns : public RunSink {
-public:
-    ImageRuns(QImage& image, QPoint offset, int width, QRgb color)
-        : bits_(image.bits()), stride_(image.bytesPerLine()), size_(image.size()), offset_(offset),
-          width_(width), color_(color) {}
-
-    void Run(const PixelRun& r) override {
-        const int back = width_ / 2;
-        const int x0 = std::max(r.x + offset_.x() - back, 0);
-        const int x1 = std::min(r.x + offset_.x() - back + width_ - 1, size_.width() - 1);
-        const int y0 = std::max(r.y0 + offset_.y() - back, 0);
-        const int y1 = std::min(r.y1 + offset_.y() - back + width_ - 1, size_.height() - 1);
-        for (int y = y0; y <= y1; ++y) {
-            QRgb* line = reinterpret_cast<QRgb*>(bits_ + qsizetype(y) * stride_);
-            std::fill(line + x0, line + x1 + 1, color_);
-        }
-    }
-
-private:
-    uchar* bits_;
-    qsizetype stride_;
-    QSize size_;
-    QPoint offset_;
-    int width_;
-    QRgb color_;
-};
-
 } // namespace
 
 PainterCanvas::PainterCanvas(QPainter& painter) : painter_(painter) {
@@ -149,15 +121,10 @@ void PainterCanvas::Polyline(const QPointF* points, int count) {
     const int reach = rasterWidth_ - 1;
     const QRect bounds = deviceBounds_.adjusted(-reach, -reach, reach, reach);
     if (image_) {
-        RasterToImage(points, count, bounds);
+        RasterToImage(points, count, bounds, pattern_, *image_, imageOffset_, rasterWidth_, rasterColor_);
     } else {
         RasterToPainter(points, count, bounds);
     }
-}
-
-void PainterCanvas::RasterToImage(const QPointF* points, int count, const QRect& bounds) {
-    ImageRuns sink(*image_, imageOffset_, rasterWidth_, rasterColor_);
-    RasterPolyline(points, count, bounds, pattern_, sink);
 }
 
 // Each pixel once, as few rectangles as the columns allow: QPainter's cost is per rectangle.

@@ -26,7 +26,6 @@ protected:
 
 private:
     void FillOpaqueUnder(const QPainterPath& path);
-    void RasterToImage(const QPointF* points, int count, const QRect& bounds);
     void RasterToPainter(const QPointF* points, int count, const QRect& bounds);
 
     QPainter& painter_;

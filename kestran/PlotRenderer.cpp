@@ -70,7 +70,7 @@ QPointF DevicePoint(const Context& c, int i, int group) {
 // A line straight from the data set (LineStream.h).
 void StreamLine(Context& c, const PenSpec& pen) {
     c.canvas.SetPen(pen);
-    PolylineClipper line(c.canvas, c.frame.plot, c.run);
+    PolylineClipper line(c.canvas, c.frame.plot, c.run, WorthReducing(c.data, c.scale.x, c.frame.plot));
     FeedLine(c.data, c.scale, c.frame.plot, line);
     line.Finish();
 }
