@@ -11,6 +11,8 @@
 
 namespace kestran {
 
+struct TextMetrics; // of one font, kept for the life of the program (Canvas.cpp)
+
 using ColorRef = std::uint32_t; // 0x00BBGGRR
 
 struct PenSpec {
@@ -77,8 +79,12 @@ protected:
     virtual void NoteAnchor(const QPointF& /*anchor*/, int /*anchorCode*/) {}
 
 private:
+    const TextMetrics& Metrics() const;
+    double Width(const QString& text) const;
+
     FontSpec font_;
     QFont qfont_;
+    mutable const TextMetrics* metrics_ = nullptr; // of qfont_
 };
 
 QColor ToQColor(ColorRef c);

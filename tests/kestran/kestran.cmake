@@ -6,6 +6,7 @@ tarvek_add_test(kestran_test
         ${TEST_DIR}/AutoScaleTest.cpp
         ${TEST_DIR}/NumberLabelTest.cpp
         ${TEST_DIR}/DataSetTest.cpp
+        ${TEST_DIR}/CanvasTest.cpp
         ${TEST_DIR}/ClipTest.cpp
         ${TEST_DIR}/LineRasterTest.cpp
         ${TEST_DIR}/LineReductionTest.cpp
