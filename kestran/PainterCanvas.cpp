@@ -29,6 +29,17 @@ struct RasterScratch {
     std::vector<quint64> bits;
     std::vector<PixelRun> runs;
     std::vector<QRect> rects;
+    // One line over a huge screen or of scattered dashes should not hold its memory for good.
+    void Trim() {
+        constexpr size_t kKept = 1 << 16;
+        if (bits.capacity() > kKept) {
+            std::vector<quint64>().swap(bits);
+        }
+        if (runs.capacity() > kKept || rects.capacity() > kKept) {
+            std::vector<PixelRun>().swap(runs);
+            std::vector<QRect>().swap(rects);
+        }
+    }
 };
 
 RasterScratch& Scratch() {
@@ -143,6 +154,7 @@ void PainterCanvas::RasterToPainter(const QPointF* points, int count, const QRec
     painter_.drawRects(s.rects.data(), int(s.rects.size()));
     painter_.setPen(pen);
     painter_.setBrush(brush);
+    s.Trim();
 }
 
 void PainterCanvas::Polygon(const QPointF* points, int count) {
