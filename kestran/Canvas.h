@@ -63,8 +63,8 @@ public:
     virtual void Ellipse(const QRectF& rect) = 0;
     // True when leaving out points of a polyline that lie within one pixel column would change
     // what the current pen draws: a dashed line drawn pixel by pixel, whose pattern runs along
-    // every point. Otherwise a run of points within one column may be drawn as its first,
-    // lowest, highest and last point (see LineRaster.h for why that draws the same pixels).
+    // every point. Otherwise a run of points within one column may be reduced to the few that
+    // decide its pixels (Clip.h, LineRaster.h).
     virtual bool NeedsEveryPoint() const { return false; }
 
     // Text placed by an anchor code (codes::TextAnchor) at a point, in the current font.
