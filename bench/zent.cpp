@@ -62,11 +62,24 @@ void BM_DefineDataSet(benchmark::State& state) {
 }
 BENCHMARK(BM_DefineDataSet);
 
+// The curves span X 1..301 and Y 30..200: the scale must hold them, or the draw is an empty chart.
+void ScaleToCurves(CZENTCtrl& control) {
+    const automation::DISPID ids[3] = {83, 84, 94};                        // AxisMin, AxisMax, interval
+    const double scales[2][3] = {{0.0, 310.0, 50.0}, {20.0, 220.0, 20.0}}; // X, Y
+    for (std::int16_t axis = 0; axis < 2; ++axis) {
+        for (int k = 0; k < 3; ++k) {
+            control.Invoke(ids[k], InvokeKind::PropertyPut, {Variant::I2(axis), Variant::R8(scales[axis][k])},
+                           nullptr);
+        }
+    }
+}
+
 void BM_RebuildAndDraw(benchmark::State& state) {
     EnsureApplication();
     CZENTCtrl control;
     control.resize(1280, 800);
     DefineCurves(control, 13, 3001);
+    ScaleToCurves(control);
     control.grab();
     for (auto _ : state) {
         control.UpdateGraph();

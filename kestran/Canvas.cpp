@@ -5,8 +5,34 @@
 #include <cmath>
 #include <QColor>
 #include <QFontMetricsF>
+#include <QHash>
+#include <unordered_map>
 
 namespace kestran {
+
+// Measuring a text shapes it, which costs about as much as drawing it, and a chart measures the
+// same labels at every draw: widths are kept per font, with the font's vertical metrics.
+struct TextMetrics {
+    double ascent = 0, descent = 0, height = 0;
+    QHash<QString, double> widths;
+};
+
+namespace {
+
+// Plain numbers only: Qt's font objects must not outlive the application, this table does. Its
+// entries stay where they are (canvases point at them) while others are added.
+const TextMetrics& MetricsOf(const QFont& font) {
+    static std::unordered_map<QString, TextMetrics> cache;
+    const QString key = font.key();
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        const QFontMetricsF fm(font);
+        it = cache.emplace(key, TextMetrics{fm.ascent(), fm.descent(), fm.height(), {}}).first;
+    }
+    return it->second;
+}
+
+} // namespace
 
 QColor ToQColor(ColorRef c) {
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
@@ -34,19 +60,40 @@ void Canvas::SetFont(const FontSpec& font) {
     }
     font_ = font;
     qfont_ = font.ToQFont();
+    metrics_ = &MetricsOf(qfont_);
+}
+
+const TextMetrics& Canvas::Metrics() const {
+    if (!metrics_) {
+        metrics_ = &MetricsOf(qfont_);
+    }
+    return *metrics_;
+}
+
+double Canvas::Width(const QString& text) const {
+    auto& widths = const_cast<TextMetrics&>(Metrics()).widths;
+    const auto it = widths.constFind(text);
+    if (it != widths.constEnd()) {
+        return *it;
+    }
+    if (widths.size() > 4096) { // texts that never repeat (a data cursor's values) stop here
+        widths.clear();
+    }
+    const double width = QFontMetricsF(qfont_).horizontalAdvance(text);
+    widths.insert(text, width);
+    return width;
 }
 
 QSizeF Canvas::TextSize(const QString& text) const {
-    QFontMetricsF fm(qfont_);
-    return QSizeF(fm.horizontalAdvance(text), fm.height());
+    return QSizeF(Width(text), Metrics().height);
 }
 
 void Canvas::Text(const QPointF& anchor, const QString& text, int anchorCode) {
     if (text.isEmpty() || !std::isfinite(anchor.x()) || !std::isfinite(anchor.y())) {
         return;
     }
-    QFontMetricsF fm(qfont_);
-    const double width = fm.horizontalAdvance(text);
+    const TextMetrics& fm = Metrics();
+    const double width = Width(text);
     const int h = anchorCode & 3;
     const int v = (anchorCode >> 2) & 3;
     // Offsets along the text's own axes: u along the baseline, w downwards from the baseline.
@@ -54,13 +101,13 @@ void Canvas::Text(const QPointF& anchor, const QString& text, int anchorCode) {
     double w = 0.0;
     switch (v) {
     case 1:
-        w = fm.ascent();
+        w = fm.ascent;
         break;
     case 2:
-        w = (fm.ascent() - fm.descent()) / 2;
+        w = (fm.ascent - fm.descent) / 2;
         break;
     case 3:
-        w = -fm.descent();
+        w = -fm.descent;
         break;
     default:
         break;

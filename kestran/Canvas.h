@@ -11,6 +11,8 @@
 
 namespace kestran {
 
+struct TextMetrics; // of one font, kept for the life of the program (Canvas.cpp)
+
 using ColorRef = std::uint32_t; // 0x00BBGGRR
 
 struct PenSpec {
@@ -59,6 +61,11 @@ public:
     virtual void Polygon(const QPointF* points, int count) = 0;
     virtual void Rectangle(const QRectF& rect) = 0;
     virtual void Ellipse(const QRectF& rect) = 0;
+    // True when leaving out points of a polyline that lie within one pixel column would change
+    // what the current pen draws: a dashed line drawn pixel by pixel, whose pattern runs along
+    // every point. Otherwise a run of points within one column may be reduced to the few that
+    // decide its pixels (Clip.h, LineRaster.h).
+    virtual bool NeedsEveryPoint() const { return false; }
 
     // Text placed by an anchor code (codes::TextAnchor) at a point, in the current font.
     void Text(const QPointF& anchor, const QString& text, int anchorCode);
@@ -72,8 +79,12 @@ protected:
     virtual void NoteAnchor(const QPointF& /*anchor*/, int /*anchorCode*/) {}
 
 private:
+    const TextMetrics& Metrics() const;
+    double Width(const QString& text) const;
+
     FontSpec font_;
     QFont qfont_;
+    mutable const TextMetrics* metrics_ = nullptr; // of qfont_
 };
 
 QColor ToQColor(ColorRef c);

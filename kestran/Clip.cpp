@@ -1,7 +1,9 @@
 #include "Clip.h"
 
 #include "Canvas.h"
+#include "LineRaster.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kestran {
@@ -46,76 +48,171 @@ QPointF At(const QPointF& a, const QPointF& b, double t) {
     return QPointF(a.x() + (b.x() - a.x()) * t, a.y() + (b.y() - a.y()) * t);
 }
 
-void Flush(Canvas& canvas, std::vector<QPointF>& run, const QRectF& rect, std::vector<QPointF>& thin) {
-    if (run.size() >= 2) {
-        if (run.size() > size_t(std::max(64.0, rect.width() * 3))) {
-            ThinToColumns(run.data(), int(run.size()), thin);
-            canvas.Polyline(thin.data(), int(thin.size()));
-        } else {
-            canvas.Polyline(run.data(), int(run.size()));
-        }
-    }
-    run.clear();
+bool Inside(const QPointF& p, const QRectF& r) {
+    return p.x() >= r.left() && p.x() <= r.right() && p.y() >= r.top() && p.y() <= r.bottom();
 }
 
 } // namespace
 
-void ThinToColumns(const QPointF* points, int count, std::vector<QPointF>& out) {
-    out.clear();
-    int i = 0;
-    while (i < count) {
-        const double column = std::floor(points[i].x());
-        int lo = i, hi = i, j = i + 1;
-        while (j < count && std::floor(points[j].x()) == column) {
-            if (points[j].y() < points[lo].y()) {
-                lo = j;
-            }
-            if (points[j].y() > points[hi].y()) {
-                hi = j;
-            }
-            ++j;
-        }
-        const int last = j - 1;
-        const int order[4] = {i, std::min(lo, hi), std::max(lo, hi), last};
-        int previous = -1;
-        for (int k : order) {
-            if (k != previous) {
-                out.push_back(points[k]);
-                previous = k;
-            }
-        }
-        i = j;
+PolylineClipper::PolylineClipper(Canvas& canvas, const QRectF& rect, std::vector<QPointF>& run, bool reduce)
+    : canvas_(canvas), rect_(rect.normalized()), run_(run), reduce_(reduce && !canvas.NeedsEveryPoint()) {
+    run_.clear();
+}
+
+// A point in the column already open. Rows, not values, pick the lowest and highest: a later
+// point in the same row as an extreme adds no pixel, and keeping the first of the row is what
+// keeps the pixels.
+inline void PolylineClipper::Extend(const Kept& p) {
+    if (p.row < lowest_.row) {
+        lowest_ = p;
     }
+    if (p.row > highest_.row) {
+        highest_ = p;
+    }
+    if (p.row != last_.row) {
+        lastElsewhere_ = last_;
+    }
+    last_ = p;
+}
+
+void PolylineClipper::AddSpan(const Span& span) {
+    if (span.count <= 0) {
+        return;
+    }
+    auto at = [this](Kept k) {
+        k.index += count_;
+        return k;
+    };
+    if (span.lowest.row < lowest_.row) {
+        lowest_ = at(span.lowest);
+    }
+    if (span.highest.row > highest_.row) {
+        highest_ = at(span.highest);
+    }
+    if (span.elsewhere.index >= 0) {
+        lastElsewhere_ = at(span.elsewhere);
+    } else if (last_.row != span.last.row) {
+        lastElsewhere_ = last_;
+    }
+    last_ = at(span.last);
+    count_ += span.count;
+    previous_ = span.last.point;
+}
+
+void PolylineClipper::Emit(const QPointF& p) {
+    if (!reduce_) {
+        run_.push_back(p);
+        return;
+    }
+    const int column = PixelOf(p.x()), row = PixelOf(p.y());
+    if (!columnOpen_ || column != column_) {
+        OpenColumn(p, column, row);
+    } else {
+        Extend({p, count_++, row});
+    }
+}
+
+void PolylineClipper::Add(const QPointF* points, int count) {
+    for (int k = 0; k < count; ++k) {
+        const QPointF& b = points[k];
+        // Inside after inside, the usual case, is what clipping would give, without its divisions.
+        if (previousInside_ && Inside(b, rect_)) {
+            if (run_.empty()) {
+                Emit(previous_);
+            }
+            // Written out here for the many points that stay in the column.
+            const int column = PixelOf(b.x());
+            if (reduce_ && columnOpen_ && column == column_) {
+                Extend({b, count_++, PixelOf(b.y())});
+            } else {
+                Emit(b);
+            }
+            previous_ = b;
+        } else {
+            AddClipped(b);
+        }
+    }
+}
+
+void PolylineClipper::AddClipped(const QPointF& b) {
+    if (!Finite(b)) {
+        Flush();
+        havePrevious_ = previousInside_ = false;
+        return;
+    }
+    const QPointF a = previous_;
+    const bool first = !havePrevious_;
+    previous_ = b;
+    havePrevious_ = true;
+    previousInside_ = Inside(b, rect_);
+    double t0, t1;
+    if (first) {
+        return;
+    }
+    if (!ClipSegment(a, b, rect_, t0, t1)) {
+        Flush();
+        return;
+    }
+    if (run_.empty() || t0 > 0.0) {
+        Flush();
+        Emit(t0 > 0.0 ? At(a, b, t0) : a);
+    }
+    Emit(t1 < 1.0 ? At(a, b, t1) : b);
+    if (t1 < 1.0) {
+        Flush();
+    }
+}
+
+void PolylineClipper::OpenColumn(const QPointF& p, int column, int row) {
+    CloseColumn();
+    run_.push_back(p);
+    columnOpen_ = true;
+    column_ = column;
+    count_ = 1;
+    // The first point is in the run already; until others come, it stands for all of them.
+    lowest_ = highest_ = lastElsewhere_ = last_ = Kept{p, 0, row};
+}
+
+void PolylineClipper::CloseColumn() {
+    if (!columnOpen_) {
+        return;
+    }
+    columnOpen_ = false;
+    // The last point comes last; the other three in their order, each once.
+    const Kept* order[3] = {&lowest_, &highest_, &lastElsewhere_};
+    for (int i = 1; i < 3; ++i) {
+        for (int j = i; j > 0 && order[j]->index < order[j - 1]->index; --j) {
+            std::swap(order[j], order[j - 1]);
+        }
+    }
+    int done = 0; // the column's first point is in the run already
+    for (const Kept* k : {order[0], order[1], order[2], static_cast<const Kept*>(&last_)}) {
+        if (k->index > done) {
+            run_.push_back(k->point);
+            done = k->index;
+        }
+    }
+}
+
+void PolylineClipper::Flush() {
+    CloseColumn();
+    if (run_.size() >= 2) {
+        canvas_.Polyline(run_.data(), int(run_.size()));
+    }
+    run_.clear();
+}
+
+void PolylineClipper::Finish() {
+    Flush();
 }
 
 void DrawClippedPolyline(Canvas& canvas, const QPointF* points, int count, const QRectF& rect,
                          std::vector<QPointF>& scratch) {
-    scratch.clear();
-    std::vector<QPointF> thin;
-    const QRectF r = rect.normalized();
-    for (int i = 0; i + 1 < count; ++i) {
-        const QPointF& a = points[i];
-        const QPointF& b = points[i + 1];
-        if (!Finite(a) || !Finite(b)) {
-            Flush(canvas, scratch, r, thin);
-            continue;
-        }
-        double t0, t1;
-        if (!ClipSegment(a, b, r, t0, t1)) {
-            Flush(canvas, scratch, r, thin);
-            continue;
-        }
-        const QPointF start = t0 > 0.0 ? At(a, b, t0) : a;
-        if (scratch.empty() || t0 > 0.0) {
-            Flush(canvas, scratch, r, thin);
-            scratch.push_back(start);
-        }
-        scratch.push_back(t1 < 1.0 ? At(a, b, t1) : b);
-        if (t1 < 1.0) {
-            Flush(canvas, scratch, r, thin);
-        }
+    PolylineClipper line(canvas, rect, scratch);
+    for (int i = 0; i < count; ++i) {
+        line.Add(points[i]);
     }
-    Flush(canvas, scratch, r, thin);
+    line.Finish();
 }
 
 std::vector<QPointF> ClipPolygon(const std::vector<QPointF>& polygon, const QRectF& rect) {

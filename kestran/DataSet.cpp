@@ -16,7 +16,22 @@ std::unique_ptr<DataSet> DataSet::Create(const double* x, const double* y, int c
     d->groups_ = groups;
     d->x_.assign(x, x + count);
     d->y_.assign(y, y + static_cast<size_t>(count) * static_cast<size_t>(groups));
+    d->xOrder_ = OrderOf(d->x_);
     return d;
+}
+
+DataSet::Order DataSet::OrderOf(const std::vector<double>& v) {
+    bool up = true, down = true;
+    for (size_t i = 0; i < v.size() && (up || down); ++i) {
+        if (!std::isfinite(v[i])) {
+            return Order::None;
+        }
+        if (i > 0) {
+            up = up && v[i - 1] <= v[i];
+            down = down && v[i - 1] >= v[i];
+        }
+    }
+    return up ? Order::Ascending : down ? Order::Descending : Order::None;
 }
 
 namespace {
@@ -101,6 +116,7 @@ void DataSet::Reorder(const std::vector<int>& order) {
     }
     x_.swap(x);
     y_.swap(y);
+    xOrder_ = OrderOf(x_);
     std::vector<int> marked;
     for (size_t i = 0; i < order.size(); ++i) {
         if (Marked(order[i])) { // marks travel with their points

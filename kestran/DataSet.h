@@ -24,6 +24,11 @@ public:
     const std::vector<double>& Xs() const { return x_; }
     const std::vector<double>& Ys() const { return y_; }
 
+    // How the X values run, so drawing can find the visible ones by bisection: Ascending or
+    // Descending only when every X value is finite.
+    enum class Order { None, Ascending, Descending };
+    Order XOrder() const { return xOrder_; }
+
     // Finite values only; false (outputs untouched) when there is none.
     bool XRange(double& min, double& max) const;
     bool YRange(double& min, double& max) const;
@@ -40,9 +45,11 @@ public:
     const std::vector<int>& MarkedPoints() const { return marked_; }
 
 private:
+    static Order OrderOf(const std::vector<double>& v);
     void Reorder(const std::vector<int>& order);
     std::vector<double> x_, y_;
     int groups_ = 1;
+    Order xOrder_ = Order::None;
     std::vector<int> marked_; // sorted point indices
 };
 

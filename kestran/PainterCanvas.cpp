@@ -1,7 +1,10 @@
 #include "PainterCanvas.h"
 
 #include "EngineCodes.h"
+#include "LineRaster.h"
 
+#include <cmath>
+#include <QImage>
 #include <QPainterPath>
 
 namespace kestran {
@@ -20,10 +23,56 @@ Qt::BrushStyle QtHatch(int hatch) {
     return hatch >= 0 && hatch <= 5 ? table[hatch] : Qt::SolidPattern;
 }
 
+// Drawing memory kept from one draw to the next: a page draws many lines, and a buffer that is
+// given back after each costs the kernel's time to map it again.
+struct RasterScratch {
+    std::vector<quint64> bits;
+    std::vector<PixelRun> runs;
+    std::vector<QRect> rects;
+    // One line over a huge screen or of scattered dashes should not hold its memory for good.
+    void Trim() {
+        constexpr size_t kKept = 1 << 16;
+        if (bits.capacity() > kKept) {
+            std::vector<quint64>().swap(bits);
+        }
+        if (runs.capacity() > kKept || rects.capacity() > kKept) {
+            std::vector<PixelRun>().swap(runs);
+            std::vector<QRect>().swap(rects);
+        }
+    }
+};
+
+RasterScratch& Scratch() {
+    static RasterScratch scratch;
+    return scratch;
+}
+
+bool WholePixels(const QTransform& t) {
+    return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) &&
+           t.dy() == std::floor(t.dy());
+}
+
 } // namespace
 
 PainterCanvas::PainterCanvas(QPainter& painter) : painter_(painter) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
+    QPaintDevice* device = painter_.device();
+    pixelDevice_ =
+        device && WholePixels(painter_.deviceTransform()) && WholePixels(painter_.worldTransform());
+    if (pixelDevice_) {
+        const QPoint world(int(painter_.worldTransform().dx()), int(painter_.worldTransform().dy()));
+        deviceBounds_ = QRect(-world, QSize(device->width(), device->height()));
+    }
+    if (pixelDevice_ && device->devType() == QInternal::Image && !painter_.hasClipping() &&
+        painter_.compositionMode() == QPainter::CompositionMode_SourceOver && painter_.opacity() == 1.0) {
+        auto* image = static_cast<QImage*>(device);
+        const QImage::Format f = image->format();
+        if (f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
+            f == QImage::Format_ARGB32_Premultiplied) {
+            image_ = image;
+            imageOffset_ = QPoint(int(painter_.deviceTransform().dx()), int(painter_.deviceTransform().dy()));
+        }
+    }
     SetPen(PenSpec{});
     SetBrush(BrushSpec{});
     SetFont(FontSpec{});
@@ -37,18 +86,15 @@ void PainterCanvas::SetPen(const PenSpec& pen) {
     p.setJoinStyle(Qt::MiterJoin);
     penNull_ = p.style() == Qt::NoPen;
     painter_.setPen(p);
-    stampWidth_ = 0;
-    const bool pixelExact = painter_.worldTransform().type() <= QTransform::TxTranslate &&
-                            !painter_.testRenderHint(QPainter::Antialiasing);
-    if (pixelExact && pen.width >= 2 && pen.width <= 3 && !penNull_) {
-        stampWidth_ = pen.width;
-        stampPen_ = QPen(p.color(), 0);
+    rasterWidth_ = 0;
+    pattern_.clear();
+    if (pixelDevice_ && p.width() <= 3 && !penNull_) {
+        rasterWidth_ = std::max(p.width(), 1);
+        rasterColor_ = p.color().rgb();
         if (p.style() != Qt::SolidLine) {
-            QList<qreal> pattern = QPen(p.color(), 1, p.style()).dashPattern();
-            for (qreal& v : pattern) {
-                v *= pen.width;
+            for (qreal v : QPen(p.color(), 1, p.style()).dashPattern()) {
+                pattern_.push_back(std::max(1, int(std::lround(v))) * rasterWidth_);
             }
-            stampPen_.setDashPattern(pattern);
         }
     }
 }
@@ -78,21 +124,37 @@ void PainterCanvas::Polyline(const QPointF* points, int count) {
     if (count < 2 || penNull_) {
         return;
     }
-    if (stampWidth_ == 0) {
+    if (rasterWidth_ == 0) {
         painter_.drawPolyline(points, count);
         return;
     }
-    const QPen wide = painter_.pen();
-    painter_.setPen(stampPen_);
-    const double first = -(stampWidth_ - 1) / 2.0;
-    for (int dy = 0; dy < stampWidth_; ++dy) {
-        for (int dx = 0; dx < stampWidth_; ++dx) {
-            painter_.translate(first + dx, first + dy);
-            painter_.drawPolyline(points, count);
-            painter_.translate(-(first + dx), -(first + dy));
-        }
+    // A pixel this far outside the device still reaches it through its stamp.
+    const int reach = rasterWidth_ - 1;
+    const QRect bounds = deviceBounds_.adjusted(-reach, -reach, reach, reach);
+    if (image_) {
+        RasterToImage(points, count, bounds, pattern_, *image_, imageOffset_, rasterWidth_, rasterColor_);
+    } else {
+        RasterToPainter(points, count, bounds);
     }
-    painter_.setPen(wide);
+}
+
+// Each pixel once, as few rectangles as the columns allow: QPainter's cost is per rectangle.
+void PainterCanvas::RasterToPainter(const QPointF* points, int count, const QRect& bounds) {
+    RasterScratch& s = Scratch();
+    RasterRuns(points, count, bounds, pattern_, s.bits, s.runs);
+    s.rects.clear();
+    const int back = rasterWidth_ / 2;
+    for (const PixelRun& r : s.runs) {
+        s.rects.push_back(QRect(r.x - back, r.y0 - back, rasterWidth_, r.y1 - r.y0 + rasterWidth_));
+    }
+    const QPen pen = painter_.pen();
+    const QBrush brush = painter_.brush();
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(QColor(rasterColor_));
+    painter_.drawRects(s.rects.data(), int(s.rects.size()));
+    painter_.setPen(pen);
+    painter_.setBrush(brush);
+    s.Trim();
 }
 
 void PainterCanvas::Polygon(const QPointF* points, int count) {

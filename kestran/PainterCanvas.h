@@ -4,6 +4,7 @@
 #include "Canvas.h"
 
 #include <QPainter>
+#include <vector>
 
 namespace kestran {
 
@@ -18,20 +19,28 @@ public:
     void Polygon(const QPointF* points, int count) override;
     void Rectangle(const QRectF& rect) override;
     void Ellipse(const QRectF& rect) override;
+    bool NeedsEveryPoint() const override { return rasterWidth_ > 0 && !pattern_.empty(); }
 
 protected:
     void DrawText(const QPointF& baseline, const QString& text) override;
 
 private:
+    void FillOpaqueUnder(const QPainterPath& path);
+    void RasterToPainter(const QPointF* points, int count, const QRect& bounds);
+
     QPainter& painter_;
     BrushSpec brush_;
     QColor textColor_;
     bool penNull_ = false;
-    // Thin lines stamped width x width times: far faster than stroking a wide pen, same pixels
-    // for a square brush. Used only on pixel devices without scaling or antialiasing.
-    int stampWidth_ = 0;
-    QPen stampPen_;
-    void FillOpaqueUnder(const QPainterPath& path);
+    // Pens up to 3 pixels wide are drawn by LineRaster, each pixel stamped as a width x width
+    // square, on pixel devices: no scaling, whole-pixel offsets, no antialiasing.
+    bool pixelDevice_ = false;
+    QRect deviceBounds_;      // the device in page pixels
+    QImage* image_ = nullptr; // written directly when nothing clips or blends
+    QPoint imageOffset_;
+    int rasterWidth_ = 0; // 0: QPainter strokes the pen
+    std::vector<int> pattern_;
+    QRgb rasterColor_ = 0;
 };
 
 } // namespace kestran

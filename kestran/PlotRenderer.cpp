@@ -1,5 +1,6 @@
 #include "Clip.h"
 #include "EngineCodes.h"
+#include "LineStream.h"
 #include "Markers.h"
 #include "Render.h"
 
@@ -13,14 +14,34 @@ namespace {
 constexpr int kMaxSplinePoints = 4000; // beyond this a spline is indistinguishable from the line
 constexpr int kSplineSteps = 8;
 
+// Drawing memory kept from one plot and one draw to the next: given back after each plot, it
+// cost the kernel's time to map it again at the next. Line plots need no more than a run of
+// reduced points; fills, splines and stacked lines hold all their device points.
+struct Scratch {
+    std::vector<QPointF> points, below, run;
+};
+
+Scratch& KeptScratch() {
+    static Scratch scratch;
+    return scratch;
+}
+
+// One plot of a huge data set should not hold its memory for the rest of the program.
+void Trim(std::vector<QPointF>& v) {
+    constexpr size_t kKeptPoints = 1 << 16;
+    if (v.capacity() > kKeptPoints) {
+        std::vector<QPointF>().swap(v);
+    }
+}
+
 struct Context {
     const PlotRecord& plot;
     const DataSet& data;
     const GraphFrame& frame;
     ScalePair scale;
     Canvas& canvas;
-    std::vector<QPointF> points;
-    std::vector<QPointF> scratch;
+    std::vector<QPointF>& points;
+    std::vector<QPointF>& run;
 };
 
 ColorRef Shade(ColorRef c, double f) {
@@ -36,6 +57,22 @@ bool Horizontal(int barType) {
 
 bool ThreeD(int barType) {
     return barType == codes::Bar3DVertical || barType == codes::Bar3DHorizontal;
+}
+
+QPointF DevicePoint(const Context& c, int i, int group) {
+    const double x = c.data.X(i), y = c.data.Y(i, group);
+    if (!std::isfinite(x) || !std::isfinite(y)) {
+        return QPointF(NAN, NAN);
+    }
+    return QPointF(c.scale.x.ToDevice(x), c.scale.y.ToDevice(y));
+}
+
+// A line straight from the data set (LineStream.h).
+void StreamLine(Context& c, const PenSpec& pen) {
+    c.canvas.SetPen(pen);
+    PolylineClipper line(c.canvas, c.frame.plot, c.run, WorthReducing(c.data, c.scale.x, c.frame.plot));
+    FeedLine(c.data, c.scale, c.frame.plot, line);
+    line.Finish();
 }
 
 // Device points of one group, with stacked offsets when `stackBelow` groups are summed in.
@@ -104,21 +141,26 @@ void DrawMarks(Context& c, ColorRef color) {
     if (marked.empty()) {
         return;
     }
-    DevicePoints(c, 0);
     c.canvas.SetPen({color, 1, codes::PenSolid});
     for (int i : marked) {
-        if (i < int(c.points.size()) && c.frame.plot.contains(c.points[size_t(i)])) {
-            DrawMarker(c.canvas, codes::ShapeBox, c.points[size_t(i)], 9, false, color);
+        const QPointF p = i < c.data.Count() ? DevicePoint(c, i, 0) : QPointF(NAN, NAN);
+        if (c.frame.plot.contains(p)) {
+            DrawMarker(c.canvas, codes::ShapeBox, p, 9, false, color);
         }
     }
 }
 
 void DrawLine(Context& c, const PenSpec& pen, bool areaFill, bool spline) {
+    spline = spline && c.data.Count() > 2 && c.data.Count() <= kMaxSplinePoints;
+    if (!areaFill && !spline) {
+        StreamLine(c, pen);
+        return;
+    }
+    DevicePoints(c, 0);
     const std::vector<QPointF>* line = &c.points;
     std::vector<QPointF> smooth;
-    if (spline && c.points.size() > 2 && c.points.size() <= size_t(kMaxSplinePoints) &&
-        std::all_of(c.points.begin(), c.points.end(),
-                    [](const QPointF& p) { return std::isfinite(p.x()); })) {
+    if (spline && std::all_of(c.points.begin(), c.points.end(),
+                              [](const QPointF& p) { return std::isfinite(p.x()); })) {
         smooth = Spline(c.points);
         line = &smooth;
     }
@@ -126,15 +168,18 @@ void DrawLine(Context& c, const PenSpec& pen, bool areaFill, bool spline) {
         FillUnder(c, *line, pen.color);
     }
     c.canvas.SetPen(pen);
-    DrawClippedPolyline(c.canvas, line->data(), int(line->size()), c.frame.plot, c.scratch);
+    DrawClippedPolyline(c.canvas, line->data(), int(line->size()), c.frame.plot, c.run);
 }
 
-void DrawMarkers(Context& c, int shape, ColorRef color, int size, bool filled) {
+// Markers of one group at every point inside the plot.
+void DrawMarkers(Context& c, int group, int shape, ColorRef color, int size, bool filled) {
     if (shape == codes::ShapeNone) {
         return;
     }
     c.canvas.SetPen({color, 1, codes::PenSolid});
-    for (const QPointF& p : c.points) {
+    const auto [from, to] = VisibleRange(c.data, c.scale.x);
+    for (int i = from; i < to; ++i) {
+        const QPointF p = DevicePoint(c, i, group);
         if (c.frame.plot.contains(p)) {
             DrawMarker(c.canvas, shape, p, size, filled, color);
         }
@@ -320,7 +365,8 @@ void DrawFloatingBars(Context& c) {
 
 void DrawStackedLines(Context& c) {
     const int m = std::max(1, std::min(c.data.Groups(), int(c.plot.colors.size())));
-    std::vector<QPointF> below;
+    std::vector<QPointF>& below = KeptScratch().below;
+    below.clear();
     for (int g = 0; g < m; ++g) {
         DevicePoints(c, g, g);
         const size_t k = size_t(g);
@@ -351,7 +397,7 @@ void DrawStackedLines(Context& c) {
             DrawClippedPolygon(c.canvas, poly, c.frame.plot);
         }
         c.canvas.SetPen(pen);
-        DrawClippedPolyline(c.canvas, c.points.data(), int(c.points.size()), c.frame.plot, c.scratch);
+        DrawClippedPolyline(c.canvas, c.points.data(), int(c.points.size()), c.frame.plot, c.run);
         below = c.points;
     }
 }
@@ -360,11 +406,11 @@ void VerticalRange(Context& c, double x, double lo, double hi, double cap) {
     const QPointF a(c.scale.x.ToDevice(x), c.scale.y.ToDevice(lo));
     const QPointF b(a.x(), c.scale.y.ToDevice(hi));
     const QPointF line[2] = {a, b};
-    DrawClippedPolyline(c.canvas, line, 2, c.frame.plot, c.scratch);
+    DrawClippedPolyline(c.canvas, line, 2, c.frame.plot, c.run);
     if (cap > 0) {
         for (const QPointF& e : {a, b}) {
             const QPointF t[2] = {e - QPointF(cap / 2, 0), e + QPointF(cap / 2, 0)};
-            DrawClippedPolyline(c.canvas, t, 2, c.frame.plot, c.scratch);
+            DrawClippedPolyline(c.canvas, t, 2, c.frame.plot, c.run);
         }
     }
 }
@@ -376,8 +422,7 @@ void DrawHighLowClose(Context& c) {
         VerticalRange(c, c.data.X(i), c.data.Y(i, 1), c.data.Y(i, 0), 0);
     }
     if (groups >= 3) {
-        DevicePoints(c, 2);
-        DrawMarkers(c, c.plot.shape == codes::ShapeNone ? codes::ShapeDot : c.plot.shape, c.plot.color,
+        DrawMarkers(c, 2, c.plot.shape == codes::ShapeNone ? codes::ShapeDot : c.plot.shape, c.plot.color,
                     c.plot.size, c.plot.filled);
     }
 }
@@ -392,8 +437,7 @@ void DrawErrorBars(Context& c) {
         const double hi = groups >= 3 ? c.data.Y(i, 2) : v + std::abs(c.data.Y(i, 1));
         VerticalRange(c, c.data.X(i), lo, hi, cap);
     }
-    DevicePoints(c, 0);
-    DrawMarkers(c, codes::ShapeDot, c.plot.pen.color, 4, true);
+    DrawMarkers(c, 0, codes::ShapeDot, c.plot.pen.color, 4, true);
 }
 
 } // namespace
@@ -407,10 +451,10 @@ void DrawPlot(const PlotRecord& plot, const DataSet* data, const GraphFrame& fra
     if (!data || data->Count() == 0 || frame.plot.width() <= 0 || frame.plot.height() <= 0) {
         return;
     }
-    Context c{plot, *data, frame, Attach(plot.scale, frame.plot), canvas, {}, {}};
+    Scratch& scratch = KeptScratch();
+    Context c{plot, *data, frame, Attach(plot.scale, frame.plot), canvas, scratch.points, scratch.run};
     switch (plot.kind) {
     case PlotKind::Line:
-        DevicePoints(c, 0);
         DrawLine(c, plot.pen, plot.areaFill, plot.spline);
         DrawMarks(c, plot.pen.color);
         break;
@@ -419,22 +463,21 @@ void DrawPlot(const PlotRecord& plot, const DataSet* data, const GraphFrame& fra
         DrawMarks(c, 0);
         break;
     case PlotKind::Scatter:
-        DevicePoints(c, 0);
         if (plot.drop) {
             canvas.SetPen({plot.color, 1, codes::PenSolid});
             const double base = BaseDevice(c.scale.y, c.plot.baseY);
-            for (const QPointF& p : c.points) {
+            for (int i = 0; i < data->Count(); ++i) {
+                const QPointF p = DevicePoint(c, i, 0);
                 const QPointF line[2] = {p, QPointF(p.x(), base)};
-                DrawClippedPolyline(canvas, line, 2, frame.plot, c.scratch);
+                DrawClippedPolyline(canvas, line, 2, frame.plot, c.run);
             }
         }
-        DrawMarkers(c, plot.shape, plot.color, plot.size, plot.filled);
+        DrawMarkers(c, 0, plot.shape, plot.color, plot.size, plot.filled);
         DrawMarks(c, plot.color);
         break;
     case PlotKind::LineMarker:
-        DevicePoints(c, 0);
-        DrawLine(c, plot.pen, false, false);
-        DrawMarkers(c, plot.shape, plot.color, plot.size, plot.filled);
+        StreamLine(c, plot.pen);
+        DrawMarkers(c, 0, plot.shape, plot.color, plot.size, plot.filled);
         DrawMarks(c, plot.color);
         break;
     case PlotKind::GroupBar:
@@ -455,6 +498,9 @@ void DrawPlot(const PlotRecord& plot, const DataSet* data, const GraphFrame& fra
     case PlotKind::Pie:
         break;
     }
+    Trim(scratch.points);
+    Trim(scratch.below);
+    Trim(scratch.run);
 }
 
 void DrawPlotSample(const PlotRecord& plot, int group, const QRectF& box, Canvas& canvas) {

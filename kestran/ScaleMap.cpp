@@ -7,7 +7,6 @@ namespace kestran {
 
 namespace {
 constexpr double kHuge = 1e300;
-constexpr double kTiny = 1e-300;
 } // namespace
 
 ScaleMap::ScaleMap(double min, double max, bool log) : log_(log) {
@@ -45,25 +44,7 @@ ScaleMap::ScaleMap(double min, double max, bool log) : log_(log) {
     if (t0_ == t1_) { // a range below the resolution of doubles
         t1_ = t0_ + 1.0;
     }
-}
-
-double ScaleMap::T(double w) const {
-    if (log_) {
-        return std::log10(std::max(w, kTiny));
-    }
-    return w;
-}
-
-double ScaleMap::Clamp(double world) const {
-    if (log_ && !(world > 0.0)) {
-        return Lo();
-    }
-    return world;
-}
-
-double ScaleMap::ToDevice(double world) const {
-    const double f = (T(Clamp(world)) - t0_) / (t1_ - t0_);
-    return d0_ + f * (d1_ - d0_);
+    SetDevice(d0_, d1_);
 }
 
 double ScaleMap::ToWorld(double device) const {

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need from Debian's packages, unless everything is there.
+# Packages named as arguments are installed as well (tools/bench.sh names the benchmarks' own).
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,7 @@ packages=(
     # The metafile tests play our files with libwmf, which cannot draw text (and so fails) without
     # the fonts it only recommends.
     libwmf-bin fonts-urw-base35
+    "$@"
 )
 
 missing=()

@@ -66,14 +66,24 @@ TEST(Clip, PolygonIsCutToTheRectangle) {
     }
 }
 
-TEST(Clip, DenseRunsAreThinnedPerColumn) {
+TEST(Clip, DenseRunsKeepAtMostFivePointsPerColumnUnlessTheCanvasNeedsThemAll) {
     std::vector<QPointF> pts;
     for (int i = 0; i < 1000; ++i) {
         pts.push_back(QPointF(i / 10.0, (i % 7) * 10.0));
     }
-    std::vector<QPointF> out;
-    ThinToColumns(pts.data(), int(pts.size()), out);
-    EXPECT_LE(out.size(), 400u);
-    EXPECT_EQ(out.front(), pts.front());
-    EXPECT_EQ(out.back(), pts.back());
+    struct EveryPoint : RecordingCanvas {
+        bool NeedsEveryPoint() const override { return true; }
+    };
+    RecordingCanvas reduced;
+    EveryPoint full;
+    std::vector<QPointF> scratch;
+    for (RecordingCanvas* canvas : {&reduced, static_cast<RecordingCanvas*>(&full)}) {
+        DrawClippedPolyline(*canvas, pts.data(), int(pts.size()), QRectF(0, 0, 200, 200), scratch);
+    }
+    const auto out = reduced.Find(Primitive::Polyline);
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_LE(out[0]->points.size(), 500u);
+    EXPECT_EQ(out[0]->points.front(), pts.front());
+    EXPECT_EQ(out[0]->points.back(), pts.back());
+    EXPECT_EQ(full.Find(Primitive::Polyline)[0]->points, pts);
 }

@@ -7,7 +7,10 @@ tarvek_add_test(kestran_test
         ${TEST_DIR}/NumberLabelTest.cpp
         ${TEST_DIR}/LegendLayoutTest.cpp
         ${TEST_DIR}/DataSetTest.cpp
+        ${TEST_DIR}/CanvasTest.cpp
         ${TEST_DIR}/ClipTest.cpp
+        ${TEST_DIR}/LineRasterTest.cpp
+        ${TEST_DIR}/LineReductionTest.cpp
         ${TEST_DIR}/PrintLayoutTest.cpp
         ${TEST_DIR}/EngineHandleTest.cpp
         ${TEST_DIR}/ChartDrawingTest.cpp
