@@ -99,6 +99,50 @@ double NiceStep(double raw) {
     return 10.0 * power;
 }
 
+namespace {
+
+// 1, 2 or 5 times a power of ten, allowing for the binary error of a product (10 x 0.1).
+bool IsOneTwoFive(double v) {
+    if (!(v > 0.0) || !std::isfinite(v)) {
+        return false;
+    }
+    const double mantissa = v / std::pow(10.0, std::floor(std::log10(v)));
+    for (double m : {1.0, 2.0, 5.0, 10.0}) {
+        if (std::fabs(mantissa - m) <= m * 1e-9) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::vector<double> LabelStrides(double interval, double maxStride) {
+    std::vector<double> strides{1.0};
+    if (!(interval > 0.0) || !std::isfinite(interval) || !(maxStride >= 2.0)) {
+        return strides;
+    }
+    maxStride = std::min(maxStride, 1e15);
+    bool friendly = false;
+    for (int n = 2; n <= 10 && !friendly; ++n) {
+        friendly = IsOneTwoFive(n * interval);
+    }
+    // The 1-2-5 numbers from the interval's decade on, as label steps (friendly) or as strides.
+    const double first = friendly ? std::pow(10.0, std::floor(std::log10(interval))) : 1.0;
+    for (double power = first;; power *= 10.0) {
+        for (double m : {1.0, 2.0, 5.0}) {
+            const double n = friendly ? m * power / interval : m * power;
+            if (n > maxStride * (1 + 1e-9) || !std::isfinite(n)) {
+                return strides;
+            }
+            const double whole = std::round(n);
+            if (whole > strides.back() && std::fabs(n - whole) <= whole * 1e-9) {
+                strides.push_back(whole);
+            }
+        }
+    }
+}
+
 AutoScaleResult AutoScale(double min, double max, bool log, int mode) {
     if (!std::isfinite(min) && !std::isfinite(max)) {
         min = log ? 1.0 : 0.0;

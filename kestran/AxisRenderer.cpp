@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <QFontMetricsF>
 
 namespace kestran {
 
@@ -20,10 +21,12 @@ int Side(bool isX, int code) {
     return code == codes::PosRight ? 1 : code == codes::PosCentre ? 0 : -1;
 }
 
-// Minor ticks closer than this to their neighbours would merge into a solid bar: they are left
-// out. Minor grid lines need more room than ticks before they hide the data behind them.
-constexpr double kMinMinorTickPixels = 3.0;
-constexpr double kMinMinorGridPixels = 8.0;
+// Ticks closer than this to their neighbours would merge into a solid bar: minor ones are left
+// out, major ones thinned. Grid lines need more room before they hide the data behind them.
+constexpr double kMinTickPixels = 3.0;
+constexpr double kMinGridPixels = 8.0;
+// Free room between neighbouring labels: at least this, and half a line of their font.
+constexpr double kLabelGapPixels = 4.0;
 
 struct AxisGeometry {
     ScalePair scale;
@@ -79,40 +82,118 @@ double Device(const AxisRecord& a, const AxisGeometry& g, double v) {
     return a.isX ? g.scale.x.ToDevice(v) : g.scale.y.ToDevice(v);
 }
 
-// The label texts of the major ticks. Numeric labels that would not fit beside the axis (or, on an
-// X axis, along the whole plot) in decimal form are written in scientific form.
-std::vector<QString> LabelTexts(const AxisRecord& a, const AxisGeometry& g, const GraphFrame& f,
-                                Canvas& canvas, double gap, int side) {
-    const std::vector<double>& values = g.ticks.major;
-    std::vector<QString> texts;
-    if (a.labels == AxisRecord::Labels::Strings) {
-        for (size_t i = 0; i < values.size(); ++i) {
-            const int k = int(i) - a.stringStart;
-            texts.push_back(k >= 0 && k < int(a.strings.size()) ? a.strings[size_t(k)] : QString());
-        }
-        return texts;
+// On the stride-th major ticks counted from zero (see LabelStrides).
+bool OnStride(double value, double interval, double stride) {
+    return stride <= 1.0 || std::fmod(std::round(value / interval), stride) == 0.0;
+}
+
+// The device distance between neighbouring major ticks of a linear axis; 0 when it varies or
+// there are fewer than two.
+double MajorSpacing(const AxisRecord& a, const AxisGeometry& g) {
+    const std::vector<double>& m = g.ticks.major;
+    const bool log = a.isX ? a.scale.x.Log() : a.scale.y.Log();
+    if (log || m.size() < 2) {
+        return 0.0;
     }
+    const double d = std::fabs(Device(a, g, m[1]) - Device(a, g, m[0]));
+    return std::isfinite(d) ? d : 0.0;
+}
+
+struct LabelLayout {
+    std::vector<QString> texts; // one per major tick, empty where no label stands
+    double stride = 1.0;        // labels stand on every stride-th major tick, counted from zero
+    double gap = 0.0;           // between the axis line and the labels
+    int side = 0;               // see Side
+};
+
+// Which major ticks carry labels and their texts. Numeric labels of a linear axis that have no
+// room at every tick stand on fewer ticks, thinned so that they count in 1-2-5 steps (see
+// LabelStrides); labels that would not fit beside the axis (or, on an X axis, along the whole
+// plot) in decimal form are written in scientific form.
+LabelLayout LayOutLabels(const AxisRecord& a, const AxisGeometry& g, const GraphFrame& f) {
+    LabelLayout out;
+    out.side = Side(a.isX, a.labelPosition);
+    const int tickSide = Side(a.isX, a.tickPosition);
+    out.gap = (out.side != 0 && out.side == tickSide ? f.majorTick : 0) + 3.0;
+    const std::vector<double>& majors = g.ticks.major;
+    out.texts.assign(majors.size(), QString());
+    if (a.labels == AxisRecord::Labels::Strings) {
+        for (size_t i = 0; i < majors.size(); ++i) {
+            const int k = int(i) - a.stringStart;
+            out.texts[i] = k >= 0 && k < int(a.strings.size()) ? a.strings[size_t(k)] : QString();
+        }
+        return out;
+    }
+    if (a.labels != AxisRecord::Labels::Numeric) {
+        return out;
+    }
+    const QFontMetricsF fm(a.labelFont.ToQFont());
     const bool log = a.isX ? a.scale.x.Log() : a.scale.y.Log();
     double room = f.plot.width();
     if (!a.isX) {
-        room = (side < 0   ? g.line - f.window.left()
-                : side > 0 ? f.window.right() - g.line
-                           : f.window.width()) -
-               gap;
+        room = (out.side < 0   ? g.line - f.window.left()
+                : out.side > 0 ? f.window.right() - g.line
+                               : f.window.width()) -
+               out.gap;
     }
-    auto make = [&](int style) {
-        texts.clear();
-        double widest = 0.0;
-        for (const std::string& label : TickLabels(values, style, a.decimals, log)) {
-            texts.push_back(QString::fromStdString(label));
-            widest = std::max(widest, canvas.TextSize(texts.back()).width());
+    const double spacing = MajorSpacing(a, g);
+    const std::vector<double> strides =
+        spacing > 0.0 ? LabelStrides(g.ticks.interval, double(majors.size())) : std::vector<double>{1.0};
+    std::vector<QString> texts;
+    std::vector<size_t> at;
+    for (double stride : strides) {
+        std::vector<double> values;
+        std::vector<size_t> ticks;
+        for (size_t i = 0; i < majors.size(); ++i) {
+            if (OnStride(majors[i], g.ticks.interval, stride)) {
+                values.push_back(majors[i]);
+                ticks.push_back(i);
+            }
         }
-        return widest;
-    };
-    if (make(a.numericStyle) > room && a.numericStyle == codes::NumDecimal) {
-        make(codes::NumScientific);
+        if (values.empty() || (values.size() < 2 && !at.empty())) {
+            break; // fewer labels than that tell nothing more: keep the denser ones
+        }
+        auto make = [&](int style) {
+            texts.clear();
+            double widest = 0.0;
+            for (const std::string& label : TickLabels(values, style, a.decimals, log)) {
+                texts.push_back(QString::fromStdString(label));
+                widest = std::max(widest, fm.horizontalAdvance(texts.back()));
+            }
+            return widest;
+        };
+        double widest = make(a.numericStyle);
+        if (widest > room && a.numericStyle == codes::NumDecimal) {
+            widest = make(codes::NumScientific);
+        }
+        at = std::move(ticks);
+        out.stride = stride;
+        const double extent = a.isX ? widest : fm.height();
+        if (spacing <= 0.0 || stride * spacing >= extent + std::max(kLabelGapPixels, fm.height() / 2)) {
+            break;
+        }
     }
-    return texts;
+    for (size_t j = 0; j < at.size() && j < texts.size(); ++j) {
+        out.texts[at[j]] = texts[j];
+    }
+    return out;
+}
+
+// Major ticks and grid lines stand on every stride-th major tick: every one when they are at
+// least minPixels apart, otherwise the fewest left out that keeps them so far apart and keeps
+// every labelled tick.
+double MarkStride(const AxisRecord& a, const AxisGeometry& g, const LabelLayout& labels, double minPixels) {
+    const double spacing = MajorSpacing(a, g);
+    if (spacing <= 0.0 || spacing >= minPixels) {
+        return 1.0;
+    }
+    const bool labelled = a.labels == AxisRecord::Labels::Numeric;
+    for (double stride : LabelStrides(g.ticks.interval, double(g.ticks.major.size()))) {
+        if (stride * spacing >= minPixels && (!labelled || std::fmod(labels.stride, stride) == 0.0)) {
+            return stride;
+        }
+    }
+    return labelled ? labels.stride : 1.0;
 }
 
 int LabelAnchor(bool isX, int side) {
@@ -134,10 +215,10 @@ void DrawAxisGrid(const AxisRecord& a, const GraphFrame& f, Canvas& canvas) {
     }
     const AxisGeometry g = Geometry(a, f);
     canvas.SetPen(a.gridPen);
-    auto lines = [&](const std::vector<double>& values) {
+    auto lines = [&](const std::vector<double>& values, double stride) {
         for (double v : values) {
             const double d = Device(a, g, v);
-            if (!std::isfinite(d)) {
+            if (!std::isfinite(d) || !OnStride(v, g.ticks.interval, stride)) {
                 continue;
             }
             const QPointF pts[2] = {a.isX ? QPointF(d, f.plot.top()) : QPointF(f.plot.left(), d),
@@ -146,11 +227,11 @@ void DrawAxisGrid(const AxisRecord& a, const GraphFrame& f, Canvas& canvas) {
         }
     };
     if (a.gridType != codes::GridMinor) {
-        lines(g.ticks.major);
+        lines(g.ticks.major, MarkStride(a, g, LayOutLabels(a, g, f), kMinGridPixels));
     }
     if ((a.gridType == codes::GridMinor || a.gridType == codes::GridBoth) &&
-        g.minorSpacing >= kMinMinorGridPixels) {
-        lines(g.ticks.minor);
+        g.minorSpacing >= kMinGridPixels) {
+        lines(g.ticks.minor, 1.0);
     }
 }
 
@@ -165,33 +246,33 @@ void DrawAxis(const AxisRecord& a, const GraphFrame& f, Canvas& canvas) {
     canvas.Polyline(ends, 2);
 
     const int tickSide = Side(a.isX, a.tickPosition);
-    auto ticks = [&](const std::vector<double>& values, int length) {
+    const LabelLayout labels = LayOutLabels(a, g, f);
+    auto ticks = [&](const std::vector<double>& values, int length, double stride) {
         length = std::clamp(length, 0, 200);
         const double from = tickSide == 0 ? -length / 2.0 : tickSide < 0 ? -length : 0.0;
         const double to = tickSide == 0 ? length / 2.0 : tickSide < 0 ? 0.0 : length;
         for (double v : values) {
             const double d = Device(a, g, v);
-            if (std::isfinite(d) && length > 0) {
+            if (std::isfinite(d) && length > 0 && OnStride(v, g.ticks.interval, stride)) {
                 const QPointF pts[2] = {OnAxis(a, g, d, from), OnAxis(a, g, d, to)};
                 canvas.Polyline(pts, 2);
             }
         }
     };
-    ticks(g.ticks.major, f.majorTick);
-    if (g.minorSpacing >= kMinMinorTickPixels) {
-        ticks(g.ticks.minor, f.minorTick);
+    ticks(g.ticks.major, f.majorTick, MarkStride(a, g, labels, kMinTickPixels));
+    if (g.minorSpacing >= kMinTickPixels) {
+        ticks(g.ticks.minor, f.minorTick, 1.0);
     }
 
     double labelExtent = 0.0;
     if (a.labels != AxisRecord::Labels::None) {
         canvas.SetFont(a.labelFont);
-        const int side = Side(a.isX, a.labelPosition);
-        const double gap = (side != 0 && side == tickSide ? f.majorTick : 0) + 3.0;
+        const int side = labels.side;
+        const double gap = labels.gap;
         const int anchor = LabelAnchor(a.isX, side);
-        double lastEnd = -1e300; // labels that would overlap the previous one are left out
-        const std::vector<QString> texts = LabelTexts(a, g, f, canvas, gap, side);
+        double lastEnd = -1e300; // labels that would still overlap the previous one are left out
         for (size_t i = 0; i < g.ticks.major.size(); ++i) {
-            const QString& text = texts[i];
+            const QString& text = labels.texts[i];
             const double d = Device(a, g, g.ticks.major[i]);
             if (text.isEmpty() || !std::isfinite(d)) {
                 continue;

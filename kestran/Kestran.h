@@ -148,7 +148,9 @@ EngineHandle EngineAddYAxis(EngineHandle graph, EngineDC dc, double majorInterva
 EngineBool EngineEnableAxis(EngineHandle graph, EngineHandle axis, int enable);
 // decimals is a minimum: neighbouring labels get the decimals they need to read differently, and
 // decimal labels too wide for their room turn scientific (TickLabels, NumberLabel.h). Minor ticks
-// too close to see are left out.
+// too close to see are left out. On an axis whose major ticks are too close for a label at each,
+// labels stand on every n-th tick so that they count in 1-2-5 steps (LabelStrides, AutoScale.h);
+// major ticks and grid lines too close to see are thinned the same way.
 EngineBool EngineAddNumericAxisLabels(EngineHandle graph, EngineDC dc, EngineHandle axis, int position,
                                       int style, int decimals, int reserved1, int reserved2);
 // block: `slotCount` lines of 42 bytes each, NUL-terminated (longer lines are cut at 41 characters).
@@ -250,6 +252,8 @@ void EngineSetPrinterSetupHook(std::function<bool(QPrinter&, void* owner)> hook)
 EngineBool EnginePrinterSetup(void* owner);
 // Asked for a metafile name when EngineSavePageMetafile gets none; empty = cancelled.
 void EngineSetFileNameHook(std::function<std::string()> hook);
+// Text in the metafile carries each character's advance as the engine laid it out, so players
+// show it at that width whatever fonts they have.
 EngineBool EngineSavePageMetafile(EngineHandle page, int type, const char* fileName);
 QByteArray EnginePageMetafileBytes(EngineHandle page);
 EngineBool EngineCopyPageToClipboard(EngineHandle page);

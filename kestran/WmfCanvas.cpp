@@ -1,6 +1,7 @@
 #include "WmfCanvas.h"
 
 #include <cmath>
+#include <QFontMetricsF>
 
 namespace kestran {
 
@@ -146,7 +147,27 @@ void WmfCanvas::DrawText(const QPointF& baseline, const QString& text) {
         w_.SetBkMode(WmfBkMode::Transparent);
         bkOpaque_ = 0;
     }
-    w_.TextOut(I(baseline.x()), I(baseline.y()), text.toStdString());
+    w_.ExtTextOut(I(baseline.x()), I(baseline.y()), text.toStdString(), 0, {}, Advances(text));
+}
+
+// Each character's advance as the engine measured the string when it laid it out, so every player
+// shows the text at that width whatever fonts it has: without them libwmf guesses far wider
+// characters and shrinks the whole picture to fit its guess. The advances are differences of the
+// rounded prefix widths, so rounding never adds up along a long title. One advance per character
+// as the writer counts them (a surrogate pair is one character).
+const std::vector<int>& WmfCanvas::Advances(const QString& text) {
+    const QFontMetricsF fm(Font().ToQFont());
+    advances_.clear();
+    int previous = 0;
+    for (qsizetype i = 1; i <= text.size(); ++i) {
+        if (i < text.size() && text[i].isLowSurrogate() && text[i - 1].isHighSurrogate()) {
+            continue;
+        }
+        const int edge = int(std::lround(fm.horizontalAdvance(text, int(i))));
+        advances_.push_back(edge - previous);
+        previous = edge;
+    }
+    return advances_;
 }
 
 } // namespace kestran

@@ -1,6 +1,7 @@
 #pragma once
 // Canvas onto the placeable-metafile writer. Coordinates are page pixels, written at 96 units per
-// inch; pens, brushes and fonts are created only when they change.
+// inch; pens, brushes and fonts are created only when they change; text carries the advances of
+// its characters.
 
 #include "Canvas.h"
 #include "WmfWriter.h"
@@ -29,6 +30,7 @@ private:
     void Replace(int& slot, int created);
     void UseBackground();
     const WmfPoint* Convert(const QPointF* points, int count);
+    const std::vector<int>& Advances(const QString& text);
     WmfWriter& w_;
     int pen_ = -1, brush_ = -1, font_ = -1;
     bool havePen_ = false, haveBrush_ = false, haveFont_ = false;
@@ -37,6 +39,7 @@ private:
     FontSpec fontSpec_;
     int bkOpaque_ = -1;
     std::vector<WmfPoint> buffer_;
+    std::vector<int> advances_;
 };
 
 } // namespace kestran

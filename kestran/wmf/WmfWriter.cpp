@@ -458,8 +458,10 @@ void WmfWriter::Pie(const WmfRect& r, WmfPoint start, WmfPoint end) {
 }
 
 void WmfWriter::WriteTextRecord(int x, int y, std::string_view text, bool ext, std::uint16_t options,
-                                const WmfRect& clip) {
+                                const WmfRect& clip, const std::vector<int>& dx) {
     std::string bytes = ToWindows1252(text);
+    // One advance per character: counted before the cut, so a cut text keeps its first advances.
+    const bool withDx = ext && dx.size() >= bytes.size();
     if (bytes.size() > std::size_t(MaxTextBytes))
         bytes.resize(MaxTextBytes);
     if (bytes.empty())
@@ -475,7 +477,8 @@ void WmfWriter::WriteTextRecord(int x, int y, std::string_view text, bool ext, s
     }
     options &= wmf_eto::Opaque | wmf_eto::Clipped;
     const bool hasRect = options != 0;
-    std::uint8_t* p = BeginRecord(ExtTextOutFn, 4 + (hasRect ? 4 : 0) + textWords);
+    std::uint8_t* p =
+        BeginRecord(ExtTextOutFn, 4 + (hasRect ? 4 : 0) + textWords + (withDx ? bytes.size() : 0));
     PutCoord(p, y);
     PutCoord(p, x);
     Put16(p, std::uint16_t(bytes.size()));
@@ -488,14 +491,19 @@ void WmfWriter::WriteTextRecord(int x, int y, std::string_view text, bool ext, s
         PutCoord(p, clip.bottom);
     }
     PutBytes(p, bytes, textWords * 2);
+    if (withDx) {
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            PutCoord(p, dx[i]);
+    }
 }
 
 void WmfWriter::TextOut(int x, int y, std::string_view text) {
-    WriteTextRecord(x, y, text, false, 0, {});
+    WriteTextRecord(x, y, text, false, 0, {}, {});
 }
 
-void WmfWriter::ExtTextOut(int x, int y, std::string_view text, std::uint16_t options, const WmfRect& clip) {
-    WriteTextRecord(x, y, text, true, options, clip);
+void WmfWriter::ExtTextOut(int x, int y, std::string_view text, std::uint16_t options, const WmfRect& clip,
+                           const std::vector<int>& dx) {
+    WriteTextRecord(x, y, text, true, options, clip, dx);
 }
 
 const std::vector<std::uint8_t>& WmfWriter::Data() {

@@ -148,8 +148,12 @@ public:
     void Pie(const WmfRect& r, WmfPoint start, WmfPoint end);
     // Text is UTF-8; characters outside Windows-1252 are written as '?'.
     void TextOut(int x, int y, std::string_view text);
-    // clip is used when options hold wmf_eto::Opaque or wmf_eto::Clipped.
-    void ExtTextOut(int x, int y, std::string_view text, std::uint16_t options = 0, const WmfRect& clip = {});
+    // clip is used when options hold wmf_eto::Opaque or wmf_eto::Clipped. dx holds each character's
+    // advance (logical units from its origin to the next character's); with one for every character
+    // the players place each character there instead of guessing widths from fonts of their own, and
+    // size the picture by them. A shorter dx is left out; the players then measure.
+    void ExtTextOut(int x, int y, std::string_view text, std::uint16_t options = 0, const WmfRect& clip = {},
+                    const std::vector<int>& dx = {});
 
     // The finished metafile (end record and header sizes in place).
     const std::vector<std::uint8_t>& Data();
@@ -176,7 +180,7 @@ private:
     void WritePointRecord(std::uint16_t function, const WmfPoint* points, std::size_t count);
     void WriteArcRecord(std::uint16_t function, const WmfRect& r, WmfPoint start, WmfPoint end);
     void WriteTextRecord(int x, int y, std::string_view text, bool ext, std::uint16_t options,
-                         const WmfRect& clip);
+                         const WmfRect& clip, const std::vector<int>& dx);
     int AllocateSlot();
     template <class P> const std::vector<WmfPoint>& Rounded(const P* points, std::size_t count);
     void Unfinish();

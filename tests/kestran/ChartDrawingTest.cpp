@@ -1,8 +1,10 @@
 #include "EngineFixture.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <map>
+#include <QStringList>
 
 using namespace kestran;
 using ChartDrawing = EngineFixture;
@@ -517,6 +519,70 @@ TEST_F(ChartDrawing, MinorTicksAndGridLinesTooCloseToSeeAreLeftOut) {
             const bool vertical = p->points.size() == 2 && p->points[0].x() == p->points[1].x();
             ticks += vertical && p->pen.color == 0x000080 && p->points[0].y() >= 480 ? 1 : 0;
             grid += vertical && p->pen.color == 0x808080 ? 1 : 0;
+        }
+        EXPECT_EQ(ticks, c.ticks);
+        EXPECT_EQ(grid, c.gridLines);
+    }
+}
+
+// Labels with no room at every major tick stand on every n-th tick counted from zero, n chosen so
+// that they count in 1-2-5 steps with half a line free between them; major grid lines closer than
+// 8 pixels and major ticks closer than 3 are thinned too, keeping every labelled tick. The plot
+// area is 480 x 360 pixels.
+TEST_F(ChartDrawing, DenseLabelsCountInOneTwoFiveSteps) {
+    struct Case {
+        const char* name;
+        bool isX;
+        double min, max, interval, points;
+        const char* labels; // as shown along the axis
+        int ticks, gridLines;
+    };
+    const Case cases[] = {
+        {"room at every tick", true, 0, 10, 1, 8, "0 1 2 3 4 5 6 7 8 9 10", 11, 11},
+        {"12 pixels a tick: every other", false, 0, 30, 1, 8, "0 2 4 6 8 10 12 14 16 18 20 22 24 26 28 30",
+         31, 31},
+        {"9 pixels a tick: every 5th", false, 0, 40, 1, 8, "0 5 10 15 20 25 30 35 40", 41, 41},
+        {"step 5: every 20, neither 50 65 80 nor 50 75 100", false, 50, 250, 5, 8,
+         "60 80 100 120 140 160 180 200 220 240", 41, 41},
+        {"4.5 pixels a tick: grid lines every 5", false, 50, 250, 2.5, 8,
+         "60 80 100 120 140 160 180 200 220 240", 81, 41},
+        {"25 across: 100, not 50", true, 0, 1000, 25, 8, "0 100 200 300 400 500 600 700 800 900 1000", 41,
+         41},
+        {"1001 ticks across", true, 0, 1000, 1, 8, "0 100 200 300 400 500 600 700 800 900 1000", 101, 51},
+        {"fractions", false, 0, 2, 0.05, 8, "0.0 0.2 0.4 0.6 0.8 1.0 1.2 1.4 1.6 1.8 2.0", 41, 41},
+        {"15 has no 1-2-5 multiple: its own 30", false, 0, 300, 15, 14,
+         "0 30 60 90 120 150 180 210 240 270 300", 21, 21},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        NewGraph();
+        EngineSetScale(graph, c.isX ? c.min : 0, c.isX ? 0 : c.min, c.isX ? c.max : 10, c.isX ? 10 : c.max);
+        EngineSetAxesIntercepts(graph, c.isX ? c.min : 0, c.isX ? 0 : c.min);
+        EngineSetTextAttributes(0, "Arial", c.points, 0);
+        EngineSetLineAttributes(graph, nullptr, codes::PenSolid, 1, 0x000080);
+        const EngineHandle axis = c.isX ? EngineAddXAxis(graph, nullptr, c.interval, 0, codes::PosBelow)
+                                        : EngineAddYAxis(graph, nullptr, c.interval, 0, codes::PosLeft);
+        EngineAddNumericAxisLabels(graph, nullptr, axis, c.isX ? codes::PosBelow : codes::PosLeft,
+                                   codes::NumDecimal, 0, 0, 0);
+        EngineSetLineAttributes(graph, nullptr, codes::PenDot, 1, 0x808080);
+        EngineAddAxisGrid(graph, axis, codes::GridMajor);
+        Draw();
+        std::vector<const Primitive*> texts = canvas.Find(Primitive::Text);
+        std::sort(texts.begin(), texts.end(), [&](const Primitive* l, const Primitive* r) {
+            return c.isX ? l->rect.center().x() < r->rect.center().x()
+                         : l->rect.center().y() > r->rect.center().y();
+        });
+        QStringList shown;
+        for (const Primitive* t : texts) {
+            shown << t->text;
+        }
+        EXPECT_EQ(shown.join(' ').toStdString(), c.labels);
+        int ticks = 0, grid = 0;
+        for (const Primitive* p : canvas.Find(Primitive::Polyline)) {
+            const bool across = p->points.size() == 2 && (c.isX ? p->points[0].x() == p->points[1].x()
+                                                                : p->points[0].y() == p->points[1].y());
+            ticks += across && p->pen.color == 0x000080 ? 1 : 0;
+            grid += across && p->pen.color == 0x808080 ? 1 : 0;
         }
         EXPECT_EQ(ticks, c.ticks);
         EXPECT_EQ(grid, c.gridLines);

@@ -1,9 +1,13 @@
 #include "WmfCanvas.h"
 #include "EngineCodes.h"
+#include "wmf_records.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
+#include <QList>
 
 using namespace kestran;
 
@@ -35,4 +39,50 @@ TEST(WmfCanvas, OutOfRangeCoordinatesAreClampedNotWrapped) {
         canvas.Polyline(far, 2);
     }
     EXPECT_GT(writer.Data().size(), 18u);
+}
+
+// Text goes out with the advances the engine laid it out with: their sum is the measured width
+// (wherever a player draws it), one per character as the writer stores them, and narrow letters
+// get narrow advances.
+TEST(WmfCanvas, TextCarriesTheAdvancesItWasMeasuredWith) {
+    struct Case {
+        QString text;
+        double points;
+        int style;
+        int angle;
+    };
+    const std::vector<Case> cases = {
+        {QStringLiteral("iiiiWWWW"), 10, 0, 0},
+        {QStringLiteral("Freq: 450.0MHz,  Antenna Mobile Height: 1.5m"), 8, codes::FontBold, 0},
+        {QStringLiteral("dB (\u00B5V/m)"), 12, 0, 90},
+        {QStringLiteral("\u03A9 \U0001F600 km"), 9, codes::FontItalic,
+         0}, // written as '?': still one advance
+    };
+    for (const Case& c : cases) {
+        WmfWriter writer(WmfRect{0, 0, 800, 600}, 96);
+        double measured = 0;
+        {
+            WmfCanvas canvas(writer);
+            FontSpec font;
+            font.points = c.points;
+            font.style = c.style;
+            font.angle = c.angle;
+            canvas.SetFont(font);
+            measured = canvas.TextSize(c.text).width();
+            canvas.Text(QPointF(400, 300), c.text, codes::AnchorLeft);
+        }
+        const auto records = WmfRecords(writer.Data());
+        const auto text = std::find_if(records.begin(), records.end(),
+                                       [](const WmfRecordView& r) { return r.function == 0x0A32; });
+        ASSERT_NE(text, records.end()) << c.text.toStdString();
+        const std::size_t length = std::size_t(text->params.at(2));
+        EXPECT_EQ(length, std::size_t(c.text.toUcs4().size())) << c.text.toStdString();
+        ASSERT_EQ(text->params.size(), 4 + (length + 1) / 2 + length) << c.text.toStdString();
+        const std::vector<std::int16_t> dx(text->params.end() - std::ptrdiff_t(length), text->params.end());
+        EXPECT_EQ(std::accumulate(dx.begin(), dx.end(), 0), int(std::lround(measured)))
+            << c.text.toStdString();
+        if (c.text.startsWith(QStringLiteral("iiii"))) {
+            EXPECT_LT(dx[0] * 2, dx[7]);
+        }
+    }
 }

@@ -132,6 +132,21 @@ TEST(WmfWriter, RecordsHaveTheirFormatSizes) {
              w.ExtTextOut(10, 20, "Hi", kestran::wmf_eto::Clipped, {0, 0, 5, 5});
          },
          0x0A32, 12},
+        {"ext text advances",
+         [](WmfWriter& w) {
+             w.ExtTextOut(10, 20, "Hi!", 0, {}, {9, 3, 4});
+         },
+         0x0A32, 12},
+        {"ext text clipped advances",
+         [](WmfWriter& w) {
+             w.ExtTextOut(10, 20, "Hi", kestran::wmf_eto::Clipped, {0, 0, 5, 5}, {9, 3});
+         },
+         0x0A32, 14},
+        {"ext text too few advances",
+         [](WmfWriter& w) {
+             w.ExtTextOut(10, 20, "Hi!", 0, {}, {9, 3});
+         },
+         0x0A32, 9},
         {"text colour", [](WmfWriter& w) { w.SetTextColor(0x123456); }, 0x0209, 5},
         {"back colour", [](WmfWriter& w) { w.SetBkColor(0x123456); }, 0x0201, 5},
         {"back mode", [](WmfWriter& w) { w.SetBkMode(kestran::WmfBkMode::Transparent); }, 0x0102, 4},
@@ -168,6 +183,39 @@ TEST(WmfWriter, PointParametersAreStoredYFirstAndRectanglesBottomFirst) {
     const auto ext = LastRecord(w).params;
     EXPECT_EQ(std::vector<std::int16_t>(ext.begin(), ext.begin() + 8),
               (std::vector<std::int16_t>{20, 10, 2, kestran::wmf_eto::Opaque, 1, 2, 3, 4}));
+}
+
+TEST(WmfWriter, AdvancesFollowThePaddedTextOnePerCharacter) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::vector<int> dx;
+        std::vector<std::int16_t> tail; // the parameters after the text
+    };
+    const std::vector<Case> cases = {
+        {"odd length", "abc", {7, 6, 5}, {7, 6, 5}},
+        {"extra advances dropped", "ab", {7, 6, 5}, {7, 6}},
+        {"two-byte character counts once", "a\xC3\xBC", {7, 8}, {7, 8}},
+        {"clamped", "ab", {-40000, 40000}, {-32768, 32767}},
+    };
+    for (const Case& c : cases) {
+        WmfWriter w(Page, 96);
+        w.ExtTextOut(10, 20, c.text, 0, {}, c.dx);
+        const WmfRecordView r = LastRecord(w);
+        ASSERT_GE(r.params.size(), c.tail.size()) << c.name;
+        EXPECT_EQ(std::vector<std::int16_t>(r.params.end() - std::ptrdiff_t(c.tail.size()), r.params.end()),
+                  c.tail)
+            << c.name;
+        EXPECT_EQ(r.params.size(), 4 + (std::size_t(r.params[2]) + 1) / 2 + c.tail.size()) << c.name;
+    }
+    // A cut text keeps the advances of the characters it keeps.
+    WmfWriter w(Page, 96);
+    w.ExtTextOut(0, 0, std::string(10000, 'x'), 0, {}, std::vector<int>(10000, 6));
+    const WmfRecordView r = LastRecord(w);
+    EXPECT_EQ(r.params[2], WmfWriter::MaxTextBytes);
+    EXPECT_EQ(r.words,
+              3u + 4u + std::uint32_t(WmfWriter::MaxTextBytes) / 2 + std::uint32_t(WmfWriter::MaxTextBytes));
+    EXPECT_EQ(r.params.back(), 6);
 }
 
 TEST(WmfWriter, CoordinatesAreClampedToSixteenBits) {
