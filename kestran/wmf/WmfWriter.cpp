@@ -1,10 +1,12 @@
 #include "WmfWriter.h"
 
+#include "AtomicFile.h"
+#include "Windows1252.h"
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include "AtomicFile.h"
+#include <optional>
 #include <QString>
 
 namespace kestran {
@@ -88,23 +90,13 @@ void Poke32(std::vector<std::uint8_t>& buf, std::size_t at, std::uint32_t v) {
     Put32(p, v);
 }
 
-// Windows-1252 bytes 0x80..0x9F; 0 where the code page leaves the byte undefined.
-constexpr std::array<char16_t, 32> Cp1252High = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 char ToCp1252(char32_t cp) {
-    // Control characters would end the string early in some players.
+    // Control characters would end the string early in some players; the code page's unassigned
+    // bytes have no glyph to show.
     if (cp < 0x20)
         return '?';
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
-        return char(cp);
-    for (std::size_t i = 0; i < Cp1252High.size(); ++i) {
-        if (Cp1252High[i] != 0 && Cp1252High[i] == cp)
-            return char(0x80 + i);
-    }
-    return '?';
+    const std::optional<std::uint8_t> byte = codepage::CharToWindows1252(cp);
+    return byte && codepage::Windows1252Assigns(*byte) ? char(*byte) : '?';
 }
 
 // Decodes one UTF-8 sequence at text[i]; advances i. Returns U+FFFD for a malformed sequence.
