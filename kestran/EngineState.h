@@ -77,4 +77,26 @@ template <class T> T* FindByHandle(std::vector<T>& items, Handle h) {
     return nullptr;
 }
 
+template <class T> struct GraphItem {
+    GraphRecord* graph = nullptr;
+    T* item = nullptr;
+};
+
+// A new record at the end of one of a graph's lists, holding a fresh handle; both null when the
+// graph is unknown or every handle is in use.
+template <class T> GraphItem<T> AddGraphItem(Handle graph, std::vector<T> GraphRecord::*list) {
+    EngineState& state = EngineState::Get();
+    GraphRecord* g = state.Graph(graph);
+    if (!g) {
+        return {};
+    }
+    const Handle h = state.NewHandle();
+    if (h == 0) {
+        return {};
+    }
+    T& item = (g->*list).emplace_back();
+    item.handle = h;
+    return {g, &item};
+}
+
 } // namespace kestran
