@@ -12,14 +12,6 @@ using namespace kestran;
 
 namespace {
 
-EngineState& S() {
-    return EngineState::Get();
-}
-
-double Fraction(double v, double fallback) {
-    return std::isfinite(v) ? std::clamp(v, -10.0, 10.0) : fallback;
-}
-
 AxisRecord* Axis(EngineHandle graph, EngineHandle axis) {
     GraphRecord* g = S().Graph(graph);
     return g ? FindByHandle(g->axes, axis) : nullptr;

@@ -10,10 +10,6 @@ using namespace kestran;
 
 namespace {
 
-EngineState& S() {
-    return EngineState::Get();
-}
-
 void Repaint(GraphRecord& g) {
     PageRecord* p = S().Page(g.page);
     if (p && p->redraw && p->repaint && !p->painting) {

@@ -12,10 +12,6 @@ namespace {
 
 constexpr int kMaxGroupsPerPlot = 16;
 
-EngineState& S() {
-    return EngineState::Get();
-}
-
 // A plot record bound to the graph's current scale and line attributes, or null when the graph
 // or the data set is unknown.
 PlotRecord* NewPlot(EngineHandle graph, EngineHandle dataset, PlotKind kind, EngineHandle* handle) {
@@ -67,6 +63,26 @@ void SetMarker(PlotRecord& p, int shape, ColorRef color, int size, int filled) {
     p.filled = filled != 0;
 }
 
+// Plain and floating bars take the same settings.
+EngineHandle AddBars(PlotKind kind, EngineHandle graph, EngineHandle dataset, double width, int justify,
+                     int barType, ColorRef color, int hatch, int opaque) {
+    EngineHandle h;
+    if (PlotRecord* p = NewPlot(graph, dataset, kind, &h)) {
+        SetBar(*p, width, justify, barType, color, hatch, opaque);
+    }
+    return h;
+}
+
+// Line-marker and high-low-close plots take the marker settings alone.
+EngineHandle AddMarkers(PlotKind kind, EngineHandle graph, EngineHandle dataset, int shape, ColorRef color,
+                        int size, int filled) {
+    EngineHandle h;
+    if (PlotRecord* p = NewPlot(graph, dataset, kind, &h)) {
+        SetMarker(*p, shape, color, size, filled);
+    }
+    return h;
+}
+
 EngineHandle AddLegend(EngineHandle graph, double left, double top, double right, double bottom,
                        ColorRef borderColor, int borderThickness, ColorRef fontColor, ColorRef background,
                        int horizontal, const char* block, int slotCount, bool group, EngineHandle plot) {
@@ -74,10 +90,10 @@ EngineHandle AddLegend(EngineHandle graph, double left, double top, double right
     if (!l) {
         return 0;
     }
-    auto frac = [](double v, double f) { return std::isfinite(v) ? std::clamp(v, -10.0, 10.0) : f; };
     l->group = group;
     l->plot = plot;
-    l->box = QRectF(QPointF(frac(left, 0.7), frac(top, 0.01)), QPointF(frac(right, 0.99), frac(bottom, 0.3)))
+    l->box = QRectF(QPointF(Fraction(left, 0.7), Fraction(top, 0.01)),
+                    QPointF(Fraction(right, 0.99), Fraction(bottom, 0.3)))
                  .normalized();
     l->borderColor = borderColor;
     l->borderThickness = std::clamp(borderThickness, 0, 50);
@@ -102,11 +118,7 @@ EngineHandle EngineAddLinePlot(EngineHandle graph, EngineDC, EngineHandle datase
 
 EngineHandle EngineAddBarPlot(EngineHandle graph, EngineDC, EngineHandle dataset, double width, int justify,
                               int barType, ColorRef color, int hatch, int opaque) {
-    EngineHandle h;
-    if (PlotRecord* p = NewPlot(graph, dataset, PlotKind::Bar, &h)) {
-        SetBar(*p, width, justify, barType, color, hatch, opaque);
-    }
-    return h;
+    return AddBars(PlotKind::Bar, graph, dataset, width, justify, barType, color, hatch, opaque);
 }
 
 EngineHandle EngineAddScatterPlot(EngineHandle graph, EngineDC, EngineHandle dataset, int shape,
@@ -121,11 +133,7 @@ EngineHandle EngineAddScatterPlot(EngineHandle graph, EngineDC, EngineHandle dat
 
 EngineHandle EngineAddLineMarkerPlot(EngineHandle graph, EngineDC, EngineHandle dataset, int shape,
                                      ColorRef color, int size, int filled) {
-    EngineHandle h;
-    if (PlotRecord* p = NewPlot(graph, dataset, PlotKind::LineMarker, &h)) {
-        SetMarker(*p, shape, color, size, filled);
-    }
-    return h;
+    return AddMarkers(PlotKind::LineMarker, graph, dataset, shape, color, size, filled);
 }
 
 EngineHandle EngineAddGroupBarPlot(EngineHandle graph, EngineDC, EngineHandle dataset, double width,
@@ -147,11 +155,7 @@ EngineHandle EngineAddGroupBarPlot(EngineHandle graph, EngineDC, EngineHandle da
 
 EngineHandle EngineAddFloatingBarPlot(EngineHandle graph, EngineDC, EngineHandle dataset, double width,
                                       int justify, int barType, ColorRef color, int hatch, int opaque) {
-    EngineHandle h;
-    if (PlotRecord* p = NewPlot(graph, dataset, PlotKind::FloatingBar, &h)) {
-        SetBar(*p, width, justify, barType, color, hatch, opaque);
-    }
-    return h;
+    return AddBars(PlotKind::FloatingBar, graph, dataset, width, justify, barType, color, hatch, opaque);
 }
 
 EngineHandle EngineAddStackedLinePlot(EngineHandle graph, EngineDC, EngineHandle dataset, int areaFill,
@@ -175,11 +179,7 @@ EngineHandle EngineAddStackedLinePlot(EngineHandle graph, EngineDC, EngineHandle
 
 EngineHandle EngineAddHighLowClosePlot(EngineHandle graph, EngineDC, EngineHandle dataset, int shape,
                                        ColorRef closeColor, int size, int filled) {
-    EngineHandle h;
-    if (PlotRecord* p = NewPlot(graph, dataset, PlotKind::HighLowClose, &h)) {
-        SetMarker(*p, shape, closeColor, size, filled);
-    }
-    return h;
+    return AddMarkers(PlotKind::HighLowClose, graph, dataset, shape, closeColor, size, filled);
 }
 
 EngineHandle EngineAddErrorBarPlot(EngineHandle graph, EngineDC, EngineHandle dataset, int capSize) {
@@ -243,8 +243,8 @@ EngineHandle EngineAddTitle(EngineHandle graph, EngineDC, const char* text, doub
         return 0;
     }
     t->text = TextOf(text);
-    t->x = std::isfinite(x) ? std::clamp(x, -10.0, 10.0) : 0.5;
-    t->y = std::isfinite(y) ? std::clamp(y, -10.0, 10.0) : 0.0;
+    t->x = Fraction(x, 0.5);
+    t->y = Fraction(y, 0.0);
     t->anchor = anchor & 0xF;
     t->font = S().textAttributes;
     return t->handle;
