@@ -1,12 +1,10 @@
 #include "WmfWriter.h"
 
 #include "AtomicFile.h"
-#include "Windows1252.h"
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include <optional>
 #include <QString>
 
 namespace kestran {
@@ -88,42 +86,6 @@ void Poke16(std::vector<std::uint8_t>& buf, std::size_t at, std::uint16_t v) {
 void Poke32(std::vector<std::uint8_t>& buf, std::size_t at, std::uint32_t v) {
     std::uint8_t* p = buf.data() + at;
     Put32(p, v);
-}
-
-char ToCp1252(char32_t cp) {
-    // Control characters would end the string early in some players; the code page's unassigned
-    // bytes have no glyph to show.
-    if (cp < 0x20)
-        return '?';
-    const std::optional<std::uint8_t> byte = codepage::CharToWindows1252(cp);
-    return byte && codepage::Windows1252Assigns(*byte) ? char(*byte) : '?';
-}
-
-// Decodes one UTF-8 sequence at text[i]; advances i. Returns U+FFFD for a malformed sequence.
-char32_t NextCodePoint(std::string_view text, std::size_t& i) {
-    const auto lead = std::uint8_t(text[i++]);
-    if (lead < 0x80)
-        return lead;
-    int extra = 0;
-    char32_t cp = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        cp = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        cp = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        cp = lead & 0x07;
-    } else {
-        return 0xFFFD;
-    }
-    for (int k = 0; k < extra; ++k) {
-        if (i >= text.size() || (std::uint8_t(text[i]) & 0xC0) != 0x80)
-            return 0xFFFD;
-        cp = (cp << 6) | (std::uint8_t(text[i++]) & 0x3F);
-    }
-    return cp;
 }
 
 std::size_t Even(std::size_t n) {
@@ -512,15 +474,6 @@ int WmfWriter::RoundCoord(double v) {
     if (std::isnan(v))
         return 0;
     return int(std::lround(std::clamp(v, -32768.0, 32767.0)));
-}
-
-std::string WmfWriter::ToWindows1252(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size())
-        out.push_back(ToCp1252(NextCodePoint(utf8, i)));
-    return out;
 }
 
 } // namespace kestran
