@@ -2,7 +2,7 @@
 
 #include "ArrayProperties.h"
 #include "ScalarProperties.h"
-#include "Windows1252.h"
+#include "Windows1252Text.h"
 
 #include <algorithm>
 
@@ -50,7 +50,7 @@ void WriteElement(ByteWriter& out, double value) {
     out.F64(value);
 }
 void WriteElement(ByteWriter& out, const QString& value) {
-    const QByteArray bytes = ToWindows1252(value);
+    const QByteArray bytes = codepage::ToWindows1252(value);
     const auto length = static_cast<std::size_t>(bytes.size());
     if (length < kStringEscape8) {
         out.U8(static_cast<std::uint8_t>(length));
@@ -99,7 +99,7 @@ bool ReadElement(ByteReader& in, QString& value) {
     if (bytes == nullptr && length > 0) {
         return false;
     }
-    value = FromWindows1252(bytes, length);
+    value = codepage::FromWindows1252(bytes, length);
     return true;
 }
 

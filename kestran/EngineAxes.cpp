@@ -12,41 +12,26 @@ using namespace kestran;
 
 namespace {
 
-EngineState& S() {
-    return EngineState::Get();
-}
-
-double Fraction(double v, double fallback) {
-    return std::isfinite(v) ? std::clamp(v, -10.0, 10.0) : fallback;
-}
-
 AxisRecord* Axis(EngineHandle graph, EngineHandle axis) {
     GraphRecord* g = S().Graph(graph);
     return g ? FindByHandle(g->axes, axis) : nullptr;
 }
 
 EngineHandle AddAxis(EngineHandle graph, bool isX, double interval, int minorTicks, int tickPosition) {
-    GraphRecord* g = S().Graph(graph);
-    if (!g) {
+    const auto [g, a] = AddGraphItem(graph, &GraphRecord::axes);
+    if (!a) {
         return 0;
     }
-    const Handle h = S().NewHandle();
-    if (h == 0) {
-        return 0;
-    }
-    AxisRecord a;
-    a.handle = h;
-    a.isX = isX;
-    a.scale = g->scale;
-    a.crossing = isX ? g->yOfXAxis : g->xOfYAxis;
-    const ScaleMap& along = isX ? a.scale.x : a.scale.y;
-    a.interval = MakeTicks(along.Lo(), along.Hi(), along.Log(), interval, minorTicks).interval;
-    a.minorTicks = std::clamp(minorTicks, 0, 100);
-    a.tickPosition = tickPosition;
-    a.pen = g->linePen;
-    a.labelFont = S().textAttributes;
-    g->axes.push_back(std::move(a));
-    return h;
+    a->isX = isX;
+    a->scale = g->scale;
+    a->crossing = isX ? g->yOfXAxis : g->xOfYAxis;
+    const ScaleMap& along = isX ? a->scale.x : a->scale.y;
+    a->interval = MakeTicks(along.Lo(), along.Hi(), along.Log(), interval, minorTicks).interval;
+    a->minorTicks = std::clamp(minorTicks, 0, 100);
+    a->tickPosition = tickPosition;
+    a->pen = g->linePen;
+    a->labelFont = S().textAttributes;
+    return a->handle;
 }
 
 void Rescale(GraphRecord& g, double xMin, double yMin, double xMax, double yMax) {

@@ -10,10 +10,6 @@ using namespace kestran;
 
 namespace {
 
-EngineState& S() {
-    return EngineState::Get();
-}
-
 EngineHandle Create(const double* x, const double* y, int count, int groups) {
     EngineState& s = S();
     if (count <= 0 || groups <= 0 ||
@@ -31,6 +27,18 @@ EngineHandle Create(const double* x, const double* y, int count, int groups) {
     s.datasetValues += static_cast<long long>(count) * (groups + 1);
     s.datasets[h] = DataSetEntry{std::move(d), s.nextSerial++};
     return h;
+}
+
+// A range of a data set into the caller's two values, which stay untouched when there is none.
+template <class Range> EngineBool ReportRange(EngineHandle dataset, double* min, double* max, Range range) {
+    const DataSet* d = S().DataOf(dataset);
+    double lo, hi;
+    if (!d || !min || !max || !range(*d, lo, hi)) {
+        return 0;
+    }
+    *min = lo;
+    *max = hi;
+    return 1;
 }
 
 } // namespace
@@ -56,36 +64,19 @@ EngineBool EngineDeleteDataset(EngineHandle dataset, int) {
 }
 
 EngineBool EngineGetDatasetXRange(EngineHandle dataset, double* min, double* max) {
-    const DataSet* d = S().DataOf(dataset);
-    double lo, hi;
-    if (!d || !min || !max || !d->XRange(lo, hi)) {
-        return 0;
-    }
-    *min = lo;
-    *max = hi;
-    return 1;
+    return ReportRange(dataset, min, max,
+                       [](const DataSet& d, double& lo, double& hi) { return d.XRange(lo, hi); });
 }
 
 EngineBool EngineGetDatasetYRange(EngineHandle dataset, double* min, double* max) {
-    const DataSet* d = S().DataOf(dataset);
-    double lo, hi;
-    if (!d || !min || !max || !d->YRange(lo, hi)) {
-        return 0;
-    }
-    *min = lo;
-    *max = hi;
-    return 1;
+    return ReportRange(dataset, min, max,
+                       [](const DataSet& d, double& lo, double& hi) { return d.YRange(lo, hi); });
 }
 
 EngineBool EngineGetDatasetStackedYRange(EngineHandle dataset, int groups, double* min, double* max) {
-    const DataSet* d = S().DataOf(dataset);
-    double lo, hi;
-    if (!d || !min || !max || !d->StackedYRange(groups, lo, hi)) {
-        return 0;
-    }
-    *min = lo;
-    *max = hi;
-    return 1;
+    return ReportRange(dataset, min, max, [groups](const DataSet& d, double& lo, double& hi) {
+        return d.StackedYRange(groups, lo, hi);
+    });
 }
 
 EngineBool EngineSortDatasetX(EngineHandle dataset, int ascending) {

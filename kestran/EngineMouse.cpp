@@ -10,10 +10,6 @@ using namespace kestran;
 
 namespace {
 
-EngineState& S() {
-    return EngineState::Get();
-}
-
 void Repaint(GraphRecord& g) {
     PageRecord* p = S().Page(g.page);
     if (p && p->redraw && p->repaint && !p->painting) {
@@ -53,27 +49,20 @@ bool BeginDrag(EngineHandle graph, bool band, int kind) {
 
 EngineHandle EngineAddDataCursor(EngineHandle graph, EngineDC, int kind, EngineHandle xAxis,
                                  EngineHandle yAxis, int size, int width, int style, ColorRef color) {
-    GraphRecord* g = S().Graph(graph);
-    if (!g) {
+    const auto [g, c] = AddGraphItem(graph, &GraphRecord::cursors);
+    if (!c) {
         return 0;
     }
     const AxisRecord* xa = FindByHandle(g->axes, xAxis);
     const AxisRecord* ya = FindByHandle(g->axes, yAxis);
-    const Handle h = S().NewHandle();
-    if (h == 0) {
-        return 0;
-    }
-    CursorRecord c;
-    c.handle = h;
-    c.kind = kind;
-    c.xAxis = xAxis;
-    c.yAxis = yAxis;
-    c.scale.x = xa ? xa->scale.x : g->scale.x;
-    c.scale.y = ya ? ya->scale.y : g->scale.y;
-    c.size = std::clamp(size, 1, 500);
-    c.pen = PenSpec{color, std::clamp(width, 0, 100), style >= 0 && style <= 5 ? style : 0};
-    g->cursors.push_back(c);
-    return h;
+    c->kind = kind;
+    c->xAxis = xAxis;
+    c->yAxis = yAxis;
+    c->scale.x = xa ? xa->scale.x : g->scale.x;
+    c->scale.y = ya ? ya->scale.y : g->scale.y;
+    c->size = std::clamp(size, 1, 500);
+    c->pen = PenSpec{color, std::clamp(width, 0, 100), style >= 0 && style <= 5 ? style : 0};
+    return c->handle;
 }
 
 EngineBool EngineMoveDataCursor(EngineHandle graph, EngineHandle cursor, double x, double y, int visible) {

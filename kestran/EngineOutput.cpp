@@ -18,10 +18,6 @@ using namespace kestran;
 
 namespace {
 
-EngineState& S() {
-    return EngineState::Get();
-}
-
 // Printers, fonts and the clipboard need a GUI application; without one the engine refuses.
 bool HaveGui() {
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;

@@ -14,10 +14,6 @@ using namespace kestran;
 
 namespace {
 
-EngineState& S() {
-    return EngineState::Get();
-}
-
 double Finite(double v, double fallback) {
     return std::isfinite(v) ? std::clamp(v, -100.0, 100.0) : fallback;
 }

@@ -12,36 +12,28 @@ namespace {
 
 constexpr int kMaxGroupsPerPlot = 16;
 
-EngineState& S() {
-    return EngineState::Get();
-}
-
 // A plot record bound to the graph's current scale and line attributes, or null when the graph
 // or the data set is unknown.
 PlotRecord* NewPlot(EngineHandle graph, EngineHandle dataset, PlotKind kind, EngineHandle* handle) {
     *handle = 0;
-    GraphRecord* g = S().Graph(graph);
     DataSetEntry* d = kind == PlotKind::Pie ? nullptr : S().Data(dataset);
-    if (!g || (kind != PlotKind::Pie && !d)) {
+    if (kind != PlotKind::Pie && !d) {
         return nullptr;
     }
-    const Handle h = S().NewHandle();
-    if (h == 0) {
+    const auto [g, p] = AddGraphItem(graph, &GraphRecord::plots);
+    if (!p) {
         return nullptr;
     }
-    PlotRecord p;
-    p.handle = h;
-    p.kind = kind;
-    p.dataset = d ? dataset : 0;
-    p.datasetSerial = d ? d->serial : 0;
-    p.scale = g->scale;
-    p.baseX = g->xOfYAxis;
-    p.baseY = g->yOfXAxis;
-    p.pen = g->linePen;
-    p.font = S().textAttributes;
-    g->plots.push_back(std::move(p));
-    *handle = h;
-    return &g->plots.back();
+    p->kind = kind;
+    p->dataset = d ? dataset : 0;
+    p->datasetSerial = d ? d->serial : 0;
+    p->scale = g->scale;
+    p->baseX = g->xOfYAxis;
+    p->baseY = g->yOfXAxis;
+    p->pen = g->linePen;
+    p->font = S().textAttributes;
+    *handle = p->handle;
+    return p;
 }
 
 double Width(double w, double fallback) {
@@ -71,33 +63,46 @@ void SetMarker(PlotRecord& p, int shape, ColorRef color, int size, int filled) {
     p.filled = filled != 0;
 }
 
+// Plain and floating bars take the same settings.
+EngineHandle AddBars(PlotKind kind, EngineHandle graph, EngineHandle dataset, double width, int justify,
+                     int barType, ColorRef color, int hatch, int opaque) {
+    EngineHandle h;
+    if (PlotRecord* p = NewPlot(graph, dataset, kind, &h)) {
+        SetBar(*p, width, justify, barType, color, hatch, opaque);
+    }
+    return h;
+}
+
+// Line-marker and high-low-close plots take the marker settings alone.
+EngineHandle AddMarkers(PlotKind kind, EngineHandle graph, EngineHandle dataset, int shape, ColorRef color,
+                        int size, int filled) {
+    EngineHandle h;
+    if (PlotRecord* p = NewPlot(graph, dataset, kind, &h)) {
+        SetMarker(*p, shape, color, size, filled);
+    }
+    return h;
+}
+
 EngineHandle AddLegend(EngineHandle graph, double left, double top, double right, double bottom,
                        ColorRef borderColor, int borderThickness, ColorRef fontColor, ColorRef background,
                        int horizontal, const char* block, int slotCount, bool group, EngineHandle plot) {
-    GraphRecord* g = S().Graph(graph);
-    if (!g) {
+    LegendRecord* l = AddGraphItem(graph, &GraphRecord::legends).item;
+    if (!l) {
         return 0;
     }
-    const Handle h = S().NewHandle();
-    if (h == 0) {
-        return 0;
-    }
-    auto frac = [](double v, double f) { return std::isfinite(v) ? std::clamp(v, -10.0, 10.0) : f; };
-    LegendRecord l;
-    l.handle = h;
-    l.group = group;
-    l.plot = plot;
-    l.box = QRectF(QPointF(frac(left, 0.7), frac(top, 0.01)), QPointF(frac(right, 0.99), frac(bottom, 0.3)))
-                .normalized();
-    l.borderColor = borderColor;
-    l.borderThickness = std::clamp(borderThickness, 0, 50);
-    l.background = background;
-    l.horizontal = horizontal != 0;
-    l.lines = ReadLineBlock(block, std::min(slotCount, 32));
-    l.font = S().textAttributes;
-    l.font.color = fontColor;
-    g->legends.push_back(std::move(l));
-    return h;
+    l->group = group;
+    l->plot = plot;
+    l->box = QRectF(QPointF(Fraction(left, 0.7), Fraction(top, 0.01)),
+                    QPointF(Fraction(right, 0.99), Fraction(bottom, 0.3)))
+                 .normalized();
+    l->borderColor = borderColor;
+    l->borderThickness = std::clamp(borderThickness, 0, 50);
+    l->background = background;
+    l->horizontal = horizontal != 0;
+    l->lines = ReadLineBlock(block, std::min(slotCount, 32));
+    l->font = S().textAttributes;
+    l->font.color = fontColor;
+    return l->handle;
 }
 
 } // namespace
@@ -113,11 +118,7 @@ EngineHandle EngineAddLinePlot(EngineHandle graph, EngineDC, EngineHandle datase
 
 EngineHandle EngineAddBarPlot(EngineHandle graph, EngineDC, EngineHandle dataset, double width, int justify,
                               int barType, ColorRef color, int hatch, int opaque) {
-    EngineHandle h;
-    if (PlotRecord* p = NewPlot(graph, dataset, PlotKind::Bar, &h)) {
-        SetBar(*p, width, justify, barType, color, hatch, opaque);
-    }
-    return h;
+    return AddBars(PlotKind::Bar, graph, dataset, width, justify, barType, color, hatch, opaque);
 }
 
 EngineHandle EngineAddScatterPlot(EngineHandle graph, EngineDC, EngineHandle dataset, int shape,
@@ -132,11 +133,7 @@ EngineHandle EngineAddScatterPlot(EngineHandle graph, EngineDC, EngineHandle dat
 
 EngineHandle EngineAddLineMarkerPlot(EngineHandle graph, EngineDC, EngineHandle dataset, int shape,
                                      ColorRef color, int size, int filled) {
-    EngineHandle h;
-    if (PlotRecord* p = NewPlot(graph, dataset, PlotKind::LineMarker, &h)) {
-        SetMarker(*p, shape, color, size, filled);
-    }
-    return h;
+    return AddMarkers(PlotKind::LineMarker, graph, dataset, shape, color, size, filled);
 }
 
 EngineHandle EngineAddGroupBarPlot(EngineHandle graph, EngineDC, EngineHandle dataset, double width,
@@ -158,11 +155,7 @@ EngineHandle EngineAddGroupBarPlot(EngineHandle graph, EngineDC, EngineHandle da
 
 EngineHandle EngineAddFloatingBarPlot(EngineHandle graph, EngineDC, EngineHandle dataset, double width,
                                       int justify, int barType, ColorRef color, int hatch, int opaque) {
-    EngineHandle h;
-    if (PlotRecord* p = NewPlot(graph, dataset, PlotKind::FloatingBar, &h)) {
-        SetBar(*p, width, justify, barType, color, hatch, opaque);
-    }
-    return h;
+    return AddBars(PlotKind::FloatingBar, graph, dataset, width, justify, barType, color, hatch, opaque);
 }
 
 EngineHandle EngineAddStackedLinePlot(EngineHandle graph, EngineDC, EngineHandle dataset, int areaFill,
@@ -186,11 +179,7 @@ EngineHandle EngineAddStackedLinePlot(EngineHandle graph, EngineDC, EngineHandle
 
 EngineHandle EngineAddHighLowClosePlot(EngineHandle graph, EngineDC, EngineHandle dataset, int shape,
                                        ColorRef closeColor, int size, int filled) {
-    EngineHandle h;
-    if (PlotRecord* p = NewPlot(graph, dataset, PlotKind::HighLowClose, &h)) {
-        SetMarker(*p, shape, closeColor, size, filled);
-    }
-    return h;
+    return AddMarkers(PlotKind::HighLowClose, graph, dataset, shape, closeColor, size, filled);
 }
 
 EngineHandle EngineAddErrorBarPlot(EngineHandle graph, EngineDC, EngineHandle dataset, int capSize) {
@@ -249,23 +238,16 @@ EngineBool EngineSetPlotDataset(EngineHandle graph, EngineHandle plot, EngineHan
 
 EngineHandle EngineAddTitle(EngineHandle graph, EngineDC, const char* text, double x, double y, int anchor,
                             int) {
-    GraphRecord* g = S().Graph(graph);
-    if (!g) {
+    TitleRecord* t = AddGraphItem(graph, &GraphRecord::titles).item;
+    if (!t) {
         return 0;
     }
-    const Handle h = S().NewHandle();
-    if (h == 0) {
-        return 0;
-    }
-    TitleRecord t;
-    t.handle = h;
-    t.text = TextOf(text);
-    t.x = std::isfinite(x) ? std::clamp(x, -10.0, 10.0) : 0.5;
-    t.y = std::isfinite(y) ? std::clamp(y, -10.0, 10.0) : 0.0;
-    t.anchor = anchor & 0xF;
-    t.font = S().textAttributes;
-    g->titles.push_back(std::move(t));
-    return h;
+    t->text = TextOf(text);
+    t->x = Fraction(x, 0.5);
+    t->y = Fraction(y, 0.0);
+    t->anchor = anchor & 0xF;
+    t->font = S().textAttributes;
+    return t->handle;
 }
 
 EngineHandle EngineAddSimpleLegend(EngineHandle graph, EngineDC, double left, double top, double right,

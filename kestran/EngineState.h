@@ -5,7 +5,9 @@
 #include "ChartRecords.h"
 #include "Kestran.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <map>
 #include <memory>
 #include <optional>
@@ -68,6 +70,17 @@ private:
     int next_ = 1;
 };
 
+// The state as the engine functions reach it.
+inline EngineState& S() {
+    return EngineState::Get();
+}
+
+// A position in fractions of a page or graph as a caller gave it: clamped far outside the usual
+// 0..1, so later arithmetic stays finite; not a number gives the fallback.
+inline double Fraction(double v, double fallback) {
+    return std::isfinite(v) ? std::clamp(v, -10.0, 10.0) : fallback;
+}
+
 template <class T> T* FindByHandle(std::vector<T>& items, Handle h) {
     for (T& item : items) {
         if (item.handle == h && h != 0) {
@@ -75,6 +88,28 @@ template <class T> T* FindByHandle(std::vector<T>& items, Handle h) {
         }
     }
     return nullptr;
+}
+
+template <class T> struct GraphItem {
+    GraphRecord* graph = nullptr;
+    T* item = nullptr;
+};
+
+// A new record at the end of one of a graph's lists, holding a fresh handle; both null when the
+// graph is unknown or every handle is in use.
+template <class T> GraphItem<T> AddGraphItem(Handle graph, std::vector<T> GraphRecord::*list) {
+    EngineState& state = S();
+    GraphRecord* g = state.Graph(graph);
+    if (!g) {
+        return {};
+    }
+    const Handle h = state.NewHandle();
+    if (h == 0) {
+        return {};
+    }
+    T& item = (g->*list).emplace_back();
+    item.handle = h;
+    return {g, &item};
 }
 
 } // namespace kestran

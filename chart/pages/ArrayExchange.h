@@ -31,27 +31,15 @@ void ExchangeArrayOfArrays(std::vector<std::vector<T>>& model, std::vector<std::
 inline void ExchangeDoubleArray(chart::DoubleArray& model, chart::DoubleArray& page, int flag) {
     ExchangeArray(model, page, flag);
 }
-// Long and BOOL arrays.
+// Long, BOOL and COLORREF arrays.
 inline void ExchangeLongArray(chart::LongArray& model, chart::LongArray& page, int flag) {
     ExchangeArray(model, page, flag);
 }
 inline void ExchangeStringArray(chart::StringArray& model, chart::StringArray& page, int flag) {
     ExchangeArray(model, page, flag);
 }
-// COLORREF arrays.
-inline void ExchangeColorArray(chart::LongArray& model, chart::LongArray& page, int flag) {
-    ExchangeArray(model, page, flag);
-}
 inline void ExchangeArrayOfLongArrays(std::vector<chart::LongArray>& model,
                                       std::vector<chart::LongArray>& page, int flag) {
-    ExchangeArrayOfArrays(model, page, flag);
-}
-inline void ExchangeArrayOfColorArrays(std::vector<chart::LongArray>& model,
-                                       std::vector<chart::LongArray>& page, int flag) {
-    ExchangeArrayOfArrays(model, page, flag);
-}
-inline void ExchangeArrayOfDoubleArrays(std::vector<chart::DoubleArray>& model,
-                                        std::vector<chart::DoubleArray>& page, int flag) {
     ExchangeArrayOfArrays(model, page, flag);
 }
 inline void ExchangeArrayOfStringArrays(std::vector<chart::StringArray>& model,

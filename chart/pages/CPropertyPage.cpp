@@ -8,15 +8,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
-#include <QFormLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
 namespace pages {
 
@@ -56,10 +52,7 @@ QString ControlName(int id) {
 }
 
 CPropertyPage::CPropertyPage(PageKind kind, CPageExchangeTarget& target, QWidget* parent)
-    : QWidget(parent), kind_(kind), target_(target), root_(new QVBoxLayout(this)), columns_(new QHBoxLayout) {
-    root_->addLayout(columns_);
-    NextColumn();
-}
+    : QWidget(parent), kind_(kind), target_(target), layout_(*this) {}
 
 CPropertyPage::~CPropertyPage() = default;
 
@@ -291,52 +284,53 @@ void CPropertyPage::SetEnabled(const std::vector<int>& ids, bool enabled) {
     }
 }
 
-PageField& CPropertyPage::AddEdit(int id, const QString& label, FieldKind kind, SlotFn slot,
-                                  std::optional<std::pair<double, double>> range) {
+PageField& CPropertyPage::AddField(int id, FieldKind kind, QWidget* widget,
+                                   const std::optional<QString>& label) {
     PageField& field = fields_.emplace_back();
     field.id = id;
     field.kind = kind;
-    field.slot = std::move(slot);
-    field.range = range;
+    field.widget = widget;
+    widget->setObjectName(ControlName(id));
+    if (label) {
+        layout_.AddRow(*label, widget);
+    } else {
+        layout_.AddRow(widget);
+    }
+    Connect(field);
+    return field;
+}
+
+PageField& CPropertyPage::AddEdit(int id, const QString& label, FieldKind kind, SlotFn slot,
+                                  std::optional<std::pair<double, double>> range) {
+    QWidget* widget = nullptr;
     if (kind == FieldKind::EditLines) {
         auto* lines = new QPlainTextEdit(this);
         // A few lines show; more scroll.
         lines->setFixedHeight(lines->fontMetrics().lineSpacing() * 5 + 2 * lines->frameWidth() +
                               2 * static_cast<int>(lines->document()->documentMargin()));
-        field.widget = lines;
+        widget = lines;
     } else {
-        field.widget = new QLineEdit(this);
+        widget = new QLineEdit(this);
     }
-    field.widget->setObjectName(ControlName(id));
-    form_->addRow(label, field.widget);
-    Connect(field);
+    PageField& field = AddField(id, kind, widget, label);
+    field.slot = std::move(slot);
+    field.range = range;
     return field;
 }
 
 PageField& CPropertyPage::AddCheck(int id, const QString& label, SlotFn slot) {
-    PageField& field = fields_.emplace_back();
-    field.id = id;
-    field.kind = FieldKind::Check;
+    PageField& field = AddField(id, FieldKind::Check, new QCheckBox(label, this), std::nullopt);
     field.slot = std::move(slot);
-    field.widget = new QCheckBox(label, this);
-    field.widget->setObjectName(ControlName(id));
-    form_->addRow(field.widget);
-    Connect(field);
     return field;
 }
 
 PageField& CPropertyPage::NewCombo(int id, const QString& label, FieldKind kind, const QStringList& items) {
-    PageField& field = fields_.emplace_back();
-    field.id = id;
-    field.kind = kind;
+    auto* combo = new QComboBox(this);
+    combo->addItems(items);
+    PageField& field = AddField(id, kind, combo, label);
     const auto identity = [](int value) { return value; };
     field.in = identity;
     field.out = identity;
-    auto* combo = new QComboBox(this);
-    combo->addItems(items);
-    field.widget = combo;
-    field.widget->setObjectName(ControlName(id));
-    form_->addRow(label, field.widget);
     return field;
 }
 
@@ -350,29 +344,19 @@ PageField& CPropertyPage::AddCombo(int id, const QString& label, QStringList ite
     if (out) {
         field.out = std::move(out);
     }
-    Connect(field);
     return field;
 }
 
 PageField& CPropertyPage::AddSelector(int id, const QString& label, QStringList items) {
-    PageField& field = NewCombo(id, label, FieldKind::Selector, items);
-    Connect(field);
-    return field;
+    return NewCombo(id, label, FieldKind::Selector, items);
 }
 
 PageField& CPropertyPage::AddSpin(int id, const QString& label, int count) {
-    PageField& field = fields_.emplace_back();
-    field.id = id;
-    field.kind = FieldKind::Spin;
     auto* spin = new QSpinBox(this);
     spin->setRange(0, count - 1);
     // Only a finished entry or an arrow switches the item, not every keystroke.
     spin->setKeyboardTracking(false);
-    field.widget = spin;
-    field.widget->setObjectName(ControlName(id));
-    form_->addRow(label, field.widget);
-    Connect(field);
-    return field;
+    return AddField(id, FieldKind::Spin, spin, label);
 }
 
 PageField& CPropertyPage::AddSubItemSpin(int id, const QString& label, int count, int& index) {
@@ -385,90 +369,33 @@ PageField& CPropertyPage::AddSubItemSpin(int id, const QString& label, int count
 PageField& CPropertyPage::AddDataSetList(int id, const QString& label, int dataSetKind) {
     PageField& field = NewCombo(id, label, FieldKind::DataSetList, {});
     field.dataSetKind = dataSetKind;
-    Connect(field);
     field.widget->installEventFilter(this);
     return field;
 }
 
 PageField& CPropertyPage::AddColor(int id, const QString& label, std::function<Long*()> color) {
-    PageField& field = fields_.emplace_back();
-    field.id = id;
-    field.kind = FieldKind::Color;
+    PageField& field = AddField(id, FieldKind::Color, new QPushButton(QStringLiteral("Color"), this), label);
     field.slot = [color] { return Slot(color()); };
-    field.widget = new QPushButton(QStringLiteral("Color"), this);
-    field.widget->setObjectName(ControlName(id));
-    form_->addRow(label, field.widget);
-    Connect(field);
     return field;
 }
 
 PageField& CPropertyPage::AddFont(int id, const QString& label, FontSlots font) {
-    PageField& field = fields_.emplace_back();
-    field.id = id;
-    field.kind = FieldKind::Font;
+    PageField& field = AddField(id, FieldKind::Font, new QPushButton(QStringLiteral("Font"), this), label);
     field.font = std::move(font);
-    field.widget = new QPushButton(QStringLiteral("Font"), this);
-    field.widget->setObjectName(ControlName(id));
-    form_->addRow(label, field.widget);
-    Connect(field);
     return field;
 }
 
 PageField& CPropertyPage::AddButton(int id, const QString& text, std::function<void()> action) {
-    PageField& field = fields_.emplace_back();
-    field.id = id;
-    field.kind = FieldKind::Button;
+    PageField& field = AddField(id, FieldKind::Button, new QPushButton(text, this), std::nullopt);
     field.action = std::move(action);
-    field.widget = new QPushButton(text, this);
-    field.widget->setObjectName(ControlName(id));
-    form_->addRow(field.widget);
-    Connect(field);
     return field;
-}
-
-QFormLayout* CPropertyPage::NewForm(QWidget* holder) {
-    auto* form = new QFormLayout;
-    if (holder) {
-        holder->setLayout(form);
-    }
-    return form;
-}
-
-void CPropertyPage::NextColumn() {
-    column_ = new QVBoxLayout;
-    column_->addStretch(1);
-    columns_->addLayout(column_, 1);
-    EndSection();
-}
-
-void CPropertyPage::EndSection() {
-    sectionForm_ = nullptr;
-    form_ = NewForm(nullptr);
-    column_->insertLayout(column_->count() - 1, form_);
-}
-
-void CPropertyPage::AddSection(const QString& title) {
-    auto* group = new QGroupBox(title, this);
-    sectionForm_ = form_ = NewForm(group);
-    column_->insertWidget(column_->count() - 1, group);
-}
-
-void CPropertyPage::AddSubSection(const QString& title) {
-    QFormLayout* section = sectionForm_ ? sectionForm_ : form_;
-    auto* group = new QGroupBox(title, this);
-    form_ = NewForm(group);
-    section->addRow(group);
-}
-
-void CPropertyPage::AddBelowColumns(QLayout* layout, int stretch) {
-    root_->addLayout(layout, stretch);
 }
 
 void CPropertyPage::AddWidgetRow(const QString& label, QWidget* widget) {
     if (label.isEmpty()) {
-        form_->addRow(widget);
+        layout_.AddRow(widget);
     } else {
-        form_->addRow(label, widget);
+        layout_.AddRow(label, widget);
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "FieldText.h"
 #include "PageExchange.h"
+#include "PageLayout.h"
 
 #include <deque>
 #include <functional>
@@ -15,11 +16,7 @@
 #include <variant>
 #include <vector>
 
-class QComboBox;
-class QFormLayout;
-class QHBoxLayout;
 class QLayout;
-class QVBoxLayout;
 
 namespace pages {
 
@@ -136,17 +133,14 @@ protected:
     PageField& AddColor(int id, const QString& label, std::function<Long*()> color);
     PageField& AddFont(int id, const QString& label, FontSlots font);
     PageField& AddButton(int id, const QString& text, std::function<void()> action);
-    // The page is laid out like a dialog: columns of framed groups. Rows go into the current
-    // group; a section opens a group in the current column, a subsection a group inside it.
-    void AddSection(const QString& title);
-    void AddSubSection(const QString& title);
-    // Rows after a group that belong to none.
-    void EndSection();
-    void NextColumn();
-    // A control the field table does not cover.
+    // The page is laid out like a dialog: columns of framed groups (PageLayout).
+    void AddSection(const QString& title) { layout_.AddSection(title); }
+    void AddSubSection(const QString& title) { layout_.AddSubSection(title); }
+    void EndSection() { layout_.EndSection(); }
+    void NextColumn() { layout_.NextColumn(); }
+    // A control the field table does not cover; without a label it takes the whole row.
     void AddWidgetRow(const QString& label, QWidget* widget);
-    // Below the columns, across the page; stretch takes the page's spare height.
-    void AddBelowColumns(QLayout* layout, int stretch = 0);
+    void AddBelowColumns(QLayout* layout, int stretch = 0) { layout_.AddBelowColumns(layout, stretch); }
 
     void SetEnabled(const std::vector<int>& ids, bool enabled);
     // Fills a data-set list with "%d:%s" for the enabled sets of its kind and selects the current
@@ -177,6 +171,9 @@ protected:
     int exchangeFlag_ = 1;
 
 private:
+    // A new row of the field table with its control in the form; without a label the control
+    // takes the whole row.
+    PageField& AddField(int id, FieldKind kind, QWidget* widget, const std::optional<QString>& label);
     PageField& NewCombo(int id, const QString& label, FieldKind kind, const QStringList& items);
     void Connect(PageField& field);
     void ChooseColor(PageField& field);
@@ -187,12 +184,7 @@ private:
     PageKind kind_;
     CPageExchangeTarget& target_;
     std::deque<PageField> fields_; // stable addresses: handlers keep them
-    QFormLayout* NewForm(QWidget* holder);
-    QFormLayout* form_ = nullptr;        // where the next row goes
-    QFormLayout* sectionForm_ = nullptr; // the open section's own rows
-    QVBoxLayout* root_ = nullptr;
-    QHBoxLayout* columns_ = nullptr;
-    QVBoxLayout* column_ = nullptr;
+    PageLayout layout_;
     bool modified_ = false;
     std::function<void()> onModified_;
     bool exchanging_ = false;

@@ -88,52 +88,6 @@ void Poke32(std::vector<std::uint8_t>& buf, std::size_t at, std::uint32_t v) {
     Put32(p, v);
 }
 
-// Windows-1252 bytes 0x80..0x9F; 0 where the code page leaves the byte undefined.
-constexpr std::array<char16_t, 32> Cp1252High = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-char ToCp1252(char32_t cp) {
-    // Control characters would end the string early in some players.
-    if (cp < 0x20)
-        return '?';
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
-        return char(cp);
-    for (std::size_t i = 0; i < Cp1252High.size(); ++i) {
-        if (Cp1252High[i] != 0 && Cp1252High[i] == cp)
-            return char(0x80 + i);
-    }
-    return '?';
-}
-
-// Decodes one UTF-8 sequence at text[i]; advances i. Returns U+FFFD for a malformed sequence.
-char32_t NextCodePoint(std::string_view text, std::size_t& i) {
-    const auto lead = std::uint8_t(text[i++]);
-    if (lead < 0x80)
-        return lead;
-    int extra = 0;
-    char32_t cp = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        cp = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        cp = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        cp = lead & 0x07;
-    } else {
-        return 0xFFFD;
-    }
-    for (int k = 0; k < extra; ++k) {
-        if (i >= text.size() || (std::uint8_t(text[i]) & 0xC0) != 0x80)
-            return 0xFFFD;
-        cp = (cp << 6) | (std::uint8_t(text[i++]) & 0x3F);
-    }
-    return cp;
-}
-
 std::size_t Even(std::size_t n) {
     return n + (n & 1);
 }
@@ -528,15 +482,6 @@ int WmfWriter::RoundCoord(double v) {
     if (std::isnan(v))
         return 0;
     return int(std::lround(std::clamp(v, -32768.0, 32767.0)));
-}
-
-std::string WmfWriter::ToWindows1252(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size())
-        out.push_back(ToCp1252(NextCodePoint(utf8, i)));
-    return out;
 }
 
 } // namespace kestran
