@@ -23,8 +23,11 @@ ValidatedText ValidatePower(const std::string& text, int powerUnit);
 // The message of a box's range, as the validator and the calculation show it.
 std::string RangeMessage(InputBox box);
 
-// The metric length of a box's value: feet to metres, miles to km when `english`.
+// The metric length of a box's value: feet to metres, miles to km when `english`, as the
+// English text stands for it (EnglishToMetric), so a bound shown in feet or miles is still the bound.
 double ToMetric(InputBox box, double value, bool english);
+// English value times this is metric; 1 for the boxes without units.
+double EnglishFactor(InputBox box);
 
 // The power in watts as the power box shows it in a unit (0 W, 1 kW e.r.p., 2 dBm, 3 dBw).
 std::string PowerText(double watts, int powerUnit);

@@ -140,7 +140,7 @@ void MainForm::restoreSuiteInputs() {
         if (!value.ok())
             continue;
         const double shown = value.value.AsR8() * s.boxPerSuite;
-        const double factor = ToMetric(s.length, 1.0, english);
+        const double factor = english ? EnglishFactor(s.length) : 1.0;
         const std::string metricText = numtext::ShortestText(shown);
         const std::string text = factor == 1.0 ? metricText : LengthText(shown / factor);
         (ui_.*s.box)->setText(QString::fromStdString(text));
