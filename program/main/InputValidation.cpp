@@ -4,6 +4,8 @@
 #include "NumberText.h"
 #include "UnitConversion.h"
 
+#include <cmath>
+
 namespace {
 
 enum class TextForm { Length, Whole, Shortest };
@@ -73,12 +75,15 @@ ValidatedText ValidateInput(InputBox box, const std::string& text, bool english)
     return {TextOf(rule.form, rule.metricDefault / factor), rule.message};
 }
 
-ValidatedText ValidatePower(const std::string& text, int powerUnit) {
-    const double value = numtext::Val(text);
-    const bool linearUnit = powerUnit == 0 || powerUnit == 1;
-    if (linearUnit && !(value > 0))
-        return {"1", "Valid Power is greater than 0"};
-    return {numtext::ShortestText(value), {}};
+ValidatedPower ValidatePower(const std::string& text, int powerUnit, double currentWatts) {
+    double value = numtext::Val(text);
+    if ((powerUnit == 0 || powerUnit == 1) && !(value > 0))
+        value = 1;
+    const std::string shown = numtext::ShortestText(value);
+    const double watts = PowerToWatts(numtext::Val(shown), powerUnit);
+    if (!std::isfinite(value) || !(std::isfinite(watts) && watts > 0))
+        return {PowerText(currentWatts, powerUnit), currentWatts};
+    return {shown, watts};
 }
 
 std::string PowerText(double watts, int powerUnit) {

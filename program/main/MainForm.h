@@ -144,7 +144,7 @@ private:
     void buildMenus();
     void connectHandlers();
     bool validateBox(QLineEdit* box);
-    bool validatePower();
+    void validatePower();
     bool validateBeforeReading();
     void showRange(int model);
     void endRange();

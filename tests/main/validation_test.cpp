@@ -75,20 +75,32 @@ TEST(Validation, EnglishBoxesCheckTheMetricValueAndWriteValidDefaults) {
     }
 }
 
-TEST(Validation, PowerMustBePositiveInWattsAndKilowattsOnly) {
+// A power of 0 or less in W or kW becomes 1; a power whose watts are not a finite number above 0
+// brings back the power before it (1000 W here), in the box's unit. No case has a message.
+TEST(Validation, PowerBoxKeepsAFiniteNumberOfWattsAboveZero) {
     const struct {
         const char* typed;
         int unit;
         const char* text;
-        bool message;
+        double watts;
     } cases[] = {
-        {"abc", 2, "0", false}, {"abc", 0, "1", true},  {"-3", 1, "1", true},
-        {"0", 0, "1", true},    {"-3", 3, "-3", false}, {"2.50", 1, "2.5", false},
+        {"abc", 2, "0", 0.001},
+        {"abc", 0, "1", 1},
+        {"-3", 1, "1", 1000},
+        {"0", 0, "1", 1},
+        {"-3", 3, "-3", 0.50118723362727224},
+        {"2.50", 1, "2.5", 2500},
+        {"4000", 2, "60", 1000},
+        {"-4000", 2, "60", 1000},
+        {"1e999", 0, "1000", 1000},
+        {"1e306", 1, "1", 1000},
+        {"-1e999", 3, "30", 1000},
+        {"1e999", 3, "30", 1000},
     };
     for (const auto& c : cases) {
-        const ValidatedText v = ValidatePower(c.typed, c.unit);
+        const ValidatedPower v = ValidatePower(c.typed, c.unit, 1000);
         EXPECT_EQ(v.text, c.text) << c.typed << " unit " << c.unit;
-        EXPECT_EQ(!v.message.empty(), c.message) << c.typed << " unit " << c.unit;
+        EXPECT_DOUBLE_EQ(v.watts, c.watts) << c.typed << " unit " << c.unit;
     }
 }
 
