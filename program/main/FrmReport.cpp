@@ -201,6 +201,11 @@ void FrmReport::ClearText() {
     rtbLog->document()->clear();
 }
 
+bool FrmReport::IsEmpty() {
+    flushPending();
+    return rtbLog->document()->isEmpty();
+}
+
 void FrmReport::PasteClipboard() {
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     if (mime == nullptr)

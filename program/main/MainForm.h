@@ -151,7 +151,7 @@ private:
     void restoreOwnInputs();
     void restoreSuiteInputs();
     void restoreLog();
-    void writeSuiteValues();
+    bool writeSuiteValues();
     Registry& registry();
 
     Controls ui_;
