@@ -197,8 +197,17 @@ void FrmReport::flushPending() {
         rtbLog->setTextCursor(endCursor());
 }
 
+// Text still held back for the document goes too, and so do the attributes for the next text.
 void FrmReport::ClearText() {
+    m_pending.clear();
+    if (m_lineOpen) {
+        m_lineOpen = false;
+        m_cursor.endEditBlock();
+    }
     rtbLog->document()->clear();
+    m_format.setFontWeight(QFont::Normal);
+    m_format.setFontItalic(false);
+    m_format.setFontUnderline(false);
 }
 
 bool FrmReport::IsEmpty() {

@@ -175,12 +175,25 @@ TEST_F(ReportTest, TextOfAnOpenLineReachesTheDocumentWhenEventsRun) {
     EXPECT_EQ(doc().toPlainText(), "partial");
 }
 
-TEST_F(ReportTest, ClearEmptiesTheLogWithoutATitle) {
+// Whatever was added before, text still held back for the document included, Clear leaves an
+// empty log without attributes.
+TEST_F(ReportTest, ClearEmptiesTheLogWithoutATitleOrAttributes) {
     log.AddTitle();
     addReportLine(log);
     log.Clear();
     EXPECT_TRUE(text().isEmpty());
     EXPECT_EQ(log.Form().RightMargin(), 32000);
+    log.Add("abc");
+    log.Clear();
+    EXPECT_TRUE(text().isEmpty());
+    log.Bold(true);
+    log.Italic(true);
+    log.Underline(true);
+    log.Add("def");
+    log.Clear();
+    log.Add("ghi\r\n");
+    QApplication::processEvents();
+    EXPECT_EQ(runs(), (std::vector<std::string>{":ghi", "|"}));
 }
 
 TEST_F(ReportTest, SaveFileBeforeAnyAddWritesNothing) {
