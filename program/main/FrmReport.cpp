@@ -35,7 +35,25 @@ const QStringList& fileFilters() {
     return filters;
 }
 
+constexpr int kTextFilter = 2;
 constexpr int kRichTextFilter = 3;
+
+// A typed ".rtf" or ".txt" decides the kind of file; a name without an extension gets the one of
+// the chosen filter; any other extension leaves the choice to the filter.
+bool ChooseKind(QString& name, int filterIndex) {
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    if (suffix == QLatin1String("rtf"))
+        return true;
+    if (suffix == QLatin1String("txt"))
+        return false;
+    if (QFileInfo(name).fileName().contains(QLatin1Char('.')))
+        return filterIndex == kRichTextFilter;
+    if (filterIndex == kRichTextFilter)
+        name += QStringLiteral(".rtf");
+    else if (filterIndex == kTextFilter)
+        name += QStringLiteral(".txt");
+    return filterIndex == kRichTextFilter;
+}
 
 FrmReport::FileChooser& testChooser() {
     static FrmReport::FileChooser chooser;
@@ -310,12 +328,14 @@ void FrmReport::cmdFile_Click() {
     // A cancelled dialog ends here: nothing is saved.
     if (!chooseSaveFile() || m_cmdlg.fileName.isEmpty())
         return;
-    const QString name = m_cmdlg.fileName;
+    QString name = m_cmdlg.fileName;
+    const bool rich = ChooseKind(name, m_cmdlg.filterIndex);
+    m_cmdlg.fileName = name;
     if (QFileInfo::exists(name) && msgbox::MsgBox(QStringLiteral("File already exits.  Overwrite It?"),
                                                   msgbox::vbYesNo) != msgbox::vbYes)
         return;
     std::optional<WaitCursor> wait(std::in_place);
-    const bool saved = m_cmdlg.filterIndex == kRichTextFilter ? SaveRtf(name) : SavePlainText(name);
+    const bool saved = rich ? SaveRtf(name) : SavePlainText(name);
     wait.reset();
     if (!saved)
         msgbox::MsgBox(QStringLiteral("Error in saving file ") + name, msgbox::vbCritical | msgbox::vbOKOnly,

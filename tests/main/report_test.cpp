@@ -345,37 +345,40 @@ TEST_F(ReportTest, ShowReturnsWhenTheCloseButtonHidesTheWindow) {
     EXPECT_EQ(text(), "shown\n");
 }
 
-struct SaveCase {
-    const char* name;
-    int filterIndex;
-    bool rich;
-    friend void PrintTo(const SaveCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class SaveToFileTest : public ReportTest, public ::testing::WithParamInterface<SaveCase> {};
-
-TEST_P(SaveToFileTest, WritesTheChosenKind) {
+// The typed extension ".rtf" or ".txt" decides the kind; a name without one gets the chosen
+// filter's; another extension leaves the kind to the filter ("All Files" writes plain text).
+TEST_F(ReportTest, SaveToFileWritesTheKindTheNameOrTheFilterChooses) {
+    const struct {
+        const char* typed;
+        int filterIndex; // 1 All Files, 2 Text Files, 3 Rich Text
+        const char* written;
+        bool rich;
+    } cases[] = {
+        {"a.rtf", 2, "a.rtf", true}, {"b.RTF", 1, "b.RTF", true},  {"c.txt", 3, "c.txt", false},
+        {"d", 3, "d.rtf", true},     {"e", 2, "e.txt", false},     {"f", 1, "f", false},
+        {"g.log", 3, "g.log", true}, {"h.log", 2, "h.log", false}, {"i.log", 1, "i.log", false},
+    };
     log.Title("T");
     log.AddTitle();
     addReportLine(log);
-    chosenName = path("out.file");
-    chosenFilter = GetParam().filterIndex;
-    log.Form().cmdFile->click();
-    const QByteArray bytes = readAll(path("out.file"));
-    if (GetParam().rich) {
-        EXPECT_TRUE(bytes.startsWith("{\\rtf1"));
-    } else {
-        EXPECT_EQ(bytes,
-                  "T\r\n      10     450     100     1.5 Urban     Small/Medium 146.21  150.03   53.19 "
-                  " 50% 50% Metric\r\n\r\n");
+    for (const auto& c : cases) {
+        chosenName = path(c.typed);
+        chosenFilter = c.filterIndex;
+        log.Form().cmdFile->click();
+        const QByteArray bytes = readAll(path(c.written));
+        if (c.rich) {
+            EXPECT_TRUE(bytes.startsWith("{\\rtf1")) << c.typed;
+        } else {
+            EXPECT_EQ(bytes,
+                      "T\r\n      10     450     100     1.5 Urban     Small/Medium 146.21  150.03   53.19 "
+                      " 50% 50% Metric\r\n\r\n")
+                << c.typed;
+        }
+        EXPECT_EQ(log.Form().SaveDialog().fileName, path(c.written));
     }
+    EXPECT_EQ(QDir(dir.path()).count(), 2u + 9u) << "one file per case";
     EXPECT_TRUE(msgbox::ShownBoxes().empty());
 }
-
-INSTANTIATE_TEST_SUITE_P(Filters, SaveToFileTest,
-                         ::testing::Values(SaveCase{"AllFiles", 1, false}, SaveCase{"TextFiles", 2, false},
-                                           SaveCase{"RichText", 3, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ReportTest, PlainTextSaveLeavesPicturesOut) {
     log.Add("a");
