@@ -344,20 +344,31 @@ void FrmReport::cmdFile_Click() {
 
 void FrmReport::cmdPrint_Click() {
     auto& printer = printing::ProgramPrinter::Instance();
-    std::optional<WaitCursor> wait(std::in_place);
     printer.SetFontName(rtbLog->font().family());
     printer.SetOrientation(printing::vbPRORLandscape);
     if (!printer.IsUsable()) {
-        wait.reset();
         msgbox::MsgBox(QStringLiteral("No printer is available. Choose one with Printer Setup."),
                        msgbox::vbExclamation | msgbox::vbOKOnly, QString(), this);
         return;
     }
-    const bool printed = printer.PrintDocument(*PrintedDocument());
+    const std::unique_ptr<QTextDocument> printed = PrintedDocument();
+    // The PDF file printer asks for its file before the wait begins.
+    QString file;
+    if (printing::IsPdfFilePrinter(printer.Printer()) && printer.Printer().outputFileName().isEmpty()) {
+        file = printing::ProgramPrinter::AskPdfFile(this);
+        if (file.isEmpty())
+            return;
+        printer.PrintToFile(file);
+    }
+    std::optional<WaitCursor> wait(std::in_place);
+    const printing::PrintResult result = printer.PrintDocument(*printed, this);
+    if (!file.isEmpty())
+        printer.PrintToFile(QString());
     wait.reset();
-    if (!printed)
-        msgbox::MsgBox(QStringLiteral("Error in printing the log"), msgbox::vbCritical | msgbox::vbOKOnly,
-                       QString(), this);
+    if (result == printing::PrintResult::Failed)
+        msgbox::MsgBox(QStringLiteral("Error in printing the log") +
+                           (file.isEmpty() ? QString() : QStringLiteral(" to ") + file),
+                       msgbox::vbCritical | msgbox::vbOKOnly, QString(), this);
 }
 
 void FrmReport::cmdClose_Click() {

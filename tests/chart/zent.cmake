@@ -19,7 +19,7 @@ tarvek_add_test(zent_dispatch_test
 # Offscreen drawing, printing, metafiles and the mouse.
 tarvek_add_test(zent_draw_test
     SOURCES ${TEST_DIR}/ZentDrawTest.cpp ${TEST_DIR}/ZentZoomTest.cpp ${TEST_DIR}/ZentBuildTest.cpp
-    LIBS zent
+    LIBS zent msgbox
     LABELS chart asan
     GUI)
 

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -116,6 +117,19 @@ TEST_F(EngineOutput, PrintingToPdfHoldsTheChart) {
         EXPECT_TRUE(content.contains("1 0 0 SCN")) << "the red plot line's stroke colour";
         EXPECT_GE(content.count(" l\n"), 5) << "its line segments";
     }
+    EngineSetPrinter(nullptr);
+}
+
+// A PDF printer without a file has nowhere to print; one whose file cannot be written fails.
+TEST_F(EngineOutput, PdfPrinterNeedsAFileItCanWrite) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    EngineSetPrinter(&printer);
+    EXPECT_EQ(EnginePrintPage(page), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.pdf"));
+    printer.setOutputFileName(Path("folder.pdf"));
+    EXPECT_EQ(EnginePrintPage(page), 0) << "a folder stands where the file belongs";
+    EXPECT_TRUE(QFileInfo(Path("folder.pdf")).isDir());
     EngineSetPrinter(nullptr);
 }
 

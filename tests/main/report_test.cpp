@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QMenuBar>
 #include <QPainter>
@@ -92,11 +93,16 @@ protected:
             return true;
         });
         printing::ProgramPrinter::SetTestPrinterNames(QStringList{"Office", "Plotter", "Office"});
+        printing::ProgramPrinter::SetFileChooser([this](QWidget*) {
+            ++pdfQuestions;
+            return pdfAnswer;
+        });
     }
     void TearDown() override {
         msgbox::SetTestAnswerer(nullptr);
         FrmReport::SetTestFileChooser(nullptr);
         printing::ProgramPrinter::SetTestPrinterNames(std::nullopt);
+        printing::ProgramPrinter::SetFileChooser(nullptr);
     }
     QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
     QTextDocument& doc() { return *log.Form().rtbLog->document(); }
@@ -114,6 +120,8 @@ protected:
     int answer = 0;
     std::optional<QString> chosenName;
     int chosenFilter = 2;
+    QString pdfAnswer; // the PDF file printer's file; "" cancels
+    int pdfQuestions = 0;
 };
 
 TEST_F(ReportTest, NewLogHasTheDefaultTitleAndNoText) {
@@ -468,8 +476,25 @@ TEST_F(ReportTest, PrintedDocumentStartsWithAnEmptyLineAndKeepsUnderlines) {
     EXPECT_EQ(runsOf(*printed), expected);
 }
 
-TEST_F(ReportTest, PrintWithoutAPrinterSaysSo) {
-    printing::ProgramPrinter::Instance().PrintToFile(QString());
+// With no printer on the machine the PDF file printer prints: it asks for its file each time, and
+// a cancelled question prints nothing and tells nothing.
+TEST_F(ReportTest, ThePdfFilePrinterAsksForItsFile) {
+    auto& printer = printing::ProgramPrinter::Instance();
+    ASSERT_TRUE(printer.Select("PDF File"));
+    log.AddLine("x");
+    pdfAnswer = path("asked.pdf");
+    log.Form().cmdPrint_Click();
+    EXPECT_EQ(pdfQuestions, 1);
+    EXPECT_TRUE(readAll(path("asked.pdf")).startsWith("%PDF"));
+    pdfAnswer.clear();
+    log.Form().cmdPrint_Click();
+    EXPECT_EQ(pdfQuestions, 2);
+    EXPECT_TRUE(msgbox::ShownBoxes().empty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"asked.pdf"});
+}
+
+TEST_F(ReportTest, PrintOnAPrinterThatIsNotThereSaysSo) {
+    ASSERT_TRUE(printing::ProgramPrinter::Instance().Select("Office"));
     log.AddLine("x");
     log.Form().cmdPrint_Click();
     ASSERT_EQ(msgbox::ShownBoxes().size(), 1u);
@@ -491,8 +516,9 @@ TEST_F(ReportTest, PrinterSelectionListsThePrintersAndShowsTheCurrentOne) {
     ASSERT_TRUE(printer.Select("Plotter"));
     frmPrinterSelect w;
     EXPECT_EQ(w.windowTitle(), "Printer Selection");
-    ASSERT_EQ(w.cboPrinterNames->count(), 3);
+    ASSERT_EQ(w.cboPrinterNames->count(), 4);
     EXPECT_EQ(w.cboPrinterNames->itemText(1), "Plotter");
+    EXPECT_EQ(w.cboPrinterNames->itemText(3), "PDF File");
     EXPECT_EQ(w.cboPrinterNames->currentText(), "Plotter");
 }
 
