@@ -12,16 +12,18 @@
 #include "ZENTModuleState.h"
 #include "Zoom.h"
 
+#include "MessageBox.h"
+#include "PdfFile.h"
+
 #include <algorithm>
 #include <cmath>
-#include <MessageBox.h>
-
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QPrinter>
 #include <QTimer>
 
 namespace {
@@ -255,9 +257,30 @@ bool CZENTCtrl::CopyToClipboard() {
     return page_ != 0 && EngineIsPageReady(page_) != 0 && EngineCopyPageToClipboard(page_) != 0;
 }
 
+// Every print that cannot start or fails is told; a PDF file printer asks for its file first, and a
+// cancelled question prints nothing and tells nothing.
 void CZENTCtrl::PrintPage() {
     zent::BindEngine();
-    holder_->PrintPage();
+    QPrinter* printer = EngineGetPrinter();
+    if (!printer) {
+        msgbox::MsgBox(QStringLiteral("The graph cannot be printed: there is no printer."),
+                       msgbox::vbExclamation | msgbox::vbOKOnly, QString(), this);
+        return;
+    }
+    QString file;
+    if (printing::IsPdfFilePrinter(*printer) && printer->outputFileName().isEmpty()) {
+        file = QString::fromStdString(EngineAskPrintFile(static_cast<QWidget*>(this)));
+        if (file.isEmpty())
+            return;
+        printer->setOutputFileName(file);
+    }
+    const bool printed = holder_->PrintPage();
+    if (!file.isEmpty())
+        printer->setOutputFileName(QString());
+    if (!printed)
+        msgbox::MsgBox(QStringLiteral("The graph could not be printed") +
+                           (file.isEmpty() ? QString() : QStringLiteral(" to ") + file) + QLatin1Char('.'),
+                       msgbox::vbExclamation | msgbox::vbOKOnly, QString(), this);
 }
 
 void CZENTCtrl::PrinterSetup() {

@@ -53,13 +53,12 @@ void CGraphHolder::CreateGraph() {
     m.GraphWindow = static_cast<std::uintptr_t>(EngineGetGraphWindow(graph));
 }
 
-void CGraphHolder::PrintPage() {
+bool CGraphHolder::PrintPage() {
     const chart::CChartModel& m = *model_;
     EngineSetPrintOptions(m.PrintGraphBackground, m.PrintPlotBackground, m.PrintBorder,
                           m.PrintMaintainAspectRatio, m.PrintStyle, m.PrintLeft, m.PrintTop);
     if (m.PrintStyle >= 0 && m.PrintStyle <= 2) {
-        EnginePrintPage(Page);
-    } else {
-        EnginePrintPageAt(Page, m.PrintLeft, m.PrintTop, m.PrintRight, m.PrintBottom);
+        return EnginePrintPage(Page) != 0;
     }
+    return EnginePrintPageAt(Page, m.PrintLeft, m.PrintTop, m.PrintRight, m.PrintBottom) != 0;
 }

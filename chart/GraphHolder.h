@@ -37,7 +37,8 @@ public:
     void OnPageCreated(EngineHandle page) override;
     void OnBuildGraph(EngineHandle graph, EngineDC dc) override;
     void CreateGraph();
-    void PrintPage();
+    // The page on the engine's printer, with the model's print settings; false when it failed.
+    bool PrintPage();
 
     int LargeEnough = 1; // a page smaller than 50 x 50 pixels gets no graph of its own
     int PageOption = 10;

@@ -35,6 +35,11 @@ bool EnsureEngineRegistered() {
         QPageSetupDialog dialog(&printer, static_cast<QWidget*>(owner));
         return dialog.exec() == QDialog::Accepted;
     });
+    EngineSetPrintFileHook([](void* owner) {
+        return QFileDialog::getSaveFileName(static_cast<QWidget*>(owner), QStringLiteral("Print to PDF File"),
+                                            QString(), QStringLiteral("PDF Files (*.pdf *.PDF)"))
+            .toStdString();
+    });
     EngineSetFileNameHook([] {
         QFileDialog dialog(nullptr, QStringLiteral("Save Metafile"), QString(),
                            QStringLiteral("Windows Metafiles (*.wmf *.WMF)"));

@@ -2,7 +2,7 @@
 
 #include "EngineState.h"
 #include "PainterCanvas.h"
-#include "PdfPrintJob.h"
+#include "PdfFile.h"
 #include "PrintLayout.h"
 #include "Render.h"
 #include "WmfCanvas.h"
@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 using namespace kestran;
 
@@ -31,27 +32,46 @@ RenderOptions PrintRender() {
     return RenderOptions{o.graphBackground, o.plotBackground, o.border};
 }
 
-EngineBool Print(EngineHandle page, const PrintPlacement& placement) {
+// Paints the page on a paged device whose pages have the given resolution.
+EngineBool PaintPrinted(EngineHandle page, const PrintPlacement& placement, QPagedPaintDevice& device,
+                        int resolution) {
     PageRecord* p = S().Page(page);
-    QPrinter* printer = EngineGetPrinter();
-    if (!p || !printer) {
+    if (!p) {
         return 0;
     }
-    const QRectF paper(QPointF(0, 0), printer->pageLayout().paintRectPixels(printer->resolution()).size());
-    const QRectF target = PrintTarget(placement, paper, QSizeF(p->width, p->height), printer->resolution());
+    const QRectF paper(QPointF(0, 0), device.pageLayout().paintRectPixels(resolution).size());
+    const QRectF target = PrintTarget(placement, paper, QSizeF(p->width, p->height), resolution);
     if (target.isEmpty()) {
         return 0;
     }
-    files::PdfPrintJob job(*printer);
     QPainter painter;
-    if (!painter.begin(printer)) {
+    if (!painter.begin(&device)) {
         return 0;
     }
     painter.translate(target.topLeft());
     painter.scale(target.width() / p->width, target.height() / p->height);
     PainterCanvas canvas(painter);
     const EngineBool ok = PaintPage(page, canvas, PrintRender());
-    return painter.end() && ok && job.Finish() ? 1 : 0;
+    return painter.end() && ok ? 1 : 0;
+}
+
+// A printer that prints to a PDF file writes the file whole or not at all; one without a file
+// name has nowhere to print (the caller asks for the name first, EngineAskPrintFile).
+EngineBool Print(EngineHandle page, const PrintPlacement& placement) {
+    QPrinter* printer = EngineGetPrinter();
+    if (!S().Page(page) || !printer) {
+        return 0;
+    }
+    if (!printing::IsPdfFilePrinter(*printer)) {
+        return PaintPrinted(page, placement, *printer, printer->resolution());
+    }
+    EngineBool painted = 0;
+    const bool written =
+        printing::PrintPdfFile(*printer, printer->outputFileName(), [&](QPagedPaintDevice& device) {
+            painted = PaintPrinted(page, placement, device, printer->resolution());
+            return painted != 0;
+        });
+    return written && painted ? 1 : 0;
 }
 
 } // namespace
@@ -78,6 +98,10 @@ QPrinter* EngineGetPrinter() {
     }
     if (!s.ownPrinter) {
         s.ownPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // Without a printer on the machine, pages go to a PDF file.
+        if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+            s.ownPrinter->setOutputFormat(QPrinter::PdfFormat);
+        }
     }
     return s.ownPrinter.get();
 }
@@ -112,6 +136,15 @@ EngineBool EnginePrinterSetup(void* owner) {
     const auto hook = S().printerSetupHook;
     QPrinter* printer = EngineGetPrinter();
     return hook && printer && hook(*printer, owner) ? 1 : 0;
+}
+
+void EngineSetPrintFileHook(std::function<std::string(void*)> hook) {
+    S().printFileHook = std::move(hook);
+}
+
+std::string EngineAskPrintFile(void* owner) {
+    const auto hook = S().printFileHook;
+    return hook ? hook(owner) : std::string();
 }
 
 void EngineSetFileNameHook(std::function<std::string()> hook) {

@@ -62,6 +62,7 @@ public:
     QPrinter* externalPrinter = nullptr;
     std::unique_ptr<QPrinter> ownPrinter;
     std::function<bool(QPrinter&, void*)> printerSetupHook;
+    std::function<std::string(void*)> printFileHook;
     std::function<std::string()> fileNameHook;
     std::optional<std::array<double, 4>> lastBand; // x1, y1, x2, y2 in world units
 

@@ -241,7 +241,9 @@ EngineBool EngineDeviceToNormalized(EngineHandle graph, double* x, double* y);
 // ---- Output ----------------------------------------------------------------------------------
 void EngineSetPrintOptions(int graphBackground, int plotBackground, int border, int keepAspect, int style,
                            double left, double top);
-// The printer pages go to; the engine makes its own until one is set.
+// The printer pages go to; the engine makes its own until one is set (a PDF file printer when the
+// machine has no printer). A printer in PDF format prints to its output file, written whole or not
+// at all, and cannot print without one.
 QPrinter* EngineGetPrinter();
 void EngineSetPrinter(QPrinter* printer);
 EngineBool EnginePrintPage(EngineHandle page);
@@ -250,6 +252,9 @@ EngineBool EnginePrintGraph(EngineHandle graph);
 // The engine shows no dialogs: the hook shows one (e.g. a QPageSetupDialog) and says whether it was accepted.
 void EngineSetPrinterSetupHook(std::function<bool(QPrinter&, void* owner)> hook);
 EngineBool EnginePrinterSetup(void* owner);
+// Asked for the file of a PDF file printer before a print; empty = cancelled.
+void EngineSetPrintFileHook(std::function<std::string(void* owner)> hook);
+std::string EngineAskPrintFile(void* owner);
 // Asked for a metafile name when EngineSavePageMetafile gets none; empty = cancelled.
 void EngineSetFileNameHook(std::function<std::string()> hook);
 // Text in the metafile carries each character's advance as the engine laid it out, so players

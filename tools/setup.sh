@@ -12,6 +12,8 @@ packages=(
     # The metafile tests play our files with libwmf, which cannot draw text (and so fails) without
     # the fonts it only recommends.
     libwmf-bin fonts-urw-base35
+    # A settings test reads the program's INI files with Python's configparser.
+    python3
     "$@"
 )
 

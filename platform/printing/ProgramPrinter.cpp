@@ -1,8 +1,8 @@
 #include "ProgramPrinter.h"
 
-#include "PdfPrintJob.h"
-
 #include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinterInfo>
 
@@ -14,11 +14,22 @@ std::optional<QStringList>& testNames() {
     return names;
 }
 
+ProgramPrinter::FileChooser& fileChooser() {
+    static ProgramPrinter::FileChooser chooser;
+    return chooser;
+}
+
+QStringList DevicePrinters() {
+    return testNames() ? *testNames() : QPrinterInfo::availablePrinterNames();
+}
+
 } // namespace
 
 ProgramPrinter::ProgramPrinter() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
-    m_deviceName = testNames() ? testNames()->value(0) : QPrinterInfo::defaultPrinterName();
     m_fontName = QStringLiteral("Arial");
+    const QString device = testNames() ? testNames()->value(0) : QPrinterInfo::defaultPrinterName();
+    if (device.isEmpty() || !Select(device))
+        Select(QLatin1String(kPdfPrinterName));
 }
 
 ProgramPrinter& ProgramPrinter::Instance() {
@@ -41,13 +52,19 @@ void ProgramPrinter::SetOrientation(int orientation) {
 }
 
 QStringList ProgramPrinter::PrinterNames() {
-    return testNames() ? *testNames() : QPrinterInfo::availablePrinterNames();
+    return DevicePrinters() << QLatin1String(kPdfPrinterName);
 }
 
 bool ProgramPrinter::Select(const QString& deviceName) {
     if (!PrinterNames().contains(deviceName))
         return false;
     m_deviceName = deviceName;
+    if (deviceName == QLatin1String(kPdfPrinterName)) {
+        PrintToFile(QString());
+        return true;
+    }
+    m_toFile = false;
+    // A device the platform does not know (any more) stays unusable rather than printing elsewhere.
     if (!QPrinterInfo::printerInfo(deviceName).isNull()) {
         m_printer->setOutputFileName(QString());
         m_printer->setOutputFormat(QPrinter::NativeFormat);
@@ -57,23 +74,49 @@ bool ProgramPrinter::Select(const QString& deviceName) {
 }
 
 void ProgramPrinter::PrintToFile(const QString& pdfPath) {
+    m_toFile = true;
     m_printer->setOutputFormat(QPrinter::PdfFormat);
     m_printer->setOutputFileName(pdfPath);
 }
 
 bool ProgramPrinter::IsUsable() const {
-    if (m_printer->outputFormat() == QPrinter::PdfFormat)
-        return !m_printer->outputFileName().isEmpty();
-    return m_printer->isValid() && !m_printer->printerName().isEmpty() &&
-           QPrinterInfo::availablePrinterNames().contains(m_printer->printerName());
+    if (m_toFile)
+        return IsPdfFilePrinter(*m_printer);
+    return m_printer->isValid() && m_printer->printerName() == m_deviceName &&
+           QPrinterInfo::availablePrinterNames().contains(m_deviceName);
 }
 
-bool ProgramPrinter::PrintDocument(const QTextDocument& doc) {
+PrintResult ProgramPrinter::PrintDocument(const QTextDocument& doc, QWidget* owner) {
     if (!IsUsable())
-        return false;
-    files::PdfPrintJob job(*m_printer);
+        return PrintResult::NoPrinter;
+    if (IsPdfFilePrinter(*m_printer)) {
+        QString path = m_printer->outputFileName();
+        if (path.isEmpty())
+            path = AskPdfFile(owner);
+        if (path.isEmpty())
+            return PrintResult::Cancelled;
+        const bool printed = PrintPdfFile(*m_printer, path, [&doc](QPagedPaintDevice& device) {
+            doc.print(&device);
+            return true;
+        });
+        return printed ? PrintResult::Printed : PrintResult::Failed;
+    }
     doc.print(m_printer.get());
-    return m_printer->printerState() != QPrinter::Error && job.Finish();
+    return m_printer->printerState() != QPrinter::Error ? PrintResult::Printed : PrintResult::Failed;
+}
+
+void ProgramPrinter::SetFileChooser(FileChooser chooser) {
+    fileChooser() = std::move(chooser);
+}
+
+QString ProgramPrinter::AskPdfFile(QWidget* owner) {
+    if (fileChooser())
+        return fileChooser()(owner);
+    QString path = QFileDialog::getSaveFileName(owner, QStringLiteral("Print to PDF File"), QString(),
+                                                QStringLiteral("PDF Files (*.pdf *.PDF)"));
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    return path;
 }
 
 void ProgramPrinter::SetTestPrinterNames(std::optional<QStringList> names) {

@@ -18,7 +18,7 @@ constexpr int kHexLineLength = 128;
 
 class Writer {
 public:
-    explicit Writer(const RtfFont& font) : m_font(font) {}
+    Writer(const RtfFont& font, const RtfPage& page) : m_font(font), m_page(page) {}
 
     QByteArray Write(const QTextDocument& doc) {
         header();
@@ -36,9 +36,27 @@ private:
     void header() {
         m_out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fmodern\\fprq1\\fcharset0 ";
         text(m_font.face);
-        m_out += ";}}\r\n\\viewkind4\\uc1\\pard\\f0\\fs";
+        m_out += ";}}\r\n";
+        page();
+        m_out += "\\viewkind4\\uc1\\pard\\f0\\fs";
         m_out += QByteArray::number(static_cast<int>(std::lround(m_font.pointSize * 2)));
         m_out += ' ';
+    }
+
+    // Both the document's page and its one section's, as word processors read one or the other.
+    void page() {
+        const QByteArray w = QByteArray::number(m_page.width);
+        const QByteArray h = QByteArray::number(m_page.height);
+        const QByteArray m = QByteArray::number(m_page.margin);
+        m_out +=
+            "\\paperw" + w + "\\paperh" + h + "\\margl" + m + "\\margr" + m + "\\margt" + m + "\\margb" + m;
+        if (m_page.landscape)
+            m_out += "\\landscape";
+        m_out += "\\sectd";
+        if (m_page.landscape)
+            m_out += "\\lndscpsxn";
+        m_out += "\\pgwsxn" + w + "\\pghsxn" + h + "\\marglsxn" + m + "\\margrsxn" + m + "\\margtsxn" + m +
+                 "\\margbsxn" + m + "\r\n";
     }
 
     void fragment(const QTextDocument& doc, const QTextFragment& frag) {
@@ -121,14 +139,15 @@ private:
     }
 
     RtfFont m_font;
+    RtfPage m_page;
     CharAttributes m_current;
     QByteArray m_out;
 };
 
 } // namespace
 
-QByteArray WriteRtf(const QTextDocument& doc, const RtfFont& font) {
-    return Writer(font).Write(doc);
+QByteArray WriteRtf(const QTextDocument& doc, const RtfFont& font, const RtfPage& page) {
+    return Writer(font, page).Write(doc);
 }
 
 } // namespace richtext

@@ -1,33 +1,56 @@
 #include "SettingsStore.h"
 
+#include "AtomicFile.h"
+#include "IniDocument.h"
+
 #include <QDir>
-#include <QSettings>
-#include <QStringList>
-#include <QVariant>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
 
 namespace settings {
 
 namespace {
 
-// QSettings treats both slashes inside keys as group separators; a name holding one would reach
-// another section (or another file), so such names are refused instead.
+bool HasControl(const QString& name) {
+    return std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x20; });
+}
+
+// A name must come back from the file as the same name, and must not reach another section or
+// another file: no slashes (an earlier store read them as separators), no control characters, no
+// blanks at its ends (an INI reader drops them), nothing that reads as a section header.
 bool UsableName(const QString& name) {
-    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+           !HasControl(name) && name.trimmed() == name && !name.startsWith(QLatin1Char('['));
 }
 
-bool UsableAddress(const QString& application, const QString& section, const QString& key) {
-    return !SettingsFilePath(application).isEmpty() && UsableName(section) && UsableName(key);
+bool UsableSection(const QString& section) {
+    return UsableName(section) && !section.contains(QLatin1Char(']'));
 }
 
-QString Address(const QString& section, const QString& key) {
-    return section + QLatin1Char('/') + key;
+bool UsableKey(const QString& key) {
+    return UsableName(key) && !key.contains(QLatin1Char('=')) && !key.startsWith(QLatin1Char(';')) &&
+           !key.startsWith(QLatin1Char('#'));
 }
 
-// A QSettings object is built for each call from the path computed now, so a changed
-// XDG_CONFIG_HOME or a file rewritten by the planning suite is seen at the next call.
-bool Write(QSettings& store) {
-    store.sync();
-    return store.status() == QSettings::NoError;
+bool UsableAddress(const QString& application, const QString& section) {
+    return !SettingsFilePath(application).isEmpty() && UsableSection(section);
+}
+
+// The file is read at every call, so a file rewritten by the planning suite, or a changed
+// XDG_CONFIG_HOME, is seen at once. A file that cannot be read counts as empty.
+IniDocument Load(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return IniDocument();
+    return IniDocument::Parse(file.readAll());
+}
+
+bool Store(const QString& path, const IniDocument& doc) {
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    return files::WriteFileAtomically(path, doc.Serialize());
 }
 
 } // namespace
@@ -50,52 +73,49 @@ QString SettingsFilePath(const QString& application) {
 
 QString GetSetting(const QString& application, const QString& section, const QString& key,
                    const QString& defaultValue) {
-    if (!UsableAddress(application, section, key)) {
+    if (!UsableAddress(application, section) || !UsableKey(key)) {
         return defaultValue;
     }
-    QSettings store(SettingsFilePath(application), QSettings::IniFormat);
-    const QVariant value = store.value(Address(section, key));
-    if (!value.isValid()) {
-        return defaultValue;
+    return Load(SettingsFilePath(application)).Value(section, key).value_or(defaultValue);
+}
+
+KeysAndValues GetSection(const QString& application, const QString& section) {
+    if (!UsableAddress(application, section)) {
+        return {};
     }
-    // Another writer may have left an unquoted comma, which QSettings reads as a list.
-    if (value.typeId() == QMetaType::QStringList) {
-        return value.toStringList().join(QLatin1Char(','));
-    }
-    return value.toString();
+    return Load(SettingsFilePath(application)).Section(section);
 }
 
 bool SaveSetting(const QString& application, const QString& section, const QString& key,
                  const QString& value) {
-    if (!UsableAddress(application, section, key)) {
-        return false;
-    }
-    QSettings store(SettingsFilePath(application), QSettings::IniFormat);
-    store.setValue(Address(section, key), value);
-    return Write(store);
+    return SaveSettings(application, section, {{key, value}});
 }
 
-bool SaveSettings(const QString& application, const QString& section,
-                  const QList<QPair<QString, QString>>& keysAndValues) {
+bool SaveSettings(const QString& application, const QString& section, const KeysAndValues& keysAndValues) {
+    if (!UsableAddress(application, section)) {
+        return false;
+    }
     for (const auto& entry : keysAndValues) {
-        if (!UsableAddress(application, section, entry.first)) {
+        if (!UsableKey(entry.first)) {
             return false;
         }
     }
-    QSettings store(SettingsFilePath(application), QSettings::IniFormat);
-    for (const auto& entry : keysAndValues) {
-        store.setValue(Address(section, entry.first), entry.second);
-    }
-    return Write(store);
+    const QString path = SettingsFilePath(application);
+    IniDocument doc = Load(path);
+    doc.Set(section, keysAndValues);
+    return Store(path, doc);
 }
 
 bool DeleteSetting(const QString& application, const QString& section, const QString& key) {
-    if (!UsableAddress(application, section, key)) {
+    if (!UsableAddress(application, section) || !UsableKey(key)) {
         return false;
     }
-    QSettings store(SettingsFilePath(application), QSettings::IniFormat);
-    store.remove(Address(section, key));
-    return Write(store);
+    const QString path = SettingsFilePath(application);
+    IniDocument doc = Load(path);
+    if (!doc.Remove(section, key)) {
+        return true;
+    }
+    return Store(path, doc);
 }
 
 } // namespace settings

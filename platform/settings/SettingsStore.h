@@ -1,7 +1,11 @@
 #pragma once
-// The per-user settings store: text values addressed by application, section and key, one INI file
-// per application under $XDG_CONFIG_HOME/ProgramSettings/ (~/.config/ProgramSettings/ by default).
-// Values are always text; whoever stores a number decides its text form.
+// The per-user settings store: text values addressed by application, section and key, one plain
+// INI file per application under $XDG_CONFIG_HOME/ProgramSettings/ (~/.config/ProgramSettings/ by
+// default), with sections and keys written as they are named, so the planning suite and any INI
+// reader read them (IniDocument). Values are always text; whoever stores a number decides its
+// text form. Every write replaces the file whole or not at all.
+
+#include "IniDocument.h"
 
 #include <QList>
 #include <QPair>
@@ -20,13 +24,16 @@ QString SettingsFilePath(const QString& application);
 QString GetSetting(const QString& application, const QString& section, const QString& key,
                    const QString& defaultValue = QString());
 
+// Every key of one section with its value, in file order, read in one go.
+KeysAndValues GetSection(const QString& application, const QString& section);
+
 // Writes the text, creating the file, section and key as needed. False when nothing was written.
 bool SaveSetting(const QString& application, const QString& section, const QString& key,
                  const QString& value);
 
-// Writes several keys of one section in one go: all of them or, on failure, none.
-bool SaveSettings(const QString& application, const QString& section,
-                  const QList<QPair<QString, QString>>& keysAndValues);
+// Writes several keys of one section in one write of the file: all of them or, on failure, none.
+// They stand together in the given order.
+bool SaveSettings(const QString& application, const QString& section, const KeysAndValues& keysAndValues);
 
 // Removes one key. False when the key could not be removed (unusable names, write failure); an
 // absent key is not a failure.

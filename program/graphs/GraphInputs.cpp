@@ -1,15 +1,10 @@
 #include "GraphInputs.h"
 
 #include "NumberText.h"
+#include "UnitConversion.h"
 
 #include <algorithm>
 #include <cctype>
-
-namespace {
-
-constexpr double kMetresPerFoot = 0.3048;
-
-} // namespace
 
 std::optional<GraphNumbers> ReadGraphNumbers(const GraphInputs& inputs) {
     const auto freq = numtext::StrictNumber(inputs.freq);
@@ -18,11 +13,13 @@ std::optional<GraphNumbers> ReadGraphNumbers(const GraphInputs& inputs) {
     if (!freq || !hb || !hm) {
         return std::nullopt;
     }
-    const double heightFactor = inputs.english ? kMetresPerFoot : 1.0;
+    const auto metres = [&](double shown) {
+        return inputs.english ? EnglishToMetric(shown, kMetresPerFoot) : shown;
+    };
     GraphNumbers numbers;
     numbers.freqMHz = *freq;
-    numbers.hbM = *hb * heightFactor;
-    numbers.hmM = *hm * heightFactor;
+    numbers.hbM = metres(*hb);
+    numbers.hmM = metres(*hm);
     numbers.pctTime = numtext::Val(inputs.pctTime);
     numbers.pctLoc = numtext::Val(inputs.pctLoc);
     return numbers;

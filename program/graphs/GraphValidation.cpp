@@ -1,6 +1,7 @@
 #include "GraphValidation.h"
 
 #include "NumberText.h"
+#include "UnitConversion.h"
 
 namespace {
 
@@ -36,14 +37,22 @@ const BoxRule& RuleOf(GraphBox box) {
     return kRules[0];
 }
 
+bool IsHeight(GraphBox box) {
+    return box == GraphBox::BaseHeight || box == GraphBox::MobileHeight;
+}
+
 } // namespace
 
-GraphBoxCheck ValidateGraphBox(GraphBox box, const std::string& text) {
+// Heights shown in feet are checked as the metres they stand for: a height that was in range in
+// metres stays in range after a switch to feet, bounds included.
+GraphBoxCheck ValidateGraphBox(GraphBox box, const std::string& text, bool english) {
     const BoxRule& rule = RuleOf(box);
+    const bool feet = english && IsHeight(box);
     double value = numtext::Val(text);
+    const double metric = feet ? EnglishToMetric(value, kMetresPerFoot) : value;
     GraphBoxCheck check;
-    if (!(value >= rule.min && value <= rule.max)) {
-        value = rule.fallback;
+    if (!(metric >= rule.min && metric <= rule.max)) {
+        value = feet ? rule.fallback / kMetresPerFoot : rule.fallback;
         check.message = rule.message;
     }
     check.text = numtext::Format(value, rule.pattern);

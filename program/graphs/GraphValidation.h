@@ -1,7 +1,7 @@
 #pragma once
 // The checks both graph windows make when an input box loses the focus: the leading number of the
-// text against the box's bounds (the same numbers whatever the units shown), the box's default and
-// a message when outside, and the text rewritten in the box's pattern either way.
+// text against the box's bounds (heights shown in feet as the metres they stand for), the box's
+// default and a message when outside, and the text rewritten in the box's pattern either way.
 
 #include <string>
 
@@ -12,7 +12,8 @@ struct GraphBoxCheck {
     std::string message; // empty when the value was accepted
 };
 
-GraphBoxCheck ValidateGraphBox(GraphBox box, const std::string& text);
+// `english`: the heights are shown in feet.
+GraphBoxCheck ValidateGraphBox(GraphBox box, const std::string& text, bool english = false);
 
 // The tooltip that states the box's accepted range.
 const char* GraphBoxTooltip(GraphBox box);

@@ -2,6 +2,7 @@
 
 #include "ChartConstants.h"
 #include "Kestran.h"
+#include "MessageBox.h"
 #include "ProgramPrinter.h"
 
 #include <memory>
@@ -68,8 +69,12 @@ void FrmPrintOut::Form_Load() {
     loaded_ = true;
     printing::ProgramPrinter& printer = printing::ProgramPrinter::Instance();
     savedOrientation_ = printer.Orientation();
-    // The chart prints on the program's printer, as every other output of the program does.
+    // The chart prints on the program's printer, as every other output of the program does, and
+    // asks for the file of the PDF file printer as the program does.
     EngineSetPrinter(&printer.Printer());
+    EngineSetPrintFileHook([](void* owner) {
+        return printing::ProgramPrinter::AskPdfFile(static_cast<QWidget*>(owner)).toStdString();
+    });
 }
 
 void FrmPrintOut::Form_Unload() {
@@ -77,7 +82,13 @@ void FrmPrintOut::Form_Unload() {
     loaded_ = false;
 }
 
+// The chart tells of a print that fails; a window without a chart control has nothing to print.
 void FrmPrintOut::cmdPrint_Click() {
+    if (!program::PrintChart) {
+        msgbox::MsgBox(QStringLiteral("There is no graph to print."),
+                       msgbox::vbExclamation | msgbox::vbOKOnly, QString(), this);
+        return;
+    }
     CallChart(chartid::PrintGraph);
 }
 

@@ -35,7 +35,25 @@ const QStringList& fileFilters() {
     return filters;
 }
 
+constexpr int kTextFilter = 2;
 constexpr int kRichTextFilter = 3;
+
+// A typed ".rtf" or ".txt" decides the kind of file; a name without an extension gets the one of
+// the chosen filter; any other extension leaves the choice to the filter.
+bool ChooseKind(QString& name, int filterIndex) {
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    if (suffix == QLatin1String("rtf"))
+        return true;
+    if (suffix == QLatin1String("txt"))
+        return false;
+    if (QFileInfo(name).fileName().contains(QLatin1Char('.')))
+        return filterIndex == kRichTextFilter;
+    if (filterIndex == kRichTextFilter)
+        name += QStringLiteral(".rtf");
+    else if (filterIndex == kTextFilter)
+        name += QStringLiteral(".txt");
+    return filterIndex == kRichTextFilter;
+}
 
 FrmReport::FileChooser& testChooser() {
     static FrmReport::FileChooser chooser;
@@ -197,8 +215,22 @@ void FrmReport::flushPending() {
         rtbLog->setTextCursor(endCursor());
 }
 
+// Text still held back for the document goes too, and so do the attributes for the next text.
 void FrmReport::ClearText() {
+    m_pending.clear();
+    if (m_lineOpen) {
+        m_lineOpen = false;
+        m_cursor.endEditBlock();
+    }
     rtbLog->document()->clear();
+    m_format.setFontWeight(QFont::Normal);
+    m_format.setFontItalic(false);
+    m_format.setFontUnderline(false);
+}
+
+bool FrmReport::IsEmpty() {
+    flushPending();
+    return rtbLog->document()->isEmpty();
 }
 
 void FrmReport::PasteClipboard() {
@@ -296,12 +328,14 @@ void FrmReport::cmdFile_Click() {
     // A cancelled dialog ends here: nothing is saved.
     if (!chooseSaveFile() || m_cmdlg.fileName.isEmpty())
         return;
-    const QString name = m_cmdlg.fileName;
+    QString name = m_cmdlg.fileName;
+    const bool rich = ChooseKind(name, m_cmdlg.filterIndex);
+    m_cmdlg.fileName = name;
     if (QFileInfo::exists(name) && msgbox::MsgBox(QStringLiteral("File already exits.  Overwrite It?"),
                                                   msgbox::vbYesNo) != msgbox::vbYes)
         return;
     std::optional<WaitCursor> wait(std::in_place);
-    const bool saved = m_cmdlg.filterIndex == kRichTextFilter ? SaveRtf(name) : SavePlainText(name);
+    const bool saved = rich ? SaveRtf(name) : SavePlainText(name);
     wait.reset();
     if (!saved)
         msgbox::MsgBox(QStringLiteral("Error in saving file ") + name, msgbox::vbCritical | msgbox::vbOKOnly,
@@ -310,20 +344,31 @@ void FrmReport::cmdFile_Click() {
 
 void FrmReport::cmdPrint_Click() {
     auto& printer = printing::ProgramPrinter::Instance();
-    std::optional<WaitCursor> wait(std::in_place);
     printer.SetFontName(rtbLog->font().family());
     printer.SetOrientation(printing::vbPRORLandscape);
     if (!printer.IsUsable()) {
-        wait.reset();
         msgbox::MsgBox(QStringLiteral("No printer is available. Choose one with Printer Setup."),
                        msgbox::vbExclamation | msgbox::vbOKOnly, QString(), this);
         return;
     }
-    const bool printed = printer.PrintDocument(*PrintedDocument());
+    const std::unique_ptr<QTextDocument> printed = PrintedDocument();
+    // The PDF file printer asks for its file before the wait begins.
+    QString file;
+    if (printing::IsPdfFilePrinter(printer.Printer()) && printer.Printer().outputFileName().isEmpty()) {
+        file = printing::ProgramPrinter::AskPdfFile(this);
+        if (file.isEmpty())
+            return;
+        printer.PrintToFile(file);
+    }
+    std::optional<WaitCursor> wait(std::in_place);
+    const printing::PrintResult result = printer.PrintDocument(*printed, this);
+    if (!file.isEmpty())
+        printer.PrintToFile(QString());
     wait.reset();
-    if (!printed)
-        msgbox::MsgBox(QStringLiteral("Error in printing the log"), msgbox::vbCritical | msgbox::vbOKOnly,
-                       QString(), this);
+    if (result == printing::PrintResult::Failed)
+        msgbox::MsgBox(QStringLiteral("Error in printing the log") +
+                           (file.isEmpty() ? QString() : QStringLiteral(" to ") + file),
+                       msgbox::vbCritical | msgbox::vbOKOnly, QString(), this);
 }
 
 void FrmReport::cmdClose_Click() {

@@ -52,6 +52,8 @@ public:
     void Flush() { flushPending(); }
     // Empties the log, attributes included.
     void ClearText();
+    // Whether the log holds no text.
+    bool IsEmpty();
     // Appends the clipboard's text or picture at the end.
     void PasteClipboard();
 

@@ -2,6 +2,7 @@
 
 #include "ModCalculations.h"
 #include "NumberText.h"
+#include "UnitConversion.h"
 
 #include <cmath>
 
@@ -21,9 +22,10 @@ struct BoxRule {
 const BoxRule& RuleOf(InputBox box) {
     static const BoxRule rules[] = {
         {30, 2000, 150, 1, TextForm::Length, "Valid Frequency Range 30Mhz to 2000 MHz"},
-        {20, 2500, 20, 0.3048, TextForm::Length, "Valid Height of Base Station Antenna is 20m to 2500m"},
-        {1, 300, 10, 1.6093, TextForm::Length, "Valid Range is  1 <= Distance <= 300 km"},
-        {1, 30, 1, 0.3048, TextForm::Length, "Valid Height of Mobile Antenna is 1m to 30m"},
+        {20, 2500, 20, kMetresPerFoot, TextForm::Length,
+         "Valid Height of Base Station Antenna is 20m to 2500m"},
+        {1, 300, 10, kKmPerMile, TextForm::Length, "Valid Range is  1 <= Distance <= 300 km"},
+        {1, 30, 1, kMetresPerFoot, TextForm::Length, "Valid Height of Mobile Antenna is 1m to 30m"},
         {1, 99, 50, 1, TextForm::Shortest, "Percent Location Range 1 to 99"},
         {1, 99, 50, 1, TextForm::Whole, "Percent Time Range 1 to 99"},
     };
@@ -46,20 +48,18 @@ bool InRange(const BoxRule& rule, double metric) {
     return metric >= rule.low && metric <= rule.high;
 }
 
-// The default in the units shown. Its text must itself pass the check, so a default on a lower
-// bound is rounded up in the last shown decimal rather than to the nearest.
-std::string DefaultText(const BoxRule& rule, double factor) {
-    const double shown = rule.metricDefault / factor;
-    std::string text = TextOf(rule.form, shown);
-    if (!InRange(rule, numtext::Val(text) * factor))
-        text = TextOf(rule.form, std::ceil(shown * 10000.0) / 10000.0);
-    return text;
+double MetricOf(const BoxRule& rule, double shown, bool english) {
+    return english && rule.englishFactor != 1 ? EnglishToMetric(shown, rule.englishFactor) : shown;
 }
 
 } // namespace
 
 double ToMetric(InputBox box, double value, bool english) {
-    return english ? value * RuleOf(box).englishFactor : value;
+    return MetricOf(RuleOf(box), value, english);
+}
+
+double EnglishFactor(InputBox box) {
+    return RuleOf(box).englishFactor;
 }
 
 std::string RangeMessage(InputBox box) {
@@ -68,19 +68,22 @@ std::string RangeMessage(InputBox box) {
 
 ValidatedText ValidateInput(InputBox box, const std::string& text, bool english) {
     const BoxRule& rule = RuleOf(box);
-    const double factor = english ? rule.englishFactor : 1.0;
     const double value = numtext::Val(text);
-    if (InRange(rule, value * factor))
+    if (InRange(rule, MetricOf(rule, value, english)))
         return {TextOf(rule.form, value), {}};
-    return {DefaultText(rule, factor), rule.message};
+    const double factor = english ? rule.englishFactor : 1.0;
+    return {TextOf(rule.form, rule.metricDefault / factor), rule.message};
 }
 
-ValidatedText ValidatePower(const std::string& text, int powerUnit) {
-    const double value = numtext::Val(text);
-    const bool linearUnit = powerUnit == 0 || powerUnit == 1;
-    if (linearUnit && !(value > 0))
-        return {"1", "Valid Power is greater than 0"};
-    return {numtext::ShortestText(value), {}};
+ValidatedPower ValidatePower(const std::string& text, int powerUnit, double currentWatts) {
+    double value = numtext::Val(text);
+    if ((powerUnit == 0 || powerUnit == 1) && !(value > 0))
+        value = 1;
+    const std::string shown = numtext::ShortestText(value);
+    const double watts = PowerToWatts(numtext::Val(shown), powerUnit);
+    if (!std::isfinite(value) || !(std::isfinite(watts) && watts > 0))
+        return {PowerText(currentWatts, powerUnit), currentWatts};
+    return {shown, watts};
 }
 
 std::string PowerText(double watts, int powerUnit) {

@@ -144,14 +144,14 @@ private:
     void buildMenus();
     void connectHandlers();
     bool validateBox(QLineEdit* box);
-    bool validatePower();
+    void validatePower();
     bool validateBeforeReading();
     void showRange(int model);
     void endRange();
     void restoreOwnInputs();
     void restoreSuiteInputs();
     void restoreLog();
-    void writeSuiteValues();
+    bool writeSuiteValues();
     Registry& registry();
 
     Controls ui_;

@@ -1,6 +1,7 @@
 // The single-distance calculation: six results for the main window's inputs, one report line,
 // the result labels, and the log saved to the temporary file.
 
+#include "AutoSave.h"
 #include "ControlColour.h"
 #include "InputValidation.h"
 #include "LossCalculation.h"
@@ -81,5 +82,5 @@ void MainForm::cmdLossCalc_Click() {
         SetBackColor(labels[i], results.inRange[i] ? QColor(255, 255, 255) : program::OutOfRangeColour);
     }
     QApplication::processEvents();
-    log.SaveFile(program::TempLogName);
+    SaveLogToTempFile(log, program::TempLogName, this);
 }

@@ -167,7 +167,9 @@ bool MainForm::validateBox(QLineEdit* box) {
         box->setText(QString::fromStdString(result.text));
         return !result.message.empty();
     }
-    return box == ui_.txtPowerUnit && validatePower();
+    if (box == ui_.txtPowerUnit)
+        validatePower();
+    return false;
 }
 
 void MainForm::txtFreq_LostFocus() {
@@ -193,13 +195,10 @@ void MainForm::txtPowerUnit_LostFocus() {
     validatePower();
 }
 
-bool MainForm::validatePower() {
-    const ValidatedText result = ValidatePower(Std(ui_.txtPowerUnit->text()), PowerUnit);
-    if (!result.message.empty())
-        msgbox::MsgBox(QString::fromStdString(result.message), msgbox::vbOKOnly, QString(), this);
+void MainForm::validatePower() {
+    const ValidatedPower result = ValidatePower(Std(ui_.txtPowerUnit->text()), PowerUnit, PowerWatts);
     ui_.txtPowerUnit->setText(QString::fromStdString(result.text));
-    PowerWatts = PowerTextToWatts(result.text);
-    return !result.message.empty();
+    PowerWatts = result.watts;
 }
 
 void MainForm::cmbPowerUnit_Click() {

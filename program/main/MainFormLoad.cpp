@@ -1,6 +1,7 @@
 // Start and end of the program: what the main window prepares before the user's first action and
 // what it keeps for the next run.
 
+#include "AutoSave.h"
 #include "ContextIDs.h"
 #include "FrmReport.h"
 #include "InputValidation.h"
@@ -88,6 +89,7 @@ Registry& MainForm::registry() {
 }
 
 void MainForm::Form_Load() {
+    ResetAutoSaveReports();
     SetHelpFile(this);
     MeasuredData.assign(1, MeasuredRecord());
     program::ShowMeasuredData = 0;
@@ -140,7 +142,7 @@ void MainForm::restoreSuiteInputs() {
         if (!value.ok())
             continue;
         const double shown = value.value.AsR8() * s.boxPerSuite;
-        const double factor = ToMetric(s.length, 1.0, english);
+        const double factor = english ? EnglishFactor(s.length) : 1.0;
         const std::string metricText = numtext::ShortestText(shown);
         const std::string text = factor == 1.0 ? metricText : LengthText(shown / factor);
         (ui_.*s.box)->setText(QString::fromStdString(text));
@@ -148,29 +150,41 @@ void MainForm::restoreSuiteInputs() {
             (ui_.*s.memory).Remember(metricText, text);
     }
     reg.SetOrbelActive(false);
-    reg.SaveOrbelGlobals();
+    if (!reg.SaveOrbelGlobals())
+        TellSettingsNotSaved(this);
 }
 
-// The previous run's log continues when its file is still there and holds a log; anything else
-// starts a fresh log with its title line.
+// The previous run's log continues when the stored name is a log file of this program that can be
+// read as a log; anything else is left alone and a fresh log starts with its title line.
 void MainForm::restoreLog() {
     Registry& reg = registry();
     RLogClass& log = ReportLog();
     reg.SetKey(QStringLiteral("TempLogName"));
     reg.RegGet();
     const QString stored = reg.Setting().trimmed();
-    if (!stored.isEmpty() && QFileInfo::exists(stored)) {
-        program::TempLogName = stored;
-        if (log.ReadFile(stored) && !log.Form().rtbLog->document()->isEmpty())
+    if (IsOwnTempLog(stored)) {
+        const qint64 size = QFileInfo(stored).size();
+        if (size > kMaxTempLogBytes) {
+            msgbox::MsgBox(
+                QStringLiteral("The output log %1 is too large to open (%2 MB). A new log is started; "
+                               "that file is left as it is.")
+                    .arg(stored)
+                    .arg(size / (1024 * 1024)),
+                msgbox::vbExclamation | msgbox::vbOKOnly, QStringLiteral("Output Log"), this);
+        } else if (log.ReadFile(stored)) {
+            program::TempLogName = stored;
+            if (!log.Form().IsEmpty())
+                return;
+            log.Clear();
+            log.AddTitle();
             return;
-        log.Clear();
-    } else {
-        program::TempLogName = GetTempLogName();
+        }
     }
+    program::TempLogName = GetTempLogName();
     log.AddTitle();
 }
 
-void MainForm::writeSuiteValues() {
+bool MainForm::writeSuiteValues() {
     Registry& reg = registry();
     const bool english = UnitSystem::Instance().IsEnglish();
     for (const SuiteValue& s : kSuiteValues) {
@@ -185,50 +199,43 @@ void MainForm::writeSuiteValues() {
         }
         reg.SetOrbelGlobal(QString::fromLatin1(s.name), automation::Variant::R8(metric));
     }
-    reg.SaveOrbelGlobals();
+    return reg.SaveOrbelGlobals();
 }
 
+// The settings of the end go to the store in one write per file, in the order the keys are
+// known by; a box holding no number leaves the last number it held in the store.
 void MainForm::Form_Unload() {
     if (unloaded_)
         return;
     unloaded_ = true;
     QuitHelp();
-    if (orbelLaunched_)
-        writeSuiteValues();
+    bool saved = !orbelLaunched_ || writeSuiteValues();
+    const int answer = msgbox::MsgBox(QStringLiteral("Retain Output Log?"), msgbox::vbYesNo,
+                                      QStringLiteral("Output Log"), this);
+    QString logName;
+    if (answer == msgbox::vbYes) {
+        SaveLogToTempFile(ReportLog(), program::TempLogName, this);
+        logName = program::TempLogName;
+    } else {
+        RemoveTempLog(program::TempLogName);
+    }
+    QList<QPair<QString, QString>> values;
+    for (const StoredBox& stored : kStoredBoxes) {
+        const QLineEdit* box = ui_.*stored.box;
+        if (BoxNumber(box))
+            values.append({QString::fromLatin1(stored.key), box->text()});
+    }
+    values.append({QStringLiteral("Units"),
+                   ui_.mnuUnitsMetric->isChecked() ? QStringLiteral("Metric") : QStringLiteral("English")});
+    values.append({QStringLiteral("TempLogName"), logName});
+    values.append({QStringLiteral("AreaType"), ui_.cmbareatype->currentText()});
+    values.append({QStringLiteral("CitySize"), ui_.cmbcitysize->currentText()});
     Registry& reg = registry();
     reg.SetAppname(program::Title());
     reg.SetSection(QString::fromLatin1(kSection));
-    reg.SetKey(QStringLiteral("Units"));
-    reg.SetSetting(ui_.mnuUnitsMetric->isChecked() ? QStringLiteral("Metric") : QStringLiteral("English"));
-    reg.RegSave();
-
-    reg.SetKey(QStringLiteral("TempLogName"));
-    const int answer = msgbox::MsgBox(QStringLiteral("Retain Output Log?"), msgbox::vbYesNo,
-                                      QStringLiteral("Output Log"), this);
-    if (answer == msgbox::vbYes) {
-        ReportLog().SaveFile(program::TempLogName);
-        reg.SetSetting(program::TempLogName);
-    } else {
-        RemoveTempLog(program::TempLogName);
-        reg.SetSetting(QString());
-    }
-    reg.RegSave();
-
-    const std::pair<const char*, QComboBox*> lists[] = {{"AreaType", ui_.cmbareatype},
-                                                        {"CitySize", ui_.cmbcitysize}};
-    for (const auto& [key, list] : lists) {
-        reg.SetKey(QString::fromLatin1(key));
-        reg.SetSetting(list->currentText());
-        reg.RegSave();
-    }
-    for (const StoredBox& stored : kStoredBoxes) {
-        const QLineEdit* box = ui_.*stored.box;
-        if (!BoxNumber(box))
-            continue; // the store keeps the last number the box held
-        reg.SetKey(QString::fromLatin1(stored.key));
-        reg.SetSetting(box->text());
-        reg.RegSave();
-    }
+    saved = reg.RegSaveAll(values) && saved;
+    if (!saved)
+        TellSettingsNotSaved(this);
     ProgramEnd()();
 }
 

@@ -3,8 +3,8 @@
 
 #include "AboutForm.h"
 #include "frmInfoScreen.h"
-#include "FrmOkumFieldStrength.h"
 #include "frmLogDistRange.h"
+#include "FrmOkumFieldStrength.h"
 #include "GraphForm.h"
 #include "Help.h"
 #include "MainForm.h"

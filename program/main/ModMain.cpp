@@ -20,17 +20,15 @@ void SelectText(QComboBox* list, const QString& text) {
         list->setCurrentIndex(index);
 }
 
-// Rewrites the three length boxes in the other unit system; `toEnglish` divides by the factors.
+// Rewrites the three length boxes in the other unit system.
 void ConvertLengths(MainForm::Controls& u, bool toEnglish) {
-    const double foot = toEnglish ? 1.0 / kMetresPerFoot : kMetresPerFoot;
-    const double mile = toEnglish ? 1.0 / kKmPerMile : kKmPerMile;
     const std::pair<QLineEdit*, std::pair<UnitText*, double>> boxes[] = {
-        {u.txthb, {&u.hbText, foot}},
-        {u.txthm, {&u.hmText, foot}},
-        {u.txtDist, {&u.distText, mile}},
+        {u.txthb, {&u.hbText, kMetresPerFoot}},
+        {u.txthm, {&u.hmText, kMetresPerFoot}},
+        {u.txtDist, {&u.distText, kKmPerMile}},
     };
     for (const auto& [box, memory] : boxes) {
-        const std::string text = memory.first->Convert(box->text().toStdString(), memory.second);
+        const std::string text = memory.first->Convert(box->text().toStdString(), memory.second, toEnglish);
         box->setText(QString::fromStdString(text));
     }
 }

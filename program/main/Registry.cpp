@@ -3,6 +3,8 @@
 #include "SettingsStore.h"
 #include "VariantChange.h"
 
+#include <optional>
+#include <QHash>
 #include <QStringList>
 
 using automation::Variant;
@@ -59,6 +61,23 @@ const std::vector<SuiteGlobalParameter>& SuiteGlobalParameters() {
     return table;
 }
 
+bool IsNumeric(automation::VarType type) {
+    return type == automation::VT_I2 || type == automation::VT_I4 || type == automation::VT_R8;
+}
+
+// "1,5" as a number text written with a decimal comma: exactly one comma and no point.
+std::optional<std::string> WithDecimalPoint(const Variant& value) {
+    if (value.vt() != automation::VT_BSTR)
+        return std::nullopt;
+    std::string text = value.AsStr();
+    const auto comma = text.find(',');
+    if (comma == std::string::npos || text.find(',', comma + 1) != std::string::npos ||
+        text.find('.') != std::string::npos)
+        return std::nullopt;
+    text[comma] = '.';
+    return text;
+}
+
 bool Convertible(automation::VarType type) {
     switch (type) {
     case automation::VT_I2:
@@ -91,19 +110,25 @@ void Registry::AddGlobal(const QString& name, const Variant& defaultValue) {
 }
 
 // A stored value that does not convert to its parameter's type (the suite or a person may have
-// written anything there) keeps the parameter's default, so one bad value never stops the start.
+// written anything there) keeps the parameter's default, so one bad value never stops the start;
+// its text stays in the store (SaveOrbelGlobals).
 void Registry::LoadGlobals() {
+    QHash<QString, QString> stored;
+    for (const auto& [key, value] :
+         settings::GetSection(QLatin1String(kSuiteApplication), QLatin1String(kSuiteSection))) {
+        stored.insert(key.toCaseFolded(), value);
+    }
+    loaded_.clear();
     for (::OrbelGlobal& global : globals_) {
-        const QString stored =
-            settings::GetSetting(QLatin1String(kSuiteApplication), QLatin1String(kSuiteSection), global.ID());
-        if (stored.isEmpty()) {
-            continue;
+        const QString text = stored.value(global.ID().toCaseFolded());
+        if (!text.isEmpty()) {
+            const automation::Changed converted =
+                CoerceToTypeOf(global.Value(), Variant::Str(text.toStdString()));
+            if (converted.ok()) {
+                global.SetValue(converted.value);
+            }
         }
-        const automation::Changed converted =
-            CoerceToTypeOf(global.Value(), Variant::Str(stored.toStdString()));
-        if (converted.ok()) {
-            global.SetValue(converted.value);
-        }
+        loaded_.push_back(Loaded{text, global.Value()});
     }
 }
 
@@ -111,7 +136,13 @@ automation::Changed Registry::CoerceToTypeOf(const Variant& templateValue, const
     if (!Convertible(templateValue.vt())) {
         return automation::Changed{automation::ChangeStatus::Ok, value};
     }
-    return automation::ChangeType(value, templateValue.vt());
+    automation::Changed converted = automation::ChangeType(value, templateValue.vt());
+    if (converted.status == automation::ChangeStatus::TypeMismatch && IsNumeric(templateValue.vt())) {
+        if (const auto text = WithDecimalPoint(value)) {
+            converted = automation::ChangeType(Variant::Str(*text), templateValue.vt());
+        }
+    }
+    return converted;
 }
 
 const ::OrbelGlobal* Registry::Find(const QString& name) const {
@@ -133,6 +164,14 @@ void Registry::RegGet() {
 
 bool Registry::RegSave() {
     return settings::SaveSetting(appname_, section_, key_, setting_);
+}
+
+bool Registry::RegSaveAll(const QList<QPair<QString, QString>>& keysAndValues) {
+    if (!keysAndValues.isEmpty()) {
+        key_ = keysAndValues.back().first;
+        setting_ = keysAndValues.back().second;
+    }
+    return settings::SaveSettings(appname_, section_, keysAndValues);
 }
 
 bool Registry::RegDel() {
@@ -185,10 +224,18 @@ void Registry::SetOrbelGlobal(const QString& name, const Variant& value) {
     }
 }
 
-bool Registry::SaveOrbelGlobals() const {
+bool Registry::SaveOrbelGlobals() {
     QList<QPair<QString, QString>> values;
-    for (const ::OrbelGlobal& global : globals_) {
-        values.append({global.ID(), SuiteText(global.Value())});
+    for (std::size_t i = 0; i < globals_.size(); ++i) {
+        const Variant& value = globals_[i].Value();
+        const bool asLoaded = !loaded_[i].text.isEmpty() && value == loaded_[i].value;
+        values.append({globals_[i].ID(), asLoaded ? loaded_[i].text : SuiteText(value)});
     }
-    return settings::SaveSettings(QLatin1String(kSuiteApplication), QLatin1String(kSuiteSection), values);
+    if (!settings::SaveSettings(QLatin1String(kSuiteApplication), QLatin1String(kSuiteSection), values)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < globals_.size(); ++i) {
+        loaded_[i] = Loaded{values[static_cast<qsizetype>(i)].second, globals_[i].Value()};
+    }
+    return true;
 }

@@ -32,6 +32,10 @@ public:
     void RegGet();
     // Writes Setting at the cursor; false when the store could not be written.
     bool RegSave();
+    // Writes several keys of the cursor's application and section in one write of the store, in
+    // the given order; the cursor's key and setting become the last of them. False when nothing
+    // could be written.
+    bool RegSaveAll(const QList<QPair<QString, QString>>& keysAndValues);
     // Removes the cursor's key.
     bool RegDel();
 
@@ -51,14 +55,18 @@ public:
     // not convert changes nothing and reports nothing.
     void SetOrbelGlobal(const QString& name, const automation::Variant& value);
 
-    // Writes all suite parameters, in their table order, as text (numbers in the C locale, shortest
-    // round-trip form; Booleans "True"/"False"). False when any write failed.
-    bool SaveOrbelGlobals() const;
+    // Writes all suite parameters, in their table order, in one write of the store. A parameter
+    // whose value is still the one it was loaded with keeps the text it was stored as (a value
+    // that could not be read is never replaced by its default); any other is written as text
+    // (numbers in the C locale, shortest round-trip form; Booleans "True"/"False"). False when the
+    // store could not be written.
+    bool SaveOrbelGlobals();
 
     // The parameters in their table order.
     const std::vector<::OrbelGlobal>& Globals() const { return globals_; }
 
-    // value converted to the type of template; templates of other types keep value as it is.
+    // value converted to the type of template; templates of other types keep value as it is. A
+    // number text with a decimal comma ("1,5") reads as the suite's number format writes it.
     static automation::Changed CoerceToTypeOf(const automation::Variant& templateValue,
                                               const automation::Variant& value);
 
@@ -68,7 +76,14 @@ private:
     const ::OrbelGlobal* Find(const QString& name) const;
     ::OrbelGlobal* Find(const QString& name);
 
+    // What each parameter was loaded with: its stored text ("" when absent) and its value then.
+    struct Loaded {
+        QString text;
+        automation::Variant value;
+    };
+
     std::vector<::OrbelGlobal> globals_;
+    std::vector<Loaded> loaded_;
     QString appname_;
     QString section_;
     QString key_;

@@ -2,17 +2,45 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryFile>
+#include <unistd.h>
+
+namespace {
+
+const char* const kPrefix = "tarvek-log-";
+const char* const kSuffix = ".rtf";
+
+} // namespace
 
 QString GetTempLogName() {
-    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/tarvek-log-XXXXXX.rtf"));
+    // A temporary folder that does not exist reads as "", which must not become the root folder.
+    const QString folder = QDir::tempPath();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return {};
+    QTemporaryFile file(folder + QLatin1Char('/') + QLatin1String(kPrefix) + QStringLiteral("XXXXXX") +
+                        QLatin1String(kSuffix));
     file.setAutoRemove(false);
     if (!file.open())
         return {};
     return QFileInfo(file.fileName()).absoluteFilePath();
 }
 
+bool IsOwnTempLog(const QString& path) {
+    static const QRegularExpression name(QStringLiteral("^%1[A-Za-z0-9]{6}%2$")
+                                             .arg(QRegularExpression::escape(QLatin1String(kPrefix)),
+                                                  QRegularExpression::escape(QLatin1String(kSuffix))));
+    const QFileInfo info(path.trimmed());
+    if (path.trimmed().isEmpty() || info.isRelative() || info.isSymLink() || !info.isFile())
+        return false;
+    if (info.ownerId() != static_cast<uint>(getuid()) || !name.match(info.fileName()).hasMatch())
+        return false;
+    const QString folder = QDir(info.absolutePath()).canonicalPath();
+    return !folder.isEmpty() && folder == QDir(QDir::tempPath()).canonicalPath();
+}
+
 void RemoveTempLog(const QString& path) {
-    if (!path.trimmed().isEmpty())
+    if (IsOwnTempLog(path))
         QFile::remove(path.trimmed());
 }

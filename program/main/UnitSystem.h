@@ -2,13 +2,11 @@
 // The unit system in force (metric: m and km; English: ft and miles) is one program-wide state.
 // The main window switches it; every window reads it when it opens and follows its changes.
 
+#include "UnitConversion.h"
+
 #include <QObject>
 
 enum class Units { Metric, English };
-
-// Factors from English to metric units.
-constexpr double kMetresPerFoot = 0.3048;
-constexpr double kKmPerMile = 1.6093;
 
 class UnitSystem : public QObject {
     Q_OBJECT

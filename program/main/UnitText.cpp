@@ -2,11 +2,7 @@
 
 #include "NumberText.h"
 
-std::string LengthText(double value) {
-    return numtext::Format(value, "#####0.0###");
-}
-
-std::string UnitText::Convert(const std::string& current, double factor) {
+std::string UnitText::Convert(const std::string& current, double metricPerUnit, bool toEnglish) {
     if (remembered_ && current == after_) {
         remembered_ = false;
         return before_;
@@ -17,7 +13,7 @@ std::string UnitText::Convert(const std::string& current, double factor) {
         return current;
     }
     before_ = current;
-    after_ = LengthText(*value * factor);
+    after_ = LengthText(toEnglish ? *value / metricPerUnit : EnglishToMetric(*value, metricPerUnit));
     remembered_ = true;
     return after_;
 }

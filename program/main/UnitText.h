@@ -3,13 +3,15 @@
 // back restores the exact text the box had before, unless the box was edited in between, so
 // "300.0" km does not come back as "299.9995" km.
 
+#include "UnitConversion.h"
+
 #include <string>
 
 class UnitText {
 public:
-    // The box's text after converting `current` by multiplying with `factor`. A text that is not
-    // a number stays as it is.
-    std::string Convert(const std::string& current, double factor);
+    // The box's text after converting `current` to English units (dividing by `metricPerUnit`) or
+    // back to metric ones (EnglishToMetric). A text that is not a number stays as it is.
+    std::string Convert(const std::string& current, double metricPerUnit, bool toEnglish);
     // Forgets the remembered text (the box was reset to a design value).
     void Forget() { remembered_ = false; }
     // Records that `shown` was written for `original` in the other unit system.
@@ -23,6 +25,3 @@ private:
     std::string before_;
     std::string after_;
 };
-
-// The number text of a converted length: "#####0.0###".
-std::string LengthText(double value);

@@ -3,10 +3,10 @@
 #include "ContextIDs.h"
 #include "Help.h"
 #include "ProgramState.h"
-#include "SettingsStore.h"
+#include "Registry.h"
 
-#include <array>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -36,6 +36,23 @@ const std::array<NamedText, 4> kRowHeads{{
     {"Label18", "d <100km; hb >200m"},
     {"Label17", "d> 100km; hb <200m"},
     {"Label19", "d> 100km; hb >200m"},
+}};
+
+// The "<" signs that the marks Label21 to Label28 underline: the heading and which of its signs.
+struct MarkPlace {
+    const char* name;
+    const char* heading;
+    int occurrence;
+};
+const std::array<MarkPlace, 8> kMarks{{
+    {"Label21", "Label1", 0},
+    {"Label22", "Label1", 1},
+    {"Label23", "Label2", 0},
+    {"Label24", "Label2", 1},
+    {"Label25", "Label3", 0},
+    {"Label26", "Label3", 1},
+    {"Label27", "Label16", 0},
+    {"Label28", "Label16", 1},
 }};
 
 // Row by row, left to right.
@@ -83,6 +100,15 @@ frmInfoScreen::frmInfoScreen(QWidget* owner) : QDialog(owner) {
         }
     }
 
+    for (std::size_t i = 0; i < kMarks.size(); ++i) {
+        QLabel* mark = makeLabel(this, kMarks[i].name, QStringLiteral("<"));
+        QFont underlined = mark->font();
+        underlined.setUnderline(true);
+        mark->setFont(underlined);
+        mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+        marks_[i] = Mark{mark, findChild<QLabel*>(QLatin1String(kMarks[i].heading)), kMarks[i].occurrence};
+    }
+
     chkShowNext_ = new QCheckBox(QStringLiteral("Show this Screen Next Time"), this);
     chkShowNext_->setObjectName(QStringLiteral("chkShowNext"));
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
@@ -106,9 +132,42 @@ frmInfoScreen::frmInfoScreen(QWidget* owner) : QDialog(owner) {
     Form_Load();
 }
 
+frmInfoScreen::~frmInfoScreen() = default;
+
 void frmInfoScreen::Form_Load() {
     lblInfo_->setText(IntroductionText());
-    chkShowNext_->setChecked(ShowNextTime());
+    chkShowNext_->setChecked(true);
+}
+
+void frmInfoScreen::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    placeMarks();
+}
+
+void frmInfoScreen::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    placeMarks();
+}
+
+void frmInfoScreen::placeMarks() {
+    for (const Mark& m : marks_) {
+        if (!m.heading)
+            continue;
+        const QString text = m.heading->text();
+        qsizetype at = -1;
+        for (int i = 0; i <= m.occurrence; ++i)
+            at = text.indexOf(QLatin1Char('<'), at + 1);
+        if (at < 0)
+            continue;
+        const QFontMetrics metrics(m.heading->font());
+        const QRect content = m.heading->contentsRect();
+        const QSize size = m.mark->sizeHint();
+        const QPoint topLeft =
+            m.heading->mapTo(this, QPoint(content.left() + metrics.horizontalAdvance(text.left(at)),
+                                          content.top() + (content.height() - size.height()) / 2));
+        m.mark->setGeometry(QRect(topLeft, size));
+        m.mark->raise();
+    }
 }
 
 QString frmInfoScreen::IntroductionText() {
@@ -130,12 +189,14 @@ QString frmInfoScreen::IntroductionText() {
         "from an interactive dialog box.");
 }
 
-bool frmInfoScreen::ShowNextTime() {
-    return settings::GetSetting(program::Title(), kSection, kKey) != kNoShow;
-}
-
 void frmInfoScreen::chkShowNext_Click() {
-    settings::SaveSetting(program::Title(), kSection, kKey, chkShowNext_->isChecked() ? kShow : kNoShow);
+    if (!registry_)
+        registry_ = std::make_unique<Registry>();
+    registry_->SetAppname(program::Title());
+    registry_->SetSection(kSection);
+    registry_->SetKey(kKey);
+    registry_->SetSetting(chkShowNext_->isChecked() ? kShow : kNoShow);
+    registry_->RegSave();
 }
 
 void frmInfoScreen::cmdOK_Click() {

@@ -1,5 +1,6 @@
 #include "frmLogDistRange.h"
 
+#include "AutoSave.h"
 #include "ContextIDs.h"
 #include "frmLogDistRangeLogic.h"
 #include "Help.h"
@@ -272,6 +273,7 @@ void frmLogDistRange::cmdLogDistRange_Click() {
     QPointer<frmLogDistRange> self(this);
     RLogClass& log = log_;
     const QString tempLogName = tempLogName_;
+    const QPointer<QWidget> owner = mainWindow_;
     WaitCursor wait;
     closeRequested_ = false;
     running_ = true;
@@ -288,7 +290,7 @@ void frmLogDistRange::cmdLogDistRange_Click() {
         if (end != RunEnd::Stopped || !restartRequested_)
             break;
     }
-    log.SaveFile(tempLogName);
+    SaveLogToTempFile(log, tempLogName, self ? self.data() : owner.data());
     if (end == RunEnd::Destroyed || !self)
         return;
     running_ = false;
@@ -339,7 +341,7 @@ void frmLogDistRange::cmdExitCalc_Click() {
         return;
     }
     if (rangeSent_)
-        log_.SaveFile(tempLogName_);
+        SaveLogToTempFile(log_, tempLogName_, this);
     done(QDialog::Accepted);
 }
 

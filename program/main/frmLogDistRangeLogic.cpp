@@ -1,6 +1,7 @@
 #include "frmLogDistRangeLogic.h"
 
 #include "LossCalculation.h"
+#include "UnitConversion.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,7 +12,6 @@ namespace {
 constexpr double kEndWhenNone = 299.9;
 constexpr double kShortestStart = 0.1;
 constexpr double kStepWhenNone = 0.1;
-constexpr double kMetresPerFoot = 0.3048;
 // A run longer than this is no run a user waits for; it only has to stay countable.
 constexpr double kMostDistances = 1e12;
 // Allowance for the rounding of (end - start) / step, in steps.
@@ -103,12 +103,14 @@ int ProgressScale::ValueAt(double d) const {
 }
 
 std::vector<ReportPiece> RangeReportLine(const RangeRunInputs& in, double d, const std::tm& when) {
-    const double toMetres = in.english ? kMetresPerFoot : 1.0;
+    const auto metres = [&](double shown) {
+        return in.english ? EnglishToMetric(shown, kMetresPerFoot) : shown;
+    };
     LossInputs models;
     models.freqMHz = in.freqMHz;
     models.distKm = d;
-    models.hbM = in.hbShown * toMetres;
-    models.hmM = in.hmShown * toMetres;
+    models.hbM = metres(in.hbShown);
+    models.hmM = metres(in.hmShown);
     models.area = in.area;
     models.city = in.city;
     models.pctTime = in.pctTime;

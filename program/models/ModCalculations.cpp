@@ -235,8 +235,11 @@ double GetPowerWatts() {
 }
 
 double PowerTextToWatts(std::string_view text) {
-    const double v = numtext::Val(text);
-    switch (PowerUnit) {
+    return PowerToWatts(numtext::Val(text), PowerUnit);
+}
+
+double PowerToWatts(double v, int unit) {
+    switch (unit) {
     case 0:
         return v;
     case 1:

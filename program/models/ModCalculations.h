@@ -70,6 +70,8 @@ extern int PowerUnit;
 double GetPowerWatts();
 // Watts for a power text in the current PowerUnit (its leading number; 0 when none).
 double PowerTextToWatts(std::string_view text);
+// Watts for a power value in a unit; 0 for an unknown unit.
+double PowerToWatts(double value, int unit);
 
 // The number in a zero-padded text, written plainly and right-aligned with blanks to the text's
 // width (a minus sign does not count). Digits are never cut: a wider number widens the field.

@@ -3,9 +3,11 @@
 #include "ZentTestChart.h"
 
 #include <Kestran.h>
+#include <MessageBox.h>
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QPrinter>
@@ -173,6 +175,36 @@ TEST_F(ZentDraw, PrintGraphPrintsToAPdf) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.read(5).startsWith("%PDF"));
+}
+
+// A PDF file printer asks for its file at each print; a cancel prints nothing and tells nothing, a
+// print that fails is told and leaves no file.
+TEST_F(ZentDraw, PrintGraphOnAPdfFilePrinterAsksAndTellsFailures) {
+    control.grab();
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    EngineSetPrinter(&printer);
+    std::string answer;
+    EngineSetPrintFileHook([&answer](void*) { return answer; });
+    msgbox::SetTestAnswerer([](const msgbox::ShownBox&) { return msgbox::vbOK; });
+    msgbox::ClearShownBoxes();
+    Call(78);
+    answer = (dir.path() + "/asked.pdf").toStdString();
+    Call(78);
+    EXPECT_TRUE(msgbox::ShownBoxes().empty());
+    QFile file(QString::fromStdString(answer));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5).startsWith("%PDF"));
+    EXPECT_TRUE(printer.outputFileName().isEmpty()) << "the next print asks again";
+    answer = (dir.path() + "/missing/graph.pdf").toStdString();
+    Call(78);
+    ASSERT_EQ(msgbox::ShownBoxes().size(), 1u);
+    EXPECT_EQ(msgbox::ShownBoxes()[0].prompt.toStdString(),
+              "The graph could not be printed to " + answer + ".");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"asked.pdf"});
+    msgbox::SetTestAnswerer(nullptr);
+    EngineSetPrintFileHook(nullptr);
+    EngineSetPrinter(nullptr);
 }
 
 TEST_F(ZentDraw, CopyToClipboardOnceThePageIsReady) {

@@ -1,6 +1,7 @@
 // The graph windows' checks of their input boxes and the field-strength model menu.
 
 #include "FieldStrengthMenus.h"
+#include "GraphInputs.h"
 #include "GraphValidation.h"
 
 #include <gtest/gtest.h>
@@ -39,6 +40,39 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{GraphBox::PctTime, "0", "50", "Percent Range 1 to 99"},
         CheckCase{GraphBox::PctLoc, "99", "99", ""},
         CheckCase{GraphBox::PctLoc, "100", "50", "Percent Range 1 to 99"}));
+
+// Heights shown in feet are checked as metres: each limit shown in feet is accepted, beyond it the
+// metric default comes back in feet.
+TEST(GraphBoxes, FeetAreCheckedAsTheMetresTheyStandFor) {
+    const struct {
+        GraphBox box;
+        const char* typed;
+        const char* text;
+        bool accepted;
+    } cases[] = {
+        {GraphBox::MobileHeight, "3.2808", "3.2808", true},
+        {GraphBox::MobileHeight, "98.4252", "98.4252", true},
+        {GraphBox::MobileHeight, "98.43", "3.2808", false},
+        {GraphBox::MobileHeight, "3.28", "3.2808", false},
+        {GraphBox::BaseHeight, "98.4252", "98.4252", true},
+        {GraphBox::BaseHeight, "8202.0997", "8202.0997", true},
+        {GraphBox::BaseHeight, "8202.1", "98.4252", false},
+        {GraphBox::Frequency, "2000", "2000.0", true},
+    };
+    for (const auto& c : cases) {
+        const GraphBoxCheck check = ValidateGraphBox(c.box, c.typed, true);
+        EXPECT_EQ(check.text, c.text) << c.typed;
+        EXPECT_EQ(check.message.empty(), c.accepted) << c.typed;
+    }
+    GraphInputs in;
+    in.english = true;
+    in.hb = "98.4252";
+    in.hm = "3.2808";
+    const auto numbers = ReadGraphNumbers(in);
+    ASSERT_TRUE(numbers.has_value());
+    EXPECT_EQ(numbers->hbM, 30);
+    EXPECT_EQ(numbers->hmM, 1);
+}
 
 TEST(GraphBoxes, TooltipsStateTheAcceptedRange) {
     EXPECT_STREQ(GraphBoxTooltip(GraphBox::BaseHeight), "Range 30m - 2500m");

@@ -149,18 +149,23 @@ TEST_F(FieldStrengthWindowTest, PowerUnitRewritesThePowerAtOnceWithoutStaleMark)
     EXPECT_DOUBLE_EQ(PowerWatts, 1000);
 }
 
+// The main window's rule without a message; a number that is not negative gets a blank in front.
 TEST_F(FieldStrengthWindowTest, PowerBoxFollowsTheMainWindowsRule) {
     FrmOkumFieldStrength& w = Open(4);
     w.extra().cmbPowerUnit->setCurrentIndex(0); // W
     w.extra().txtPowerUnit->setText(QStringLiteral("0"));
     LeaveBox(w.extra().txtPowerUnit);
-    EXPECT_EQ(w.extra().txtPowerUnit->text(), QStringLiteral("1"));
-    EXPECT_EQ(ui().txtPowerUnit->text(), QStringLiteral("1"));
+    EXPECT_EQ(w.extra().txtPowerUnit->text(), QStringLiteral(" 1"));
+    EXPECT_EQ(ui().txtPowerUnit->text(), QStringLiteral(" 1"));
     EXPECT_DOUBLE_EQ(PowerWatts, 1);
-    EXPECT_EQ(Messages().size(), 1u);
+    EXPECT_TRUE(Messages().empty());
     EXPECT_TRUE(w.IsStale());
     w.extra().cmbPowerUnit->setCurrentIndex(2); // dBm: any number is a power
     w.extra().txtPowerUnit->setText(QStringLiteral("-10"));
+    LeaveBox(w.extra().txtPowerUnit);
+    EXPECT_EQ(w.extra().txtPowerUnit->text(), QStringLiteral("-10"));
+    EXPECT_NEAR(PowerWatts, 1e-4, 1e-12);
+    w.extra().txtPowerUnit->setText(QStringLiteral("4000")); // no finite number of watts
     LeaveBox(w.extra().txtPowerUnit);
     EXPECT_EQ(w.extra().txtPowerUnit->text(), QStringLiteral("-10"));
     EXPECT_NEAR(PowerWatts, 1e-4, 1e-12);

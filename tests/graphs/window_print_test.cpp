@@ -55,6 +55,34 @@ TEST_F(PrintDialogTest, PrintsTheWindowsChartToTheProgramPrinter) {
     EXPECT_GT(file.size(), 1000);
 }
 
+// On a machine with no printer the program's PDF file printer prints the chart: the chart asks for
+// the file through the program's question.
+TEST_F(PrintDialogTest, ThePdfFilePrinterAsksForTheFileOfTheChart) {
+    auto& printer = printing::ProgramPrinter::Instance();
+    ASSERT_TRUE(printer.Select(QString::fromLatin1(printing::kPdfPrinterName)));
+    const QString pdf = tempDir() + QStringLiteral("/asked.pdf");
+    int asked = 0;
+    printing::ProgramPrinter::SetFileChooser([&](QWidget*) {
+        ++asked;
+        return pdf;
+    });
+    GraphForm w;
+    w.Form_Load();
+    w.show();
+    QApplication::processEvents();
+    WhenShown([](FrmPrintOut& dialog) {
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdPrint"))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    });
+    w.ui().cmdPrintGraph->click();
+    printing::ProgramPrinter::SetFileChooser(nullptr);
+    EXPECT_EQ(asked, 1);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5).startsWith("%PDF"));
+    EXPECT_TRUE(printer.Printer().outputFileName().isEmpty()) << "the next print asks again";
+}
+
 TEST_F(PrintDialogTest, SetupLeavesLandscapeUntilTheDialogIsClosedByItsBox) {
     bool setupShown = false;
     GraphForm w;

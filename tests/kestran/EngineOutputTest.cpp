@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -205,6 +206,19 @@ INSTANTIATE_TEST_SUITE_P(Faults, EngineOutputFault,
                                                               EngineFileOutput::PdfPrint),
                                             ::testing::ValuesIn(testsupport::kWriteFaults)),
                          EngineOutputFaultName);
+
+// A PDF printer without a file has nowhere to print; one whose file cannot be written fails.
+TEST_F(EngineOutput, PdfPrinterNeedsAFileItCanWrite) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    EngineSetPrinter(&printer);
+    EXPECT_EQ(EnginePrintPage(page), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.pdf"));
+    printer.setOutputFileName(Path("folder.pdf"));
+    EXPECT_EQ(EnginePrintPage(page), 0) << "a folder stands where the file belongs";
+    EXPECT_TRUE(QFileInfo(Path("folder.pdf")).isDir());
+    EngineSetPrinter(nullptr);
+}
 
 TEST_F(EngineOutput, PageImageShowsThePlotLineAndGoesToTheClipboard) {
     const QImage image = EngineRenderPageImage(page);

@@ -49,16 +49,15 @@ TEST_F(InfoScreenTest, EveryClickWritesTheChoice) {
     EXPECT_EQ(settings::GetSetting("Brindel", "Loss_FieldStrength", "InfoScreen"), "ShowScreen");
 }
 
-TEST_F(InfoScreenTest, OpeningAgainShowsTheStoredChoice) {
+// Nothing reads the stored choice: the box starts ticked at every opening.
+TEST_F(InfoScreenTest, OpeningAgainShowsTheBoxTickedWhateverIsStored) {
     {
         frmInfoScreen w;
         check(w)->click();
     }
+    ASSERT_EQ(stored(), "NoScreen");
     frmInfoScreen again;
-    EXPECT_FALSE(check(again)->isChecked());
-    check(again)->click();
-    frmInfoScreen third;
-    EXPECT_TRUE(check(third)->isChecked());
+    EXPECT_TRUE(check(again)->isChecked());
 }
 
 TEST_F(InfoScreenTest, OpeningWritesNothing) {
@@ -96,6 +95,26 @@ TEST_F(InfoScreenTest, TableTellsWhichModelServesWhichClass) {
     for (int i = 0; i < 12; ++i) {
         const QByteArray name = "Label" + QByteArray::number(4 + i);
         EXPECT_EQ(label(w, name.constData()), cells[i]) << name.constData();
+    }
+}
+
+// Eight underlined "<" marks stand over "<" signs of the headings.
+TEST_F(InfoScreenTest, MarksUnderlineSignsOfTheHeadings) {
+    frmInfoScreen w;
+    w.show();
+    for (int i = 21; i <= 28; ++i) {
+        const QByteArray name = "Label" + QByteArray::number(i);
+        auto* mark = w.findChild<QLabel*>(name);
+        ASSERT_NE(mark, nullptr) << name.constData();
+        EXPECT_EQ(mark->text(), "<");
+        EXPECT_TRUE(mark->font().underline());
+        bool overHeading = false;
+        for (const char* heading : {"Label1", "Label2", "Label3", "Label16"}) {
+            auto* h = w.findChild<QLabel*>(heading);
+            overHeading =
+                overHeading || QRect(h->mapTo(&w, QPoint()), h->size()).contains(mark->geometry().center());
+        }
+        EXPECT_TRUE(overHeading) << name.constData();
     }
 }
 

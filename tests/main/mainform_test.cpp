@@ -143,7 +143,7 @@ TEST_F(MainFormTest, LeavingABoxRunsItsValidator) {
         {&MainForm::Controls::txtPctTime, "0", "50", "Percent Time Range 1 to 99"},
         {&MainForm::Controls::txtPctLoc, "0", "50", "Percent Location Range 1 to 99"},
         {&MainForm::Controls::txtPowerUnit, "2.50", "2.5", nullptr},
-        {&MainForm::Controls::txtPowerUnit, "abc", "1", "Valid Power is greater than 0"},
+        {&MainForm::Controls::txtPowerUnit, "abc", "1", nullptr},
     };
     for (const auto& c : cases) {
         QLineEdit* box = ui().*c.box;
@@ -182,6 +182,28 @@ TEST_F(MainFormTest, PowerUnitShowsTheSamePowerAndDecibelsTakeAnyValue) {
     ui().cmbPowerUnit->setCurrentText("kW e.r.p.");
     EXPECT_EQ(ui().txtPowerUnit->text(), "0.001");
     EXPECT_TRUE(Messages().empty());
+}
+
+// No label and no log line carries a power that is not a finite number of watts above 0.
+TEST_F(MainFormTest, PowersThatAreNoFiniteWattsAreRefusedSilently) {
+    Start();
+    ui().cmbPowerUnit->setCurrentText("dBm");
+    for (const char* typed : {"4000", "-4000", "1e999"}) {
+        ui().txtPowerUnit->setText(typed);
+        LeaveBox(ui().txtPowerUnit);
+        EXPECT_EQ(ui().txtPowerUnit->text(), "60") << typed;
+        EXPECT_EQ(PowerWatts, 1000) << typed;
+    }
+    ui().cmbPowerUnit->setCurrentText("W e.r.p.");
+    ui().txtPowerUnit->setText("1e999");
+    LeaveBox(ui().txtPowerUnit);
+    EXPECT_EQ(ui().txtPowerUnit->text(), "1000");
+    form().cmdLossCalc_Click();
+    EXPECT_TRUE(Messages().empty());
+    const QString line = LineOf(LogText(), 1);
+    ASSERT_EQ(line.size(), 147);
+    EXPECT_EQ(line.mid(55, 72), " 143.13  140.42  143.13   49.31    49.3   52.01  50% 50% Metric     1000");
+    EXPECT_EQ(ui().lblFITU529->text(), "49.31");
 }
 
 TEST_F(MainFormTest, AreaOtherThanUrbanFixesTheCitySize) {

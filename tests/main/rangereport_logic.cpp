@@ -207,6 +207,14 @@ TEST(RangeLine, EnglishHeightsReachTheModelsInMetres) {
         for (std::size_t i = 0; i < ep.size(); ++i)
             EXPECT_EQ(ep[i].underline, mp[i].underline) << "validity mark " << i << " at " << d;
     }
+    // 1 m, the models' lower bound, shows as 3.2808 ft and is still in range.
+    english.hmShown = 3.2808;
+    RangeRunInputs atBound = metric;
+    atBound.hmShown = 1;
+    const auto ep = RangeReportLine(english, 10, aDate());
+    const auto mp = RangeReportLine(atBound, 10, aDate());
+    for (std::size_t i = 0; i < ep.size(); ++i)
+        EXPECT_EQ(ep[i].underline, mp[i].underline) << "validity mark " << i << " at the bound";
 }
 
 TEST(RangeLine, ModelsUseThePercentOfLocations) {

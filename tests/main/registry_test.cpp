@@ -1,3 +1,4 @@
+#include "ExternalProgram.h"
 #include "Registry.h"
 
 #include "SettingsStore.h"
@@ -19,44 +20,45 @@ namespace {
 
 using automation::Variant;
 
-const char* const kSuiteDefaultsIni = "[Global%20Parameters]\n"
-                                      "CalledFromOrbel=False\n"
-                                      "DeltaH_m=90\n"
-                                      "Dist_Km=1\n"
-                                      "GrndCond_Sm=0.005\n"
-                                      "GrndDiel=15\n"
-                                      "Humidity_gm3=10\n"
-                                      "PctLoc_pct=0.5\n"
-                                      "PctTime_pct=0.5\n"
-                                      "Refrac_Nunits=301\n"
-                                      "RxGain_dBi=0\n"
-                                      "RxHt_m=0\n"
-                                      "RxLatDeg_DD=\"  \"\n"
-                                      "RxLatH_NS=N\n"
-                                      "RxLatMin_MM=\"  \"\n"
-                                      "RxLatSec_SS=\"  \"\n"
-                                      "RxLonDeg_DDD=\"   \"\n"
-                                      "RxLonH_EW=W\n"
-                                      "RxLonMin_MM=\"  \"\n"
-                                      "RxLonSec_SS=\"  \"\n"
-                                      "RxLoss_dB=0\n"
-                                      "RxPolar_HV=H\n"
-                                      "TerrainHandler=Terrix\n"
-                                      "Terrix_Drive=1\n"
-                                      "TxFreq_MHz=100\n"
-                                      "TxGain_dBi=0\n"
-                                      "TxHt_m=0\n"
+// The suite's 37 parameters with their defaults, in their table order, as a plain INI file.
+const char* const kSuiteDefaultsIni = "[Global Parameters]\n"
                                       "TxLatDeg_DD=\"  \"\n"
-                                      "TxLatH_NS=N\n"
                                       "TxLatMin_MM=\"  \"\n"
                                       "TxLatSec_SS=\"  \"\n"
+                                      "TxLatH_NS=N\n"
                                       "TxLonDeg_DDD=\"   \"\n"
-                                      "TxLonH_EW=W\n"
                                       "TxLonMin_MM=\"  \"\n"
                                       "TxLonSec_SS=\"  \"\n"
+                                      "TxLonH_EW=W\n"
+                                      "RxLatDeg_DD=\"  \"\n"
+                                      "RxLatMin_MM=\"  \"\n"
+                                      "RxLatSec_SS=\"  \"\n"
+                                      "RxLatH_NS=N\n"
+                                      "RxLonDeg_DDD=\"   \"\n"
+                                      "RxLonMin_MM=\"  \"\n"
+                                      "RxLonSec_SS=\"  \"\n"
+                                      "RxLonH_EW=W\n"
+                                      "TxHt_m=0\n"
+                                      "RxHt_m=0\n"
                                       "TxLoss_dB=0\n"
+                                      "RxLoss_dB=0\n"
+                                      "TxGain_dBi=0\n"
+                                      "RxGain_dBi=0\n"
+                                      "TxPower_w=0\n"
                                       "TxPolar_HV=H\n"
-                                      "TxPower_w=0\n";
+                                      "RxPolar_HV=H\n"
+                                      "TxFreq_MHz=100\n"
+                                      "Refrac_Nunits=301\n"
+                                      "Humidity_gm3=10\n"
+                                      "GrndCond_Sm=0.005\n"
+                                      "GrndDiel=15\n"
+                                      "DeltaH_m=90\n"
+                                      "PctTime_pct=0.5\n"
+                                      "PctLoc_pct=0.5\n"
+                                      "Dist_Km=1\n"
+                                      "Terrix_Drive=1\n"
+                                      "TerrainHandler=Terrix\n"
+                                      "CalledFromOrbel=False\n";
 
 class RegistryTest : public ::testing::Test {
 protected:
@@ -141,17 +143,17 @@ TEST_F(RegistryTest, ProgramKeysAreWrittenUnderTheProgramTitle) {
         ASSERT_TRUE(registry.RegSave()) << key;
     }
     EXPECT_EQ(Text("Brindel"), "[Loss_FieldStrength]\n"
+                               "Units=Metric\n"
+                               "TempLogName=/tmp/log 1.tmp\n"
                                "AreaType=Urban\n"
                                "CitySize=Small/Medium\n"
+                               "PCTTIME=50\n"
+                               "PCTLOC=50\n"
                                "Dist=10.0\n"
                                "Freq=450.0\n"
                                "HB=100.0\n"
                                "HM=1.5\n"
-                               "InfoScreen=ShowScreen\n"
-                               "PCTLOC=50\n"
-                               "PCTTIME=50\n"
-                               "TempLogName=/tmp/log 1.tmp\n"
-                               "Units=Metric\n");
+                               "InfoScreen=ShowScreen\n");
     for (const auto& [key, value] : values) {
         registry.SetSetting("stale");
         registry.SetKey(key);
@@ -204,7 +206,7 @@ TEST_F(RegistryTest, BadStoredValuesKeepTheirDefaultsAndLoadingGoesOn) {
     const std::pair<const char*, const char*> bad[] = {
         {"TxFreq_MHz", "abc"},     {"Terrix_Drive", "40000"},
         {"Terrix_Drive", "1.5.1"}, {"CalledFromOrbel", "maybe"},
-        {"Dist_Km", "1,5"},        {"RxHt_m", "1e999"},
+        {"Dist_Km", "1,5,0"},      {"RxHt_m", "1e999"},
         {"TxHt_m", "   "}};
     const Registry defaults;
     for (const auto& [key, text] : bad) {
@@ -222,6 +224,70 @@ TEST_F(RegistryTest, BadStoredValuesKeepTheirDefaultsAndLoadingGoesOn) {
     EXPECT_EQ(registry.OrbelGlobal("TxFreq_MHz"), Variant::R8(100));
     EXPECT_EQ(registry.OrbelGlobal("Terrix_Drive"), Variant::I2(1));
     EXPECT_FALSE(registry.OrbelActive());
+}
+
+// The suite may write numbers with a decimal comma; they read as meant. A text that does not read
+// as its parameter's type keeps the default in memory, and every value the program did not change
+// goes back to the store as the text it was stored as.
+TEST_F(RegistryTest, SuiteNumberFormatIsReadAndUnreadTextsStay) {
+    StoreSuiteValue("TxPower_w", "1,5");
+    StoreSuiteValue("TxGain_dBi", "12.5dB");
+    StoreSuiteValue("TxFreq_MHz", "abc");
+    StoreSuiteValue("Terrix_Drive", "2,0");
+    StoreSuiteValue("PctTime_pct", "0,25");
+    StoreSuiteValue("CalledFromOrbel", "True");
+    Registry registry;
+    EXPECT_EQ(registry.OrbelGlobal("TxPower_w"), Variant::R8(1.5));
+    EXPECT_EQ(registry.OrbelGlobal("Terrix_Drive"), Variant::I2(2));
+    EXPECT_EQ(registry.OrbelGlobal("TxGain_dBi"), Variant::R8(0));
+    EXPECT_EQ(registry.OrbelGlobal("TxFreq_MHz"), Variant::R8(100));
+    registry.SetOrbelActive(false);
+    registry.SetOrbelGlobal("PctTime_pct", Variant::R8(0.25)); // the same value as stored
+    registry.SetOrbelGlobal("Dist_Km", Variant::R8(12.5));
+    ASSERT_TRUE(registry.SaveOrbelGlobals());
+    const std::pair<const char*, const char*> stored[] = {
+        {"TxPower_w", "1,5"},         {"TxGain_dBi", "12.5dB"}, {"TxFreq_MHz", "abc"},
+        {"Terrix_Drive", "2,0"},      {"PctTime_pct", "0,25"},  {"Dist_Km", "12.5"},
+        {"CalledFromOrbel", "False"}, {"TxLatH_NS", "N"},
+    };
+    for (const auto& [key, text] : stored)
+        EXPECT_EQ(StoredSuiteValue(key), text) << key;
+}
+
+// Any INI reader finds the suite's section and its 37 values: Python's configparser here.
+TEST_F(RegistryTest, PythonConfigparserReadsTheSuiteValues) {
+    Registry registry;
+    registry.SetOrbelGlobal("TxFreq_MHz", Variant::R8(450));
+    registry.SetOrbelGlobal("TerrainHandler", Variant::Str("a, b; c"));
+    ASSERT_TRUE(registry.SaveOrbelGlobals());
+    const QString ini = dir_.path() + "/ProgramSettings/Veltrix_Orbel.ini";
+    const QString out = dir_.path() + "/read.txt";
+    const char* script = "import configparser, sys\n"
+                         "p = configparser.ConfigParser(interpolation=None)\n"
+                         "p.optionxform = str\n"
+                         "p.read(sys.argv[1], encoding='utf-8')\n"
+                         "with open(sys.argv[2], 'w') as f:\n"
+                         "    for k, v in p['Global Parameters'].items():\n"
+                         "        f.write(k + '=' + v + '\\n')\n";
+    const auto run = testsupport::RunExternal("python3", {"-c", script, ini, out}, "python3");
+    ASSERT_TRUE(run.ok) << run.problem.toStdString() << run.errorOutput.toStdString();
+    QFile read(out);
+    ASSERT_TRUE(read.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(read.readAll()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 37);
+    for (int i = 0; i < 37; ++i) {
+        const OrbelGlobal& global = registry.Globals()[static_cast<std::size_t>(i)];
+        const QString key = lines[i].section('=', 0, 0);
+        const QString value = lines[i].section('=', 1);
+        EXPECT_EQ(key, global.ID());
+        // Blank texts are quoted so that they survive; an INI reader shows the quotes.
+        const QString expected = QString::fromStdString(automation::ToText(global.Value()).value.AsStr());
+        EXPECT_EQ(expected.trimmed().isEmpty() ? "\"" + expected + "\"" : expected, value)
+            << key.toStdString();
+    }
+    EXPECT_EQ(lines[25], "TxFreq_MHz=450");
+    EXPECT_EQ(lines[35], "TerrainHandler=a, b; c");
+    EXPECT_EQ(lines[36], "CalledFromOrbel=False");
 }
 
 struct AssignCase {

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QMenuBar>
 #include <QPainter>
@@ -93,11 +94,16 @@ protected:
             return true;
         });
         printing::ProgramPrinter::SetTestPrinterNames(QStringList{"Office", "Plotter", "Office"});
+        printing::ProgramPrinter::SetFileChooser([this](QWidget*) {
+            ++pdfQuestions;
+            return pdfAnswer;
+        });
     }
     void TearDown() override {
         msgbox::SetTestAnswerer(nullptr);
         FrmReport::SetTestFileChooser(nullptr);
         printing::ProgramPrinter::SetTestPrinterNames(std::nullopt);
+        printing::ProgramPrinter::SetFileChooser(nullptr);
     }
     QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
     QTextDocument& doc() { return *log.Form().rtbLog->document(); }
@@ -115,6 +121,8 @@ protected:
     int answer = 0;
     std::optional<QString> chosenName;
     int chosenFilter = 2;
+    QString pdfAnswer; // the PDF file printer's file; "" cancels
+    int pdfQuestions = 0;
 };
 
 TEST_F(ReportTest, NewLogHasTheDefaultTitleAndNoText) {
@@ -176,12 +184,25 @@ TEST_F(ReportTest, TextOfAnOpenLineReachesTheDocumentWhenEventsRun) {
     EXPECT_EQ(doc().toPlainText(), "partial");
 }
 
-TEST_F(ReportTest, ClearEmptiesTheLogWithoutATitle) {
+// Whatever was added before, text still held back for the document included, Clear leaves an
+// empty log without attributes.
+TEST_F(ReportTest, ClearEmptiesTheLogWithoutATitleOrAttributes) {
     log.AddTitle();
     addReportLine(log);
     log.Clear();
     EXPECT_TRUE(text().isEmpty());
     EXPECT_EQ(log.Form().RightMargin(), 32000);
+    log.Add("abc");
+    log.Clear();
+    EXPECT_TRUE(text().isEmpty());
+    log.Bold(true);
+    log.Italic(true);
+    log.Underline(true);
+    log.Add("def");
+    log.Clear();
+    log.Add("ghi\r\n");
+    QApplication::processEvents();
+    EXPECT_EQ(runs(), (std::vector<std::string>{":ghi", "|"}));
 }
 
 TEST_F(ReportTest, SaveFileBeforeAnyAddWritesNothing) {
@@ -333,37 +354,40 @@ TEST_F(ReportTest, ShowReturnsWhenTheCloseButtonHidesTheWindow) {
     EXPECT_EQ(text(), "shown\n");
 }
 
-struct SaveCase {
-    const char* name;
-    int filterIndex;
-    bool rich;
-    friend void PrintTo(const SaveCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class SaveToFileTest : public ReportTest, public ::testing::WithParamInterface<SaveCase> {};
-
-TEST_P(SaveToFileTest, WritesTheChosenKind) {
+// The typed extension ".rtf" or ".txt" decides the kind; a name without one gets the chosen
+// filter's; another extension leaves the kind to the filter ("All Files" writes plain text).
+TEST_F(ReportTest, SaveToFileWritesTheKindTheNameOrTheFilterChooses) {
+    const struct {
+        const char* typed;
+        int filterIndex; // 1 All Files, 2 Text Files, 3 Rich Text
+        const char* written;
+        bool rich;
+    } cases[] = {
+        {"a.rtf", 2, "a.rtf", true}, {"b.RTF", 1, "b.RTF", true},  {"c.txt", 3, "c.txt", false},
+        {"d", 3, "d.rtf", true},     {"e", 2, "e.txt", false},     {"f", 1, "f", false},
+        {"g.log", 3, "g.log", true}, {"h.log", 2, "h.log", false}, {"i.log", 1, "i.log", false},
+    };
     log.Title("T");
     log.AddTitle();
     addReportLine(log);
-    chosenName = path("out.file");
-    chosenFilter = GetParam().filterIndex;
-    log.Form().cmdFile->click();
-    const QByteArray bytes = readAll(path("out.file"));
-    if (GetParam().rich) {
-        EXPECT_TRUE(bytes.startsWith("{\\rtf1"));
-    } else {
-        EXPECT_EQ(bytes,
-                  "T\r\n      10     450     100     1.5 Urban     Small/Medium 146.21  150.03   53.19 "
-                  " 50% 50% Metric\r\n\r\n");
+    for (const auto& c : cases) {
+        chosenName = path(c.typed);
+        chosenFilter = c.filterIndex;
+        log.Form().cmdFile->click();
+        const QByteArray bytes = readAll(path(c.written));
+        if (c.rich) {
+            EXPECT_TRUE(bytes.startsWith("{\\rtf1")) << c.typed;
+        } else {
+            EXPECT_EQ(bytes,
+                      "T\r\n      10     450     100     1.5 Urban     Small/Medium 146.21  150.03   53.19 "
+                      " 50% 50% Metric\r\n\r\n")
+                << c.typed;
+        }
+        EXPECT_EQ(log.Form().SaveDialog().fileName, path(c.written));
     }
+    EXPECT_EQ(QDir(dir.path()).count(), 2u + 9u) << "one file per case";
     EXPECT_TRUE(msgbox::ShownBoxes().empty());
 }
-
-INSTANTIATE_TEST_SUITE_P(Filters, SaveToFileTest,
-                         ::testing::Values(SaveCase{"AllFiles", 1, false}, SaveCase{"TextFiles", 2, false},
-                                           SaveCase{"RichText", 3, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ReportTest, PlainTextSaveLeavesPicturesOut) {
     log.Add("a");
@@ -510,8 +534,25 @@ TEST_F(ReportTest, PrintedDocumentStartsWithAnEmptyLineAndKeepsUnderlines) {
     EXPECT_EQ(runsOf(*printed), expected);
 }
 
-TEST_F(ReportTest, PrintWithoutAPrinterSaysSo) {
-    printing::ProgramPrinter::Instance().PrintToFile(QString());
+// With no printer on the machine the PDF file printer prints: it asks for its file each time, and
+// a cancelled question prints nothing and tells nothing.
+TEST_F(ReportTest, ThePdfFilePrinterAsksForItsFile) {
+    auto& printer = printing::ProgramPrinter::Instance();
+    ASSERT_TRUE(printer.Select("PDF File"));
+    log.AddLine("x");
+    pdfAnswer = path("asked.pdf");
+    log.Form().cmdPrint_Click();
+    EXPECT_EQ(pdfQuestions, 1);
+    EXPECT_TRUE(readAll(path("asked.pdf")).startsWith("%PDF"));
+    pdfAnswer.clear();
+    log.Form().cmdPrint_Click();
+    EXPECT_EQ(pdfQuestions, 2);
+    EXPECT_TRUE(msgbox::ShownBoxes().empty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"asked.pdf"});
+}
+
+TEST_F(ReportTest, PrintOnAPrinterThatIsNotThereSaysSo) {
+    ASSERT_TRUE(printing::ProgramPrinter::Instance().Select("Office"));
     log.AddLine("x");
     log.Form().cmdPrint_Click();
     ASSERT_EQ(msgbox::ShownBoxes().size(), 1u);
@@ -533,8 +574,9 @@ TEST_F(ReportTest, PrinterSelectionListsThePrintersAndShowsTheCurrentOne) {
     ASSERT_TRUE(printer.Select("Plotter"));
     frmPrinterSelect w;
     EXPECT_EQ(w.windowTitle(), "Printer Selection");
-    ASSERT_EQ(w.cboPrinterNames->count(), 3);
+    ASSERT_EQ(w.cboPrinterNames->count(), 4);
     EXPECT_EQ(w.cboPrinterNames->itemText(1), "Plotter");
+    EXPECT_EQ(w.cboPrinterNames->itemText(3), "PDF File");
     EXPECT_EQ(w.cboPrinterNames->currentText(), "Plotter");
 }
 

@@ -1,5 +1,7 @@
 #include "InputValidation.h"
+#include "LossCalculation.h"
 #include "ModCalculations.h"
+#include "NumberText.h"
 #include "UnitText.h"
 
 #include <gtest/gtest.h>
@@ -51,15 +53,15 @@ TEST(Validation, BoxesRewriteAcceptedValuesAndReplaceRefusedOnes) {
 }
 
 // In English units the metric value is checked, and a refused box gets the default in feet or
-// miles, rounded so that it passes the check itself.
+// miles, which passes the check itself.
 TEST(Validation, EnglishBoxesCheckTheMetricValueAndWriteValidDefaults) {
     const Case cases[] = {
         {InputBox::BaseHeight, "70", true, "70.0", ""},
         {InputBox::BaseHeight, "60", true, "65.6168", kBase},
         {InputBox::BaseHeight, "9000", true, "65.6168", kBase},
-        {InputBox::MobileHeight, "2", true, "3.2809", kMobile},
+        {InputBox::MobileHeight, "2", true, "3.2808", kMobile},
         {InputBox::MobileHeight, "98", true, "98.0", ""},
-        {InputBox::MobileHeight, "99", true, "3.2809", kMobile},
+        {InputBox::MobileHeight, "99", true, "3.2808", kMobile},
         {InputBox::Distance, "186", true, "186.0", ""},
         {InputBox::Distance, "187", true, "6.2139", kDist},
         {InputBox::Frequency, "450", true, "450.0", ""},
@@ -73,20 +75,32 @@ TEST(Validation, EnglishBoxesCheckTheMetricValueAndWriteValidDefaults) {
     }
 }
 
-TEST(Validation, PowerMustBePositiveInWattsAndKilowattsOnly) {
+// A power of 0 or less in W or kW becomes 1; a power whose watts are not a finite number above 0
+// brings back the power before it (1000 W here), in the box's unit. No case has a message.
+TEST(Validation, PowerBoxKeepsAFiniteNumberOfWattsAboveZero) {
     const struct {
         const char* typed;
         int unit;
         const char* text;
-        bool message;
+        double watts;
     } cases[] = {
-        {"abc", 2, "0", false}, {"abc", 0, "1", true},  {"-3", 1, "1", true},
-        {"0", 0, "1", true},    {"-3", 3, "-3", false}, {"2.50", 1, "2.5", false},
+        {"abc", 2, "0", 0.001},
+        {"abc", 0, "1", 1},
+        {"-3", 1, "1", 1000},
+        {"0", 0, "1", 1},
+        {"-3", 3, "-3", 0.50118723362727224},
+        {"2.50", 1, "2.5", 2500},
+        {"4000", 2, "60", 1000},
+        {"-4000", 2, "60", 1000},
+        {"1e999", 0, "1000", 1000},
+        {"1e306", 1, "1", 1000},
+        {"-1e999", 3, "30", 1000},
+        {"1e999", 3, "30", 1000},
     };
     for (const auto& c : cases) {
-        const ValidatedText v = ValidatePower(c.typed, c.unit);
+        const ValidatedPower v = ValidatePower(c.typed, c.unit, 1000);
         EXPECT_EQ(v.text, c.text) << c.typed << " unit " << c.unit;
-        EXPECT_EQ(!v.message.empty(), c.message) << c.typed << " unit " << c.unit;
+        EXPECT_DOUBLE_EQ(v.watts, c.watts) << c.typed << " unit " << c.unit;
     }
 }
 
@@ -101,29 +115,62 @@ TEST(Validation, PowerTextInEachUnit) {
 TEST(UnitText, SwitchAndBackRestoresTheExactText) {
     const struct {
         const char* text;
-        double factor;
+        double metricPerUnit;
         const char* converted;
     } cases[] = {
-        {"100.0", 1 / 0.3048, "328.084"},  {"1.5", 1 / 0.3048, "4.9213"},   {"10.0", 1 / 1.6093, "6.2139"},
-        {"300.0", 1 / 1.6093, "186.4165"}, {"300", 1 / 1.6093, "186.4165"},
+        {"100.0", 0.3048, "328.084"},  {"1.5", 0.3048, "4.9213"},   {"10.0", 1.6093, "6.2139"},
+        {"300.0", 1.6093, "186.4165"}, {"300", 1.6093, "186.4165"},
     };
     for (const auto& c : cases) {
         UnitText memory;
-        const std::string there = memory.Convert(c.text, c.factor);
+        const std::string there = memory.Convert(c.text, c.metricPerUnit, true);
         EXPECT_EQ(there, c.converted);
-        EXPECT_EQ(memory.Convert(there, 1 / c.factor), c.text);
+        EXPECT_EQ(memory.Convert(there, c.metricPerUnit, false), c.text);
     }
 }
 
 TEST(UnitText, AnEditedBoxIsConvertedFromItsNewText) {
     UnitText memory;
-    EXPECT_EQ(memory.Convert("300.0", 1 / 1.6093), "186.4165");
-    EXPECT_EQ(memory.Convert("100", 1.6093), "160.93");
-    EXPECT_EQ(memory.Convert("160.93", 1 / 1.6093), "100");
+    EXPECT_EQ(memory.Convert("300.0", 1.6093, true), "186.4165");
+    EXPECT_EQ(memory.Convert("100", 1.6093, false), "160.93");
+    EXPECT_EQ(memory.Convert("160.93", 1.6093, true), "100");
 }
 
 TEST(UnitText, ATextThatIsNoNumberStays) {
     UnitText memory;
-    EXPECT_EQ(memory.Convert("abc", 1 / 0.3048), "abc");
-    EXPECT_EQ(memory.Convert("abc", 0.3048), "abc");
+    EXPECT_EQ(memory.Convert("abc", 0.3048, true), "abc");
+    EXPECT_EQ(memory.Convert("abc", 0.3048, false), "abc");
+}
+
+// Every limit of every length box, shown in the other unit system and switched back, is still
+// accepted by the box and the calculation, and still stands for the limit itself.
+TEST(Validation, LengthLimitsSurviveAUnitRoundTripBothWays) {
+    const struct {
+        InputBox box;
+        double metricPerUnit;
+        double limit;
+    } limits[] = {
+        {InputBox::BaseHeight, 0.3048, 20},  {InputBox::BaseHeight, 0.3048, 2500},
+        {InputBox::MobileHeight, 0.3048, 1}, {InputBox::MobileHeight, 0.3048, 30},
+        {InputBox::Distance, 1.6093, 1},     {InputBox::Distance, 1.6093, 300},
+    };
+    for (const auto& l : limits) {
+        const std::string metric = LengthText(l.limit);
+        const std::string english = UnitText().Convert(metric, l.metricPerUnit, true);
+        // Metric to English: the English text passes and means the limit.
+        EXPECT_EQ(ValidateInput(l.box, english, true).message, "") << english;
+        const double metres = ToMetric(l.box, numtext::Val(english), true);
+        EXPECT_EQ(metres, l.limit) << english;
+        LossInputs in{450, 10, 100, 1.5, "Urban", "Small/Medium", 50, 50};
+        (l.box == InputBox::BaseHeight     ? in.hbM
+         : l.box == InputBox::MobileHeight ? in.hmM
+                                           : in.distKm) = metres;
+        EXPECT_FALSE(CheckLossInputs(in).has_value()) << english;
+        // English typed at the limit, then switched to metric: the metric text is the limit's.
+        const std::string back = UnitText().Convert(english, l.metricPerUnit, false);
+        EXPECT_EQ(back, metric) << english;
+        EXPECT_EQ(ValidateInput(l.box, back, false).message, "") << back;
+    }
+    // 300 km is 186.4165 miles, which stays inside the distance bound of the Davidson model.
+    EXPECT_TRUE(InputsInRange(1, 450, 100, 1.5, ToMetric(InputBox::Distance, 186.4165, true)));
 }

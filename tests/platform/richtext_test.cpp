@@ -199,6 +199,23 @@ TEST(RtfWriter, WritesFontTableAttributesAndEscapes) {
     EXPECT_TRUE(rtf.contains("a\\{b\\}\\\\ \\ul under\\ulnone  \\'e9\\'80\\u1041?\\par\r\nnext}"));
 }
 
+// Word processors lay the log out on the page the file describes: landscape A4 with half-inch
+// margins, where a report line of 147 characters of the log's face (8.5 pt written, each
+// character 0.6 of it wide) fits on one line.
+TEST(RtfWriter, DescribesALandscapePageWideEnoughForAReportLine) {
+    QTextDocument doc;
+    QTextCursor(&doc).insertText(QString(147, QLatin1Char('8')), logFormat());
+    const QByteArray rtf = WriteRtf(doc);
+    EXPECT_TRUE(
+        rtf.contains("\\paperw16838\\paperh11906\\margl720\\margr720\\margt720\\margb720\\landscape"));
+    EXPECT_TRUE(rtf.contains("\\sectd\\lndscpsxn\\pgwsxn16838\\pghsxn11906"));
+    const double lineTwips = 147 * 0.6 * 17 / 2.0 * 20;
+    EXPECT_LE(lineTwips, 16838 - 2 * 720);
+    QTextDocument back;
+    ASSERT_TRUE(ReadRtf(rtf, back, logFormat()));
+    EXPECT_EQ(back.toPlainText(), doc.toPlainText());
+}
+
 TEST(RtfRoundTrip, KeepsTextUnderlineRunsAndPicture) {
     QTextDocument doc;
     writeSampleLog(doc);

@@ -109,11 +109,55 @@ TEST_F(SettingsStoreTest, DeleteRemovesOnlyItsKey) {
     EXPECT_EQ(Text("App"), "[S]\nB=2\n");
 }
 
-TEST_F(SettingsStoreTest, SeveralKeysAreWrittenInOneGo) {
+TEST_F(SettingsStoreTest, SeveralKeysAreWrittenInOneGoInTheirOrder) {
     ASSERT_TRUE(settings::SaveSettings("App", "S", {{"B", "2"}, {"A", "1"}}));
-    EXPECT_EQ(Text("App"), "[S]\nA=1\nB=2\n");
+    EXPECT_EQ(Text("App"), "[S]\nB=2\nA=1\n");
     EXPECT_FALSE(settings::SaveSettings("App", "S", {{"C", "3"}, {"x/y", "4"}}));
     EXPECT_EQ(settings::GetSetting("App", "S", "C"), "");
+    // Keys written together stand together, in the given order, where the first of them stood.
+    WriteText("App", "[S]\nZ=0\nA=1\nK=5\nB=2\n");
+    ASSERT_TRUE(settings::SaveSettings("App", "S", {{"B", "3"}, {"A", "4"}, {"N", "6"}}));
+    EXPECT_EQ(Text("App"), "[S]\nZ=0\nB=3\nA=4\nN=6\nK=5\n");
+    EXPECT_EQ(settings::GetSection("App", "S"),
+              (settings::KeysAndValues{{"Z", "0"}, {"B", "3"}, {"A", "4"}, {"N", "6"}, {"K", "5"}}));
+}
+
+// The file an earlier store wrote, with escaped section names, quoted values and sorted keys, is
+// read as it was meant, and the next write leaves the plain form without a second section.
+TEST_F(SettingsStoreTest, TheEarlierEscapedFormIsReadAndWrittenPlain) {
+    WriteText("Veltrix_Orbel", "[Global%20Parameters]\nDist_Km=1\nTxLatDeg_DD=\"  \"\nTxLatH_NS=N\n"
+                               "Caf%U00E9=%20\n");
+    EXPECT_EQ(settings::GetSetting("Veltrix_Orbel", "Global Parameters", "TxLatDeg_DD"), "  ");
+    EXPECT_EQ(settings::GetSetting("Veltrix_Orbel", "Global Parameters", "Dist_Km"), "1");
+    EXPECT_EQ(settings::GetSetting("Veltrix_Orbel", "Global Parameters", "Caf\u00e9"), "%20");
+    ASSERT_TRUE(settings::SaveSetting("Veltrix_Orbel", "Global Parameters", "TxLatH_NS", "S"));
+    EXPECT_EQ(Text("Veltrix_Orbel"), "[Global Parameters]\nDist_Km=1\nTxLatDeg_DD=\"  \"\nTxLatH_NS=S\n"
+                                     "Caf\u00e9=%20\n");
+}
+
+// Where a file names a key twice, the plain spelling wins over the escaped one, then the first;
+// names match without regard to case; comments and lines of other writers stay.
+TEST_F(SettingsStoreTest, DuplicatesCaseAndForeignLines) {
+    WriteText("App", "; written by hand\n[Global%20Parameters]\nTxFreq_MHz=100\n[global parameters]\n"
+                     "txfreq_mhz=450\nTxFreq_MHz=900\njust text\n[Other]\nA=1\n");
+    EXPECT_EQ(settings::GetSetting("App", "Global Parameters", "TxFreq_MHz"), "450");
+    ASSERT_TRUE(settings::SaveSetting("App", "GLOBAL Parameters", "TXFREQ_MHZ", "500"));
+    EXPECT_EQ(Text("App"),
+              "; written by hand\n\n[GLOBAL Parameters]\nTXFREQ_MHZ=500\njust text\n\n[Other]\nA=1\n");
+}
+
+// Blanks at a value's ends, surrounding quotes and line breaks survive; nothing a value holds
+// can start a line of its own.
+TEST_F(SettingsStoreTest, ValuesThatNeedQuotesAreQuoted) {
+    const std::pair<QString, QByteArray> cases[] = {
+        {"  ", "\"  \""},       {"a\nB=2", "\"a\\nB=2\""}, {"\"q\"", "\"\\\"q\\\"\""},
+        {"C:\\x\\", "C:\\x\\"}, {"\"open", "\"open"},      {"1,5", "1,5"},
+    };
+    for (const auto& [value, written] : cases) {
+        ASSERT_TRUE(settings::SaveSetting("App", "S", "K", value));
+        EXPECT_EQ(Text("App"), "[S]\nK=" + written + "\n") << value.toStdString();
+        EXPECT_EQ(settings::GetSetting("App", "S", "K"), value);
+    }
 }
 
 // Names come from callers and files; none may reach another section or a file outside the folder.
@@ -125,7 +169,9 @@ TEST_F(SettingsStoreTest, UnusableNamesAreRefused) {
     };
     const Names refused[] = {{"", "S", "K"},      {"..", "S", "K"},     {".", "S", "K"},
                              {"a/b", "S", "K"},   {"App", "", "K"},     {"App", "S", ""},
-                             {"App", "S/T", "K"}, {"App", "S", "K\\L"}, {"../App", "S", "K"}};
+                             {"App", "S/T", "K"}, {"App", "S", "K\\L"}, {"../App", "S", "K"},
+                             {"App", "S]", "K"},  {"App", "S", "K=L"},  {"App", "S", "K\nL"},
+                             {"App", "S", " K"},  {"App", "[S", "K"},   {"App", "S", ";K"}};
     for (const Names& n : refused) {
         EXPECT_FALSE(settings::SaveSetting(n.application, n.section, n.key, "v"))
             << n.application << n.section;

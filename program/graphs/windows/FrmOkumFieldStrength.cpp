@@ -5,7 +5,6 @@
 #include "LostFocusFilter.h"
 #include "MainForm.h"
 #include "Measured.h"
-#include "MessageBox.h"
 #include "ModCalculations.h"
 #include "ProgramState.h"
 #include "WaitCursor.h"
@@ -222,12 +221,13 @@ void FrmOkumFieldStrength::cmbPowerUnit_Click() {
 }
 
 void FrmOkumFieldStrength::txtPowerUnit_LostFocus() {
-    // The main window's rule: in W and kW a power must be above 0, in dBm and dBw any number is one.
-    const ValidatedText result = ValidatePower(extra_.txtPowerUnit->text().toStdString(), PowerUnit);
-    if (!result.message.empty())
-        msgbox::MsgBox(QString::fromStdString(result.message), msgbox::vbOKOnly, QString(), this);
-    extra_.txtPowerUnit->setText(QString::fromStdString(result.text));
-    PowerWatts = PowerTextToWatts(result.text);
+    // The main window's rule, without a message; this window writes a number that is not negative
+    // with a blank in front of it.
+    const ValidatedPower result =
+        ValidatePower(extra_.txtPowerUnit->text().toStdString(), PowerUnit, PowerWatts);
+    const bool negative = !result.text.empty() && result.text.front() == '-';
+    extra_.txtPowerUnit->setText(QString::fromStdString(negative ? result.text : " " + result.text));
+    PowerWatts = result.watts;
     HandPowerToMain();
     MarkStale();
 }

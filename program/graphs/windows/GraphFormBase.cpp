@@ -273,7 +273,7 @@ GraphInputs GraphFormBase::Inputs() const {
 }
 
 void GraphFormBase::ValidateBox(QLineEdit* box, GraphBox kind) {
-    const GraphBoxCheck check = ValidateGraphBox(kind, Std(box->text()));
+    const GraphBoxCheck check = ValidateGraphBox(kind, Std(box->text()), ui_.mnuUnitsEnglish->isChecked());
     if (!check.message.empty())
         msgbox::MsgBox(QString::fromStdString(check.message), msgbox::vbOKOnly, QString(), this);
     box->setText(QString::fromStdString(check.text));

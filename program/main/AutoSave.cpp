@@ -1,0 +1,41 @@
+#include "AutoSave.h"
+
+#include "MessageBox.h"
+#include "RLogClass.h"
+#include "SettingsStore.h"
+
+#include <QDir>
+
+namespace {
+
+bool g_logTold = false;
+bool g_settingsTold = false;
+
+} // namespace
+
+void ResetAutoSaveReports() {
+    g_logTold = false;
+    g_settingsTold = false;
+}
+
+bool SaveLogToTempFile(RLogClass& log, const QString& path, QWidget* owner) {
+    if (!path.isEmpty() && log.SaveFile(path))
+        return true;
+    if (!g_logTold) {
+        g_logTold = true;
+        const QString where = path.isEmpty() ? QStringLiteral("no file could be made in ") + QDir::tempPath()
+                                             : QStringLiteral("the file is ") + path;
+        msgbox::MsgBox(QStringLiteral("The output log could not be saved; ") + where + QLatin1Char('.'),
+                       msgbox::vbExclamation | msgbox::vbOKOnly, QStringLiteral("Output Log"), owner);
+    }
+    return false;
+}
+
+void TellSettingsNotSaved(QWidget* owner) {
+    if (g_settingsTold)
+        return;
+    g_settingsTold = true;
+    msgbox::MsgBox(QStringLiteral("The settings could not be saved in ") + settings::SettingsFolder() +
+                       QLatin1Char('.'),
+                   msgbox::vbExclamation | msgbox::vbOKOnly, QString(), owner);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The saves the program makes by itself: the report log to its temporary file after each
+// calculation, after a range report and at the end, and the settings at the start of a suite
+// launch and at the end. Nobody watches them, so a failure is told to the user: each kind once in
+// a run, the first time, saying what was not saved and where.
+
+#include <QString>
+
+class QWidget;
+class RLogClass;
+
+// A new run: both kinds may be told again.
+void ResetAutoSaveReports();
+
+// Saves the log to the temporary log file; false (told once) when it could not be saved.
+bool SaveLogToTempFile(RLogClass& log, const QString& path, QWidget* owner);
+
+// Tells, once, that the settings could not be saved.
+void TellSettingsNotSaved(QWidget* owner);
