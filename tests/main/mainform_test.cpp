@@ -55,7 +55,7 @@ TEST_F(MainFormTest, FreshStartShowsTheDefaultsAndATitledLog) {
     EXPECT_EQ(temp.size(), 0);
     EXPECT_EQ(temp.absolutePath(), QFileInfo(tempDir()).absoluteFilePath());
     EXPECT_EQ(LogText(), QString::fromStdString(ReportLogTitle()) + "\n");
-    const QTextBlock title = ReportLog().Form().rtbLog->document()->firstBlock();
+    const QTextBlock title = ReportLog().Form().Document().firstBlock();
     const QTextCharFormat format = title.begin().fragment().charFormat();
     EXPECT_TRUE(format.fontUnderline());
     EXPECT_EQ(format.fontWeight(), QFont::Bold);
