@@ -11,6 +11,7 @@
 #include "MainForm.h"
 #include "MessageBox.h"
 #include "ProgramState.h"
+#include "ReportLines.h"
 #include "RLogClass.h"
 #include "SettingsStore.h"
 
@@ -51,19 +52,6 @@ int RunChild(int argc, char** argv) {
     form.Form_Load();
     form.show();
     return QApplication::exec();
-}
-
-// One report line of 147 characters, two of its results out of range.
-void AppendReportLine(RLogClass& log) {
-    log.Add(QStringLiteral("      10     450     100     1.5 Urban     Small/Medium"));
-    static const char* const results[] = {" 146.21 ", " 150.03 ", " 146.21 ",
-                                          "  53.19 ", "  53.19 ", "  49.37 "};
-    for (int i = 0; i < 6; ++i) {
-        log.Underline(i == 1 || i == 4);
-        log.Add(QString::fromLatin1(results[i]));
-    }
-    log.Underline(false);
-    log.Add(QStringLiteral(" 50% 50% Metric     1000 12/08/2026 09:41 pm\r\n"));
 }
 
 // A settings folder and a temporary folder; with lines, a previous run's log of that many lines

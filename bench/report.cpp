@@ -3,6 +3,7 @@
 // 12 times the time of 10,000.
 
 #include "FrmReport.h"
+#include "ReportLines.h"
 #include "RLogClass.h"
 
 #include <benchmark/benchmark.h>
@@ -13,36 +14,13 @@
 
 namespace {
 
-// One report line of 147 characters as the calculation appends it: the input columns in four
-// pieces, six results (the second and fifth out of range, so underlined), then the percentages,
-// units, power and date, and the line end.
-void appendReportLine(RLogClass& log) {
-    log.Add(QStringLiteral("      10     450"));
-    log.Add(QStringLiteral("     100     1.5"));
-    log.Add(QStringLiteral(" Urban     "));
-    log.Add(QStringLiteral("  Small/Medium"));
-    static const char* const results[] = {" 146.21 ", " 150.03 ", " 146.21 ",
-                                          "  53.19 ", "  53.19 ", "  49.37 "};
-    for (int i = 0; i < 6; ++i) {
-        log.Underline(i == 1 || i == 4);
-        log.Add(QString::fromLatin1(results[i]));
-    }
-    log.Underline(false);
-    log.Add(QStringLiteral(" 50%"));
-    log.Add(QStringLiteral(" 50%"));
-    log.Add(QStringLiteral(" Metric"));
-    log.Add(QStringLiteral("    1000.0"));
-    log.Add(QStringLiteral(" 12/08/2026 09:41 pm"));
-    log.Add(QStringLiteral("\r\n"));
-}
-
 void BM_AppendReportLines(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         RLogClass log;
         state.ResumeTiming();
         for (int i = 0; i < state.range(0); ++i)
-            appendReportLine(log);
+            AppendReportLine(log);
         QApplication::processEvents();
     }
 }
@@ -55,11 +33,11 @@ void BM_AppendAfter(benchmark::State& state) {
         state.PauseTiming();
         RLogClass log;
         for (int i = 0; i < state.range(0); ++i)
-            appendReportLine(log);
+            AppendReportLine(log);
         QApplication::processEvents();
         state.ResumeTiming();
         for (int i = 0; i < 3000; ++i)
-            appendReportLine(log);
+            AppendReportLine(log);
         QApplication::processEvents();
     }
 }
@@ -81,7 +59,7 @@ struct LongLog {
     explicit LongLog(int lines) {
         log.AddTitle();
         for (int i = 0; i < lines; ++i)
-            appendReportLine(log);
+            AppendReportLine(log);
         path = dir.filePath(QStringLiteral("log.rtf"));
     }
     RLogClass log;
@@ -125,7 +103,7 @@ void BM_LoadAddLineSave(benchmark::State& state) {
         state.ResumeTiming();
         RLogClass target;
         target.ReadFile(data.path);
-        appendReportLine(target);
+        AppendReportLine(target);
         benchmark::DoNotOptimize(target.SaveFile(data.path));
     }
 }
