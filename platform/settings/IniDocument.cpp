@@ -167,17 +167,18 @@ QString WrittenValue(const QString& value) {
 
 IniDocument IniDocument::Parse(const QByteArray& utf8) {
     IniDocument doc;
-    const QString text = QString::fromUtf8(utf8);
     Group* current = &doc.groups_.front();
+    // Line by line, so a long value is converted once and the file's text is never held twice.
     qsizetype start = 0;
-    while (start <= text.size()) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+    while (start <= utf8.size()) {
+        qsizetype end = utf8.indexOf('\n', start);
         if (end < 0)
-            end = text.size();
-        QString raw = text.mid(start, end - start);
+            end = utf8.size();
+        QByteArrayView bytes = QByteArrayView(utf8).sliced(start, end - start);
         start = end + 1;
-        if (raw.endsWith(QLatin1Char('\r')))
-            raw.chop(1);
+        if (bytes.endsWith('\r'))
+            bytes.chop(1);
+        const QString raw = QString::fromUtf8(bytes);
         const QString line = raw.trimmed();
         if (line.isEmpty())
             continue;

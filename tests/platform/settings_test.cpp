@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <QDateTime>
 #include <QDir>
@@ -72,6 +73,22 @@ TEST_F(SettingsStoreTest, ValueWrittenByAnotherProgramIsSeenAtTheNextRead) {
     EXPECT_EQ(settings::GetSetting("Veltrix_Orbel", "Global Parameters", "TxFreq_MHz"), "450");
     WriteText("Veltrix_Orbel", "[Global%20Parameters]\nTxFreq_MHz=900\n"); // same size as before
     EXPECT_EQ(settings::GetSetting("Veltrix_Orbel", "Global Parameters", "TxFreq_MHz"), "900");
+}
+
+// Another writer's file put in place by a rename is seen even with the same size and time.
+TEST_F(SettingsStoreTest, AFileReplacedByAnotherIsSeenAtTheNextRead) {
+    WriteText("App", "[S]\nK=100\n");
+    EXPECT_EQ(settings::GetSetting("App", "S", "K"), "100");
+    const QString replacement = dir_.path() + "/new.ini";
+    QFile file(replacement);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[S]\nK=900\n");
+    file.setFileTime(writeTime_, QFileDevice::FileModificationTime);
+    file.close();
+    ASSERT_EQ(
+        std::rename(QFile::encodeName(replacement).constData(), QFile::encodeName(FileOf("App")).constData()),
+        0);
+    EXPECT_EQ(settings::GetSetting("App", "S", "K"), "900");
 }
 
 TEST_F(SettingsStoreTest, UnquotedCommaFromAnotherWriterReadsAsOneText) {
