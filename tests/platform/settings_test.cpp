@@ -152,6 +152,21 @@ TEST_F(SettingsStoreTest, TheEarlierEscapedFormIsReadAndWrittenPlain) {
                                      "Caf\u00e9=%20\n");
 }
 
+// Names of an escaped file may decode to anything; written again they stay escaped where a plain
+// name would not read back the same (a line break, "=", blanks at the ends, a comment's start).
+TEST_F(SettingsStoreTest, EscapedNamesThatCannotBeWrittenPlainStayEscaped) {
+    WriteText("App", "[S]\nA%3DB=1\nC%0AD=2\n%3BE=3\nF%20=4\nG%2541=5\nplain=6\n");
+    const std::pair<QString, QString> keys[] = {{"A=B", "1"}, {"C\nD", "2"}, {";E", "3"},
+                                                {"F ", "4"},  {"G%41", "5"}, {"plain", "6"}};
+    EXPECT_EQ(settings::GetSection("App", "S").size(), 6);
+    ASSERT_TRUE(settings::SaveSetting("App", "S", "plain", "7"));
+    EXPECT_EQ(Text("App"), "[S]\nA%3DB=1\nC%0AD=2\n%3BE=3\nF%20=4\nG%2541=5\nplain=7\n");
+    const settings::KeysAndValues section = settings::GetSection("App", "S");
+    ASSERT_EQ(section.size(), 6);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(section[i], keys[i]) << i;
+}
+
 // Where a file names a key twice, the plain spelling wins over the escaped one, then the first;
 // names match without regard to case; comments and lines of other writers stay.
 TEST_F(SettingsStoreTest, DuplicatesCaseAndForeignLines) {
