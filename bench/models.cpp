@@ -36,8 +36,8 @@ void ThreeModelCurve(benchmark::State& state) {
     constexpr int kPoints = 3000;
     std::vector<double> distances(kPoints), values(3 * kPoints);
     std::vector<char> valid(3 * kPoints);
-    using Procedure = double (*)(double, double, double, double, const std::string&, const std::string&, double,
-                                 double);
+    using Procedure =
+        double (*)(double, double, double, double, const std::string&, const std::string&, double, double);
     const Procedure models[3] = {P529Loss, HataDavidsonLoss, Cost231Loss};
     const int indices[3] = {ModelP529, ModelHataDavidson, ModelCost231};
     for (auto _ : state) {

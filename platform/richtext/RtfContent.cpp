@@ -1,10 +1,8 @@
 #include "RtfContent.h"
 
-#include <utility>
-
 namespace richtext {
 
-void RtfContent::AddText(const QString& text, const CharAttributes& attributes) {
+void RtfContent::Text(QStringView text, const CharAttributes& attributes) {
     if (text.isEmpty())
         return;
     if (!m_pieces.empty() && m_pieces.back().kind == RtfPiece::Text &&
@@ -13,21 +11,21 @@ void RtfContent::AddText(const QString& text, const CharAttributes& attributes) 
         return;
     }
     RtfPiece piece;
-    piece.text = text;
+    piece.text = text.toString();
     piece.attributes = attributes;
     m_pieces.push_back(std::move(piece));
 }
 
-void RtfContent::AddParagraphEnd() {
+void RtfContent::ParagraphEnd() {
     RtfPiece piece;
     piece.kind = RtfPiece::ParagraphEnd;
     m_pieces.push_back(std::move(piece));
 }
 
-void RtfContent::AddPicture(QByteArray imageData, int widthTwips, int heightTwips) {
+void RtfContent::Picture(const QByteArray& imageData, int widthTwips, int heightTwips) {
     RtfPiece piece;
     piece.kind = RtfPiece::Picture;
-    piece.imageData = std::move(imageData);
+    piece.imageData = imageData;
     piece.widthTwips = widthTwips;
     piece.heightTwips = heightTwips;
     m_pieces.push_back(std::move(piece));

@@ -1,9 +1,12 @@
 #pragma once
 // What an RTF file holds for the log, independent of any document: runs of text with their
-// character attributes, paragraph ends and pictures, in file order.
+// character attributes, paragraph ends and pictures, in file order. The parser hands them to a
+// sink as it reads, so a reader can put them anywhere without keeping them all; RtfContent keeps
+// them.
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 #include <vector>
 
 namespace richtext {
@@ -18,6 +21,18 @@ struct CharAttributes {
     bool operator!=(const CharAttributes& o) const { return !(*this == o); }
 };
 
+class RtfSink {
+public:
+    virtual ~RtfSink() = default;
+    // A run of text in one set of attributes (never empty).
+    virtual void Text(QStringView text, const CharAttributes& attributes) = 0;
+    virtual void ParagraphEnd() = 0;
+    // The encoded image (PNG or JPEG) and its shown size in twips (0 when the file gives none).
+    virtual void Picture(const QByteArray& imageData, int widthTwips, int heightTwips) = 0;
+    // A sink that only wants the file checked gets no text, which spares collecting it.
+    virtual bool WantsText() const { return true; }
+};
+
 struct RtfPiece {
     enum Kind { Text, ParagraphEnd, Picture };
     Kind kind = Text;
@@ -28,12 +43,12 @@ struct RtfPiece {
     int heightTwips = 0;
 };
 
-class RtfContent {
+class RtfContent : public RtfSink {
 public:
-    // Appends text, joining it to the previous run when the attributes match.
-    void AddText(const QString& text, const CharAttributes& attributes);
-    void AddParagraphEnd();
-    void AddPicture(QByteArray imageData, int widthTwips, int heightTwips);
+    // Joins the text to the previous run when the attributes match.
+    void Text(QStringView text, const CharAttributes& attributes) override;
+    void ParagraphEnd() override;
+    void Picture(const QByteArray& imageData, int widthTwips, int heightTwips) override;
 
     const std::vector<RtfPiece>& Pieces() const { return m_pieces; }
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <QSet>
+#include <string_view>
 #include <vector>
 
 namespace richtext {
@@ -13,7 +13,7 @@ namespace {
 
 // Deeper nesting than this is never written for text; refusing it bounds the group stack.
 constexpr std::size_t kMaxDepth = 1000;
-constexpr int kMaxWordLength = 32;
+constexpr std::size_t kMaxWordLength = 32;
 constexpr int kMaxParameterDigits = 10;
 constexpr int kTwipsPerPixel = 15;
 
@@ -36,42 +36,97 @@ struct PictureState {
 };
 
 struct ControlWord {
-    QByteArray word;
+    std::string_view word;
     bool hasParameter = false;
     int parameter = 0;
 };
 
-// Groups whose content is never text of the log.
-const QSet<QByteArray>& skippedDestinations() {
-    static const QSet<QByteArray> words = {"fonttbl",      "colortbl",   "stylesheet",   "info",
-                                           "header",       "headerl",    "headerr",      "headerf",
-                                           "footer",       "footerl",    "footerr",      "footerf",
-                                           "footnote",     "annotation", "fldinst",      "object",
-                                           "objdata",      "nonshppict", "listtable",    "listoverridetable",
-                                           "revtbl",       "rsidtbl",    "generator",    "xmlnstbl",
-                                           "filetbl",      "pgdsctbl",   "themedata",    "colorschememapping",
-                                           "latentstyles", "datastore",  "template",     "pntext",
-                                           "pntxta",       "pntxtb",     "txe",          "xe",
-                                           "tc",           "bkmkstart",  "bkmkend",      "userprops",
-                                           "docvar",       "shpinst",    "picprop",      "blipuid",
-                                           "atnid",        "atnauthor",  "comment",      "doccomm",
-                                           "operator",     "title",      "subject",      "author",
-                                           "keywords",     "company",    "category",     "manager",
-                                           "hlinkbase",    "ftnsep",     "ftnsepc",      "aftnsep",
-                                           "aftnsepc",     "mmathPr",    "wgrffmtfilter"};
-    return words;
+// Word lists are sorted, for a binary search without allocating.
+template <std::size_t N> bool Contains(const std::string_view (&sorted)[N], std::string_view word) {
+    return std::binary_search(sorted, sorted + N, word);
 }
 
-bool isUnderlineWord(const QByteArray& w) {
-    static const QSet<QByteArray> words = {"ul",       "uld",       "uldash",     "uldashd",   "uldashdd",
-                                           "uldb",     "ulhwave",   "ulldash",    "ulth",      "ulthd",
-                                           "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave",
-                                           "ulw",      "ulwave"};
-    return words.contains(w);
+template <std::size_t N> constexpr bool IsSorted(const std::string_view (&words)[N]) {
+    for (std::size_t i = 1; i < N; ++i) {
+        if (!(words[i - 1] < words[i]))
+            return false;
+    }
+    return true;
 }
+
+// Groups whose content is never text of the log.
+constexpr std::string_view kSkippedDestinations[] = {"aftnsep",
+                                                     "aftnsepc",
+                                                     "annotation",
+                                                     "atnauthor",
+                                                     "atnid",
+                                                     "author",
+                                                     "bkmkend",
+                                                     "bkmkstart",
+                                                     "blipuid",
+                                                     "category",
+                                                     "colorschememapping",
+                                                     "colortbl",
+                                                     "comment",
+                                                     "company",
+                                                     "datastore",
+                                                     "doccomm",
+                                                     "docvar",
+                                                     "filetbl",
+                                                     "fldinst",
+                                                     "fonttbl",
+                                                     "footer",
+                                                     "footerf",
+                                                     "footerl",
+                                                     "footerr",
+                                                     "footnote",
+                                                     "ftnsep",
+                                                     "ftnsepc",
+                                                     "generator",
+                                                     "header",
+                                                     "headerf",
+                                                     "headerl",
+                                                     "headerr",
+                                                     "hlinkbase",
+                                                     "info",
+                                                     "keywords",
+                                                     "latentstyles",
+                                                     "listoverridetable",
+                                                     "listtable",
+                                                     "manager",
+                                                     "mmathPr",
+                                                     "nonshppict",
+                                                     "objdata",
+                                                     "object",
+                                                     "operator",
+                                                     "pgdsctbl",
+                                                     "picprop",
+                                                     "pntext",
+                                                     "pntxta",
+                                                     "pntxtb",
+                                                     "revtbl",
+                                                     "rsidtbl",
+                                                     "shpinst",
+                                                     "stylesheet",
+                                                     "subject",
+                                                     "tc",
+                                                     "template",
+                                                     "themedata",
+                                                     "title",
+                                                     "txe",
+                                                     "userprops",
+                                                     "wgrffmtfilter",
+                                                     "xe",
+                                                     "xmlnstbl"};
+
+constexpr std::string_view kUnderlineWords[] = {
+    "ul",    "uld",      "uldash",    "uldashd",    "uldashdd",  "uldb",       "ulhwave", "ulldash", "ulth",
+    "ulthd", "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave", "ulw",     "ulwave"};
+
+static_assert(IsSorted(kSkippedDestinations) && IsSorted(kUnderlineWords));
 
 struct SymbolWord {
-    const char* word;
+    std::string_view word;
     char16_t ch;
 };
 constexpr SymbolWord kSymbolWords[] = {{"tab", u'\t'},     {"cell", u'\t'},       {"emdash", 0x2014},
@@ -95,22 +150,33 @@ bool isLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+// Bytes that stand for themselves in text: printable ASCII that is not RTF syntax.
+bool isPlainText(char c) {
+    return c >= 0x20 && c < 0x7F && c != '\\' && c != '{' && c != '}';
+}
+
 int clampedInt(std::int64_t v) {
     return static_cast<int>(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX));
 }
 
 class Parser {
 public:
-    explicit Parser(const QByteArray& data) : m_data(data) {}
+    Parser(const QByteArray& data, RtfSink& sink, RtfEnd* end)
+        : m_data(data), m_size(data.size()), m_sink(sink), m_end(end), m_wantsText(sink.WantsText()) {}
 
-    std::optional<RtfContent> Run() {
+    bool Run() {
         if (!skipToRtfStart())
-            return std::nullopt;
-        while (m_pos < m_data.size()) {
-            const char c = m_data[m_pos++];
+            return false;
+        while (m_pos < m_size) {
+            const char c = m_data[m_pos];
+            if (isPlainText(c) && m_state.destination == Destination::Text && m_skipChars == 0) {
+                plainRun();
+                continue;
+            }
+            ++m_pos;
             if (c == '{') {
                 if (m_stack.size() >= kMaxDepth)
-                    return std::nullopt;
+                    return false;
                 m_ignorableNext = false;
                 m_skipChars = 0;
                 m_stack.push_back(m_state);
@@ -124,15 +190,26 @@ public:
             }
         }
         flushText();
-        return std::move(m_content);
+        return true;
     }
 
 private:
     bool skipToRtfStart() {
-        while (m_pos < m_data.size() && (m_data[m_pos] == ' ' || m_data[m_pos] == '\r' ||
-                                         m_data[m_pos] == '\n' || m_data[m_pos] == '\t'))
+        while (m_pos < m_size && (m_data[m_pos] == ' ' || m_data[m_pos] == '\r' || m_data[m_pos] == '\n' ||
+                                  m_data[m_pos] == '\t'))
             ++m_pos;
         return m_data.mid(m_pos, 5) == "{\\rtf";
+    }
+
+    // A run of plain characters goes into the text at once.
+    void plainRun() {
+        const qsizetype start = m_pos;
+        while (m_pos < m_size && isPlainText(m_data[m_pos]))
+            ++m_pos;
+        if (!m_wantsText)
+            return;
+        useAttributes();
+        m_text.append(QLatin1StringView(m_data.constData() + start, m_pos - start));
     }
 
     // True when the outermost group has ended.
@@ -143,13 +220,16 @@ private:
             return true;
         if (m_pictureDepth == m_stack.size())
             finishPicture();
+        if (m_stack.size() == 1 && m_end)
+            *m_end = RtfEnd{m_pos, m_state.attributes, m_state.destination == Destination::Text,
+                            m_state.unicodeSkip};
         m_state = m_stack.back();
         m_stack.pop_back();
         return m_stack.empty();
     }
 
     void control() {
-        if (m_pos >= m_data.size())
+        if (m_pos >= m_size)
             return;
         const char c = m_data[m_pos];
         if (isLetter(c)) {
@@ -187,20 +267,22 @@ private:
 
     ControlWord readWord() {
         ControlWord cw;
-        while (m_pos < m_data.size() && isLetter(m_data[m_pos])) {
-            if (cw.word.size() < kMaxWordLength)
-                cw.word.append(m_data[m_pos]);
+        const qsizetype start = m_pos;
+        while (m_pos < m_size && isLetter(m_data[m_pos]))
             ++m_pos;
-        }
+        // Longer words are no word this reader knows; their first letters name none either.
+        cw.word =
+            std::string_view(m_data.constData() + start,
+                             std::min<std::size_t>(static_cast<std::size_t>(m_pos - start), kMaxWordLength));
         bool negative = false;
-        if (m_pos + 1 < m_data.size() && m_data[m_pos] == '-' && m_data[m_pos + 1] >= '0' &&
+        if (m_pos + 1 < m_size && m_data[m_pos] == '-' && m_data[m_pos + 1] >= '0' &&
             m_data[m_pos + 1] <= '9') {
             negative = true;
             ++m_pos;
         }
         std::int64_t value = 0;
         int digits = 0;
-        while (m_pos < m_data.size() && m_data[m_pos] >= '0' && m_data[m_pos] <= '9') {
+        while (m_pos < m_size && m_data[m_pos] >= '0' && m_data[m_pos] <= '9') {
             if (digits++ < kMaxParameterDigits)
                 value = value * 10 + (m_data[m_pos] - '0');
             ++m_pos;
@@ -209,7 +291,7 @@ private:
             cw.hasParameter = true;
             cw.parameter = clampedInt(negative ? -value : value);
         }
-        if (m_pos < m_data.size() && m_data[m_pos] == ' ')
+        if (m_pos < m_size && m_data[m_pos] == ' ')
             ++m_pos;
         return cw;
     }
@@ -227,7 +309,11 @@ private:
             m_state.destination = Destination::Skip;
             return;
         }
-        if (skippedDestinations().contains(cw.word)) {
+        // The words of text come first: they are most of a log's words, and no destination is
+        // among them.
+        if (m_state.destination == Destination::Text && attributeWord(cw))
+            return;
+        if (Contains(kSkippedDestinations, cw.word)) {
             m_state.destination = Destination::Skip;
             return;
         }
@@ -238,18 +324,40 @@ private:
         textWord(cw);
     }
 
+    // The words a log line is made of; false for any other word.
+    bool attributeWord(const ControlWord& cw) {
+        const bool on = !cw.hasParameter || cw.parameter != 0;
+        CharAttributes& a = m_state.attributes;
+        const std::string_view w = cw.word;
+        if (w == "par")
+            paragraphEnd();
+        else if (w == "ul")
+            a.underline = on;
+        else if (w == "ulnone")
+            a.underline = false;
+        else if (w == "b")
+            a.bold = on;
+        else if (w == "i")
+            a.italic = on;
+        else
+            return false;
+        return true;
+    }
+
     void textWord(const ControlWord& cw) {
         const bool on = !cw.hasParameter || cw.parameter != 0;
         CharAttributes& a = m_state.attributes;
-        const QByteArray& w = cw.word;
+        const std::string_view w = cw.word;
         if (w == "b") {
             a.bold = on;
         } else if (w == "i") {
             a.italic = on;
-        } else if (isUnderlineWord(w)) {
-            a.underline = on;
+        } else if (w == "par" || w == "sect" || w == "page" || w == "row") {
+            paragraphEnd();
         } else if (w == "ulnone") {
             a.underline = false;
+        } else if (Contains(kUnderlineWords, w)) {
+            a.underline = on;
         } else if (w == "plain") {
             a = CharAttributes();
         } else if (w == "uc") {
@@ -258,8 +366,6 @@ private:
             unicodeChar(cw.parameter);
         } else if (w == "line") {
             put(QChar::LineSeparator);
-        } else if (w == "par" || w == "sect" || w == "page" || w == "row") {
-            paragraphEnd();
         } else if (w == "pict") {
             startPicture();
         } else {
@@ -274,7 +380,7 @@ private:
 
     void pictureWord(const ControlWord& cw) {
         PictureState& p = m_picture;
-        const QByteArray& w = cw.word;
+        const std::string_view w = cw.word;
         const int v = std::clamp(cw.parameter, 0, 1 << 20);
         if (w == "pngblip")
             p.type = PictureType::Png;
@@ -313,19 +419,19 @@ private:
             const std::int64_t twips = goal > 0 ? goal : std::int64_t(pixels) * kTwipsPerPixel;
             return clampedInt(twips * scale / 100);
         };
-        m_content.AddPicture(std::move(p.data), shown(p.goalWidth, p.pixelWidth, p.scaleX),
-                             shown(p.goalHeight, p.pixelHeight, p.scaleY));
+        m_sink.Picture(p.data, shown(p.goalWidth, p.pixelWidth, p.scaleX),
+                       shown(p.goalHeight, p.pixelHeight, p.scaleY));
     }
 
     void binary(int length) {
-        const qsizetype n = std::min<qsizetype>(std::max(length, 0), m_data.size() - m_pos);
+        const qsizetype n = std::min<qsizetype>(std::max(length, 0), m_size - m_pos);
         if (m_state.destination == Destination::Picture)
             m_picture.data.append(m_data.constData() + m_pos, n);
         m_pos += n;
     }
 
     void hexByte() {
-        if (m_pos + 1 >= m_data.size() || !isHexDigit(m_data[m_pos]) || !isHexDigit(m_data[m_pos + 1]))
+        if (m_pos + 1 >= m_size || !isHexDigit(m_data[m_pos]) || !isHexDigit(m_data[m_pos + 1]))
             return;
         const int value = hexValue(m_data[m_pos]) * 16 + hexValue(m_data[m_pos + 1]);
         m_pos += 2;
@@ -370,26 +476,39 @@ private:
             --m_skipChars;
             return;
         }
+        if (!m_wantsText)
+            return;
+        useAttributes();
+        m_text.append(ch);
+    }
+
+    // Text in other attributes than the run being collected starts a new run.
+    void useAttributes() {
         if (m_state.attributes != m_textAttributes) {
             flushText();
             m_textAttributes = m_state.attributes;
         }
-        m_text.append(ch);
     }
 
     void paragraphEnd() {
         if (m_state.destination != Destination::Text)
             return;
         flushText();
-        m_content.AddParagraphEnd();
+        m_sink.ParagraphEnd();
     }
 
     void flushText() {
-        m_content.AddText(m_text, m_textAttributes);
-        m_text.clear();
+        if (m_text.isEmpty())
+            return;
+        m_sink.Text(m_text, m_textAttributes);
+        m_text.resize(0); // keeps its memory for the next run
     }
 
     const QByteArray& m_data;
+    const qsizetype m_size;
+    RtfSink& m_sink;
+    RtfEnd* m_end;
+    const bool m_wantsText;
     qsizetype m_pos = 0;
     std::vector<GroupState> m_stack;
     GroupState m_state;
@@ -399,13 +518,21 @@ private:
     CharAttributes m_textAttributes;
     PictureState m_picture;
     std::size_t m_pictureDepth = SIZE_MAX;
-    RtfContent m_content;
 };
 
 } // namespace
 
+bool ParseRtf(const QByteArray& data, RtfSink& sink, RtfEnd* end) {
+    if (end)
+        *end = RtfEnd();
+    return Parser(data, sink, end).Run();
+}
+
 std::optional<RtfContent> ParseRtf(const QByteArray& data) {
-    return Parser(data).Run();
+    RtfContent content;
+    if (!ParseRtf(data, content, nullptr))
+        return std::nullopt;
+    return content;
 }
 
 } // namespace richtext

@@ -63,12 +63,42 @@ QString UnescapeName(const QString& name) {
     return out;
 }
 
-QString Folded(const QString& name) {
-    return name.toCaseFolded();
+// A name as written: plain, except for what would not read back as the same name (a name read
+// from an escaped file may hold anything): characters that end a line or a key, blanks at its
+// ends, a start that reads as a comment or a section, and a "%" the reader would take for an
+// escape are escaped, as the earlier store escaped names.
+QString WrittenName(const QString& name) {
+    const auto needsEscape = [&name](qsizetype i) {
+        const QChar c = name[i];
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == 0x7F || c == QChar::LineSeparator || c == QChar::ParagraphSeparator ||
+            c == QLatin1Char('='))
+            return true;
+        if ((i == 0 || i == name.size() - 1) && c.isSpace())
+            return true;
+        if (i == 0 && (c == QLatin1Char(';') || c == QLatin1Char('#') || c == QLatin1Char('[')))
+            return true;
+        return c == QLatin1Char('%') &&
+               (HexAt(name, i + 1, 2) >= 0 ||
+                (i + 1 < name.size() && name[i + 1] == QLatin1Char('U') && HexAt(name, i + 2, 4) >= 0));
+    };
+    QString out;
+    out.reserve(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (!needsEscape(i)) {
+            out += name[i];
+            continue;
+        }
+        for (const char byte : QString(name[i]).toUtf8())
+            out += QStringLiteral("%%1")
+                       .arg(int(static_cast<unsigned char>(byte)), 2, 16, QLatin1Char('0'))
+                       .toUpper();
+    }
+    return out;
 }
 
-bool IsBlank(QChar c) {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+QString Folded(const QString& name) {
+    return name.toCaseFolded();
 }
 
 QString UnquoteValue(const QString& quoted) {
@@ -130,7 +160,8 @@ QString ReadValue(const QString& text) {
 bool NeedsQuotes(const QString& value) {
     if (value.isEmpty())
         return false;
-    if (IsBlank(value.front()) || IsBlank(value.back()))
+    // What a reader trims from a value's ends.
+    if (value.front().isSpace() || value.back().isSpace())
         return true;
     if (value.size() >= 2 && value.front() == QLatin1Char('"') && value.back() == QLatin1Char('"'))
         return true;
@@ -167,18 +198,21 @@ QString WrittenValue(const QString& value) {
 
 IniDocument IniDocument::Parse(const QByteArray& utf8) {
     IniDocument doc;
-    const QString text = QString::fromUtf8(utf8);
     Group* current = &doc.groups_.front();
+    // Line by line, so a long value is converted once and the file's text is never held twice.
     qsizetype start = 0;
-    while (start <= text.size()) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+    while (start <= utf8.size()) {
+        qsizetype end = utf8.indexOf('\n', start);
         if (end < 0)
-            end = text.size();
-        QString raw = text.mid(start, end - start);
+            end = utf8.size();
+        QByteArrayView bytes = QByteArrayView(utf8).sliced(start, end - start);
         start = end + 1;
-        if (raw.endsWith(QLatin1Char('\r')))
-            raw.chop(1);
+        if (bytes.endsWith('\r'))
+            bytes.chop(1);
+        QString raw = QString::fromUtf8(bytes);
         const QString line = raw.trimmed();
+        while (!raw.isEmpty() && raw.back().isSpace())
+            raw.chop(1); // a line's end is no part of it
         if (line.isEmpty())
             continue;
         if (line.front() == QLatin1Char('[') && line.back() == QLatin1Char(']')) {
@@ -240,10 +274,11 @@ QByteArray IniDocument::Serialize() const {
         if (&group != &groups_.front()) {
             if (!out.isEmpty())
                 out += QLatin1Char('\n');
-            out += QLatin1Char('[') + group.name + QStringLiteral("]\n");
+            out += QLatin1Char('[') + WrittenName(group.name) + QStringLiteral("]\n");
         }
         for (const Line& line : group.lines) {
-            out += line.entry ? line.key + QLatin1Char('=') + WrittenValue(line.value) : line.raw;
+            out +=
+                line.entry ? WrittenName(line.key) + QLatin1Char('=') + WrittenValue(line.value) : line.raw;
             out += QLatin1Char('\n');
         }
     }

@@ -8,6 +8,10 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <sys/stat.h>
 
 namespace settings {
 
@@ -38,19 +42,78 @@ bool UsableAddress(const QString& application, const QString& section) {
     return !SettingsFilePath(application).isEmpty() && UsableSection(section);
 }
 
-// The file is read at every call, so a file rewritten by the planning suite, or a changed
-// XDG_CONFIG_HOME, is seen at once. A file that cannot be read counts as empty.
-IniDocument Load(const QString& path) {
+// What identifies one version of a file: a rewrite by the planning suite, or our own atomic
+// replacement, changes at least one of these.
+struct FileVersion {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+    bool operator==(const FileVersion& o) const {
+        return device == o.device && inode == o.inode && size == o.size &&
+               modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec &&
+               changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
+    }
+};
+
+std::optional<FileVersion> VersionOf(const QString& path) {
+    struct stat st {};
+    if (stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return FileVersion{st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+}
+
+// The files read last, as read: a start reads a dozen keys of the same file, which must not cost
+// a dozen readings of a file that may hold long values.
+struct CachedFile {
+    QString path;
+    FileVersion version;
+    std::shared_ptr<const IniDocument> doc;
+};
+constexpr std::size_t kCachedFiles = 4;
+
+std::deque<CachedFile>& Cache() {
+    static std::deque<CachedFile> cache;
+    return cache;
+}
+
+void Remember(const QString& path, const FileVersion& version, std::shared_ptr<const IniDocument> doc) {
+    auto& cache = Cache();
+    cache.erase(
+        std::remove_if(cache.begin(), cache.end(), [&](const CachedFile& c) { return c.path == path; }),
+        cache.end());
+    cache.push_front(CachedFile{path, version, std::move(doc)});
+    if (cache.size() > kCachedFiles)
+        cache.pop_back();
+}
+
+// The file as it is now, so a file rewritten by the planning suite, or a changed XDG_CONFIG_HOME,
+// is seen at once. A file that cannot be read counts as empty.
+std::shared_ptr<const IniDocument> Load(const QString& path) {
+    const std::optional<FileVersion> version = VersionOf(path);
+    if (!version)
+        return std::make_shared<IniDocument>();
+    for (const CachedFile& cached : Cache()) {
+        if (cached.path == path && cached.version == *version)
+            return cached.doc;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return IniDocument();
-    return IniDocument::Parse(file.readAll());
+        return std::make_shared<IniDocument>();
+    auto doc = std::make_shared<const IniDocument>(IniDocument::Parse(file.readAll()));
+    Remember(path, *version, doc);
+    return doc;
 }
 
 bool Store(const QString& path, const IniDocument& doc) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    return files::WriteFileAtomically(path, doc.Serialize());
+    if (!files::WriteFileAtomically(path, doc.Serialize()))
+        return false;
+    if (const std::optional<FileVersion> version = VersionOf(path))
+        Remember(path, *version, std::make_shared<const IniDocument>(doc));
+    return true;
 }
 
 } // namespace
@@ -76,14 +139,14 @@ QString GetSetting(const QString& application, const QString& section, const QSt
     if (!UsableAddress(application, section) || !UsableKey(key)) {
         return defaultValue;
     }
-    return Load(SettingsFilePath(application)).Value(section, key).value_or(defaultValue);
+    return Load(SettingsFilePath(application))->Value(section, key).value_or(defaultValue);
 }
 
 KeysAndValues GetSection(const QString& application, const QString& section) {
     if (!UsableAddress(application, section)) {
         return {};
     }
-    return Load(SettingsFilePath(application)).Section(section);
+    return Load(SettingsFilePath(application))->Section(section);
 }
 
 bool SaveSetting(const QString& application, const QString& section, const QString& key,
@@ -101,7 +164,7 @@ bool SaveSettings(const QString& application, const QString& section, const Keys
         }
     }
     const QString path = SettingsFilePath(application);
-    IniDocument doc = Load(path);
+    IniDocument doc = *Load(path);
     doc.Set(section, keysAndValues);
     return Store(path, doc);
 }
@@ -111,7 +174,7 @@ bool DeleteSetting(const QString& application, const QString& section, const QSt
         return false;
     }
     const QString path = SettingsFilePath(application);
-    IniDocument doc = Load(path);
+    IniDocument doc = *Load(path);
     if (!doc.Remove(section, key)) {
         return true;
     }

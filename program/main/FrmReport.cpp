@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -93,7 +94,7 @@ FrmReport::FrmReport(QWidget* parent) : QDialog(parent) {
 }
 
 void FrmReport::showEvent(QShowEvent* event) {
-    flushPending();
+    Flush();
     rtbLog->document()->setLayoutEnabled(true);
     QDialog::showEvent(event);
     rtbLog->ensureCursorVisible();
@@ -218,6 +219,7 @@ void FrmReport::flushPending() {
 // Text still held back for the document goes too, and so do the attributes for the next text.
 void FrmReport::ClearText() {
     m_pending.clear();
+    m_loaded = richtext::RtfBodyBytes();
     if (m_lineOpen) {
         m_lineOpen = false;
         m_cursor.endEditBlock();
@@ -230,7 +232,41 @@ void FrmReport::ClearText() {
 
 bool FrmReport::IsEmpty() {
     flushPending();
-    return rtbLog->document()->isEmpty();
+    return m_loaded.size == 0 && rtbLog->document()->isEmpty();
+}
+
+void FrmReport::Flush() {
+    insertLoaded();
+    flushPending();
+}
+
+QTextDocument& FrmReport::Document() {
+    Flush();
+    return *rtbLog->document();
+}
+
+QTextCharFormat FrmReport::baseFormat() const {
+    QTextCharFormat base = m_format;
+    base.setFontWeight(QFont::Normal);
+    base.setFontItalic(false);
+    base.setFontUnderline(false);
+    return base;
+}
+
+// The loaded text goes in front of what was appended since.
+void FrmReport::insertLoaded() {
+    if (m_loaded.size == 0)
+        return;
+    const richtext::RtfBodyBytes loaded = std::exchange(m_loaded, richtext::RtfBodyBytes());
+    QTextCursor start(rtbLog->document());
+    richtext::InsertRtf("{\\rtf1 " + loaded.View().toByteArray() + "}", start, baseFormat());
+}
+
+richtext::RtfFont FrmReport::logFont() {
+    richtext::RtfFont font;
+    font.face = QLatin1String(kLogFontFace);
+    font.pointSize = kLogFontPoints;
+    return font;
 }
 
 void FrmReport::PasteClipboard() {
@@ -253,35 +289,34 @@ bool FrmReport::LoadRtf(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    flushPending();
-    QTextCharFormat base = m_format;
-    base.setFontWeight(QFont::Normal);
-    base.setFontItalic(false);
-    base.setFontUnderline(false);
-    if (!richtext::ReadRtf(file.readAll(), *rtbLog->document(), base))
+    std::optional<richtext::RtfBodyBytes> body = richtext::RtfBodyOf(file.readAll(), logFont());
+    if (!body)
         return false;
-    m_format = base;
+    ClearText();
+    m_loaded = std::move(*body);
     AppendText(QString());
     return true;
 }
 
+// The loaded text goes out as it came in, followed by what was appended since.
 bool FrmReport::SaveRtf(const QString& path) {
     flushPending();
-    richtext::RtfFont font;
-    font.face = QLatin1String(kLogFontFace);
-    font.pointSize = kLogFontPoints;
-    return files::WriteFileAtomically(path, richtext::WriteRtf(*rtbLog->document(), font));
+    const QByteArray header = richtext::RtfHeader(logFont());
+    const QByteArrayView loaded = m_loaded.View();
+    const QByteArray appended = richtext::RtfBody(*rtbLog->document());
+    files::AtomicFile file(path);
+    return file.Open() && file.Write(header) && file.Write(loaded.data(), loaded.size()) &&
+           file.Write(appended) && file.Write(richtext::kRtfEnd, qint64(sizeof richtext::kRtfEnd) - 1) &&
+           file.Commit();
 }
 
 bool FrmReport::SavePlainText(const QString& path) {
-    flushPending();
-    const QString text = richtext::PlainText(*rtbLog->document()) + QStringLiteral("\r\n");
+    const QString text = richtext::PlainText(Document()) + QStringLiteral("\r\n");
     return files::WriteFileAtomically(path, richtext::ToCp1252(text));
 }
 
 std::unique_ptr<QTextDocument> FrmReport::PrintedDocument() {
-    flushPending();
-    std::unique_ptr<QTextDocument> doc(rtbLog->document()->clone());
+    std::unique_ptr<QTextDocument> doc(Document().clone());
     QFont font = rtbLog->font();
     font.setFamily(printing::ProgramPrinter::Instance().FontName());
     doc->setDefaultFont(font);

@@ -6,6 +6,8 @@
 // The text area is read-only for the user; text only enters through the log: appends at the end
 // with the attributes set by SetBold/SetItalic/SetUnderline, the clipboard paste and file loads.
 
+#include "RtfWriter.h"
+
 #include <functional>
 #include <memory>
 #include <QDialog>
@@ -49,7 +51,10 @@ public:
     // change of attributes, when anything of this window reads the log, or when the event loop
     // next runs; Flush() puts it there at once.
     void AppendText(const QString& text);
-    void Flush() { flushPending(); }
+    // Puts all of the log into the document: text being appended and text loaded from a file.
+    void Flush();
+    // The whole log as a document.
+    QTextDocument& Document();
     // Empties the log, attributes included.
     void ClearText();
     // Whether the log holds no text.
@@ -60,6 +65,10 @@ public:
     // Whole-log files. LoadRtf replaces the log (false and the log untouched when the file is
     // missing, unreadable or not RTF) and turns bold, italic and underline off. Both save
     // functions write atomically: a failure leaves an existing file as it was.
+    //
+    // A loaded log stays in its file form until the window shows it or something reads its text
+    // (Flush, Document): starting with a long log costs one read of the file, and saving it again
+    // after a calculation writes that form with the new lines appended.
     bool LoadRtf(const QString& path);
     bool SaveRtf(const QString& path);
     bool SavePlainText(const QString& path);
@@ -112,12 +121,16 @@ private:
     QTextCursor endCursor();
     void insertPending();
     void flushPending();
+    void insertLoaded();
+    QTextCharFormat baseFormat() const;
+    static richtext::RtfFont logFont();
     bool chooseSaveFile();
 
     QTextCharFormat m_format;
     QTextCursor m_cursor;
-    QString m_pending;       // appended text not yet in the document, in m_format
-    bool m_lineOpen = false; // an edit block spans the line being appended
+    QString m_pending;               // appended text not yet in the document, in m_format
+    richtext::RtfBodyBytes m_loaded; // loaded text not yet in the document, before it
+    bool m_lineOpen = false;         // an edit block spans the line being appended
     QString m_title;
     int m_rightMargin = 0;
     SaveDialogState m_cmdlg;

@@ -85,11 +85,11 @@ std::vector<std::string> MainFormTest::Messages() {
 }
 
 QString MainFormTest::LogText() {
-    return ReportLog().Form().rtbLog->toPlainText();
+    return ReportLog().Form().Document().toPlainText();
 }
 
 std::string MainFormTest::UnderlineOf(int line) {
-    const QTextBlock block = ReportLog().Form().rtbLog->document()->findBlockByNumber(line);
+    const QTextBlock block = ReportLog().Form().Document().findBlockByNumber(line);
     std::string map;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment f = it.fragment();

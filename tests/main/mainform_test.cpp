@@ -55,7 +55,7 @@ TEST_F(MainFormTest, FreshStartShowsTheDefaultsAndATitledLog) {
     EXPECT_EQ(temp.size(), 0);
     EXPECT_EQ(temp.absolutePath(), QFileInfo(tempDir()).absoluteFilePath());
     EXPECT_EQ(LogText(), QString::fromStdString(ReportLogTitle()) + "\n");
-    const QTextBlock title = ReportLog().Form().rtbLog->document()->firstBlock();
+    const QTextBlock title = ReportLog().Form().Document().firstBlock();
     const QTextCharFormat format = title.begin().fragment().charFormat();
     EXPECT_TRUE(format.fontUnderline());
     EXPECT_EQ(format.fontWeight(), QFont::Bold);
@@ -96,16 +96,6 @@ TEST_F(MainFormTest, EighteenHundredMegahertzUrbanLargeMarksTheOtherFour) {
     for (QLabel* label : {ui().lblcost231, ui().lblFCost231})
         EXPECT_EQ(BackColor(label), kWhite) << label->objectName().toStdString();
     EXPECT_EQ(LineOf(LogText(), 1).mid(43, 12), "Large       ");
-}
-
-TEST_F(MainFormTest, AnInputChangeGreysTheResults) {
-    Start();
-    form().cmdLossCalc_Click();
-    ui().txthm->setText("2");
-    for (QLabel* label : {ui().lblcost231, ui().lblFITU529, ui().lblOH529dBLoss, ui().lblFCost231,
-                          ui().lblDavidson, ui().lblOkumHatDavFS})
-        EXPECT_EQ(BackColor(label), QColor(50, 50, 50));
-    EXPECT_EQ(ui().lblDavidson->text(), "143.13");
 }
 
 TEST_F(MainFormTest, RefusedCalculationShowsItsMessageAndLogsNothing) {
@@ -215,25 +205,6 @@ TEST_F(MainFormTest, AreaOtherThanUrbanFixesTheCitySize) {
     ui().cmbareatype->setCurrentText("Urban");
     EXPECT_TRUE(ui().cmbcitysize->isEnabled());
     EXPECT_EQ(ui().cmbcitysize->currentText(), "Small/Medium");
-}
-
-TEST_F(MainFormTest, PressingAModelNameColoursTheInputsOutsideItsRange) {
-    Start();
-    ui().txtFreq->setText("900");
-    QLabel* name = ui().lblLCost231[1];
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), name->mapToGlobal(QPointF(2, 2)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(name, &press);
-    EXPECT_EQ(BackColor(ui().txtFreq), program::OutOfRangeColour);
-    for (QLineEdit* box : {ui().txthb, ui().txthm, ui().txtDist})
-        EXPECT_NE(BackColor(box), program::OutOfRangeColour);
-    EXPECT_EQ(ui().lblHelpRange->text(),
-              "Cost 231> Freq: 1500Mhz - 2000Mhz, hb: 30m - 200m, hm: 1m - 10m, Dist: 1km - 100km");
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), name->mapToGlobal(QPointF(2, 2)),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(name, &release);
-    EXPECT_EQ(BackColor(ui().txtFreq), kWhite);
-    EXPECT_EQ(ui().lblHelpRange->text(), "");
 }
 
 // The name does not take the focus, so the box being edited has not been validated yet.
@@ -498,34 +469,6 @@ TEST_F(MainFormTest, AboutBoxNamesTheModelAndClosesWithOK) {
     about.show();
     about.findChild<QPushButton*>("cmdOK")->click();
     EXPECT_FALSE(about.isVisible());
-}
-
-TEST_F(MainFormTest, EveryMenuItemHasItsNameAndCaption) {
-    Start();
-    const std::pair<const char*, const char*> items[] = {
-        {"mnuFileNew", "&New"},
-        {"mnuFileExit", "&Exit"},
-        {"mnuUnitsMetric", "&Metric"},
-        {"mnuUnitsEnglish", "&English"},
-        {"mnuCalculationLog", "&View Output Report"},
-        {"mnuCalculationCalculate", "&Calculate Values"},
-        {"mnuCalculationLogDist", "&Report for Distance Range"},
-        {"mnuHideShow", "&Hide Out of Range Values"},
-        {"mnuGraphdBloss", "&Compare dB loss Models"},
-        {"mnuOkumGraphFieldStrength", "Field Strength (&Brindel Davidson)"},
-        {"mnuOkum529GraphFieldStrength", "Field Strength (ITU-R P.&529 Brindel)"},
-        {"mnuGraphCost231FieldStrength", "Field Strength (&Cost 231)"},
-        {"mnuGraphCompare", "Compare Field Strength  &Models"},
-        {"mnuGraphMeasured", "&Show Measured Data"},
-        {"mnuHelpInfo", "&Introduction Screen"},
-        {"mnuHelpTarvek", "&Tarvek"},
-        {"mnuHelpAbout", "&About Tarvek"},
-    };
-    for (const auto& [name, caption] : items) {
-        const QAction* item = form().findChild<QAction*>(name);
-        ASSERT_NE(item, nullptr) << name;
-        EXPECT_EQ(item->text(), caption);
-    }
 }
 
 namespace {

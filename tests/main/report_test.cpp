@@ -280,6 +280,34 @@ TEST_F(ReportTest, LogWithTitleUnderlinesAndPictureSurvivesSaveAndRead) {
     EXPECT_EQ(runs(), expected);
 }
 
+// A loaded log stays in its file form until something shows or reads it: saved again with lines
+// appended it is the same file as when it had been read into the document first.
+TEST_F(ReportTest, ALoadedLogIsSavedWithItsNewLinesAsIfItHadBeenShown) {
+    log.AddTitle();
+    addReportLine(log);
+    log.Underline(true);
+    log.Add("open end"); // the last paragraph runs on into what is appended after loading
+    ASSERT_TRUE(log.SaveFile(path("log.rtf")));
+    const auto appendTo = [](RLogClass& target) {
+        target.Add(" and more");
+        target.Underline(false);
+        target.AddLine(" plain");
+        addReportLine(target);
+    };
+    RLogClass unread;
+    ASSERT_TRUE(unread.ReadFile(path("log.rtf")));
+    appendTo(unread);
+    ASSERT_TRUE(unread.SaveFile(path("unread.rtf")));
+    RLogClass read;
+    ASSERT_TRUE(read.ReadFile(path("log.rtf")));
+    read.Form().Flush();
+    appendTo(read);
+    ASSERT_TRUE(read.SaveFile(path("read.rtf")));
+    EXPECT_EQ(readAll(path("unread.rtf")), readAll(path("read.rtf")));
+    EXPECT_EQ(runsOf(unread.Form().Document()), runsOf(read.Form().Document()));
+    EXPECT_EQ(unread.Form().Document().toPlainText().count("open end and more plain"), 1);
+}
+
 TEST_F(ReportTest, PasteClipboardAppendsText) {
     log.Add("a");
     QApplication::clipboard()->setText("pasted");

@@ -64,5 +64,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!richtext::ReadRtf(richtext::WriteRtf(doc), again, base) || signature(again) != signature(doc) ||
         richtext::PlainText(again) != richtext::PlainText(doc))
         std::abort();
+    // The body kept of a loaded log reads as the file did.
+    const auto body =
+        richtext::RtfBodyOf(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    QTextDocument fromBody;
+    if (!body || !richtext::ReadRtf(richtext::RtfFile(body->View().toByteArray()), fromBody, base) ||
+        signature(fromBody) != signature(doc))
+        std::abort();
     return 0;
 }

@@ -216,6 +216,56 @@ TEST(RtfWriter, DescribesALandscapePageWideEnoughForAReportLine) {
     EXPECT_EQ(back.toPlainText(), doc.toPlainText());
 }
 
+// A body of our own file keeps the file's bytes; any other file, or one of ours that does not end
+// where a body must (every attribute off, the group closing at the last brace), is written anew.
+// Either way a file around the body reads as the file did.
+TEST(RtfBody, OurOwnFilesKeepTheirBytesOthersAreRewritten) {
+    QTextDocument doc;
+    writeSampleLog(doc);
+    const QByteArray ours = WriteRtf(doc);
+    const QByteArray header = RtfHeader();
+    const QByteArray tail = ours.mid(header.size());
+    const struct {
+        const char* name;
+        QByteArray file;
+        bool kept;
+    } cases[] = {
+        {"ours", ours, true},
+        {"another face", WriteRtf(doc, RtfFont{QStringLiteral("Arial"), 8.25}), false},
+        {"underline left on", header + "a\\ul b}\r\n", false},
+        {"group closed early", header + "a} b}\r\n", false},
+        {"text skipped at the end", header + "a\\info b}\r\n", false},
+        {"other unicode count", header + "a\\uc0 b}\r\n", false},
+        {"a word processor's", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\b Bold\\b0  plain\\par}", false},
+    };
+    for (const auto& c : cases) {
+        const std::optional<RtfBodyBytes> body = RtfBodyOf(c.file);
+        ASSERT_TRUE(body.has_value()) << c.name;
+        EXPECT_EQ(body->begin > 0, c.kept) << c.name;
+        QTextDocument read;
+        QTextDocument again;
+        ASSERT_TRUE(ReadRtf(c.file, read, logFormat()));
+        ASSERT_TRUE(ReadRtf(RtfFile(body->View().toByteArray()), again, logFormat())) << c.name;
+        EXPECT_EQ(runsOf(again), runsOf(read)) << c.name;
+    }
+    EXPECT_EQ(RtfBodyOf(ours)->View(), QByteArrayView(tail).chopped(3));
+    EXPECT_FALSE(RtfBodyOf("plain text").has_value());
+}
+
+// Bodies joined are one body: the first's last paragraph runs on into the second's first, and
+// attributes of the first do not reach into the second.
+TEST(RtfBody, JoinedBodiesReadAsOneTextAfterTheOther) {
+    QTextDocument first;
+    QTextCharFormat under = logFormat();
+    under.setFontUnderline(true);
+    QTextCursor(&first).insertText(QStringLiteral("a\r\nb"), under);
+    QTextDocument second;
+    QTextCursor(&second).insertText(QStringLiteral("c\r\nd"), logFormat());
+    QTextDocument joined;
+    ASSERT_TRUE(ReadRtf(RtfFile(RtfBody(first) + RtfBody(second)), joined, logFormat()));
+    EXPECT_EQ(runsOf(joined), (std::vector<std::string>{"U:a", "|", "U:b", ":c", "|", ":d"}));
+}
+
 TEST(RtfRoundTrip, KeepsTextUnderlineRunsAndPicture) {
     QTextDocument doc;
     writeSampleLog(doc);

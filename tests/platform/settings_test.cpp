@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <QDateTime>
 #include <QDir>
@@ -74,6 +75,22 @@ TEST_F(SettingsStoreTest, ValueWrittenByAnotherProgramIsSeenAtTheNextRead) {
     EXPECT_EQ(settings::GetSetting("Veltrix_Orbel", "Global Parameters", "TxFreq_MHz"), "900");
 }
 
+// Another writer's file put in place by a rename is seen even with the same size and time.
+TEST_F(SettingsStoreTest, AFileReplacedByAnotherIsSeenAtTheNextRead) {
+    WriteText("App", "[S]\nK=100\n");
+    EXPECT_EQ(settings::GetSetting("App", "S", "K"), "100");
+    const QString replacement = dir_.path() + "/new.ini";
+    QFile file(replacement);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[S]\nK=900\n");
+    file.setFileTime(writeTime_, QFileDevice::FileModificationTime);
+    file.close();
+    ASSERT_EQ(
+        std::rename(QFile::encodeName(replacement).constData(), QFile::encodeName(FileOf("App")).constData()),
+        0);
+    EXPECT_EQ(settings::GetSetting("App", "S", "K"), "900");
+}
+
 TEST_F(SettingsStoreTest, UnquotedCommaFromAnotherWriterReadsAsOneText) {
     WriteText("App", "[S]\nList=a,b\n");
     EXPECT_EQ(settings::GetSetting("App", "S", "List"), "a,b");
@@ -133,6 +150,21 @@ TEST_F(SettingsStoreTest, TheEarlierEscapedFormIsReadAndWrittenPlain) {
     ASSERT_TRUE(settings::SaveSetting("Veltrix_Orbel", "Global Parameters", "TxLatH_NS", "S"));
     EXPECT_EQ(Text("Veltrix_Orbel"), "[Global Parameters]\nDist_Km=1\nTxLatDeg_DD=\"  \"\nTxLatH_NS=S\n"
                                      "Caf\u00e9=%20\n");
+}
+
+// Names of an escaped file may decode to anything; written again they stay escaped where a plain
+// name would not read back the same (a line break, "=", blanks at the ends, a comment's start).
+TEST_F(SettingsStoreTest, EscapedNamesThatCannotBeWrittenPlainStayEscaped) {
+    WriteText("App", "[S]\nA%3DB=1\nC%0AD=2\n%3BE=3\nF%20=4\nG%2541=5\nplain=6\n");
+    const std::pair<QString, QString> keys[] = {{"A=B", "1"}, {"C\nD", "2"}, {";E", "3"},
+                                                {"F ", "4"},  {"G%41", "5"}, {"plain", "6"}};
+    EXPECT_EQ(settings::GetSection("App", "S").size(), 6);
+    ASSERT_TRUE(settings::SaveSetting("App", "S", "plain", "7"));
+    EXPECT_EQ(Text("App"), "[S]\nA%3DB=1\nC%0AD=2\n%3BE=3\nF%20=4\nG%2541=5\nplain=7\n");
+    const settings::KeysAndValues section = settings::GetSection("App", "S");
+    ASSERT_EQ(section.size(), 6);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(section[i], keys[i]) << i;
 }
 
 // Where a file names a key twice, the plain spelling wins over the escaped one, then the first;
