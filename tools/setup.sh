@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need from Debian's packages, unless everything is there.
-# Packages named as arguments are installed as well (tools/bench.sh names the benchmarks' own).
+# Packages named as arguments are installed as well (tools/bench.sh names the benchmarks' own,
+# libqcustomplot-dev for the side-by-side comparison).
 set -euo pipefail
 
 packages=(
