@@ -1,8 +1,11 @@
 #include "ZENTMethods.h"
 
-#include "ChartBuild.h"
+#include "ChartAxes.h"
 #include "ChartDispatch.h"
-#include "CZENTCtrl.h"
+#include "ChartMouse.h"
+#include "ChartOutput.h"
+#include "ChartView.h"
+#include "ZENTAboutBox.h"
 #include "ZENTModuleState.h"
 
 #include <VariantChange.h>
@@ -15,102 +18,6 @@ namespace zent {
 
 using automation::HRESULT;
 using automation::Variant;
-
-// Coerced arguments; point arrays and output targets keep the caller's storage.
-class MethodArgs {
-public:
-    const Variant& At(int i) const { return values_[static_cast<std::size_t>(i)]; }
-    int L(int i) const { return At(i).vt() == automation::VT_BOOL ? B(i) : At(i).AsI4(); }
-    double D(int i) const { return At(i).AsR8(); }
-    int B(int i) const { return At(i).AsBool() ? 1 : 0; }
-    QString S(int i) const { return QString::fromStdString(At(i).AsStr()); }
-    // The caller's points and how many doubles they are known to hold (unbounded for a bare
-    // reference, whose length is the caller's promise).
-    const double* Points(int i) const { return points_[static_cast<std::size_t>(i)].first; }
-    std::size_t Available(int i) const { return points_[static_cast<std::size_t>(i)].second; }
-    double* Writable(int i) const { return original_[static_cast<std::size_t>(i)]->R8Target(); }
-    bool Store(int i, double value) const;
-    bool Store(int i, std::int32_t value) const;
-
-    HRESULT Read(const std::vector<Arg>& kinds, const std::vector<Variant>& args);
-
-private:
-    std::vector<Variant> values_;
-    std::vector<std::pair<const double*, std::size_t>> points_;
-    std::vector<const Variant*> original_;
-};
-
-namespace {
-
-constexpr std::size_t kUnbounded = std::numeric_limits<std::size_t>::max();
-
-HRESULT ReadPoints(const Variant& arg, std::pair<const double*, std::size_t>& points) {
-    if (const double* target = arg.R8Target()) {
-        points = {target, kUnbounded};
-        return automation::S_OK;
-    }
-    if (arg.vt() == (automation::VT_ARRAY | automation::VT_R8)) {
-        points = {arg.AsR8Array().data(), arg.AsR8Array().size()};
-        return automation::S_OK;
-    }
-    return automation::DISP_E_TYPEMISMATCH;
-}
-
-} // namespace
-
-HRESULT MethodArgs::Read(const std::vector<Arg>& kinds, const std::vector<Variant>& args) {
-    if (args.size() != kinds.size()) {
-        return automation::DISP_E_BADPARAMCOUNT;
-    }
-    values_.assign(args.size(), Variant());
-    points_.assign(args.size(), {nullptr, 0});
-    original_.clear();
-    for (const Variant& arg : args) {
-        original_.push_back(&arg);
-    }
-    for (std::size_t i = 0; i < kinds.size(); ++i) {
-        HRESULT hr = automation::S_OK;
-        switch (kinds[i]) {
-        case Arg::Long:
-            hr = chart::CoerceArgument(args[i], chart::ValueKind::Long, values_[i]);
-            break;
-        case Arg::Double:
-            hr = chart::CoerceArgument(args[i], chart::ValueKind::Double, values_[i]);
-            break;
-        case Arg::Bool:
-            hr = chart::CoerceArgument(args[i], chart::ValueKind::Bool, values_[i]);
-            break;
-        case Arg::String:
-            hr = chart::CoerceArgument(args[i], chart::ValueKind::String, values_[i]);
-            break;
-        case Arg::Doubles:
-            hr = ReadPoints(args[i], points_[i]);
-            break;
-        case Arg::OutDouble:
-        case Arg::OutLong:
-            hr = args[i].IsByRef() ? automation::S_OK : automation::DISP_E_TYPEMISMATCH;
-            break;
-        }
-        if (hr != automation::S_OK) {
-            return hr;
-        }
-    }
-    return automation::S_OK;
-}
-
-bool MethodArgs::Store(int i, double value) const {
-    return At(i).IsEmpty() && original_[static_cast<std::size_t>(i)]->StoreThrough(Variant::R8(value));
-}
-
-bool MethodArgs::Store(int i, std::int32_t value) const {
-    const Variant& target = *original_[static_cast<std::size_t>(i)];
-    if (target.StoreThrough(Variant::I4(value))) {
-        return true;
-    }
-    return value >= std::numeric_limits<std::int16_t>::min() &&
-           value <= std::numeric_limits<std::int16_t>::max() &&
-           target.StoreThrough(Variant::I2(static_cast<std::int16_t>(value)));
-}
 
 namespace {
 
@@ -145,7 +52,7 @@ HRESULT CheckPoints(const MethodArgs& a, int xArg, int yArg, long long n, long l
     return automation::S_OK;
 }
 
-HRESULT DefineSet(CZENTCtrl& c, const MethodArgs& a, int groups) {
+HRESULT DefineSet(ControlParts& c, const MethodArgs& a, int groups) {
     const int set = a.L(0);
     const int n = a.L(4);
     if (!ValidSet(set)) {
@@ -157,7 +64,7 @@ HRESULT DefineSet(CZENTCtrl& c, const MethodArgs& a, int groups) {
     if (const HRESULT hr = CheckPoints(a, 2, 3, n, groups); hr != automation::S_OK) {
         return hr;
     }
-    M& m = c.Model();
+    M& m = c.model;
     m.SDataNumPlotPoints[U(set)] = n;
     m.SDataName[U(set)] = a.S(1);
     m.SDataNumGroups[U(set)] = groups;
@@ -166,18 +73,18 @@ HRESULT DefineSet(CZENTCtrl& c, const MethodArgs& a, int groups) {
     return automation::S_OK;
 }
 
-HRESULT UpdateGraph(CZENTCtrl& c, const MethodArgs&, Variant&) {
-    c.UpdateGraph();
+HRESULT UpdateGraph(ControlParts& c, const MethodArgs&, Variant&) {
+    c.view.RebuildGraph();
     return automation::S_OK;
 }
 
-HRESULT SetDataCursor(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+HRESULT SetDataCursor(ControlParts& c, const MethodArgs& a, Variant& r) {
     const int index = a.L(0);
     if (index < 0 || index >= chart::kDataCursorCount) {
         return automation::DISP_E_BADINDEX;
     }
     BindEngine();
-    M& m = c.Model();
+    M& m = c.model;
     const std::size_t i = U(index);
     m.DataCursorType[i] = a.L(1);
     m.DataCursorDefined[i] = 1;
@@ -190,49 +97,49 @@ HRESULT SetDataCursor(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
     return automation::S_OK;
 }
 
-HRESULT MoveDataCursor(CZENTCtrl& c, const MethodArgs& a, Variant&) {
+HRESULT MoveDataCursor(ControlParts& c, const MethodArgs& a, Variant&) {
     const int index = a.L(0);
     if (index < 0 || index >= chart::kDataCursorCount) {
         return automation::DISP_E_BADINDEX;
     }
     BindEngine();
-    EngineMoveDataCursor(c.Model().GraphHandle, c.Model().DataCursorHandle[U(index)], a.D(1), a.D(2), a.B(3));
+    EngineMoveDataCursor(c.model.GraphHandle, c.model.DataCursorHandle[U(index)], a.D(1), a.D(2), a.B(3));
     return automation::S_OK;
 }
 
 template <EngineBool (*Sort)(EngineHandle, int)>
-HRESULT SortData(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+HRESULT SortData(ControlParts& c, const MethodArgs& a, Variant& r) {
     if (!ValidSet(a.L(0))) {
         return automation::DISP_E_BADINDEX;
     }
     BindEngine();
-    r = BoolResult(Sort(c.Model().DataSet[U(a.L(0))], a.B(1)));
+    r = BoolResult(Sort(c.model.DataSet[U(a.L(0))], a.B(1)));
     return automation::S_OK;
 }
 
 template <EngineBool (*Range)(EngineHandle, double*, double*), bool kMax>
-HRESULT DatasetRange(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+HRESULT DatasetRange(ControlParts& c, const MethodArgs& a, Variant& r) {
     if (!ValidSet(a.L(0))) {
         return automation::DISP_E_BADINDEX;
     }
     BindEngine();
     double min = 0.0, max = 1.0;
-    Range(c.Model().DataSet[U(a.L(0))], &min, &max);
+    Range(c.model.DataSet[U(a.L(0))], &min, &max);
     r = Variant::R8(kMax ? max : min);
     return automation::S_OK;
 }
 
-HRESULT MarkDataPoint(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+HRESULT MarkDataPoint(ControlParts& c, const MethodArgs& a, Variant& r) {
     if (!ValidSet(a.L(0))) {
         return automation::DISP_E_BADINDEX;
     }
     BindEngine();
-    r = BoolResult(EngineMarkDataPoint(c.Model().DataSet[U(a.L(0))], a.L(1), a.B(2)));
+    r = BoolResult(EngineMarkDataPoint(c.model.DataSet[U(a.L(0))], a.L(1), a.B(2)));
     return automation::S_OK;
 }
 
-HRESULT SavePageMeta(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
-    r = BoolResult(c.SavePageMeta(a.L(0), a.S(1)) ? 1 : 0);
+HRESULT SavePageMeta(ControlParts& c, const MethodArgs& a, Variant& r) {
+    r = BoolResult(c.output.SavePageMeta(a.L(0), a.S(1)) ? 1 : 0);
     return automation::S_OK;
 }
 
@@ -244,7 +151,7 @@ HRESULT FftArrays(const MethodArgs& a, double*& re, double*& im) {
 }
 
 template <EngineBool (*Fft)(double*, double*, long, int)>
-HRESULT FftInt(CZENTCtrl&, const MethodArgs& a, Variant&) {
+HRESULT FftInt(ControlParts&, const MethodArgs& a, Variant&) {
     double *re = nullptr, *im = nullptr;
     if (const HRESULT hr = FftArrays(a, re, im); hr != automation::S_OK) {
         return hr;
@@ -257,7 +164,7 @@ EngineBool FftWindow(double* re, double* im, long count, int type) {
     return EngineFFTWindow(re, im, count, type);
 }
 
-HRESULT FftPowerSpectrum(CZENTCtrl&, const MethodArgs& a, Variant&) {
+HRESULT FftPowerSpectrum(ControlParts&, const MethodArgs& a, Variant&) {
     double *re = nullptr, *im = nullptr;
     if (const HRESULT hr = FftArrays(a, re, im); hr != automation::S_OK) {
         return hr;
@@ -267,7 +174,7 @@ HRESULT FftPowerSpectrum(CZENTCtrl&, const MethodArgs& a, Variant&) {
 }
 
 template <double (*Value)(const double*, const double*, long, long)>
-HRESULT FftValue(CZENTCtrl&, const MethodArgs& a, Variant& r) {
+HRESULT FftValue(ControlParts&, const MethodArgs& a, Variant& r) {
     const long long count = a.L(2);
     if (count > 0 && (a.Available(0) < static_cast<std::size_t>(count) ||
                       a.Available(1) < static_cast<std::size_t>(count))) {
@@ -277,12 +184,12 @@ HRESULT FftValue(CZENTCtrl&, const MethodArgs& a, Variant& r) {
     return automation::S_OK;
 }
 
-HRESULT FftFrequency(CZENTCtrl&, const MethodArgs& a, Variant& r) {
+HRESULT FftFrequency(ControlParts&, const MethodArgs& a, Variant& r) {
     r = Variant::R8(EngineFFTFrequency(a.L(0), a.D(1), a.L(2)));
     return automation::S_OK;
 }
 
-HRESULT ReconnectDataSet(CZENTCtrl& c, const MethodArgs& a, Variant&) {
+HRESULT ReconnectDataSet(ControlParts& c, const MethodArgs& a, Variant&) {
     const int set = a.L(0);
     const int n = a.L(4);
     if (!ValidSet(set)) {
@@ -292,7 +199,7 @@ HRESULT ReconnectDataSet(CZENTCtrl& c, const MethodArgs& a, Variant&) {
         return hr;
     }
     BindEngine();
-    M& m = c.Model();
+    M& m = c.model;
     const std::size_t i = U(set);
     chart::DoubleArray x(a.Points(2), a.Points(2) + n), y(a.Points(3), a.Points(3) + n);
     const EngineHandle data = EngineCreateDataset(nullptr, x.data(), y.data(), n);
@@ -313,17 +220,17 @@ HRESULT ReconnectDataSet(CZENTCtrl& c, const MethodArgs& a, Variant&) {
     return automation::S_OK;
 }
 
-HRESULT DefineDataSet(CZENTCtrl& c, const MethodArgs& a, Variant&) {
+HRESULT DefineDataSet(ControlParts& c, const MethodArgs& a, Variant&) {
     return DefineSet(c, a, 1);
 }
 
-HRESULT DefineGroupDataSet(CZENTCtrl& c, const MethodArgs& a, Variant&) {
+HRESULT DefineGroupDataSet(ControlParts& c, const MethodArgs& a, Variant&) {
     return DefineSet(c, a, a.L(5));
 }
 
-HRESULT GetNearestPoint(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+HRESULT GetNearestPoint(ControlParts& c, const MethodArgs& a, Variant& r) {
     BindEngine();
-    const M& m = c.Model();
+    const M& m = c.model;
     double x = 0.0, y = 0.0;
     EngineHandle data = 0;
     int index = 0;
@@ -340,54 +247,54 @@ HRESULT GetNearestPoint(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
     return automation::S_OK;
 }
 
-HRESULT LoadAscii(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+HRESULT LoadAscii(ControlParts& c, const MethodArgs& a, Variant& r) {
     if (!ValidSet(a.L(3))) {
         return automation::DISP_E_BADINDEX;
     }
-    r = BoolResult(c.Model().ReadDataSetFile(a.S(0), a.S(1), a.L(2), a.L(3)) ? 1 : 0);
+    r = BoolResult(c.model.ReadDataSetFile(a.S(0), a.S(1), a.L(2), a.L(3)) ? 1 : 0);
     return automation::S_OK;
 }
 
-HRESULT SaveAscii(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+HRESULT SaveAscii(ControlParts& c, const MethodArgs& a, Variant& r) {
     if (!ValidSet(a.L(1))) {
         return automation::DISP_E_BADINDEX;
     }
-    r = BoolResult(c.Model().WriteDataSetFile(a.S(0), a.L(1), a.S(2)) ? 1 : 0);
+    r = BoolResult(c.model.WriteDataSetFile(a.S(0), a.L(1), a.S(2)) ? 1 : 0);
     return automation::S_OK;
 }
 
-HRESULT SerializeLoad(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
-    r = BoolResult(c.LoadFromFile(a.S(0)) ? 1 : 0);
+HRESULT SerializeLoad(ControlParts& c, const MethodArgs& a, Variant& r) {
+    r = BoolResult(c.output.LoadFromFile(a.S(0)) ? 1 : 0);
     return automation::S_OK;
 }
 
-HRESULT SerializeSave(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
-    r = BoolResult(c.SaveToFile(a.S(0)) ? 1 : 0);
+HRESULT SerializeSave(ControlParts& c, const MethodArgs& a, Variant& r) {
+    r = BoolResult(c.output.SaveToFile(a.S(0)) ? 1 : 0);
     return automation::S_OK;
 }
 
-HRESULT ZoomReset(CZENTCtrl& c, const MethodArgs&, Variant&) {
-    c.GraphZoomReset();
+HRESULT ZoomReset(ControlParts& c, const MethodArgs&, Variant&) {
+    c.mouse.ZoomReset();
     return automation::S_OK;
 }
 
-HRESULT PrintGraph(CZENTCtrl& c, const MethodArgs&, Variant&) {
-    c.PrintPage();
+HRESULT PrintGraph(ControlParts& c, const MethodArgs&, Variant&) {
+    c.output.PrintPage();
     return automation::S_OK;
 }
 
-HRESULT PrinterSetup(CZENTCtrl& c, const MethodArgs&, Variant&) {
-    c.PrinterSetup();
+HRESULT PrinterSetup(ControlParts& c, const MethodArgs&, Variant&) {
+    c.output.PrinterSetup();
     return automation::S_OK;
 }
 
-HRESULT CopyToClipboard(CZENTCtrl& c, const MethodArgs&, Variant& r) {
-    r = BoolResult(c.CopyToClipboard() ? 1 : 0);
+HRESULT CopyToClipboard(ControlParts& c, const MethodArgs&, Variant& r) {
+    r = BoolResult(c.output.CopyToClipboard() ? 1 : 0);
     return automation::S_OK;
 }
 
-HRESULT GetMousePos(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
-    const M& m = c.Model();
+HRESULT GetMousePos(ControlParts& c, const MethodArgs& a, Variant& r) {
+    const M& m = c.model;
     if (EngineIsGraphReady(m.GraphHandle) == 0) {
         r = BoolResult(0);
         return automation::S_OK;
@@ -403,8 +310,8 @@ HRESULT GetMousePos(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
     return automation::S_OK;
 }
 
-HRESULT GetMousePosNorm(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
-    const M& m = c.Model();
+HRESULT GetMousePosNorm(ControlParts& c, const MethodArgs& a, Variant& r) {
+    const M& m = c.model;
     if (EngineIsGraphReady(m.GraphHandle) == 0) {
         r = BoolResult(0);
         return automation::S_OK;
@@ -417,8 +324,8 @@ HRESULT GetMousePosNorm(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
     return automation::S_OK;
 }
 
-HRESULT AboutBox(CZENTCtrl& c, const MethodArgs&, Variant&) {
-    c.AboutBox();
+HRESULT AboutBox(ControlParts&, const MethodArgs&, Variant&) {
+    ShowAboutBox();
     return automation::S_OK;
 }
 
@@ -482,7 +389,7 @@ const Method* FindMethod(automation::DISPID dispid) {
     return found != table.end() ? &*found : nullptr;
 }
 
-HRESULT InvokeMethod(CZENTCtrl& control, const Method& method, const std::vector<Variant>& args,
+HRESULT InvokeMethod(ControlParts& control, const Method& method, const std::vector<Variant>& args,
                      Variant* result) {
     MethodArgs read;
     if (const HRESULT hr = read.Read(method.args, args); hr != automation::S_OK) {
