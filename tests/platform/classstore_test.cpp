@@ -3,12 +3,12 @@
 
 #include "ClassFactory.h"
 #include "ClassStore.h"
+#include "HeadlessRun.h"
 #include "WriteFaults.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -19,13 +19,9 @@ constexpr const char* kAdded = "{7E779A87-B73D-11D0-A956-00C0F6A06F60}";
 
 class ClassStoreFault : public ::testing::TestWithParam<WriteFault> {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(home.isValid());
-        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-    }
-    void TearDown() override { qunsetenv("XDG_CONFIG_HOME"); }
+    void SetUp() override { ASSERT_TRUE(home.isValid()); }
 
-    QTemporaryDir home;
+    testsupport::TemporaryHome home;
 };
 
 TEST_P(ClassStoreFault, RegistrationFailsAndTheStoreStays) {
@@ -80,13 +76,10 @@ class ClassStorePrevious : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(home.isValid());
-        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
         ASSERT_TRUE(QDir().mkpath(home.filePath("ProgramSettings")));
         ASSERT_TRUE(
             testsupport::WriteBytes(QString::fromStdString(automation::ClassStorePath()), kPreviousStore));
     }
-    void TearDown() override { qunsetenv("XDG_CONFIG_HOME"); }
-
     // Every value of the store above, as the store's readers give them.
     static void ExpectPreviousEntries() {
         std::string classId;
@@ -103,7 +96,7 @@ protected:
                   "/usr/lib/libzent.so");
     }
 
-    QTemporaryDir home;
+    testsupport::TemporaryHome home;
 };
 
 TEST_F(ClassStorePrevious, IsReadAsItWasWritten) {

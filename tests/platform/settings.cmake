@@ -1,4 +1,4 @@
 tarvek_add_test(settings_test
     SOURCES ${TEST_DIR}/settings_test.cpp
-    LIBS settings Qt6::Core
+    LIBS settings tarvek_test_support Qt6::Core
     LABELS platform)
