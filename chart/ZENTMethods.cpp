@@ -293,35 +293,37 @@ HRESULT CopyToClipboard(ControlParts& c, const MethodArgs&, Variant& r) {
     return automation::S_OK;
 }
 
-HRESULT GetMousePos(ControlParts& c, const MethodArgs& a, Variant& r) {
-    const M& m = c.model;
+// The last mouse position into the method's two output arguments from `first` on, converted by
+// `convert` (which gives the result); FALSE and nothing stored while the graph is not ready.
+template <typename Convert>
+HRESULT MousePosition(const M& m, const MethodArgs& a, int first, Variant& r, Convert convert) {
     if (EngineIsGraphReady(m.GraphHandle) == 0) {
         r = BoolResult(0);
         return automation::S_OK;
     }
-    int xa = 0, ya = 1;
-    chart::GetAxisPair(m, a.L(0) != 0 ? 1 : 0, xa, ya);
     double x = 0.0, y = 0.0;
-    const EngineBool ok =
-        EngineDeviceToWorld(m.GraphHandle, m.AxisHandle[U(xa)], m.AxisHandle[U(ya)], &x, &y);
-    a.Store(1, x);
-    a.Store(2, y);
+    const EngineBool ok = convert(x, y);
+    a.Store(first, x);
+    a.Store(first + 1, y);
     r = BoolResult(ok);
     return automation::S_OK;
 }
 
+HRESULT GetMousePos(ControlParts& c, const MethodArgs& a, Variant& r) {
+    const M& m = c.model;
+    return MousePosition(m, a, 1, r, [&](double& x, double& y) {
+        int xa = 0, ya = 1;
+        chart::GetAxisPair(m, a.L(0) != 0 ? 1 : 0, xa, ya);
+        return EngineDeviceToWorld(m.GraphHandle, m.AxisHandle[U(xa)], m.AxisHandle[U(ya)], &x, &y);
+    });
+}
+
 HRESULT GetMousePosNorm(ControlParts& c, const MethodArgs& a, Variant& r) {
     const M& m = c.model;
-    if (EngineIsGraphReady(m.GraphHandle) == 0) {
-        r = BoolResult(0);
-        return automation::S_OK;
-    }
-    double x = 0.0, y = 0.0;
-    EngineDeviceToNormalized(m.GraphHandle, &x, &y);
-    a.Store(0, x);
-    a.Store(1, y);
-    r = BoolResult(1);
-    return automation::S_OK;
+    return MousePosition(m, a, 0, r, [&](double& x, double& y) {
+        EngineDeviceToNormalized(m.GraphHandle, &x, &y);
+        return EngineBool{1};
+    });
 }
 
 HRESULT AboutBox(ControlParts&, const MethodArgs&, Variant&) {

@@ -43,64 +43,42 @@ void Rescale(GraphRecord& g, double xMin, double yMin, double xMax, double yMax)
 
 EngineBool EngineSetPlotArea(EngineHandle graph, EngineDC, double left, double top, double right,
                              double bottom, ColorRef background) {
-    GraphRecord* g = S().Graph(graph);
-    if (!g) {
-        return 0;
-    }
-    g->plotArea = QRectF(QPointF(Fraction(left, 0.2), Fraction(top, 0.2)),
-                         QPointF(Fraction(right, 0.8), Fraction(bottom, 0.8)))
-                      .normalized();
-    g->plotBackground = background;
-    return 1;
+    return WithRecord(S().Graph(graph), [&](GraphRecord& g) {
+        g.plotArea = QRectF(QPointF(Fraction(left, 0.2), Fraction(top, 0.2)),
+                            QPointF(Fraction(right, 0.8), Fraction(bottom, 0.8)))
+                         .normalized();
+        g.plotBackground = background;
+    });
 }
 
 EngineBool EngineSetTickSizes(EngineHandle page, int major, int minor) {
-    PageRecord* p = S().Page(page);
-    if (!p) {
-        return 0;
-    }
-    p->majorTick = std::clamp(major, 0, 200);
-    p->minorTick = std::clamp(minor, 0, 200);
-    return 1;
+    return WithRecord(S().Page(page), [&](PageRecord& p) {
+        p.majorTick = std::clamp(major, 0, 200);
+        p.minorTick = std::clamp(minor, 0, 200);
+    });
 }
 
 EngineBool EngineSetBorderStyle(EngineHandle graph, int style) {
-    GraphRecord* g = S().Graph(graph);
-    if (!g) {
-        return 0;
-    }
-    g->borderStyle = style;
-    return 1;
+    return WithRecord(S().Graph(graph), [&](GraphRecord& g) { g.borderStyle = style; });
 }
 
 EngineBool EngineSetScaleTypes(EngineHandle graph, int xMode, int yMode) {
-    GraphRecord* g = S().Graph(graph);
-    if (!g) {
-        return 0;
-    }
-    g->xLog = xMode != codes::ScaleLinear;
-    g->yLog = yMode != codes::ScaleLinear;
-    Rescale(*g, g->scale.x.Min(), g->scale.y.Min(), g->scale.x.Max(), g->scale.y.Max());
-    return 1;
+    return WithRecord(S().Graph(graph), [&](GraphRecord& g) {
+        g.xLog = xMode != codes::ScaleLinear;
+        g.yLog = yMode != codes::ScaleLinear;
+        Rescale(g, g.scale.x.Min(), g.scale.y.Min(), g.scale.x.Max(), g.scale.y.Max());
+    });
 }
 
 EngineBool EngineSetScale(EngineHandle graph, double xMin, double yMin, double xMax, double yMax) {
-    GraphRecord* g = S().Graph(graph);
-    if (!g) {
-        return 0;
-    }
-    Rescale(*g, xMin, yMin, xMax, yMax);
-    return 1;
+    return WithRecord(S().Graph(graph), [&](GraphRecord& g) { Rescale(g, xMin, yMin, xMax, yMax); });
 }
 
 EngineBool EngineSetAxesIntercepts(EngineHandle graph, double xOfYAxis, double yOfXAxis) {
-    GraphRecord* g = S().Graph(graph);
-    if (!g) {
-        return 0;
-    }
-    g->xOfYAxis = std::isfinite(xOfYAxis) ? xOfYAxis : 0.0;
-    g->yOfXAxis = std::isfinite(yOfXAxis) ? yOfXAxis : 0.0;
-    return 1;
+    return WithRecord(S().Graph(graph), [&](GraphRecord& g) {
+        g.xOfYAxis = std::isfinite(xOfYAxis) ? xOfYAxis : 0.0;
+        g.yOfXAxis = std::isfinite(yOfXAxis) ? yOfXAxis : 0.0;
+    });
 }
 
 EngineBool EngineAutoScale(EngineHandle, int, int scaleMode, double* min, double* max, double* interval,
@@ -226,12 +204,9 @@ EngineBool EngineGetAxisScale(EngineHandle graph, EngineHandle axis, double* min
 }
 
 EngineBool EngineSetLineAttributes(EngineHandle graph, EngineDC, int style, int width, ColorRef color) {
-    GraphRecord* g = S().Graph(graph);
-    if (!g) {
-        return 0;
-    }
-    g->linePen = PenSpec{color, std::clamp(width, 0, 100), style >= 0 && style <= 5 ? style : 0};
-    return 1;
+    return WithRecord(S().Graph(graph), [&](GraphRecord& g) {
+        g.linePen = PenSpec{color, std::clamp(width, 0, 100), style >= 0 && style <= 5 ? style : 0};
+    });
 }
 
 void EngineSetTextAttributes(ColorRef color, const char* face, int points, int style) {

@@ -80,21 +80,11 @@ EngineBool EngineGetDatasetStackedYRange(EngineHandle dataset, int groups, doubl
 }
 
 EngineBool EngineSortDatasetX(EngineHandle dataset, int ascending) {
-    DataSetEntry* e = S().Data(dataset);
-    if (!e) {
-        return 0;
-    }
-    e->data->SortX(ascending != 0);
-    return 1;
+    return WithRecord(S().Data(dataset), [&](DataSetEntry& e) { e.data->SortX(ascending != 0); });
 }
 
 EngineBool EngineSortDatasetY(EngineHandle dataset, int ascending) {
-    DataSetEntry* e = S().Data(dataset);
-    if (!e) {
-        return 0;
-    }
-    e->data->SortY(ascending != 0);
-    return 1;
+    return WithRecord(S().Data(dataset), [&](DataSetEntry& e) { e.data->SortY(ascending != 0); });
 }
 
 EngineBool EngineMarkDataPoint(EngineHandle dataset, int index, int state) {

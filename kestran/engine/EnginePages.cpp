@@ -177,14 +177,11 @@ EngineBool EngineDeletePage(EngineHandle page) {
 }
 
 EngineBool EngineResizePage(EngineHandle page, int width, int height) {
-    PageRecord* p = S().Page(page);
-    if (!p) {
-        return 0;
-    }
-    p->width = std::clamp(width, 1, 32767);
-    p->height = std::clamp(height, 1, 32767);
-    AskRepaint(p);
-    return 1;
+    return WithRecord(S().Page(page), [&](PageRecord& p) {
+        p.width = std::clamp(width, 1, 32767);
+        p.height = std::clamp(height, 1, 32767);
+        AskRepaint(&p);
+    });
 }
 
 EngineHandle EngineCreateGraph(EngineContext*, EngineHandle page, double x0, double y0, double x1, double y1,
@@ -263,12 +260,7 @@ EngineBool EngineIsGraphReady(EngineHandle graph) {
 }
 
 EngineBool EngineSetPageRedraw(EngineHandle page, int on) {
-    PageRecord* p = S().Page(page);
-    if (!p) {
-        return 0;
-    }
-    p->redraw = on != 0;
-    return 1;
+    return WithRecord(S().Page(page), [&](PageRecord& p) { p.redraw = on != 0; });
 }
 
 void EngineSetRepaintHandler(EngineHandle page, std::function<void()> handler) {
@@ -284,12 +276,7 @@ EngineBool EngineRedrawPage(EngineHandle page) {
 }
 
 EngineBool EngineRedrawGraph(EngineHandle graph, int) {
-    GraphRecord* g = S().Graph(graph);
-    if (!g) {
-        return 0;
-    }
-    AskRepaint(S().Page(g->page));
-    return 1;
+    return WithRecord(S().Graph(graph), [&](GraphRecord& g) { AskRepaint(S().Page(g.page)); });
 }
 
 EngineBool EngineRefreshPlot(EngineHandle graph, EngineHandle plot, int flag) {
@@ -322,21 +309,11 @@ EngineBool EngineFreeWindowRecord(EngineHandle page) {
 }
 
 EngineBool EngineSetPageOption(EngineHandle page, int option) {
-    PageRecord* p = S().Page(page);
-    if (!p) {
-        return 0;
-    }
-    p->option = option;
-    return 1;
+    return WithRecord(S().Page(page), [&](PageRecord& p) { p.option = option; });
 }
 
 EngineBool EngineSetGraphOption(EngineHandle graph, int option) {
-    GraphRecord* g = S().Graph(graph);
-    if (!g) {
-        return 0;
-    }
-    g->option = option;
-    return 1;
+    return WithRecord(S().Graph(graph), [&](GraphRecord& g) { g.option = option; });
 }
 
 EngineBool EngineMarkCurrentGraph(EngineHandle page, EngineHandle graph) {

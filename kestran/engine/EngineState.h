@@ -91,6 +91,16 @@ template <class T> T* FindByHandle(std::vector<T>& items, Handle h) {
     return nullptr;
 }
 
+// The record a handle names, given to `use`: 1, or 0 without a call when the handle names none (the
+// engine's setters and queries of one record).
+template <class Record, class Use> EngineBool WithRecord(Record* record, Use use) {
+    if (!record) {
+        return 0;
+    }
+    use(*record);
+    return 1;
+}
+
 template <class T> struct GraphItem {
     GraphRecord* graph = nullptr;
     T* item = nullptr;
