@@ -8,7 +8,7 @@
 // Both sides draw into the same kind of image without antialiasing, lay out everything anew each
 // time, and QCustomPlot keeps its defaults otherwise (adaptive sampling on).
 
-#include "ChartCalls.h"
+#include "ContainerCalls.h"
 #include "CZENTCtrl.h"
 #include "Scene.h"
 

@@ -1,7 +1,7 @@
 // The chart control as a graph window drives it: property puts and data-set definitions by
 // dispatch id, then a rebuild and a draw of 13 curves of 3,001 points at 1280 x 800.
 
-#include "ChartCalls.h"
+#include "ContainerCalls.h"
 #include "CZENTCtrl.h"
 
 #include <benchmark/benchmark.h>

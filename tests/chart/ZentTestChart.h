@@ -1,7 +1,7 @@
 #pragma once
 // A control with one enabled line data set on fixed axes 0..10, for drawing and mouse tests.
 
-#include "ChartCalls.h"
+#include "ContainerCalls.h"
 #include "CZENTCtrl.h"
 
 #include <QImage>
