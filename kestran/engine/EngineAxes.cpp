@@ -107,100 +107,77 @@ EngineHandle EngineAddYAxis(EngineHandle graph, EngineDC, double majorInterval, 
 }
 
 EngineBool EngineEnableAxis(EngineHandle graph, EngineHandle axis, int enable) {
-    AxisRecord* a = Axis(graph, axis);
-    if (!a) {
-        return 0;
-    }
-    a->enabled = enable != 0;
-    return 1;
+    return WithRecord(Axis(graph, axis), [&](AxisRecord& a) { a.enabled = enable != 0; });
 }
 
 EngineBool EngineAddNumericAxisLabels(EngineHandle graph, EngineDC, EngineHandle axis, int position,
                                       int style, int decimals, int, int) {
-    AxisRecord* a = Axis(graph, axis);
-    if (!a) {
-        return 0;
-    }
-    a->labels = AxisRecord::Labels::Numeric;
-    a->labelPosition = position;
-    a->numericStyle = style;
-    a->decimals = std::clamp(decimals, 0, 15);
-    a->labelFont = S().textAttributes;
-    return 1;
+    return WithRecord(Axis(graph, axis), [&](AxisRecord& a) {
+        a.labels = AxisRecord::Labels::Numeric;
+        a.labelPosition = position;
+        a.numericStyle = style;
+        a.decimals = std::clamp(decimals, 0, 15);
+        a.labelFont = S().textAttributes;
+    });
 }
 
 EngineBool EngineAddStringAxisLabels(EngineHandle graph, EngineDC, EngineHandle axis, int position, int start,
                                      const char* block, int slotCount) {
-    AxisRecord* a = Axis(graph, axis);
-    if (!a) {
-        return 0;
-    }
-    a->labels = AxisRecord::Labels::Strings;
-    a->labelPosition = position;
-    a->stringStart = std::clamp(start, -kMaxMajorTicks, kMaxMajorTicks);
-    a->strings = ReadLineBlock(block, slotCount);
-    a->labelFont = S().textAttributes;
-    return 1;
+    return WithRecord(Axis(graph, axis), [&](AxisRecord& a) {
+        a.labels = AxisRecord::Labels::Strings;
+        a.labelPosition = position;
+        a.stringStart = std::clamp(start, -kMaxMajorTicks, kMaxMajorTicks);
+        a.strings = ReadLineBlock(block, slotCount);
+        a.labelFont = S().textAttributes;
+    });
 }
 
 EngineBool EngineAddAxisTitle(EngineHandle graph, EngineDC, EngineHandle axis, int position,
                               const char* text) {
-    AxisRecord* a = Axis(graph, axis);
-    if (!a) {
-        return 0;
-    }
-    a->title = TextOf(text);
-    a->titlePosition = position;
-    a->titleFont = S().textAttributes;
-    return 1;
+    return WithRecord(Axis(graph, axis), [&](AxisRecord& a) {
+        a.title = TextOf(text);
+        a.titlePosition = position;
+        a.titleFont = S().textAttributes;
+    });
 }
 
 EngineBool EngineAddAxisGrid(EngineHandle graph, EngineHandle axis, int gridType) {
-    AxisRecord* a = Axis(graph, axis);
-    if (!a) {
-        return 0;
-    }
-    a->grid = true;
-    a->gridType = gridType;
-    a->gridPen = S().Graph(graph)->linePen;
-    return 1;
+    return WithRecord(Axis(graph, axis), [&](AxisRecord& a) {
+        a.grid = true;
+        a.gridType = gridType;
+        a.gridPen = S().Graph(graph)->linePen;
+    });
 }
 
 EngineBool EngineGetAxisTicks(EngineHandle graph, EngineHandle axis, double* majorInterval, int* minorTicks,
                               int* tickPosition) {
-    AxisRecord* a = Axis(graph, axis);
-    if (!a) {
-        return 0;
-    }
-    if (majorInterval) {
-        *majorInterval = a->interval;
-    }
-    if (minorTicks) {
-        *minorTicks = a->minorTicks;
-    }
-    if (tickPosition) {
-        *tickPosition = a->tickPosition;
-    }
-    return 1;
+    return WithRecord(Axis(graph, axis), [&](AxisRecord& a) {
+        if (majorInterval) {
+            *majorInterval = a.interval;
+        }
+        if (minorTicks) {
+            *minorTicks = a.minorTicks;
+        }
+        if (tickPosition) {
+            *tickPosition = a.tickPosition;
+        }
+    });
 }
 
 EngineBool EngineGetAxisScale(EngineHandle graph, EngineHandle axis, double* min, double* max,
                               double* intercept) {
-    AxisRecord* a = Axis(graph, axis);
-    if (!a) {
-        return 0;
-    }
-    const ScaleMap& along = a->isX ? a->scale.x : a->scale.y;
-    if (min) {
-        *min = along.Min();
-    }
-    if (max) {
-        *max = along.Max();
-    }
-    if (intercept) {
-        *intercept = a->crossing;
-    }
-    return 1;
+    return WithRecord(Axis(graph, axis), [&](AxisRecord& a) {
+        const ScaleMap& along = a.isX ? a.scale.x : a.scale.y;
+        if (min) {
+            *min = along.Min();
+        }
+        if (max) {
+            *max = along.Max();
+        }
+        if (intercept) {
+            *intercept = a.crossing;
+        }
+    });
 }
 
 EngineBool EngineSetLineAttributes(EngineHandle graph, EngineDC, int style, int width, ColorRef color) {
