@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <type_traits>
 
 namespace zent {
 
@@ -150,26 +151,19 @@ HRESULT FftArrays(const MethodArgs& a, double*& re, double*& im) {
     return re != nullptr && im != nullptr ? automation::S_OK : automation::DISP_E_TYPEMISMATCH;
 }
 
-template <EngineBool (*Fft)(double*, double*, long, int)>
-HRESULT FftInt(ControlParts&, const MethodArgs& a, Variant&) {
+// The routines that work in place: the arrays, the count and one more argument (a window type, a
+// direction or a sampling interval).
+template <typename Last, EngineBool (*Fft)(double*, double*, long, Last)>
+HRESULT FftInPlace(ControlParts&, const MethodArgs& a, Variant&) {
     double *re = nullptr, *im = nullptr;
     if (const HRESULT hr = FftArrays(a, re, im); hr != automation::S_OK) {
         return hr;
     }
-    Fft(re, im, a.L(2), a.L(3));
-    return automation::S_OK;
-}
-
-EngineBool FftWindow(double* re, double* im, long count, int type) {
-    return EngineFFTWindow(re, im, count, type);
-}
-
-HRESULT FftPowerSpectrum(ControlParts&, const MethodArgs& a, Variant&) {
-    double *re = nullptr, *im = nullptr;
-    if (const HRESULT hr = FftArrays(a, re, im); hr != automation::S_OK) {
-        return hr;
+    if constexpr (std::is_floating_point_v<Last>) {
+        Fft(re, im, a.L(2), a.D(3));
+    } else {
+        Fft(re, im, a.L(2), a.L(3));
     }
-    EngineFFTPowerSpectrum(re, im, a.L(2), a.D(3));
     return automation::S_OK;
 }
 
@@ -346,10 +340,13 @@ std::vector<Method> MakeTable() {
         {59, "GetDatasetMaxY", {A::Long}, DatasetRange<EngineGetDatasetYRange, true>},
         {60, "MarkDataPoint", {A::Long, A::Long, A::Bool}, MarkDataPoint},
         {61, "SavePageMeta", {A::Long, A::String}, SavePageMeta},
-        {62, "FFTDSPWindow", fft, FftInt<FftWindow>},
-        {63, "FFTComplexFFT", {A::Doubles, A::Doubles, A::Long, A::Bool}, FftInt<EngineFFTComplex>},
-        {64, "FFTRealFFT", {A::Doubles, A::Doubles, A::Long, A::Bool}, FftInt<EngineFFTReal>},
-        {65, "FFTPowerSpectrum", {A::Doubles, A::Doubles, A::Long, A::Double}, FftPowerSpectrum},
+        {62, "FFTDSPWindow", fft, FftInPlace<long, EngineFFTWindow>},
+        {63, "FFTComplexFFT", {A::Doubles, A::Doubles, A::Long, A::Bool}, FftInPlace<int, EngineFFTComplex>},
+        {64, "FFTRealFFT", {A::Doubles, A::Doubles, A::Long, A::Bool}, FftInPlace<int, EngineFFTReal>},
+        {65,
+         "FFTPowerSpectrum",
+         {A::Doubles, A::Doubles, A::Long, A::Double},
+         FftInPlace<double, EngineFFTPowerSpectrum>},
         {66, "FFTMagnitude", fft, FftValue<EngineFFTMagnitude>},
         {67, "FFTPhase", fft, FftValue<EngineFFTPhase>},
         {68, "FFTFrequency", {A::Long, A::Double, A::Long}, FftFrequency},
