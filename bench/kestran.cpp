@@ -6,32 +6,17 @@
 
 #include <benchmark/benchmark.h>
 #include <QByteArray>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
 
 namespace {
 
-// The benchmark library owns main, so the application lives in a static. It is never destroyed:
-// tearing down a QGuiApplication during static destruction crashes inside Qt.
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "bench_kestran";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QGuiApplication(argc, argv);
-    }();
-    (void)app;
-}
-
 scene::Spec SpecOf(const benchmark::State& state) {
     return {int(state.range(0)), int(state.range(1)), int(state.range(2))};
 }
 
 void BM_DrawChartToImage(benchmark::State& state) {
-    EnsureApplication();
     scene::EngineChart chart(SpecOf(state));
     QImage image(scene::kWidth, scene::kHeight, QImage::Format_RGB32);
     for (auto _ : state) {
@@ -52,7 +37,6 @@ BENCHMARK(BM_DrawChartToImage)
 // A pixmap, as a widget's grab draws: QPainter gets the lines as rectangles instead of the
 // engine writing an image's pixels.
 void BM_DrawChartToPixmap(benchmark::State& state) {
-    EnsureApplication();
     scene::EngineChart chart(SpecOf(state));
     QPixmap pixmap(scene::kWidth, scene::kHeight);
     for (auto _ : state) {
@@ -69,7 +53,6 @@ BENCHMARK(BM_DrawChartToPixmap)
     ->Unit(benchmark::kMillisecond);
 
 void BM_WriteChartMetafile(benchmark::State& state) {
-    EnsureApplication();
     scene::EngineChart chart(SpecOf(state));
     for (auto _ : state) {
         const QByteArray bytes = EnginePageMetafileBytes(chart.Page());

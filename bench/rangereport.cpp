@@ -9,7 +9,6 @@
 
 #include <benchmark/benchmark.h>
 #include <ctime>
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -106,13 +105,3 @@ void BM_LogAppends3000(benchmark::State& state) {
 BENCHMARK(BM_LogAppends3000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -8,6 +8,7 @@
 // Both sides draw into the same kind of image without antialiasing, lay out everything anew each
 // time, and QCustomPlot keeps its defaults otherwise (adaptive sampling on).
 
+#include "ContainerCalls.h"
 #include "CZENTCtrl.h"
 #include "Scene.h"
 
@@ -187,19 +188,11 @@ long PeakKiB() {
 constexpr int kMemoryPoints = 1'000'000;
 
 void FillControl(CZENTCtrl& control, std::vector<double> x, std::vector<double> y) {
-    using automation::InvokeKind;
-    using automation::Variant;
-    control.Invoke(70, InvokeKind::Method,
-                   {Variant::I2(0), Variant::Str("Curve"), Variant::RefR8(x[0]), Variant::RefR8(y[0]),
-                    Variant::I4(int(x.size()))},
-                   nullptr);
-    control.Invoke(152, InvokeKind::PropertyPut, {Variant::I2(0), Variant::I2(-1)}, nullptr);
-    const double limits[4][2] = {{scene::kXMin, scene::kXMax}, {scene::kYMin, scene::kYMax}};
-    for (std::int16_t axis = 0; axis < 2; ++axis) {
-        control.Invoke(83, InvokeKind::PropertyPut, {Variant::I2(axis), Variant::R8(limits[axis][0])},
-                       nullptr);
-        control.Invoke(84, InvokeKind::PropertyPut, {Variant::I2(axis), Variant::R8(limits[axis][1])},
-                       nullptr);
+    testsupport::DefineDataSet(control, 0, "Curve", x, y);
+    testsupport::EnableDataSet(control, 0);
+    const double limits[2][2] = {{scene::kXMin, scene::kXMax}, {scene::kYMin, scene::kYMax}};
+    for (int axis = 0; axis < 2; ++axis) {
+        testsupport::SetAxisRange(control, axis, limits[axis][0], limits[axis][1]);
     }
 }
 

@@ -1,30 +1,17 @@
 // The chart control as a graph window drives it: property puts and data-set definitions by
 // dispatch id, then a rebuild and a draw of 13 curves of 3,001 points at 1280 x 800.
 
+#include "ContainerCalls.h"
 #include "CZENTCtrl.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
-#include <QApplication>
 #include <vector>
 
 namespace {
 
 using automation::InvokeKind;
 using automation::Variant;
-
-// The benchmark library owns main; the application is never destroyed (Qt crashes when it goes
-// during static destruction).
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "bench_zent";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    (void)app;
-}
 
 void DefineCurves(CZENTCtrl& control, int curves, int points) {
     std::vector<double> x(static_cast<std::size_t>(points)), y(x.size());
@@ -33,17 +20,12 @@ void DefineCurves(CZENTCtrl& control, int curves, int points) {
             x[i] = 1.0 + 0.1 * static_cast<double>(i);
             y[i] = 80.0 + 10.0 * c - 20.0 * std::log10(x[i]);
         }
-        control.Invoke(70, InvokeKind::Method,
-                       {Variant::I2(static_cast<std::int16_t>(c)), Variant::Str("Curve"),
-                        Variant::RefR8(x[0]), Variant::RefR8(y[0]), Variant::I4(points)},
-                       nullptr);
-        control.Invoke(152, InvokeKind::PropertyPut,
-                       {Variant::I2(static_cast<std::int16_t>(c)), Variant::I2(-1)}, nullptr);
+        testsupport::DefineDataSet(control, c, "Curve", x, y);
+        testsupport::EnableDataSet(control, c);
     }
 }
 
 void BM_PropertyPut(benchmark::State& state) {
-    EnsureApplication();
     CZENTCtrl control;
     std::int16_t axis = 0;
     for (auto _ : state) {
@@ -54,7 +36,6 @@ void BM_PropertyPut(benchmark::State& state) {
 BENCHMARK(BM_PropertyPut);
 
 void BM_DefineDataSet(benchmark::State& state) {
-    EnsureApplication();
     CZENTCtrl control;
     for (auto _ : state) {
         DefineCurves(control, 1, 3001);
@@ -64,18 +45,14 @@ BENCHMARK(BM_DefineDataSet);
 
 // The curves span X 1..301 and Y 30..200: the scale must hold them, or the draw is an empty chart.
 void ScaleToCurves(CZENTCtrl& control) {
-    const automation::DISPID ids[3] = {83, 84, 94};                        // AxisMin, AxisMax, interval
-    const double scales[2][3] = {{0.0, 310.0, 50.0}, {20.0, 220.0, 20.0}}; // X, Y
-    for (std::int16_t axis = 0; axis < 2; ++axis) {
-        for (int k = 0; k < 3; ++k) {
-            control.Invoke(ids[k], InvokeKind::PropertyPut, {Variant::I2(axis), Variant::R8(scales[axis][k])},
-                           nullptr);
-        }
+    const double scales[2][3] = {{0.0, 310.0, 50.0}, {20.0, 220.0, 20.0}}; // X, Y: min, max, interval
+    for (int axis = 0; axis < 2; ++axis) {
+        testsupport::SetAxisRange(control, axis, scales[axis][0], scales[axis][1]);
+        testsupport::SetAxisInterval(control, axis, scales[axis][2]);
     }
 }
 
 void BM_RebuildAndDraw(benchmark::State& state) {
-    EnsureApplication();
     CZENTCtrl control;
     control.resize(1280, 800);
     DefineCurves(control, 13, 3001);

@@ -1,11 +1,18 @@
 #pragma once
-// The chart control: a widget over one engine page, driven through its automation interface. Any
-// change of the model shows after RebuildGraph, which makes a new engine graph; the chart is built
-// into it at its first draw. The control never draws a chart itself: it paints the engine's page.
+// The chart control: a widget over one engine page, driven through its automation interface. The
+// shell holds the parts and hands each request to the part that does it: the view paints the
+// engine's page and rebuilds the graph, the mouse zooms and reads out values, the output writes
+// files, prints and copies, the persistence keeps the container's property stream, and the event
+// source tells the containers. Any change of the model shows after RebuildGraph.
 
 #include "ChartModel.h"
+#include "ChartMouse.h"
+#include "ChartOutput.h"
+#include "ChartView.h"
+#include "ControlEvents.h"
+#include "ControlPersistence.h"
 #include "GraphHolder.h"
-#include "PropExchange.h"
+#include "ZENTMethods.h"
 
 #include <ClassFactory.h>
 #include <Dispatch.h>
@@ -13,15 +20,14 @@
 
 #include <functional>
 #include <memory>
+#include <QWidget>
+#include <string>
+#include <vector>
 
 namespace pages {
 class CModelExchangeTarget;
 class CPageExchangeTarget;
 } // namespace pages
-#include <QPointer>
-#include <QWidget>
-#include <string>
-#include <vector>
 
 class QLabel;
 
@@ -30,7 +36,7 @@ class CZENTCtrl : public QWidget,
                   public automation::IEventSource,
                   public automation::IPersistStreamInit {
 public:
-    static constexpr automation::DISPID kDrawReady = 1;
+    static constexpr automation::DISPID kDrawReady = zent::kDrawReady;
     static constexpr automation::DISPID kAboutBox = -552;
 
     explicit CZENTCtrl(QWidget* parent = nullptr);
@@ -38,55 +44,49 @@ public:
 
     chart::CChartModel& Model() { return holder_->Model(); }
     CGraphHolder& Holder() { return *holder_; }
-    EngineHandle Page() const { return page_; }
-    bool FirstDrawPending() const { return firstDrawPending_; }
-    // Set by every rebuild: the container has something new to save.
-    bool IsModified() const { return modified_; }
-    void SetModifiedFlag(bool modified) { modified_ = modified; }
+    EngineHandle Page() const { return view_->Page(); }
+    bool FirstDrawPending() const { return view_->FirstDrawPending(); }
+    bool IsModified() const { return view_->IsModified(); }
+    void SetModifiedFlag(bool modified) { view_->SetModifiedFlag(modified); }
 
     // --- Automation -------------------------------------------------------------------------
     automation::HRESULT Invoke(automation::DISPID member, automation::InvokeKind kind,
                                const std::vector<automation::Variant>& args,
                                automation::Variant* result) override;
-    void Advise(automation::IEventSink* sink) override;
-    void Unadvise(automation::IEventSink* sink) override;
-    void FireEvent(automation::DISPID event, const std::vector<automation::Variant>& args = {});
+    void Advise(automation::IEventSink* sink) override { events_->Advise(sink); }
+    void Unadvise(automation::IEventSink* sink) override { events_->Unadvise(sink); }
+    void FireEvent(automation::DISPID event, const std::vector<automation::Variant>& args = {}) {
+        events_->Fire(event, args);
+    }
     // The stock Error event for a failure outside any automation call; unless a sink cancels the
     // display, the description is shown in a message box.
-    void FireError(int number, const QString& description);
-    // Loading (1) until the container has loaded or reset the persisted state, then complete (4).
-    int ReadyState() const { return readyState_; }
+    void FireError(int number, const QString& description) { events_->FireError(number, description, this); }
+    int ReadyState() const { return persistence_->ReadyState(); }
 
     // --- Drawing ----------------------------------------------------------------------------
-    // A new engine graph whose first draw builds the chart from the model; nothing before the
-    // control's first draw.
-    void RebuildGraph();
-    // The chart into a container's device (printing, metafiles, images); the next paint makes a
-    // fresh page and fires DrawReady again.
-    void OnDrawMetafile(QPainter& painter, const QRect& bounds);
+    void RebuildGraph() { view_->RebuildGraph(); }
+    void OnDrawMetafile(QPainter& painter, const QRect& bounds) { view_->DrawInto(painter, bounds); }
     void RefreshOpenPages();
     // What property pages made for this control trade their values through.
     pages::CPageExchangeTarget& PageTarget();
 
     // --- Methods the interface and the pages share ------------------------------------------
-    void UpdateGraph() { RebuildGraph(); }
-    bool SavePageMeta(int type, const QString& fileName);
+    void UpdateGraph() { view_->RebuildGraph(); }
+    bool SavePageMeta(int type, const QString& fileName) { return output_->SavePageMeta(type, fileName); }
     void SavePageMetaDefault() { SavePageMeta(1, QString()); }
-    bool CopyToClipboard();
-    void PrintPage();
-    void PrinterSetup();
-    void GraphZoomReset();
-    bool LoadFromFile(const QString& path);
-    bool SaveToFile(const QString& path);
+    bool CopyToClipboard() { return output_->CopyToClipboard(); }
+    void PrintPage() { output_->PrintPage(); }
+    void PrinterSetup() { output_->PrinterSetup(); }
+    void GraphZoomReset() { mouse_->ZoomReset(); }
+    bool LoadFromFile(const QString& path) { return output_->LoadFromFile(path); }
+    bool SaveToFile(const QString& path) { return output_->SaveToFile(path); }
     void AboutBox();
     static std::vector<std::string> GetPropPageIDs();
 
     // --- Container persistence --------------------------------------------------------------
-    std::vector<std::uint8_t> SaveProperties() const;
-    // The model only: the chart on screen stays as it is (its engine data sets too) until the
-    // first draw or the next UpdateGraph builds the loaded state.
-    bool LoadProperties(const std::uint8_t* data, std::size_t size);
-    void ResetProperties();
+    std::vector<std::uint8_t> SaveProperties() const { return persistence_->Save(); }
+    bool LoadProperties(const std::uint8_t* data, std::size_t size) { return persistence_->Load(data, size); }
+    void ResetProperties() { persistence_->Reset(); }
     automation::HRESULT Load(const std::uint8_t* data, std::size_t size) override;
     automation::HRESULT Save(std::vector<std::uint8_t>& stream) override;
     automation::HRESULT InitNew() override;
@@ -95,52 +95,29 @@ public:
     // Opens the property frame; until property pages exist a hook may stand in (tests, containers).
     void ShowPropertyFrame();
     static void SetPropertyFrameHook(std::function<void(CZENTCtrl&)> hook);
-    // The read-out tip, or null.
-    QLabel* DataTip() const;
-    void ShowDataValue(int x, int y);
-    void ReleaseDataTip();
+    QLabel* DataTip() const { return mouse_->DataTip(); }
+    void ShowDataValue(int x, int y) { mouse_->ShowDataValue(x, y); }
+    void ReleaseDataTip() { mouse_->ReleaseDataTip(); }
     // Where a container's page refresh is asked for after a chart file was loaded.
     void SetRefreshPagesHook(std::function<void()> hook) { refreshPages_ = std::move(hook); }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override { view_->Paint(*event); }
+    void mousePressEvent(QMouseEvent* event) override { mouse_->Pressed(*event); }
+    void mouseReleaseEvent(QMouseEvent* event) override { mouse_->Released(*event); }
+    void mouseDoubleClickEvent(QMouseEvent* event) override { mouse_->DoubleClicked(*event); }
+    void mouseMoveEvent(QMouseEvent* event) override { mouse_->Moved(*event); }
+    void keyPressEvent(QKeyEvent* event) override { events_->KeyPressed(*event); }
+    void keyReleaseEvent(QKeyEvent* event) override { events_->KeyReleased(*event); }
 
 private:
-    void OnDraw(const QRect& bounds, const QRect& invalid);
-    EngineHandle CreateGraphWindow(const QRect& bounds);
-    void DeletePage();
-    chart::ControlExtent Extent() const;
-    // Button codes: down (513 / 516), double click (515 / 518), read-out (1 / 2).
-    struct ButtonCodes {
-        int down;
-        int doubleClick;
-        int readOut;
-    };
-    static bool Codes(Qt::MouseButton button, ButtonCodes& codes);
-    void ButtonDown(const ButtonCodes& codes, QMouseEvent* event);
-    void ButtonUp(const ButtonCodes& codes, QMouseEvent* event);
-    void ButtonDoubleClick(const ButtonCodes& codes, QMouseEvent* event);
-    void TrackMouse(QMouseEvent* event);
-    void FireMouseEvent(automation::DISPID event, int buttons, QMouseEvent* mouse);
-    void FireKeyEvent(automation::DISPID event, QKeyEvent* key);
-    void SetReadyState(int state);
-
+    std::unique_ptr<zent::ControlEvents> events_;
     std::unique_ptr<CGraphHolder> holder_;
-    EngineHandle page_ = 0;
-    bool firstDrawPending_ = true;
-    bool modified_ = false;
-    int readyState_ = 1; // loading
-    int width_ = 0;
-    int height_ = 0;
-    QPoint zoomStart_;
-    QPointer<QLabel> dataTip_;
-    std::vector<automation::IEventSink*> sinks_;
+    std::unique_ptr<zent::ChartView> view_;
+    std::unique_ptr<zent::ChartMouse> mouse_;
+    std::unique_ptr<zent::ChartOutput> output_;
+    std::unique_ptr<zent::ControlPersistence> persistence_;
+    std::unique_ptr<zent::ControlParts> parts_;
     std::function<void()> refreshPages_;
     // What the property pages trade their working copies through; it keeps the open pages.
     std::unique_ptr<pages::CModelExchangeTarget> pageTarget_;

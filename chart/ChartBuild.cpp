@@ -1,6 +1,9 @@
 #include "ChartBuild.h"
 
+#include "ChartAxes.h"
 #include "ChartBuildLines.h"
+#include "ChartBuildPlots.h"
+#include "ChartBuildSteps.h"
 
 #include <algorithm>
 #include <array>
@@ -11,28 +14,10 @@ namespace chart {
 
 namespace {
 
-using kestran::ColorRef;
-
-constexpr double kLogFloor = 1e-20;
-
-ColorRef Color(std::int32_t value) {
-    return static_cast<ColorRef>(value) & 0x00FFFFFFu;
-}
-
-std::size_t U(int index) {
-    return static_cast<std::size_t>(index);
-}
-
-int Points(const CChartModel& m, int set) {
-    return m.SDataNumPlotPoints[U(set)];
-}
+using namespace build;
 
 int Groups(const CChartModel& m, int set) {
     return std::max(1, m.SDataNumGroups[U(set)]);
-}
-
-bool Drawable(const CChartModel& m, int set) {
-    return Points(m, set) > 0 && m.SDataEnable[U(set)] != 0;
 }
 
 // Counts and arrays can disagree after a reconnect or a hand-written stream: never copy past
@@ -42,27 +27,9 @@ void CopyValues(const DoubleArray& from, DoubleArray& to) {
     std::copy_n(from.begin(), std::min(from.size(), to.size()), to.begin());
 }
 
-QByteArray Utf8(const QString& text) {
-    return text.toUtf8();
-}
-
-void SetText(std::int32_t color, const QString& face, std::int32_t size, std::int32_t style) {
-    EngineSetTextAttributes(Color(color), Utf8(face).constData(), size, style);
-}
-
 bool Stacked(const CChartModel& m, int set) {
     const int code = m.GPlotType[U(set)];
     return m.SDataType[U(set)] == 1 && m.SDataNumGroups[U(set)] >= 2 && (code == 2 || code == 5);
-}
-
-bool HasSecondaryAxes(const CChartModel& m) {
-    return m.AxisEnable[2] != 0 || m.AxisEnable[3] != 0;
-}
-
-// The pair a plot is drawn on: a plot on the secondary pair with no secondary axis takes the
-// primary pair, as the secondary pass's axes fall back to their primary ones.
-int DrawnPair(const CChartModel& m, int refAxes) {
-    return refAxes == 1 && !HasSecondaryAxes(m) ? 0 : refAxes;
 }
 
 class Builder {
@@ -73,9 +40,9 @@ public:
         BuildDataSets();
         BuildPlotArea();
         BuildAxes(1);
-        BuildPlots(1);
+        BuildPlots(m, graph_, dc_, 1);
         BuildAxes(0);
-        BuildPlots(0);
+        BuildPlots(m, graph_, dc_, 0);
         BuildTitles();
         BuildLegend();
         BuildDataCursors();
@@ -89,11 +56,6 @@ private:
     void BuildAxisLabels(int axis);
     void GetDataExtents(int axis, double& min, double& max) const;
     void TrackIntercept(int axis);
-    void BuildPlots(int pair);
-    void ClampForLogScale(int set, int pair);
-    void BuildSimplePlot(int set);
-    void BuildGroupPlot(int set);
-    void BuildPieChart(int set);
     void BuildTitles();
     void BuildLegend();
     int FindFirstGroupOrPie() const;
@@ -257,171 +219,6 @@ void Builder::BuildAxisLabels(int axis) {
                                m.AxisLabelDecs[a], 0, 0);
 }
 
-void Builder::BuildPlots(int pair) {
-    for (int i = 0; i < kSetCount; ++i) {
-        if (!Drawable(m, i)) {
-            continue;
-        }
-        const int simplePair = DrawnPair(m, m.SPlotRefAxes[U(i)]);
-        if (simplePair == pair) {
-            ClampForLogScale(i, pair);
-        }
-        switch (m.SDataType[U(i)]) {
-        case 0:
-            if (simplePair == pair) {
-                BuildSimplePlot(i);
-            }
-            break;
-        case 1:
-            if (DrawnPair(m, m.GPlotRefAxes[U(i)]) == pair) {
-                BuildGroupPlot(i);
-            }
-            break;
-        case 2:
-            if (pair == 0) {
-                BuildPieChart(i);
-            }
-            break;
-        default:
-            break;
-        }
-    }
-}
-
-void Builder::ClampForLogScale(int set, int pair) {
-    int xa = 0, ya = 1;
-    GetAxisPair(m, pair, xa, ya);
-    const auto clamp = [](const DoubleArray& values, DoubleArray& buffer, std::size_t n) {
-        for (std::size_t j = 0; j < std::min({n, values.size(), buffer.size()}); ++j) {
-            if (!(values[j] > kLogFloor)) {
-                buffer[j] = kLogFloor;
-            }
-        }
-    };
-    const std::size_t n = U(Points(m, set));
-    if (m.AxisScaleMode[U(xa)] != 0) {
-        clamp(m.SDataXData[U(set)], m.XRawPlotData[U(set)], n);
-    }
-    if (m.AxisScaleMode[U(ya)] != 0) {
-        clamp(m.SDataYData[U(set)], m.YRawPlotData[U(set)], n);
-    }
-}
-
-void Builder::BuildSimplePlot(int set) {
-    const std::size_t i = U(set);
-    if (m.SDataNumGroups[i] != 1) {
-        return;
-    }
-    const EngineHandle data = m.DataSet[i];
-    EngineHandle plot = 0;
-    switch (m.SPlotType[i]) {
-    case 1:
-        plot =
-            EngineAddBarPlot(graph_, dc_, data, m.SPlotBarWidth[i], m.SPlotBarJustify[i], m.SPlotBarType[i],
-                             Color(m.SPlotBarColor[i]), m.SPlotBarHatch[i], m.SPlotBarHatch[i] == 0 ? -1 : 0);
-        break;
-    case 2:
-        if (m.SPlotScatterLine[i] != 0) {
-            EngineSetLineAttributes(graph_, dc_, m.SPlotLineStyle[i], m.SPlotLineThickness[i],
-                                    Color(m.SPlotLineColor[i]));
-            plot = EngineAddLineMarkerPlot(graph_, dc_, data, m.SPlotScatterShape[i],
-                                           Color(m.SPlotScatterColor[i]), m.SPlotScatterSize[i],
-                                           m.SPlotScatterStyle[i]);
-        } else {
-            plot =
-                EngineAddScatterPlot(graph_, dc_, data, m.SPlotScatterShape[i], Color(m.SPlotScatterColor[i]),
-                                     m.SPlotScatterSize[i], m.SPlotScatterStyle[i], m.SPlotScatterDrop[i]);
-        }
-        break;
-    case 3:
-        break;
-    default:
-        EngineSetLineAttributes(graph_, dc_, m.SPlotLineStyle[i], m.SPlotLineThickness[i],
-                                Color(m.SPlotLineColor[i]));
-        plot = EngineAddLinePlot(graph_, dc_, data, m.SPlotAreaFill[i], m.SPlotSpline[i]);
-        break;
-    }
-    m.PlotHandle[i] = StoredHandle(static_cast<std::uint32_t>(plot));
-}
-
-void Builder::BuildGroupPlot(int set) {
-    const std::size_t i = U(set);
-    if (m.SDataNumGroups[i] < 2) {
-        return;
-    }
-    const int groups = std::min(m.SDataNumGroups[i], kGroupCount);
-    std::array<ColorRef, kGroupCount> colors{};
-    std::array<int, kGroupCount> hatches{}, solid{}, styles{}, widths{};
-    for (std::size_t g = 0; g < U(groups); ++g) {
-        colors[g] = Color(m.GPlotLineColor[i][g]);
-        hatches[g] = m.GPlotBarHatch[i][g];
-        solid[g] = hatches[g] == 0 ? -1 : 0;
-        styles[g] = m.GPlotLineStyle[i][g];
-        widths[g] = m.GPlotLineThickness[i];
-    }
-    const EngineHandle data = m.DataSet[i];
-    EngineHandle plot = 0;
-    const int code = m.GPlotType[i];
-    switch (code) {
-    case 0:
-    case 1:
-    case 2:
-        plot = EngineAddGroupBarPlot(graph_, dc_, data, m.GPlotBarWidth[i], m.GPlotBarJustify[i],
-                                     m.GPlotBarType[i], code, colors.data(), hatches.data(), solid.data(),
-                                     groups);
-        break;
-    case 3:
-        plot = EngineAddFloatingBarPlot(graph_, dc_, data, m.GPlotBarWidth[i], m.GPlotBarJustify[i],
-                                        m.GPlotBarType[i], colors[0], hatches[0], solid[0]);
-        break;
-    case 5:
-        plot = EngineAddStackedLinePlot(graph_, dc_, data, m.GPlotAreaFill[i], styles.data(), widths.data(),
-                                        colors.data(), groups);
-        break;
-    case 6:
-        EngineSetLineAttributes(graph_, dc_, m.GPlotLineStyle[i][1], m.GPlotLineThickness[i],
-                                Color(m.GPlotLineColor[i][1]));
-        plot = EngineAddHighLowClosePlot(graph_, dc_, data, m.GPlotScatterShape[i], colors[0],
-                                         m.GPlotScatterSize[i], m.GPlotScatterStyle[i]);
-        break;
-    case 7:
-        EngineSetLineAttributes(graph_, dc_, m.GPlotLineStyle[i][0], m.GPlotLineThickness[i], colors[0]);
-        plot = EngineAddErrorBarPlot(graph_, dc_, data, m.GPlotScatterSize[i]);
-        break;
-    default:
-        break;
-    }
-    m.PlotHandle[i] = StoredHandle(static_cast<std::uint32_t>(plot));
-}
-
-void Builder::BuildPieChart(int set) {
-    const std::size_t i = U(set);
-    m.SDataNumPlotPoints[i] = std::min(m.SDataNumPlotPoints[i], kGroupCount);
-    const int n = m.SDataNumPlotPoints[i];
-    if (n <= 0) {
-        return;
-    }
-    std::array<double, kGroupCount> values{}, explode{};
-    std::array<ColorRef, kGroupCount> fills{}, borders{};
-    std::array<int, kGroupCount> hatches{};
-    const DoubleArray& x = m.XRawPlotData[i];
-    for (std::size_t s = 0; s < U(n); ++s) {
-        values[s] = s < x.size() ? x[s] : 0.0;
-        fills[s] = Color(m.PieSliceFillColor[i][s]);
-        borders[s] = Color(m.PieSliceBorderColor[i][s]);
-        hatches[s] = m.PieSliceHatch[i][s];
-        explode[s] = m.PieSliceExplode[i][s] * 0.01;
-    }
-    SetText(m.PieFontColor[i], m.PieNumericFont[i], m.PieFontSize[i], m.PieFontStyle[i]);
-    const EngineHandle pie =
-        EngineAddPieChart(graph_, dc_, values.data(), n, 10 + m.Pie3DLook[i], m.PieNumericStyle[i],
-                          m.PieNumberPos[i], m.PieDiameter[i], m.PieCenterX[i], m.PieCenterY[i], fills.data(),
-                          borders.data(), hatches.data(), explode.data());
-    m.PlotHandle[i] = StoredHandle(static_cast<std::uint32_t>(pie));
-    const LineBlock labels = LinesToBlock(m.PieSliceLabel[i], n);
-    EngineAddPieLabels(graph_, pie, labels.data(), SlotCount(labels));
-}
-
 void Builder::BuildTitles() {
     for (int t = 0; t < kTitleCount; ++t) {
         const std::size_t i = U(t);
@@ -514,24 +311,6 @@ void OnBuildGraph(CChartModel& model, EngineHandle graph, EngineDC dc) {
         model.EngineLink()->BindContext();
     }
     Builder(model, graph, dc).Run();
-}
-
-void GetAxisPair(const CChartModel& model, int pair, int& xAxis, int& yAxis) {
-    if (pair == 0) {
-        xAxis = 0;
-        yAxis = 1;
-        return;
-    }
-    xAxis = model.AxisEnable[2] != 0 ? 2 : 0;
-    yAxis = model.AxisEnable[3] != 0 ? 3 : 1;
-}
-
-void AutoScaleAxis(CChartModel& model, EngineHandle graph, int axis, double min, double max, int mode) {
-    double interval = model.AxisMajorTickInterval[U(axis)];
-    EngineAutoScale(graph, axis % 2 == 0 ? 1 : 0, model.AxisScaleMode[U(axis)], &min, &max, &interval, mode);
-    model.AxisMin[U(axis)] = min;
-    model.AxisMax[U(axis)] = max;
-    model.AxisMajorTickInterval[U(axis)] = interval;
 }
 
 } // namespace chart

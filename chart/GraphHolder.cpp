@@ -1,30 +1,12 @@
 #include "GraphHolder.h"
 
 #include "ChartBuild.h"
-#include "CZENTCtrl.h"
 #include "ZENTModuleState.h"
 #include "Zoom.h"
 
-void ZentEngineLink::BindContext() {
-    zent::BindEngine();
-}
-
-void ZentEngineLink::DeleteDataset(std::uint16_t handle) {
-    EngineDeleteDataset(handle, 0);
-}
-
-std::int32_t ZentEngineLink::PaletteColor(int code) const {
-    return static_cast<std::int32_t>(EngineGetPaletteColor(code));
-}
-
-void ZentEngineLink::ReleaseGraphics() {
-    if (owner_ != nullptr) {
-        owner_->ReleaseDataTip();
-    }
-}
-
-CGraphHolder::CGraphHolder(CZENTCtrl* owner)
-    : owner_(owner), link_(owner), model_(std::make_unique<chart::CChartModel>(this, &link_)) {}
+CGraphHolder::CGraphHolder(CZENTCtrl* control, std::function<void()> releaseGraphics)
+    : control_(control), link_(std::move(releaseGraphics)),
+      model_(std::make_unique<chart::CChartModel>(this, &link_)) {}
 
 CGraphHolder::~CGraphHolder() = default;
 
@@ -44,21 +26,11 @@ void CGraphHolder::OnBuildGraph(EngineHandle graph, EngineDC dc) {
 
 void CGraphHolder::CreateGraph() {
     chart::CChartModel& m = *model_;
-    m.Control = owner_;
+    m.Control = control_;
     const EngineHandle graph = EngineCreateGraph(
         &zent::EngineContextBlock(), Page, 0.0, 0.0, 1.0, 1.0,
         static_cast<kestran::ColorRef>(m.WindowBackgroundColor) & 0xFFFFFFu,
         static_cast<kestran::ColorRef>(m.WindowBorderColor) & 0xFFFFFFu, m.WindowBorderThickness, this);
     m.GraphHandle = chart::StoredHandle(static_cast<std::uint32_t>(graph));
     m.GraphWindow = static_cast<std::uintptr_t>(EngineGetGraphWindow(graph));
-}
-
-bool CGraphHolder::PrintPage() {
-    const chart::CChartModel& m = *model_;
-    EngineSetPrintOptions(m.PrintGraphBackground, m.PrintPlotBackground, m.PrintBorder,
-                          m.PrintMaintainAspectRatio, m.PrintStyle, m.PrintLeft, m.PrintTop);
-    if (m.PrintStyle >= 0 && m.PrintStyle <= 2) {
-        return EnginePrintPage(Page) != 0;
-    }
-    return EnginePrintPageAt(Page, m.PrintLeft, m.PrintTop, m.PrintRight, m.PrintBottom) != 0;
 }

@@ -1,7 +1,5 @@
 #include "ZENTAboutBox.h"
 
-#include "CZENTCtrl.h"
-
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -33,9 +31,9 @@ std::unique_ptr<QDialog> CreateAboutDialog() {
     return dialog;
 }
 
-} // namespace zent
-
-void CZENTCtrl::AboutBox() {
-    const std::unique_ptr<QDialog> dialog = zent::CreateAboutDialog();
+void ShowAboutBox() {
+    const std::unique_ptr<QDialog> dialog = CreateAboutDialog();
     dialog->exec();
 }
+
+} // namespace zent

@@ -9,5 +9,7 @@ namespace zent {
 
 // "About ZENT Control": the control's icon, "ZENT Control, Version 1.0" and an "OK" button.
 std::unique_ptr<QDialog> CreateAboutDialog();
+// The dialog, modal.
+void ShowAboutBox();
 
 } // namespace zent

@@ -1,8 +1,11 @@
 #include "ZENTMethods.h"
 
-#include "ChartBuild.h"
+#include "ChartAxes.h"
 #include "ChartDispatch.h"
-#include "CZENTCtrl.h"
+#include "ChartMouse.h"
+#include "ChartOutput.h"
+#include "ChartView.h"
+#include "ZENTAboutBox.h"
 #include "ZENTModuleState.h"
 
 #include <VariantChange.h>
@@ -10,107 +13,12 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <type_traits>
 
 namespace zent {
 
 using automation::HRESULT;
 using automation::Variant;
-
-// Coerced arguments; point arrays and output targets keep the caller's storage.
-class MethodArgs {
-public:
-    const Variant& At(int i) const { return values_[static_cast<std::size_t>(i)]; }
-    int L(int i) const { return At(i).vt() == automation::VT_BOOL ? B(i) : At(i).AsI4(); }
-    double D(int i) const { return At(i).AsR8(); }
-    int B(int i) const { return At(i).AsBool() ? 1 : 0; }
-    QString S(int i) const { return QString::fromStdString(At(i).AsStr()); }
-    // The caller's points and how many doubles they are known to hold (unbounded for a bare
-    // reference, whose length is the caller's promise).
-    const double* Points(int i) const { return points_[static_cast<std::size_t>(i)].first; }
-    std::size_t Available(int i) const { return points_[static_cast<std::size_t>(i)].second; }
-    double* Writable(int i) const { return original_[static_cast<std::size_t>(i)]->R8Target(); }
-    bool Store(int i, double value) const;
-    bool Store(int i, std::int32_t value) const;
-
-    HRESULT Read(const std::vector<Arg>& kinds, const std::vector<Variant>& args);
-
-private:
-    std::vector<Variant> values_;
-    std::vector<std::pair<const double*, std::size_t>> points_;
-    std::vector<const Variant*> original_;
-};
-
-namespace {
-
-constexpr std::size_t kUnbounded = std::numeric_limits<std::size_t>::max();
-
-HRESULT ReadPoints(const Variant& arg, std::pair<const double*, std::size_t>& points) {
-    if (const double* target = arg.R8Target()) {
-        points = {target, kUnbounded};
-        return automation::S_OK;
-    }
-    if (arg.vt() == (automation::VT_ARRAY | automation::VT_R8)) {
-        points = {arg.AsR8Array().data(), arg.AsR8Array().size()};
-        return automation::S_OK;
-    }
-    return automation::DISP_E_TYPEMISMATCH;
-}
-
-} // namespace
-
-HRESULT MethodArgs::Read(const std::vector<Arg>& kinds, const std::vector<Variant>& args) {
-    if (args.size() != kinds.size()) {
-        return automation::DISP_E_BADPARAMCOUNT;
-    }
-    values_.assign(args.size(), Variant());
-    points_.assign(args.size(), {nullptr, 0});
-    original_.clear();
-    for (const Variant& arg : args) {
-        original_.push_back(&arg);
-    }
-    for (std::size_t i = 0; i < kinds.size(); ++i) {
-        HRESULT hr = automation::S_OK;
-        switch (kinds[i]) {
-        case Arg::Long:
-            hr = chart::CoerceArgument(args[i], chart::ValueKind::Long, values_[i]);
-            break;
-        case Arg::Double:
-            hr = chart::CoerceArgument(args[i], chart::ValueKind::Double, values_[i]);
-            break;
-        case Arg::Bool:
-            hr = chart::CoerceArgument(args[i], chart::ValueKind::Bool, values_[i]);
-            break;
-        case Arg::String:
-            hr = chart::CoerceArgument(args[i], chart::ValueKind::String, values_[i]);
-            break;
-        case Arg::Doubles:
-            hr = ReadPoints(args[i], points_[i]);
-            break;
-        case Arg::OutDouble:
-        case Arg::OutLong:
-            hr = args[i].IsByRef() ? automation::S_OK : automation::DISP_E_TYPEMISMATCH;
-            break;
-        }
-        if (hr != automation::S_OK) {
-            return hr;
-        }
-    }
-    return automation::S_OK;
-}
-
-bool MethodArgs::Store(int i, double value) const {
-    return At(i).IsEmpty() && original_[static_cast<std::size_t>(i)]->StoreThrough(Variant::R8(value));
-}
-
-bool MethodArgs::Store(int i, std::int32_t value) const {
-    const Variant& target = *original_[static_cast<std::size_t>(i)];
-    if (target.StoreThrough(Variant::I4(value))) {
-        return true;
-    }
-    return value >= std::numeric_limits<std::int16_t>::min() &&
-           value <= std::numeric_limits<std::int16_t>::max() &&
-           target.StoreThrough(Variant::I2(static_cast<std::int16_t>(value)));
-}
 
 namespace {
 
@@ -145,7 +53,7 @@ HRESULT CheckPoints(const MethodArgs& a, int xArg, int yArg, long long n, long l
     return automation::S_OK;
 }
 
-HRESULT DefineSet(CZENTCtrl& c, const MethodArgs& a, int groups) {
+HRESULT DefineSet(ControlParts& c, const MethodArgs& a, int groups) {
     const int set = a.L(0);
     const int n = a.L(4);
     if (!ValidSet(set)) {
@@ -157,7 +65,7 @@ HRESULT DefineSet(CZENTCtrl& c, const MethodArgs& a, int groups) {
     if (const HRESULT hr = CheckPoints(a, 2, 3, n, groups); hr != automation::S_OK) {
         return hr;
     }
-    M& m = c.Model();
+    M& m = c.model;
     m.SDataNumPlotPoints[U(set)] = n;
     m.SDataName[U(set)] = a.S(1);
     m.SDataNumGroups[U(set)] = groups;
@@ -166,18 +74,18 @@ HRESULT DefineSet(CZENTCtrl& c, const MethodArgs& a, int groups) {
     return automation::S_OK;
 }
 
-HRESULT UpdateGraph(CZENTCtrl& c, const MethodArgs&, Variant&) {
-    c.UpdateGraph();
+HRESULT UpdateGraph(ControlParts& c, const MethodArgs&, Variant&) {
+    c.view.RebuildGraph();
     return automation::S_OK;
 }
 
-HRESULT SetDataCursor(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+HRESULT SetDataCursor(ControlParts& c, const MethodArgs& a, Variant& r) {
     const int index = a.L(0);
     if (index < 0 || index >= chart::kDataCursorCount) {
         return automation::DISP_E_BADINDEX;
     }
     BindEngine();
-    M& m = c.Model();
+    M& m = c.model;
     const std::size_t i = U(index);
     m.DataCursorType[i] = a.L(1);
     m.DataCursorDefined[i] = 1;
@@ -190,49 +98,49 @@ HRESULT SetDataCursor(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
     return automation::S_OK;
 }
 
-HRESULT MoveDataCursor(CZENTCtrl& c, const MethodArgs& a, Variant&) {
+HRESULT MoveDataCursor(ControlParts& c, const MethodArgs& a, Variant&) {
     const int index = a.L(0);
     if (index < 0 || index >= chart::kDataCursorCount) {
         return automation::DISP_E_BADINDEX;
     }
     BindEngine();
-    EngineMoveDataCursor(c.Model().GraphHandle, c.Model().DataCursorHandle[U(index)], a.D(1), a.D(2), a.B(3));
+    EngineMoveDataCursor(c.model.GraphHandle, c.model.DataCursorHandle[U(index)], a.D(1), a.D(2), a.B(3));
     return automation::S_OK;
 }
 
 template <EngineBool (*Sort)(EngineHandle, int)>
-HRESULT SortData(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+HRESULT SortData(ControlParts& c, const MethodArgs& a, Variant& r) {
     if (!ValidSet(a.L(0))) {
         return automation::DISP_E_BADINDEX;
     }
     BindEngine();
-    r = BoolResult(Sort(c.Model().DataSet[U(a.L(0))], a.B(1)));
+    r = BoolResult(Sort(c.model.DataSet[U(a.L(0))], a.B(1)));
     return automation::S_OK;
 }
 
 template <EngineBool (*Range)(EngineHandle, double*, double*), bool kMax>
-HRESULT DatasetRange(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+HRESULT DatasetRange(ControlParts& c, const MethodArgs& a, Variant& r) {
     if (!ValidSet(a.L(0))) {
         return automation::DISP_E_BADINDEX;
     }
     BindEngine();
     double min = 0.0, max = 1.0;
-    Range(c.Model().DataSet[U(a.L(0))], &min, &max);
+    Range(c.model.DataSet[U(a.L(0))], &min, &max);
     r = Variant::R8(kMax ? max : min);
     return automation::S_OK;
 }
 
-HRESULT MarkDataPoint(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+HRESULT MarkDataPoint(ControlParts& c, const MethodArgs& a, Variant& r) {
     if (!ValidSet(a.L(0))) {
         return automation::DISP_E_BADINDEX;
     }
     BindEngine();
-    r = BoolResult(EngineMarkDataPoint(c.Model().DataSet[U(a.L(0))], a.L(1), a.B(2)));
+    r = BoolResult(EngineMarkDataPoint(c.model.DataSet[U(a.L(0))], a.L(1), a.B(2)));
     return automation::S_OK;
 }
 
-HRESULT SavePageMeta(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
-    r = BoolResult(c.SavePageMeta(a.L(0), a.S(1)) ? 1 : 0);
+HRESULT SavePageMeta(ControlParts& c, const MethodArgs& a, Variant& r) {
+    r = BoolResult(c.output.SavePageMeta(a.L(0), a.S(1)) ? 1 : 0);
     return automation::S_OK;
 }
 
@@ -243,31 +151,24 @@ HRESULT FftArrays(const MethodArgs& a, double*& re, double*& im) {
     return re != nullptr && im != nullptr ? automation::S_OK : automation::DISP_E_TYPEMISMATCH;
 }
 
-template <EngineBool (*Fft)(double*, double*, long, int)>
-HRESULT FftInt(CZENTCtrl&, const MethodArgs& a, Variant&) {
+// The routines that work in place: the arrays, the count and one more argument (a window type, a
+// direction or a sampling interval).
+template <typename Last, EngineBool (*Fft)(double*, double*, long, Last)>
+HRESULT FftInPlace(ControlParts&, const MethodArgs& a, Variant&) {
     double *re = nullptr, *im = nullptr;
     if (const HRESULT hr = FftArrays(a, re, im); hr != automation::S_OK) {
         return hr;
     }
-    Fft(re, im, a.L(2), a.L(3));
-    return automation::S_OK;
-}
-
-EngineBool FftWindow(double* re, double* im, long count, int type) {
-    return EngineFFTWindow(re, im, count, type);
-}
-
-HRESULT FftPowerSpectrum(CZENTCtrl&, const MethodArgs& a, Variant&) {
-    double *re = nullptr, *im = nullptr;
-    if (const HRESULT hr = FftArrays(a, re, im); hr != automation::S_OK) {
-        return hr;
+    if constexpr (std::is_floating_point_v<Last>) {
+        Fft(re, im, a.L(2), a.D(3));
+    } else {
+        Fft(re, im, a.L(2), a.L(3));
     }
-    EngineFFTPowerSpectrum(re, im, a.L(2), a.D(3));
     return automation::S_OK;
 }
 
 template <double (*Value)(const double*, const double*, long, long)>
-HRESULT FftValue(CZENTCtrl&, const MethodArgs& a, Variant& r) {
+HRESULT FftValue(ControlParts&, const MethodArgs& a, Variant& r) {
     const long long count = a.L(2);
     if (count > 0 && (a.Available(0) < static_cast<std::size_t>(count) ||
                       a.Available(1) < static_cast<std::size_t>(count))) {
@@ -277,12 +178,12 @@ HRESULT FftValue(CZENTCtrl&, const MethodArgs& a, Variant& r) {
     return automation::S_OK;
 }
 
-HRESULT FftFrequency(CZENTCtrl&, const MethodArgs& a, Variant& r) {
+HRESULT FftFrequency(ControlParts&, const MethodArgs& a, Variant& r) {
     r = Variant::R8(EngineFFTFrequency(a.L(0), a.D(1), a.L(2)));
     return automation::S_OK;
 }
 
-HRESULT ReconnectDataSet(CZENTCtrl& c, const MethodArgs& a, Variant&) {
+HRESULT ReconnectDataSet(ControlParts& c, const MethodArgs& a, Variant&) {
     const int set = a.L(0);
     const int n = a.L(4);
     if (!ValidSet(set)) {
@@ -292,7 +193,7 @@ HRESULT ReconnectDataSet(CZENTCtrl& c, const MethodArgs& a, Variant&) {
         return hr;
     }
     BindEngine();
-    M& m = c.Model();
+    M& m = c.model;
     const std::size_t i = U(set);
     chart::DoubleArray x(a.Points(2), a.Points(2) + n), y(a.Points(3), a.Points(3) + n);
     const EngineHandle data = EngineCreateDataset(nullptr, x.data(), y.data(), n);
@@ -313,17 +214,17 @@ HRESULT ReconnectDataSet(CZENTCtrl& c, const MethodArgs& a, Variant&) {
     return automation::S_OK;
 }
 
-HRESULT DefineDataSet(CZENTCtrl& c, const MethodArgs& a, Variant&) {
+HRESULT DefineDataSet(ControlParts& c, const MethodArgs& a, Variant&) {
     return DefineSet(c, a, 1);
 }
 
-HRESULT DefineGroupDataSet(CZENTCtrl& c, const MethodArgs& a, Variant&) {
+HRESULT DefineGroupDataSet(ControlParts& c, const MethodArgs& a, Variant&) {
     return DefineSet(c, a, a.L(5));
 }
 
-HRESULT GetNearestPoint(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+HRESULT GetNearestPoint(ControlParts& c, const MethodArgs& a, Variant& r) {
     BindEngine();
-    const M& m = c.Model();
+    const M& m = c.model;
     double x = 0.0, y = 0.0;
     EngineHandle data = 0;
     int index = 0;
@@ -340,85 +241,87 @@ HRESULT GetNearestPoint(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
     return automation::S_OK;
 }
 
-HRESULT LoadAscii(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+HRESULT LoadAscii(ControlParts& c, const MethodArgs& a, Variant& r) {
     if (!ValidSet(a.L(3))) {
         return automation::DISP_E_BADINDEX;
     }
-    r = BoolResult(c.Model().ReadDataSetFile(a.S(0), a.S(1), a.L(2), a.L(3)) ? 1 : 0);
+    r = BoolResult(c.model.ReadDataSetFile(a.S(0), a.S(1), a.L(2), a.L(3)) ? 1 : 0);
     return automation::S_OK;
 }
 
-HRESULT SaveAscii(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
+HRESULT SaveAscii(ControlParts& c, const MethodArgs& a, Variant& r) {
     if (!ValidSet(a.L(1))) {
         return automation::DISP_E_BADINDEX;
     }
-    r = BoolResult(c.Model().WriteDataSetFile(a.S(0), a.L(1), a.S(2)) ? 1 : 0);
+    r = BoolResult(c.model.WriteDataSetFile(a.S(0), a.L(1), a.S(2)) ? 1 : 0);
     return automation::S_OK;
 }
 
-HRESULT SerializeLoad(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
-    r = BoolResult(c.LoadFromFile(a.S(0)) ? 1 : 0);
+HRESULT SerializeLoad(ControlParts& c, const MethodArgs& a, Variant& r) {
+    r = BoolResult(c.output.LoadFromFile(a.S(0)) ? 1 : 0);
     return automation::S_OK;
 }
 
-HRESULT SerializeSave(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
-    r = BoolResult(c.SaveToFile(a.S(0)) ? 1 : 0);
+HRESULT SerializeSave(ControlParts& c, const MethodArgs& a, Variant& r) {
+    r = BoolResult(c.output.SaveToFile(a.S(0)) ? 1 : 0);
     return automation::S_OK;
 }
 
-HRESULT ZoomReset(CZENTCtrl& c, const MethodArgs&, Variant&) {
-    c.GraphZoomReset();
+HRESULT ZoomReset(ControlParts& c, const MethodArgs&, Variant&) {
+    c.mouse.ZoomReset();
     return automation::S_OK;
 }
 
-HRESULT PrintGraph(CZENTCtrl& c, const MethodArgs&, Variant&) {
-    c.PrintPage();
+HRESULT PrintGraph(ControlParts& c, const MethodArgs&, Variant&) {
+    c.output.PrintPage();
     return automation::S_OK;
 }
 
-HRESULT PrinterSetup(CZENTCtrl& c, const MethodArgs&, Variant&) {
-    c.PrinterSetup();
+HRESULT PrinterSetup(ControlParts& c, const MethodArgs&, Variant&) {
+    c.output.PrinterSetup();
     return automation::S_OK;
 }
 
-HRESULT CopyToClipboard(CZENTCtrl& c, const MethodArgs&, Variant& r) {
-    r = BoolResult(c.CopyToClipboard() ? 1 : 0);
+HRESULT CopyToClipboard(ControlParts& c, const MethodArgs&, Variant& r) {
+    r = BoolResult(c.output.CopyToClipboard() ? 1 : 0);
     return automation::S_OK;
 }
 
-HRESULT GetMousePos(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
-    const M& m = c.Model();
+// The last mouse position into the method's two output arguments from `first` on, converted by
+// `convert` (which gives the result); FALSE and nothing stored while the graph is not ready.
+template <typename Convert>
+HRESULT MousePosition(const M& m, const MethodArgs& a, int first, Variant& r, Convert convert) {
     if (EngineIsGraphReady(m.GraphHandle) == 0) {
         r = BoolResult(0);
         return automation::S_OK;
     }
-    int xa = 0, ya = 1;
-    chart::GetAxisPair(m, a.L(0) != 0 ? 1 : 0, xa, ya);
     double x = 0.0, y = 0.0;
-    const EngineBool ok =
-        EngineDeviceToWorld(m.GraphHandle, m.AxisHandle[U(xa)], m.AxisHandle[U(ya)], &x, &y);
-    a.Store(1, x);
-    a.Store(2, y);
+    const EngineBool ok = convert(x, y);
+    a.Store(first, x);
+    a.Store(first + 1, y);
     r = BoolResult(ok);
     return automation::S_OK;
 }
 
-HRESULT GetMousePosNorm(CZENTCtrl& c, const MethodArgs& a, Variant& r) {
-    const M& m = c.Model();
-    if (EngineIsGraphReady(m.GraphHandle) == 0) {
-        r = BoolResult(0);
-        return automation::S_OK;
-    }
-    double x = 0.0, y = 0.0;
-    EngineDeviceToNormalized(m.GraphHandle, &x, &y);
-    a.Store(0, x);
-    a.Store(1, y);
-    r = BoolResult(1);
-    return automation::S_OK;
+HRESULT GetMousePos(ControlParts& c, const MethodArgs& a, Variant& r) {
+    const M& m = c.model;
+    return MousePosition(m, a, 1, r, [&](double& x, double& y) {
+        int xa = 0, ya = 1;
+        chart::GetAxisPair(m, a.L(0) != 0 ? 1 : 0, xa, ya);
+        return EngineDeviceToWorld(m.GraphHandle, m.AxisHandle[U(xa)], m.AxisHandle[U(ya)], &x, &y);
+    });
 }
 
-HRESULT AboutBox(CZENTCtrl& c, const MethodArgs&, Variant&) {
-    c.AboutBox();
+HRESULT GetMousePosNorm(ControlParts& c, const MethodArgs& a, Variant& r) {
+    const M& m = c.model;
+    return MousePosition(m, a, 0, r, [&](double& x, double& y) {
+        EngineDeviceToNormalized(m.GraphHandle, &x, &y);
+        return EngineBool{1};
+    });
+}
+
+HRESULT AboutBox(ControlParts&, const MethodArgs&, Variant&) {
+    ShowAboutBox();
     return automation::S_OK;
 }
 
@@ -437,10 +340,13 @@ std::vector<Method> MakeTable() {
         {59, "GetDatasetMaxY", {A::Long}, DatasetRange<EngineGetDatasetYRange, true>},
         {60, "MarkDataPoint", {A::Long, A::Long, A::Bool}, MarkDataPoint},
         {61, "SavePageMeta", {A::Long, A::String}, SavePageMeta},
-        {62, "FFTDSPWindow", fft, FftInt<FftWindow>},
-        {63, "FFTComplexFFT", {A::Doubles, A::Doubles, A::Long, A::Bool}, FftInt<EngineFFTComplex>},
-        {64, "FFTRealFFT", {A::Doubles, A::Doubles, A::Long, A::Bool}, FftInt<EngineFFTReal>},
-        {65, "FFTPowerSpectrum", {A::Doubles, A::Doubles, A::Long, A::Double}, FftPowerSpectrum},
+        {62, "FFTDSPWindow", fft, FftInPlace<long, EngineFFTWindow>},
+        {63, "FFTComplexFFT", {A::Doubles, A::Doubles, A::Long, A::Bool}, FftInPlace<int, EngineFFTComplex>},
+        {64, "FFTRealFFT", {A::Doubles, A::Doubles, A::Long, A::Bool}, FftInPlace<int, EngineFFTReal>},
+        {65,
+         "FFTPowerSpectrum",
+         {A::Doubles, A::Doubles, A::Long, A::Double},
+         FftInPlace<double, EngineFFTPowerSpectrum>},
         {66, "FFTMagnitude", fft, FftValue<EngineFFTMagnitude>},
         {67, "FFTPhase", fft, FftValue<EngineFFTPhase>},
         {68, "FFTFrequency", {A::Long, A::Double, A::Long}, FftFrequency},
@@ -482,7 +388,7 @@ const Method* FindMethod(automation::DISPID dispid) {
     return found != table.end() ? &*found : nullptr;
 }
 
-HRESULT InvokeMethod(CZENTCtrl& control, const Method& method, const std::vector<Variant>& args,
+HRESULT InvokeMethod(ControlParts& control, const Method& method, const std::vector<Variant>& args,
                      Variant* result) {
     MethodArgs read;
     if (const HRESULT hr = read.Read(method.args, args); hr != automation::S_OK) {

@@ -3,26 +3,31 @@
 // table: each entry lists its argument types, the dispatch layer coerces the arguments to them,
 // and a small handler does the work. Set, cursor and point indices are checked before use.
 
+#include "MethodArgs.h"
+
 #include <Dispatch.h>
 
 #include <vector>
 
-class CZENTCtrl;
+namespace chart {
+class CChartModel;
+}
 
 namespace zent {
 
-enum class Arg {
-    Long,
-    Double,
-    Bool,
-    String,
-    Doubles,   // points: a by-reference double (the first of the caller's array) or an array of doubles
-    OutDouble, // by-reference double the method writes
-    OutLong,   // by-reference long (or 16-bit integer) the method writes
+class ChartMouse;
+class ChartOutput;
+class ChartView;
+
+// What the methods work on: one control's model and the parts that act on it.
+struct ControlParts {
+    chart::CChartModel& model;
+    ChartView& view;
+    ChartMouse& mouse;
+    ChartOutput& output;
 };
 
-class MethodArgs;
-using MethodHandler = automation::HRESULT (*)(CZENTCtrl& control, const MethodArgs& args,
+using MethodHandler = automation::HRESULT (*)(ControlParts& control, const MethodArgs& args,
                                               automation::Variant& result);
 
 struct Method {
@@ -36,7 +41,7 @@ constexpr int kMethodCount = 33; // 51..82 and AboutBox
 
 const std::vector<Method>& Methods();
 const Method* FindMethod(automation::DISPID dispid);
-automation::HRESULT InvokeMethod(CZENTCtrl& control, const Method& method,
+automation::HRESULT InvokeMethod(ControlParts& control, const Method& method,
                                  const std::vector<automation::Variant>& args, automation::Variant* result);
 
 } // namespace zent

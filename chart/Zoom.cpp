@@ -1,6 +1,6 @@
 #include "Zoom.h"
 
-#include "ChartBuild.h"
+#include "ChartAxes.h"
 
 #include <Kestran.h>
 

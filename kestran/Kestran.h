@@ -15,7 +15,7 @@
 // All drawing goes through kestran::Canvas (QPainter, metafile and recording back ends).
 // Codes of styles, shapes, positions and modes: EngineCodes.h.
 
-#include "Canvas.h"
+#include "canvas/Canvas.h"
 #include "EngineCodes.h"
 
 #include <functional>

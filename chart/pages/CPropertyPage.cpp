@@ -16,37 +16,6 @@
 
 namespace pages {
 
-namespace {
-
-NumberKind KindOf(FieldKind kind) {
-    return kind == FieldKind::EditLong ? NumberKind::Long : NumberKind::Double;
-}
-
-bool IsNumberEdit(FieldKind kind) {
-    return kind == FieldKind::EditDouble || kind == FieldKind::EditLong;
-}
-
-// Whichever of the slot's types is bound, as a number.
-double SlotNumber(const Slot& slot) {
-    if (auto* l = std::get_if<Long*>(&slot)) {
-        return **l;
-    }
-    if (auto* d = std::get_if<double*>(&slot)) {
-        return **d;
-    }
-    return 0;
-}
-
-void SetSlotNumber(const Slot& slot, double value) {
-    if (auto* l = std::get_if<Long*>(&slot)) {
-        **l = static_cast<Long>(value);
-    } else if (auto* d = std::get_if<double*>(&slot)) {
-        **d = value;
-    }
-}
-
-} // namespace
-
 QString ControlName(int id) {
     return QStringLiteral("IDC_%1").arg(id);
 }
@@ -153,7 +122,7 @@ bool CPropertyPage::ValidateFields() {
             continue;
         }
         auto* edit = static_cast<QLineEdit*>(field.widget);
-        const NumberKind kind = KindOf(field.kind);
+        const NumberKind kind = NumberKindOf(field.kind);
         const std::optional<double> value = ParseField(edit->text(), kind);
         QString message;
         if (!value) {
@@ -181,7 +150,7 @@ void CPropertyPage::StoreFields() {
         case FieldKind::EditDouble:
         case FieldKind::EditLong:
             if (const auto value =
-                    ParseField(static_cast<QLineEdit*>(field.widget)->text(), KindOf(field.kind))) {
+                    ParseField(static_cast<QLineEdit*>(field.widget)->text(), NumberKindOf(field.kind))) {
                 SetSlotNumber(slot, *value);
             }
             break;
@@ -217,7 +186,8 @@ void CPropertyPage::LoadField(PageField& field) {
     switch (field.kind) {
     case FieldKind::EditDouble:
     case FieldKind::EditLong:
-        static_cast<QLineEdit*>(field.widget)->setText(NumberToText(SlotNumber(slot), KindOf(field.kind)));
+        static_cast<QLineEdit*>(field.widget)
+            ->setText(NumberToText(SlotNumber(slot), NumberKindOf(field.kind)));
         break;
     case FieldKind::EditText:
         if (auto* text = std::get_if<QString*>(&slot)) {

@@ -4,8 +4,8 @@
 // loading, storing and validating the dialog is the same code for every page. The exchange flag
 // keeps dialog fills and read-backs during an item switch from trading with the control.
 
-#include "FieldText.h"
 #include "PageExchange.h"
+#include "PageField.h"
 #include "PageLayout.h"
 
 #include <deque>
@@ -19,47 +19,6 @@
 class QLayout;
 
 namespace pages {
-
-enum class FieldKind {
-    EditDouble,
-    EditLong,
-    EditText,
-    EditLines,
-    Check,
-    Combo,       // a value of the current item, stored through in/out maps when chosen
-    Selector,    // the current item index (axis, title)
-    Spin,        // the current item index by up-down (group, slice, data set)
-    DataSetList, // the current plot, chosen from the enabled data sets of one kind
-    Color,
-    Font,
-    Button,
-};
-
-using Slot = std::variant<std::monostate, Long*, double*, QString*>;
-using SlotFn = std::function<Slot()>;
-
-struct FontSlots {
-    std::function<QString*()> face;
-    std::function<Long*()> style;
-    std::function<Long*()> size;
-    std::function<Long*()> color;
-};
-
-struct PageField {
-    int id = 0;
-    FieldKind kind = FieldKind::EditText;
-    SlotFn slot;
-    std::optional<std::pair<double, double>> range;
-    std::function<QStringList()> items;
-    std::function<int(int)> in;  // position to code
-    std::function<int(int)> out; // code to position
-    FontSlots font;
-    int dataSetKind = 0;
-    std::function<void()> action; // buttons
-    int* subIndex = nullptr;      // an up-down over a second index (group, slice)
-    int subCount = 0;
-    QWidget* widget = nullptr;
-};
 
 // The object name of a dialog control: its resource id.
 QString ControlName(int id);

@@ -3,19 +3,22 @@
 #include "ClassFactory.h"
 
 #include "AtomicFile.h"
+#include "IniDocument.h"
+#include "SettingsStore.h"
 
+#include <functional>
 #include <optional>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 
 namespace automation {
 
 namespace {
+
+using settings::IniDocument;
 
 bool g_typeLibFails = false;
 
@@ -23,88 +26,87 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// Class ids and ProgIDs become group names; QSettings escapes what INI keys cannot hold.
-QString ClassGroup(const std::string& classId) {
-    return QStringLiteral("CLSID/") + Q(classId);
-}
-QString ProgIdGroup(const std::string& progId) {
-    return QStringLiteral("ProgID/") + Q(progId);
-}
-QString TypeLibGroup(const std::string& libId, const std::string& version) {
-    return QStringLiteral("TypeLib/") + Q(libId) + QLatin1Char('/') + Q(version);
-}
-
-// QSettings reports success even when its last write was cut short: a full disk would leave the
-// store truncated and the registrations after the cut lost. So QSettings works on a private copy of
-// the store, and an edited copy replaces the store through the atomic writer only once it has been
-// read back whole. Each copy has a new name, because QSettings answers a reader of a name it has
-// seen from its cache, not from the file; for the same reason the read-back goes through a link.
-class Store {
-public:
-    enum Use { Read, Edit };
-
-    explicit Store(Use use) : path_(Q(ClassStorePath())) {
-        QFile store(path_);
-        const bool readable = !store.exists() || store.open(QIODevice::ReadOnly);
-        const QByteArray bytes = readable ? store.readAll() : QByteArray();
-        copied_ = temp_.isValid() && readable && store.error() == QFileDevice::NoError &&
-                  files::WriteFileAtomically(CopyPath(), bytes);
-        // Without a copy (no room in the temporary folder) a reader reads the store itself; an
-        // editor gets a store of no file, which QSettings never writes, and fails.
-        settings_.emplace(copied_ ? CopyPath() : use == Read ? path_ : QString(), QSettings::IniFormat);
-    }
-    QSettings& operator*() { return *settings_; }
-    QSettings* operator->() { return &*settings_; }
-
-    HRESULT Commit(HRESULT failure) {
-        if (!copied_) {
-            return failure;
-        }
-        settings_->sync();
-        const QString check = temp_.filePath(QStringLiteral("check.ini"));
-        if (settings_->status() != QSettings::NoError || !QFile::link(CopyPath(), check) ||
-            !SameEntries(*settings_, QSettings(check, QSettings::IniFormat))) {
-            return failure;
-        }
-        QFile copy(CopyPath());
-        if (!copy.open(QIODevice::ReadOnly) || !QDir().mkpath(QFileInfo(path_).absolutePath())) {
-            return failure;
-        }
-        const QByteArray bytes = copy.readAll();
-        return copy.error() == QFileDevice::NoError && files::WriteFileAtomically(path_, bytes) ? S_OK
-                                                                                                : failure;
-    }
-
-private:
-    QString CopyPath() const { return temp_.filePath(QStringLiteral("classes.ini")); }
-
-    static bool SameEntries(const QSettings& a, const QSettings& b) {
-        const QStringList keys = a.allKeys();
-        if (keys != b.allKeys()) {
-            return false;
-        }
-        for (const QString& key : keys) {
-            if (a.value(key) != b.value(key)) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-    QString path_;
-    QTemporaryDir temp_;
-    bool copied_ = false;
-    std::optional<QSettings> settings_;
+// The store's layout is the one it has always had: a section per kind, and each entry's values
+// under keys that start with the entry's name and a backslash ("[CLSID]", "{7E77...}\InprocServer").
+// A store the previous build wrote through QSettings reads the same: its percent-escaped names and
+// quoted values are read as IniDocument reads an earlier store. Only a value QSettings escaped
+// without quotes (one holding a backslash, a double quote or a control character, or starting with
+// "@") would read otherwise; class ids, names and versions never hold one, and a library path that
+// did would not match its library, which the program then registers again.
+struct Entry {
+    QString section;
+    QString name;
+    QString Key(const char* value) const { return name + QLatin1Char('\\') + QLatin1String(value); }
 };
+
+Entry ClassEntry(const std::string& classId) {
+    return {QStringLiteral("CLSID"), Q(classId)};
+}
+Entry ProgIdEntry(const std::string& progId) {
+    return {QStringLiteral("ProgID"), Q(progId)};
+}
+Entry TypeLibEntry(const std::string& libId, const std::string& version) {
+    return {QStringLiteral("TypeLib"), Q(libId) + QLatin1Char('\\') + Q(version)};
+}
+
+// The store as the file holds it, a missing file being an empty store; nothing when the file is
+// there but cannot be read, so that an edit never replaces registrations it could not see.
+std::optional<IniDocument> LoadStore() {
+    QFile file(Q(ClassStorePath()));
+    if (!file.exists()) {
+        return IniDocument();
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return IniDocument::Parse(bytes);
+}
+
+QString ReadValue(const Entry& entry, const char* value) {
+    const std::optional<IniDocument> store = LoadStore();
+    return store ? store->Value(entry.section, entry.Key(value)).value_or(QString()) : QString();
+}
+
+// The edited store replaces the file whole, or the file stays as it was and `failure` is returned.
+HRESULT EditStore(HRESULT failure, const std::function<void(IniDocument&)>& edit) {
+    std::optional<IniDocument> store = LoadStore();
+    if (!store) {
+        return failure;
+    }
+    edit(*store);
+    const QString path = Q(ClassStorePath());
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        return failure;
+    }
+    return files::WriteFileAtomically(path, store->Serialize()) ? S_OK : failure;
+}
+
+void RemoveEntry(IniDocument& store, const Entry& entry) {
+    const QString prefix = entry.Key("").toCaseFolded();
+    for (const auto& [key, value] : store.Section(entry.section)) {
+        if (key.toCaseFolded().startsWith(prefix)) {
+            store.Remove(entry.section, key);
+        }
+    }
+}
+
+void SetValues(IniDocument& store, const Entry& entry,
+               const std::vector<std::pair<const char*, QString>>& values) {
+    settings::KeysAndValues keys;
+    for (const auto& [value, text] : values) {
+        keys.append({entry.Key(value), text});
+    }
+    store.Set(entry.section, keys);
+}
 
 } // namespace
 
 std::string ClassStorePath() {
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base)) {
-        base = QDir::homePath() + QStringLiteral("/.config");
-    }
-    return QDir::cleanPath(base + QStringLiteral("/ProgramSettings/classes.ini")).toStdString();
+    return (settings::SettingsFolder() + QStringLiteral("/classes.ini")).toStdString();
 }
 
 HRESULT RegisterTypeLib(const std::string& libId, const std::string& version, const std::string& libraryPath,
@@ -112,78 +114,69 @@ HRESULT RegisterTypeLib(const std::string& libId, const std::string& version, co
     if (g_typeLibFails) {
         return E_FAIL;
     }
-    Store store(Store::Edit);
-    const QString group = TypeLibGroup(libId, version);
-    store->setValue(group + QStringLiteral("/Path"), Q(libraryPath));
-    store->setValue(group + QStringLiteral("/HelpFile"), Q(helpFile));
-    return store.Commit(E_FAIL);
+    return EditStore(E_FAIL, [&](IniDocument& store) {
+        SetValues(store, TypeLibEntry(libId, version), {{"Path", Q(libraryPath)}, {"HelpFile", Q(helpFile)}});
+    });
 }
 
 HRESULT UnRegisterTypeLib(const std::string& libId, const std::string& version) {
     if (g_typeLibFails) {
         return E_FAIL;
     }
-    Store store(Store::Edit);
-    store->remove(TypeLibGroup(libId, version));
-    return store.Commit(E_FAIL);
+    return EditStore(E_FAIL, [&](IniDocument& store) { RemoveEntry(store, TypeLibEntry(libId, version)); });
 }
 
 std::string TypeLibPath(const std::string& libId, const std::string& version) {
-    Store store(Store::Read);
-    return store->value(TypeLibGroup(libId, version) + QStringLiteral("/Path")).toString().toStdString();
+    return ReadValue(TypeLibEntry(libId, version), "Path").toStdString();
 }
 
 HRESULT RegisterClassEntry(const ClassRegistration& entry) {
-    Store store(Store::Edit);
-    const QString group = ClassGroup(entry.classId);
-    store->remove(group);
-    store->beginGroup(group);
-    store->setValue(QStringLiteral("ProgID"), Q(entry.progId));
-    store->setValue(QStringLiteral("UserTypeName"), Q(entry.userTypeName));
-    store->setValue(QStringLiteral("InprocServer"), Q(entry.libraryPath));
-    store->setValue(QStringLiteral("ThreadingModel"), QStringLiteral("Apartment"));
-    store->setValue(QStringLiteral("TypeLib"), Q(entry.typeLibId));
-    store->setValue(QStringLiteral("Version"), Q(entry.typeLibVersion));
-    store->setValue(QStringLiteral("Flags"), entry.flags);
-    store->setValue(QStringLiteral("MiscStatus"), entry.miscStatus);
     QStringList pages;
     for (const std::string& page : entry.propertyPages) {
         pages << Q(page);
     }
-    store->setValue(QStringLiteral("PropertyPages"), pages.join(QLatin1Char(',')));
-    store->endGroup();
-    if (!entry.progId.empty()) {
-        store->setValue(ProgIdGroup(entry.progId) + QStringLiteral("/CLSID"), Q(entry.classId));
-    }
-    return store.Commit(SELFREG_E_CLASS);
+    return EditStore(SELFREG_E_CLASS, [&](IniDocument& store) {
+        const Entry registered = ClassEntry(entry.classId);
+        RemoveEntry(store, registered);
+        SetValues(store, registered,
+                  {{"ProgID", Q(entry.progId)},
+                   {"UserTypeName", Q(entry.userTypeName)},
+                   {"InprocServer", Q(entry.libraryPath)},
+                   {"ThreadingModel", QStringLiteral("Apartment")},
+                   {"TypeLib", Q(entry.typeLibId)},
+                   {"Version", Q(entry.typeLibVersion)},
+                   {"Flags", QString::number(entry.flags)},
+                   {"MiscStatus", QString::number(entry.miscStatus)},
+                   {"PropertyPages", pages.join(QLatin1Char(','))}});
+        if (!entry.progId.empty()) {
+            SetValues(store, ProgIdEntry(entry.progId), {{"CLSID", Q(entry.classId)}});
+        }
+    });
 }
 
 HRESULT UnregisterClassEntry(const std::string& classId, const std::string& progId) {
-    Store store(Store::Edit);
-    store->remove(ClassGroup(classId));
-    if (!progId.empty()) {
-        store->remove(ProgIdGroup(progId));
-    }
-    return store.Commit(SELFREG_E_CLASS);
+    return EditStore(SELFREG_E_CLASS, [&](IniDocument& store) {
+        RemoveEntry(store, ClassEntry(classId));
+        if (!progId.empty()) {
+            RemoveEntry(store, ProgIdEntry(progId));
+        }
+    });
 }
 
 HRESULT RegisterClassId(const std::string& classId, const std::string& libraryPath,
                         const std::string& userTypeName) {
-    Store store(Store::Edit);
-    store->setValue(ClassGroup(classId) + QStringLiteral("/InprocServer"), Q(libraryPath));
-    store->setValue(ClassGroup(classId) + QStringLiteral("/UserTypeName"), Q(userTypeName));
-    return store.Commit(SELFREG_E_CLASS);
+    return EditStore(SELFREG_E_CLASS, [&](IniDocument& store) {
+        SetValues(store, ClassEntry(classId),
+                  {{"InprocServer", Q(libraryPath)}, {"UserTypeName", Q(userTypeName)}});
+    });
 }
 
 HRESULT UnregisterClassId(const std::string& classId) {
-    Store store(Store::Edit);
-    store->remove(ClassGroup(classId));
-    return store.Commit(SELFREG_E_CLASS);
+    return EditStore(SELFREG_E_CLASS, [&](IniDocument& store) { RemoveEntry(store, ClassEntry(classId)); });
 }
 
 HRESULT CLSIDFromProgID(const std::string& progId, std::string& classId) {
-    Store store(Store::Read);
-    const QString id = store->value(ProgIdGroup(progId) + QStringLiteral("/CLSID")).toString();
+    const QString id = ReadValue(ProgIdEntry(progId), "CLSID");
     if (id.isEmpty()) {
         return REGDB_E_CLASSNOTREG;
     }
@@ -192,18 +185,15 @@ HRESULT CLSIDFromProgID(const std::string& progId, std::string& classId) {
 }
 
 std::string ClassUserTypeName(const std::string& classId) {
-    Store store(Store::Read);
-    return store->value(ClassGroup(classId) + QStringLiteral("/UserTypeName")).toString().toStdString();
+    return ReadValue(ClassEntry(classId), "UserTypeName").toStdString();
 }
 
 std::string InprocServerPath(const std::string& classId) {
-    Store store(Store::Read);
-    return store->value(ClassGroup(classId) + QStringLiteral("/InprocServer")).toString().toStdString();
+    return ReadValue(ClassEntry(classId), "InprocServer").toStdString();
 }
 
 std::vector<std::string> PropertyPageIds(const std::string& classId) {
-    Store store(Store::Read);
-    const QString pages = store->value(ClassGroup(classId) + QStringLiteral("/PropertyPages")).toString();
+    const QString pages = ReadValue(ClassEntry(classId), "PropertyPages");
     std::vector<std::string> ids;
     for (const QString& page : pages.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         ids.push_back(page.toStdString());

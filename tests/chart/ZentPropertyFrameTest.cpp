@@ -3,12 +3,16 @@
 #include "CPropertyFrame.h"
 #include "CZENTCtrl.h"
 
+#include <Kestran.h>
+
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -58,6 +62,29 @@ TEST(ZentPropertyFrame, CancelLeavesTheChartAlone) {
     });
     control.ShowPropertyFrame();
     EXPECT_DOUBLE_EQ(control.Model().TopPlotArea, 0.15);
+}
+
+TEST(PrintPage, SaveAsMetafileAsksForANameAndWritesAPlaceableMetafile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.wmf"));
+    CZENTCtrl control;
+    control.resize(300, 200);
+    control.grab(); // the first draw makes the page the metafile is written from
+    EngineSetFileNameHook([&] { return path.toStdString(); });
+    QTimer::singleShot(0, [] {
+        auto* frame = dynamic_cast<pages::CPropertyFrame*>(QApplication::activeModalWidget());
+        if (frame == nullptr) {
+            return;
+        }
+        frame->Page(pages::PageKind::Print)->ControlAs<QPushButton>(337)->click();
+        frame->reject();
+    });
+    control.ShowPropertyFrame();
+    EngineSetFileNameHook(nullptr);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.read(4), QByteArray("\xD7\xCD\xC6\x9A", 4));
+    EXPECT_GT(file.size(), 100);
 }
 
 } // namespace

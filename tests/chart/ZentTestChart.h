@@ -1,6 +1,7 @@
 #pragma once
 // A control with one enabled line data set on fixed axes 0..10, for drawing and mouse tests.
 
+#include "ContainerCalls.h"
 #include "CZENTCtrl.h"
 
 #include <QImage>
@@ -9,12 +10,8 @@
 namespace zenttest {
 
 inline void DefineLine(CZENTCtrl& control, std::int32_t colorRef) {
-    using automation::Variant;
     std::vector<double> x = {0, 2, 4, 6, 8, 10}, y = {1, 9, 1, 9, 1, 9};
-    control.Invoke(
-        70, automation::InvokeKind::Method,
-        {Variant::I2(0), Variant::Str("Line"), Variant::RefR8(x[0]), Variant::RefR8(y[0]), Variant::I2(6)},
-        nullptr);
+    testsupport::DefineDataSet(control, 0, "Line", x, y);
     chart::CChartModel& m = control.Model();
     m.SDataEnable[0] = 1;
     m.SDataType[0] = 0;

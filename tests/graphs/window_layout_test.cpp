@@ -9,6 +9,7 @@
 
 #include "window_fixture.h"
 
+#include "canvas/RecordingCanvas.h"
 #include "ChartConstants.h"
 #include "CZENTCtrl.h"
 #include "FrmOkumFieldStrength.h"
@@ -17,7 +18,6 @@
 #include "LoadMeasured.h"
 #include "ModCalculations.h"
 #include "ProgramState.h"
-#include "RecordingCanvas.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "AutoScale.h"
+#include "scale/AutoScale.h"
 #include "EngineCodes.h"
-#include "ScaleMap.h"
+#include "scale/ScaleMap.h"
 
 #include <gtest/gtest.h>
 

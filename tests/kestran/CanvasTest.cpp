@@ -1,5 +1,5 @@
+#include "canvas/RecordingCanvas.h"
 #include "EngineCodes.h"
-#include "RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

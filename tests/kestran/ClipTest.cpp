@@ -1,5 +1,5 @@
-#include "Clip.h"
-#include "RecordingCanvas.h"
+#include "canvas/Clip.h"
+#include "canvas/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "DataSet.h"
+#include "data/DataSet.h"
 
 #include <gtest/gtest.h>
 

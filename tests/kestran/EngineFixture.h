@@ -2,8 +2,8 @@
 // One 800 x 600 page with one graph filling it, plot area 0.2..0.8 (device 160..640 x 120..480),
 // scale 0..10 on both axes; charts are drawn onto a recording canvas.
 
+#include "canvas/RecordingCanvas.h"
 #include "Kestran.h"
-#include "RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // infinities, huge, negative), then a draw onto the recorder and into a metafile. The engine must
 // neither crash nor hang nor grow without bound.
 
+#include "canvas/RecordingCanvas.h"
 #include "Kestran.h"
-#include "RecordingCanvas.h"
 
 #include <QByteArray>
 #include <QGuiApplication>

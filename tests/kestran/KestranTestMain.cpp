@@ -1,3 +1,5 @@
+#include "HeadlessRun.h"
+
 #include <gtest/gtest.h>
 #include <QGuiApplication>
 
@@ -8,9 +10,7 @@ extern "C" const char* __lsan_default_suppressions() {
 
 // The engine measures text with Qt's fonts, which need a GUI application (offscreen here).
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    testsupport::UseOffscreenPlatform();
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

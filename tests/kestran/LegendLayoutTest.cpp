@@ -1,4 +1,4 @@
-#include "LegendLayout.h"
+#include "render/LegendLayout.h"
 
 #include <gtest/gtest.h>
 

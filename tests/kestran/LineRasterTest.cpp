@@ -1,5 +1,5 @@
-#include "LineRaster.h"
-#include "PainterCanvas.h"
+#include "canvas/LineRaster.h"
+#include "canvas/PainterCanvas.h"
 
 #include <gtest/gtest.h>
 

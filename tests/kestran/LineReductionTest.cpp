@@ -1,10 +1,10 @@
 // A line plot is drawn from its data set with each pixel column's run of points reduced to four;
 // rendered, it must cover exactly the pixels of the whole polyline.
 
-#include "Clip.h"
+#include "canvas/Clip.h"
+#include "canvas/PainterCanvas.h"
 #include "EngineFixture.h"
-#include "PainterCanvas.h"
-#include "Render.h"
+#include "render/Render.h"
 
 #include <cmath>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "NumberLabel.h"
+#include "scale/NumberLabel.h"
 #include "EngineCodes.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "PrintLayout.h"
+#include "engine/PrintLayout.h"
 #include "EngineCodes.h"
 
 #include <gtest/gtest.h>

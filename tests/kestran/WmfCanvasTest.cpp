@@ -1,4 +1,4 @@
-#include "WmfCanvas.h"
+#include "canvas/WmfCanvas.h"
 #include "EngineCodes.h"
 #include "wmf_records.h"
 

@@ -3,6 +3,7 @@
 // opens and each control must show its own property's value; then every control gets a new value,
 // OK, and each property read through dispatch must hold its own control's value. A control bound
 // to the wrong property, or a page, exchange or dispatch entry that mixes two up, fails a row.
+#include "BindingRows.h"
 #include "CPropertyFrame.h"
 #include "CSDataPPg.h"
 #include "CZENTCtrl.h"
@@ -30,95 +31,7 @@ using automation::Variant;
 
 namespace {
 
-// How the control shows its value: edit text, check state (0/1), combo position, the colour or a
-// part of the font a colour or font dialog starts from, or a grid cell's text.
-enum class Ctl { Edit, Lines, Check, Combo, Color, Face, Style, Size, FontColor, Cell };
-
-// A number or a text; none where a row has no value.
-struct Value {
-    Value() = default;
-    Value(int n) : Value(static_cast<double>(n)) {}
-    Value(double n) : number(n), isNumber(true) {}
-    Value(const char* t) : text(t) {}
-    bool None() const { return !isNumber && text == nullptr; }
-    double number = 0;
-    bool isNumber = false;
-    const char* text = nullptr;
-};
-
-struct Prop {
-    const char* name;
-    int dispid; // 0: the one setting without a property (PieNumberPos), reached through the model
-    std::vector<int> index;
-};
-
-struct Binding {
-    int id;
-    Ctl ctl;
-    Prop prop;
-    Value put;    // into the property through dispatch
-    Value shown;  // what the control shows then
-    Value typed;  // what the user gives the control; none: only shown
-    Value stored; // what the property holds after OK
-};
-
-const Value kNone;
-
-QString Text(const Value& v) {
-    return QString::fromUtf8(v.text);
-}
-
-// A dialog button as its signal carries it, also where the plot type disables it: the enable rules
-// are not what these tables check.
-void Press(CPropertyPage& page, int id) {
-    emit page.ControlAs<QPushButton>(id)->clicked(false);
-}
-
-Variant ToVariant(const Value& v) {
-    return v.isNumber ? Variant::R8(v.number) : Variant::Str(v.text);
-}
-
-void Put(CZENTCtrl& control, const Prop& p, const Value& v) {
-    if (p.dispid == 0) {
-        control.Model().PieNumberPos[static_cast<std::size_t>(p.index[0])] =
-            static_cast<std::int32_t>(v.number);
-        return;
-    }
-    std::vector<Variant> args;
-    for (int i : p.index) {
-        args.push_back(Variant::I4(i));
-    }
-    args.push_back(ToVariant(v));
-    ASSERT_EQ(control.Invoke(p.dispid, automation::InvokeKind::PropertyPut, args, nullptr), automation::S_OK)
-        << p.name;
-}
-
-Variant Get(CZENTCtrl& control, const Prop& p) {
-    if (p.dispid == 0) {
-        return Variant::I4(control.Model().PieNumberPos[static_cast<std::size_t>(p.index[0])]);
-    }
-    std::vector<Variant> args;
-    for (int i : p.index) {
-        args.push_back(Variant::I4(i));
-    }
-    Variant result;
-    EXPECT_EQ(control.Invoke(p.dispid, automation::InvokeKind::PropertyGet, args, &result), automation::S_OK)
-        << p.name;
-    return result;
-}
-
-double Number(const Variant& v) {
-    if (v.vt() == automation::VT_BOOL) {
-        return v.AsBool() ? 1 : 0;
-    }
-    const automation::Changed changed = automation::ChangeType(v, automation::VT_R8);
-    return changed.ok() ? changed.value.AsR8() : -12345;
-}
-
-// A grid cell of the Data page: X of a point in column 1, Y of point and group in 2 + group.
-std::pair<int, int> CellOf(const Prop& p) {
-    return {p.index[1] + 1, p.dispid == 174 ? 1 : p.index[2] + 2};
-}
+using namespace bindingtest;
 
 class BindingTable : public ::testing::Test {
 protected:
@@ -506,29 +419,6 @@ TEST_F(BindingTable, Events) {
                                 {292, C::Edit, {"EventZoomResetMinY", 22, {}}, -7, "-7", "-8", -8},
                                 {364, C::Edit, {"EventZoomResetMaxY", 24, {}}, 70, "70", "80", 80},
                             });
-}
-
-TEST(PrintPage, SaveAsMetafileAsksForANameAndWritesAPlaceableMetafile) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("page.wmf"));
-    CZENTCtrl control;
-    control.resize(300, 200);
-    control.grab(); // the first draw makes the page the metafile is written from
-    EngineSetFileNameHook([&] { return path.toStdString(); });
-    QTimer::singleShot(0, [] {
-        auto* frame = dynamic_cast<CPropertyFrame*>(QApplication::activeModalWidget());
-        if (frame == nullptr) {
-            return;
-        }
-        frame->Page(PageKind::Print)->ControlAs<QPushButton>(337)->click();
-        frame->reject();
-    });
-    control.ShowPropertyFrame();
-    EngineSetFileNameHook(nullptr);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.read(4), QByteArray("\xD7\xCD\xC6\x9A", 4));
-    EXPECT_GT(file.size(), 100);
 }
 
 } // namespace

@@ -18,7 +18,7 @@ tarvek_add_test(pages_gui_test
 # Which control shows and edits which property, through the chart control's dispatch and its
 # property frame, one table per page.
 tarvek_add_test(pages_binding_test
-    SOURCES ${TEST_DIR}/BindingTableTest.cpp
+    SOURCES ${TEST_DIR}/BindingRows.h ${TEST_DIR}/BindingTableTest.cpp
     LIBS zent
     LABELS pages locale asan
     GUI)

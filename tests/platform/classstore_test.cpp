@@ -1,13 +1,14 @@
 // The class store is replaced whole or not at all: a registration that cannot be written leaves
-// the registrations there were.
+// the registrations there were. A store the previous build wrote is read as it was written.
 
 #include "ClassFactory.h"
 #include "ClassStore.h"
+#include "HeadlessRun.h"
 #include "WriteFaults.h"
 
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -18,13 +19,9 @@ constexpr const char* kAdded = "{7E779A87-B73D-11D0-A956-00C0F6A06F60}";
 
 class ClassStoreFault : public ::testing::TestWithParam<WriteFault> {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(home.isValid());
-        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-    }
-    void TearDown() override { qunsetenv("XDG_CONFIG_HOME"); }
+    void SetUp() override { ASSERT_TRUE(home.isValid()); }
 
-    QTemporaryDir home;
+    testsupport::TemporaryHome home;
 };
 
 TEST_P(ClassStoreFault, RegistrationFailsAndTheStoreStays) {
@@ -50,6 +47,72 @@ TEST_P(ClassStoreFault, RegistrationFailsAndTheStoreStays) {
     // With the fault gone the same registration goes through.
     EXPECT_EQ(automation::RegisterClassId(kAdded, longPath), automation::S_OK);
     EXPECT_EQ(automation::InprocServerPath(kAdded), longPath);
+}
+
+// Written by the previous build, through QSettings: percent-escaped names, a quoted list.
+constexpr const char* kPreviousStore =
+    "[CLSID]\n"
+    "%7B7E779A86-B73D-11D0-A956-00C0F6A06F60%7D\\Flags=3\n"
+    "%7B7E779A86-B73D-11D0-A956-00C0F6A06F60%7D\\InprocServer=/home/j\xc3\xbcrgen/my lib/libzent.so\n"
+    "%7B7E779A86-B73D-11D0-A956-00C0F6A06F60%7D\\MiscStatus=131473\n"
+    "%7B7E779A86-B73D-11D0-A956-00C0F6A06F60%7D\\ProgID=ZENT.ZENTCtrl.1\n"
+    "%7B7E779A86-B73D-11D0-A956-00C0F6A06F60%7D\\PropertyPages=\"{7E779A87-B73D-11D0-A956-00C0F6A06F60},"
+    "{CF083002-B827-11D0-8083-00C0F6A06FEA}\"\n"
+    "%7B7E779A86-B73D-11D0-A956-00C0F6A06F60%7D\\ThreadingModel=Apartment\n"
+    "%7B7E779A86-B73D-11D0-A956-00C0F6A06F60%7D\\TypeLib={7E779A83-B73D-11D0-A956-00C0F6A06F60}\n"
+    "%7B7E779A86-B73D-11D0-A956-00C0F6A06F60%7D\\UserTypeName=ZENT Control\n"
+    "%7B7E779A86-B73D-11D0-A956-00C0F6A06F60%7D\\Version=1.0\n"
+    "%7B7E779A87-B73D-11D0-A956-00C0F6A06F60%7D\\InprocServer=/usr/lib/libzent.so\n"
+    "%7B7E779A87-B73D-11D0-A956-00C0F6A06F60%7D\\UserTypeName=\" lead and trail \"\n"
+    "\n"
+    "[ProgID]\n"
+    "ZENT.ZENTCtrl.1\\CLSID={7E779A86-B73D-11D0-A956-00C0F6A06F60}\n"
+    "\n"
+    "[TypeLib]\n"
+    "%7B7E779A83-B73D-11D0-A956-00C0F6A06F60%7D\\1.0\\HelpFile=ZENT.hlp\n"
+    "%7B7E779A83-B73D-11D0-A956-00C0F6A06F60%7D\\1.0\\Path=/usr/lib/libzent.so\n";
+
+class ClassStorePrevious : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(home.isValid());
+        ASSERT_TRUE(QDir().mkpath(home.filePath("ProgramSettings")));
+        ASSERT_TRUE(
+            testsupport::WriteBytes(QString::fromStdString(automation::ClassStorePath()), kPreviousStore));
+    }
+    // Every value of the store above, as the store's readers give them.
+    static void ExpectPreviousEntries() {
+        std::string classId;
+        EXPECT_EQ(automation::CLSIDFromProgID("ZENT.ZENTCtrl.1", classId), automation::S_OK);
+        EXPECT_EQ(classId, kKept);
+        EXPECT_EQ(automation::InprocServerPath(kKept), "/home/j\xc3\xbcrgen/my lib/libzent.so");
+        EXPECT_EQ(automation::ClassUserTypeName(kKept), "ZENT Control");
+        EXPECT_EQ(automation::PropertyPageIds(kKept),
+                  (std::vector<std::string>{"{7E779A87-B73D-11D0-A956-00C0F6A06F60}",
+                                            "{CF083002-B827-11D0-8083-00C0F6A06FEA}"}));
+        EXPECT_EQ(automation::InprocServerPath(kAdded), "/usr/lib/libzent.so");
+        EXPECT_EQ(automation::ClassUserTypeName(kAdded), " lead and trail ");
+        EXPECT_EQ(automation::TypeLibPath("{7E779A83-B73D-11D0-A956-00C0F6A06F60}", "1.0"),
+                  "/usr/lib/libzent.so");
+    }
+
+    testsupport::TemporaryHome home;
+};
+
+TEST_F(ClassStorePrevious, IsReadAsItWasWritten) {
+    ExpectPreviousEntries();
+}
+
+TEST_F(ClassStorePrevious, KeepsItsEntriesThroughARegistration) {
+    ASSERT_EQ(automation::RegisterClassId("{00000000-0000-0000-0000-000000000001}", "/opt/libother.so"),
+              automation::S_OK);
+    ExpectPreviousEntries();
+    EXPECT_EQ(automation::InprocServerPath("{00000000-0000-0000-0000-000000000001}"), "/opt/libother.so");
+    ASSERT_EQ(automation::UnregisterClassEntry(kKept, "ZENT.ZENTCtrl.1"), automation::S_OK);
+    std::string classId;
+    EXPECT_EQ(automation::CLSIDFromProgID("ZENT.ZENTCtrl.1", classId), automation::REGDB_E_CLASSNOTREG);
+    EXPECT_EQ(automation::InprocServerPath(kKept), "");
+    EXPECT_EQ(automation::InprocServerPath(kAdded), "/usr/lib/libzent.so");
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, ClassStoreFault, ::testing::ValuesIn(testsupport::kWriteFaults),

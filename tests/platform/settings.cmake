@@ -1,6 +1,6 @@
 tarvek_add_test(settings_test
     SOURCES ${TEST_DIR}/settings_test.cpp
-    LIBS settings Qt6::Core
+    LIBS settings tarvek_test_support Qt6::Core
     LABELS platform)
 tarvek_add_fuzzer(fuzz_settings
     SOURCES ${TEST_DIR}/settings_fuzz.cpp

@@ -1,3 +1,4 @@
+#include "HeadlessRun.h"
 #include "SettingsStore.h"
 
 #include <cstdio>
@@ -11,12 +12,7 @@ namespace {
 
 class SettingsStoreTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        savedConfig_ = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit());
-    }
-    void TearDown() override { qputenv("XDG_CONFIG_HOME", savedConfig_); }
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
 
     QString FileOf(const QString& application) const {
         return dir_.path() + "/ProgramSettings/" + application + ".ini";
@@ -37,8 +33,7 @@ protected:
         file.setFileTime(writeTime_, QFileDevice::FileModificationTime);
     }
 
-    QTemporaryDir dir_;
-    QByteArray savedConfig_;
+    testsupport::TemporaryHome dir_;
     QDateTime writeTime_;
 };
 
