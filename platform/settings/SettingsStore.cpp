@@ -89,19 +89,28 @@ void Remember(const QString& path, const FileVersion& version, std::shared_ptr<c
 }
 
 // The file as it is now, so a file rewritten by the planning suite, or a changed XDG_CONFIG_HOME,
-// is seen at once. A file that cannot be read counts as empty.
-std::shared_ptr<const IniDocument> Load(const QString& path) {
+// is seen at once; an absent file is empty. A file that is there but cannot be read is empty to a
+// reader and null to a writer: replacing it would lose every key it holds.
+std::shared_ptr<const IniDocument> Load(const QString& path, bool forEdit = false) {
+    const auto unreadable = [&]() -> std::shared_ptr<const IniDocument> {
+        if (forEdit && QFileInfo::exists(path))
+            return nullptr;
+        return std::make_shared<IniDocument>();
+    };
     const std::optional<FileVersion> version = VersionOf(path);
     if (!version)
-        return std::make_shared<IniDocument>();
+        return unreadable();
     for (const CachedFile& cached : Cache()) {
         if (cached.path == path && cached.version == *version)
             return cached.doc;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return std::make_shared<IniDocument>();
-    auto doc = std::make_shared<const IniDocument>(IniDocument::Parse(file.readAll()));
+        return unreadable();
+    const QByteArray text = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return unreadable();
+    auto doc = std::make_shared<const IniDocument>(IniDocument::Parse(text));
     Remember(path, *version, doc);
     return doc;
 }
@@ -164,7 +173,10 @@ bool SaveSettings(const QString& application, const QString& section, const Keys
         }
     }
     const QString path = SettingsFilePath(application);
-    IniDocument doc = *Load(path);
+    const std::shared_ptr<const IniDocument> stored = Load(path, true);
+    if (!stored)
+        return false;
+    IniDocument doc = *stored;
     doc.Set(section, keysAndValues);
     return Store(path, doc);
 }
@@ -174,7 +186,10 @@ bool DeleteSetting(const QString& application, const QString& section, const QSt
         return false;
     }
     const QString path = SettingsFilePath(application);
-    IniDocument doc = *Load(path);
+    const std::shared_ptr<const IniDocument> stored = Load(path, true);
+    if (!stored)
+        return false;
+    IniDocument doc = *stored;
     if (!doc.Remove(section, key)) {
         return true;
     }

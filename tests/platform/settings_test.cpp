@@ -6,7 +6,10 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -207,6 +210,25 @@ TEST_F(SettingsStoreTest, UnusableNamesAreRefused) {
     }
     EXPECT_TRUE(QDir(dir_.path() + "/ProgramSettings").isEmpty());
     EXPECT_FALSE(QFile::exists(dir_.path() + "/App.ini"));
+}
+
+TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsNeverReplaced) {
+    // A named pipe stands where the file belongs (permissions would not stop root); a file without
+    // read permission behaves the same for any other user.
+    WriteText("Piped", "");
+    QFile::remove(FileOf("Piped"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(FileOf("Piped")).constData(), 0600), 0);
+    EXPECT_EQ(settings::GetSetting("Piped", "S", "K", "default"), "default");
+    EXPECT_FALSE(settings::SaveSetting("Piped", "S", "K", "v"));
+    EXPECT_FALSE(settings::DeleteSetting("Piped", "S", "K"));
+    EXPECT_TRUE(QFileInfo(FileOf("Piped")).isFile() == false && QFileInfo::exists(FileOf("Piped")));
+    if (geteuid() != 0) {
+        WriteText("Locked", "[S]\nOther=kept\n");
+        QFile::setPermissions(FileOf("Locked"), QFile::WriteOwner);
+        EXPECT_FALSE(settings::SaveSetting("Locked", "S", "K", "v"));
+        QFile::setPermissions(FileOf("Locked"), QFile::ReadOwner | QFile::WriteOwner);
+        EXPECT_EQ(Text("Locked"), QByteArray("[S]\nOther=kept\n"));
+    }
 }
 
 TEST_F(SettingsStoreTest, UnwritableStoreReportsTheFailure) {
