@@ -5,6 +5,7 @@
 #include "LostFocusFilter.h"
 #include "ProgramState.h"
 #include "Registry.h"
+#include "ValidityBounds.h"
 
 #include <QAction>
 #include <QApplication>
@@ -101,14 +102,14 @@ MainForm::~MainForm() {
 
 void MainForm::buildInputs(QWidget* frame) {
     auto& u = ui_;
-    u.txtFreq = TextBox("txtFreq", "150.0", "Range 30MHz - 2000 MHz");
-    u.txtDist = TextBox("txtDist", "1", "1 km < Distance <= 300 km");
-    u.txthb = TextBox("txthb", "30", "Range 20m - 2500m");
-    u.txthm = TextBox("txthm", "1", "Range 1m - 30m");
+    u.txtFreq = TextBox("txtFreq", "150.0", MainBoxBounds(InputBox::Frequency).tooltip);
+    u.txtDist = TextBox("txtDist", "1", MainBoxBounds(InputBox::Distance).tooltip);
+    u.txthb = TextBox("txthb", "30", MainBoxBounds(InputBox::BaseHeight).tooltip);
+    u.txthm = TextBox("txthm", "1", MainBoxBounds(InputBox::MobileHeight).tooltip);
     u.cmbareatype = List("cmbareatype", {"Urban", "Suburban", "Open"}, "Select From List");
     u.cmbcitysize = List("cmbcitysize", {"Small/Medium", "Large"}, "Select From List");
-    u.txtPctTime = TextBox("txtPctTime", "50", "Range: 1-99");
-    u.txtPctLoc = TextBox("txtPctLoc", "50", "Range: 1-99");
+    u.txtPctTime = TextBox("txtPctTime", "50", MainBoxBounds(InputBox::PctTime).tooltip);
+    u.txtPctLoc = TextBox("txtPctLoc", "50", MainBoxBounds(InputBox::PctLoc).tooltip);
     u.Label12 = Caption("Km", "Label12");
     u.Label10 = Caption("m", "Label10");
     u.Label11 = Caption("m", "Label11");

@@ -3,6 +3,7 @@
 // the menus that reach every other window. Start-up (Form_Load) and the end of the program
 // (Form_Unload) belong to it.
 
+#include "ModelInputs.h"
 #include "UnitText.h"
 
 #include <functional>
@@ -146,7 +147,7 @@ private:
     bool validateBox(QLineEdit* box);
     void validatePower();
     bool validateBeforeReading();
-    void showRange(int model);
+    void showRange(ModelIndex model);
     void endRange();
     void restoreOwnInputs();
     void restoreSuiteInputs();

@@ -39,15 +39,17 @@ std::tm Now() {
 void MainForm::cmdLossCalc_Click() {
     validateBeforeReading();
     const bool english = UnitSystem::Instance().IsEnglish();
-    LossInputs in;
-    in.freqMHz = BoxNumber(ui_.txtFreq);
-    in.distKm = ToMetric(InputBox::Distance, BoxNumber(ui_.txtDist), english);
-    in.hbM = ToMetric(InputBox::BaseHeight, BoxNumber(ui_.txthb), english);
-    in.hmM = ToMetric(InputBox::MobileHeight, BoxNumber(ui_.txthm), english);
-    in.area = ui_.cmbareatype->currentText().toStdString();
-    in.city = ui_.cmbcitysize->currentText().toStdString();
-    in.pctTime = numtext::Val(ui_.txtPctTime->text().toStdString());
-    in.pctLoc = numtext::Val(ui_.txtPctLoc->text().toStdString());
+    const std::string area = ui_.cmbareatype->currentText().toStdString();
+    const std::string city = ui_.cmbcitysize->currentText().toStdString();
+    ModelInputs in;
+    in.f__mhz = BoxNumber(ui_.txtFreq);
+    in.d__km = ToMetric(InputBox::Distance, BoxNumber(ui_.txtDist), english);
+    in.h_b__meter = ToMetric(InputBox::BaseHeight, BoxNumber(ui_.txthb), english);
+    in.h_m__meter = ToMetric(InputBox::MobileHeight, BoxNumber(ui_.txthm), english);
+    in.area = ParseAreaType(area);
+    in.city = ParseCitySize(city);
+    in.time__percent = numtext::Val(ui_.txtPctTime->text().toStdString());
+    in.location__percent = numtext::Val(ui_.txtPctLoc->text().toStdString());
     if (const auto refused = CheckLossInputs(in)) {
         msgbox::MsgBox(QString::fromStdString(*refused), msgbox::vbOKOnly, QString(), this);
         return;
@@ -56,15 +58,15 @@ void MainForm::cmdLossCalc_Click() {
 
     ReportLineValues line;
     line.dist = BoxNumber(ui_.txtDist);
-    line.freq = in.freqMHz;
+    line.freq = in.f__mhz;
     line.hb = BoxNumber(ui_.txthb);
     line.hm = BoxNumber(ui_.txthm);
-    line.area = in.area;
-    line.city = in.city;
+    line.area = area;
+    line.city = city;
     line.results = results.values;
     line.inRange = results.inRange;
-    line.pctTime = in.pctTime;
-    line.pctLoc = in.pctLoc;
+    line.pctTime = in.time__percent;
+    line.pctLoc = in.location__percent;
     line.english = english;
     line.powerWatts = GetPowerWatts();
     line.when = Now();

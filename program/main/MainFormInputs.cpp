@@ -27,25 +27,6 @@ std::string Std(const QString& text) {
     return text.toStdString();
 }
 
-struct ModelRange {
-    double fLow, fHigh, hbLow, hbHigh, hmLow, hmHigh, dLow, dHigh;
-    const char* text;
-};
-
-// The ranges the display shows, per model-name array (0 ITU 529, 1 Cost 231, 2 Davidson).
-const ModelRange kRanges[] = {
-    {150, 1500, 30, 200, 1, 10, 1, 100,
-     "ITU 529> Freq: 150Mhz - 1500Mhz, hb: 30m - 200m, hm: 1m - 10m, Dist: 1km - 100km"},
-    {1500, 2000, 30, 200, 1, 10, 1, 100,
-     "Cost 231> Freq: 1500Mhz - 2000Mhz, hb: 30m - 200m, hm: 1m - 10m, Dist: 1km - 100km"},
-    {30, 1500, 30, 2500, 1, 10, 1, 300,
-     "Davidson> Freq: 30Mhz - 1500Mhz, hb: 30m - 2500m, hm: 1m - 10m, Dist: 1km - 300km"},
-};
-
-bool Outside(double v, double low, double high) {
-    return v < low || v > high;
-}
-
 } // namespace
 
 void MainForm::connectHandlers() {
@@ -222,7 +203,7 @@ bool MainForm::validateBeforeReading() {
     return told;
 }
 
-void MainForm::showRange(int model) {
+void MainForm::showRange(ModelIndex model) {
     // A message box takes the button's release, which would leave the range shown.
     if (validateBeforeReading())
         return;
@@ -232,12 +213,12 @@ void MainForm::showRange(int model) {
     const double hb = ToMetric(InputBox::BaseHeight, value(ui_.txthb), english);
     const double hm = ToMetric(InputBox::MobileHeight, value(ui_.txthm), english);
     const double d = ToMetric(InputBox::Distance, value(ui_.txtDist), english);
-    const ModelRange& r = kRanges[model];
+    const RangeDisplay& r = *RangeDisplayOf(model);
     const std::pair<QLineEdit*, bool> marks[] = {
-        {ui_.txtFreq, Outside(f, r.fLow, r.fHigh)},
-        {ui_.txthb, Outside(hb, r.hbLow, r.hbHigh)},
-        {ui_.txthm, Outside(hm, r.hmLow, r.hmHigh)},
-        {ui_.txtDist, Outside(d, r.dLow, r.dHigh)},
+        {ui_.txtFreq, r.f__mhz.Outside(f)},
+        {ui_.txthb, r.h_b__meter.Outside(hb)},
+        {ui_.txthm, r.h_m__meter.Outside(hm)},
+        {ui_.txtDist, r.d__km.Outside(d)},
     };
     for (const auto& [box, outside] : marks) {
         if (outside)
@@ -253,13 +234,13 @@ void MainForm::endRange() {
 }
 
 void MainForm::lblLITU529_MouseDown() {
-    showRange(0);
+    showRange(ModelP529);
 }
 void MainForm::lblLCost231_MouseDown() {
-    showRange(1);
+    showRange(ModelCost231);
 }
 void MainForm::lblLDavidson_MouseDown() {
-    showRange(2);
+    showRange(ModelHataDavidson);
 }
 void MainForm::lblLITU529_MouseUp() {
     endRange();

@@ -11,6 +11,7 @@
 #include "Measured.h"
 #include "MeasuredDump.h"
 #include "MessageBox.h"
+#include "ModelNumbering.h"
 #include "ModMain.h"
 #include "ProgramState.h"
 #include "ReportLog.h"
@@ -92,16 +93,16 @@ void MainForm::mnuGraphdBloss_Click() {
     window.exec();
 }
 void MainForm::mnuOkumGraphFieldStrength_Click() {
-    OpenFieldStrength(0);
+    OpenFieldStrength(GraphDavidson);
 }
 void MainForm::mnuOkum529GraphFieldStrength_Click() {
-    OpenFieldStrength(1);
+    OpenFieldStrength(GraphP529);
 }
 void MainForm::mnuGraphCost231FieldStrength_Click() {
-    OpenFieldStrength(3);
+    OpenFieldStrength(GraphCost231);
 }
 void MainForm::mnuGraphCompare_Click() {
-    OpenFieldStrength(4);
+    OpenFieldStrength(GraphComparison);
 }
 
 void MainForm::mnuGraphMeasured_Click() {

@@ -2,13 +2,12 @@
 // The fixed-column line the report log gets for one calculation, and the log's column headers.
 // The distance-range report writes the same line once per distance.
 
+#include "ModelNumbering.h"
+
 #include <array>
 #include <ctime>
 #include <string>
 #include <vector>
-
-// The six results in the order of the log's columns.
-enum ResultColumn { OHDavLs, C231Ls, H529Ls, H529FS, HDAVFS, C231FS, ResultColumnCount };
 
 struct ReportLineValues {
     // As the log shows them: the boxes' values in the units they were typed in.

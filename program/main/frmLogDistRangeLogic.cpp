@@ -106,15 +106,15 @@ std::vector<ReportPiece> RangeReportLine(const RangeRunInputs& in, double d, con
     const auto metres = [&](double shown) {
         return in.english ? EnglishToMetric(shown, kMetresPerFoot) : shown;
     };
-    LossInputs models;
-    models.freqMHz = in.freqMHz;
-    models.distKm = d;
-    models.hbM = metres(in.hbShown);
-    models.hmM = metres(in.hmShown);
-    models.area = in.area;
-    models.city = in.city;
-    models.pctTime = in.pctTime;
-    models.pctLoc = in.pctLoc;
+    ModelInputs models;
+    models.f__mhz = in.freqMHz;
+    models.d__km = d;
+    models.h_b__meter = metres(in.hbShown);
+    models.h_m__meter = metres(in.hmShown);
+    models.area = ParseAreaType(in.area);
+    models.city = ParseCitySize(in.city);
+    models.time__percent = in.pctTime;
+    models.location__percent = in.pctLoc;
     const LossResults results = CalculateLosses(models);
 
     ReportLineValues line;

@@ -222,8 +222,10 @@ TEST(RangeLine, ModelsUseThePercentOfLocations) {
     in.pctLoc = 90;
     const std::string line = joined(RangeReportLine(in, 10, aDate()));
     EXPECT_EQ(line.substr(107, 4), " 90%");
-    const LossResults at90 = CalculateLosses({450, 10, 100, 1.5, "Urban", "Small/Medium", 50, 90});
-    const LossResults at50 = CalculateLosses({450, 10, 100, 1.5, "Urban", "Small/Medium", 50, 50});
+    const LossResults at90 =
+        CalculateLosses({450, 10, 100, 1.5, AreaType::Urban, CitySize::SmallMedium, 50, 90});
+    const LossResults at50 =
+        CalculateLosses({450, 10, 100, 1.5, AreaType::Urban, CitySize::SmallMedium, 50, 50});
     ASSERT_GT(at90.values[OHDavLs], at50.values[OHDavLs] + 1);
     EXPECT_EQ(line.substr(55, 8), FitNumberText(numtext::Format(at90.values[OHDavLs], "0000.00")) + " ");
 }

@@ -49,7 +49,7 @@ template <typename W> W* Named(W* widget, const char* name) {
     return widget;
 }
 
-QLineEdit* TextBox(const char* name, const char* text, GraphBox kind) {
+QLineEdit* TextBox(const char* name, const char* text, InputBox kind) {
     auto* box = Named(new QLineEdit(QString::fromLatin1(text)), name);
     box->setMaximumWidth(110);
     box->setToolTip(QString::fromLatin1(GraphBoxTooltip(kind)));
@@ -118,11 +118,11 @@ GraphFormBase::~GraphFormBase() {
 QGridLayout* GraphFormBase::BuildCommon(const QString& caption, const char* chartName) {
     setWindowTitle(caption);
     Controls& u = ui_;
-    u.txtFreq = TextBox("txtFreq", "150.0", GraphBox::Frequency);
-    u.txthb = TextBox("txthb", "30", GraphBox::BaseHeight);
-    u.txthm = TextBox("txthm", "1", GraphBox::MobileHeight);
-    u.txtPctTime = TextBox("txtPctTime", "50", GraphBox::PctTime);
-    u.txtPctLoc = TextBox("txtPctLoc", "50", GraphBox::PctLoc);
+    u.txtFreq = TextBox("txtFreq", "150.0", InputBox::Frequency);
+    u.txthb = TextBox("txthb", "30", InputBox::BaseHeight);
+    u.txthm = TextBox("txthm", "1", InputBox::MobileHeight);
+    u.txtPctTime = TextBox("txtPctTime", "50", InputBox::PctTime);
+    u.txtPctLoc = TextBox("txtPctLoc", "50", InputBox::PctLoc);
     u.cmbareatype =
         List("cmbareatype", {QStringLiteral("Urban"), QStringLiteral("Suburban"), QStringLiteral("Open")});
     u.cmbcitysize = List("cmbcitysize", {QStringLiteral("Small/Medium"), QStringLiteral("Large")});
@@ -272,7 +272,7 @@ GraphInputs GraphFormBase::Inputs() const {
     return in;
 }
 
-void GraphFormBase::ValidateBox(QLineEdit* box, GraphBox kind) {
+void GraphFormBase::ValidateBox(QLineEdit* box, InputBox kind) {
     const GraphBoxCheck check = ValidateGraphBox(kind, Std(box->text()), ui_.mnuUnitsEnglish->isChecked());
     if (!check.message.empty())
         msgbox::MsgBox(QString::fromStdString(check.message), msgbox::vbOKOnly, QString(), this);
@@ -281,26 +281,26 @@ void GraphFormBase::ValidateBox(QLineEdit* box, GraphBox kind) {
 }
 
 void GraphFormBase::txtFreq_LostFocus() {
-    ValidateBox(ui_.txtFreq, GraphBox::Frequency);
+    ValidateBox(ui_.txtFreq, InputBox::Frequency);
 }
 void GraphFormBase::txthb_LostFocus() {
-    ValidateBox(ui_.txthb, GraphBox::BaseHeight);
+    ValidateBox(ui_.txthb, InputBox::BaseHeight);
 }
 void GraphFormBase::txthm_LostFocus() {
-    ValidateBox(ui_.txthm, GraphBox::MobileHeight);
+    ValidateBox(ui_.txthm, InputBox::MobileHeight);
 }
 void GraphFormBase::txtPctTime_LostFocus() {
-    ValidateBox(ui_.txtPctTime, GraphBox::PctTime);
+    ValidateBox(ui_.txtPctTime, InputBox::PctTime);
 }
 void GraphFormBase::txtPctLoc_LostFocus() {
-    ValidateBox(ui_.txtPctLoc, GraphBox::PctLoc);
+    ValidateBox(ui_.txtPctLoc, InputBox::PctLoc);
 }
 
 void GraphFormBase::ValidateBeforeReading() {
-    const std::pair<QLineEdit*, GraphBox> boxes[] = {
-        {ui_.txtFreq, GraphBox::Frequency},  {ui_.txthb, GraphBox::BaseHeight},
-        {ui_.txthm, GraphBox::MobileHeight}, {ui_.txtPctTime, GraphBox::PctTime},
-        {ui_.txtPctLoc, GraphBox::PctLoc},
+    const std::pair<QLineEdit*, InputBox> boxes[] = {
+        {ui_.txtFreq, InputBox::Frequency},  {ui_.txthb, InputBox::BaseHeight},
+        {ui_.txthm, InputBox::MobileHeight}, {ui_.txtPctTime, InputBox::PctTime},
+        {ui_.txtPctLoc, InputBox::PctLoc},
     };
     for (const auto& [box, kind] : boxes) {
         if (box->hasFocus() || !numtext::StrictNumber(Std(box->text())))

@@ -144,7 +144,7 @@ protected:
     static std::tm Now();
 
 private:
-    void ValidateBox(QLineEdit* box, GraphBox kind);
+    void ValidateBox(QLineEdit* box, InputBox kind);
     void FollowUnits(Units units);
     QString AskFile(FileQuestion question);
 
