@@ -29,8 +29,8 @@ void addCombo(QWidget& main, const char* name, const QStringList& items) {
     combo->addItems(items);
 }
 
-RangeRunInputs defaultInputs() {
-    RangeRunInputs in;
+ShownInputs defaultInputs() {
+    ShownInputs in;
     in.freqMHz = 450;
     in.hbShown = 100;
     in.hmShown = 1.5;
@@ -76,7 +76,7 @@ void BM_RangeReport3000(benchmark::State& state) {
 BENCHMARK(BM_RangeReport3000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void BM_RangeLine(benchmark::State& state) {
-    const RangeRunInputs in = defaultInputs();
+    const ShownInputs in = defaultInputs();
     const std::tm when = now();
     double d = 0.1;
     for (auto _ : state) {
@@ -87,7 +87,7 @@ void BM_RangeLine(benchmark::State& state) {
 BENCHMARK(BM_RangeLine);
 
 void BM_LogAppends3000(benchmark::State& state) {
-    const RangeRunInputs in = defaultInputs();
+    const ShownInputs in = defaultInputs();
     const std::tm when = now();
     std::vector<std::vector<ReportPiece>> lines;
     for (int i = 0; i < kDistances; ++i)

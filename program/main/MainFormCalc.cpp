@@ -38,38 +38,24 @@ std::tm Now() {
 
 void MainForm::cmdLossCalc_Click() {
     validateBeforeReading();
-    const bool english = UnitSystem::Instance().IsEnglish();
-    const std::string area = ui_.cmbareatype->currentText().toStdString();
-    const std::string city = ui_.cmbcitysize->currentText().toStdString();
-    ModelInputs in;
-    in.f__mhz = BoxNumber(ui_.txtFreq);
-    in.d__km = ToMetric(InputBox::Distance, BoxNumber(ui_.txtDist), english);
-    in.h_b__meter = ToMetric(InputBox::BaseHeight, BoxNumber(ui_.txthb), english);
-    in.h_m__meter = ToMetric(InputBox::MobileHeight, BoxNumber(ui_.txthm), english);
-    in.area = ParseAreaType(area);
-    in.city = ParseCitySize(city);
-    in.time__percent = numtext::Val(ui_.txtPctTime->text().toStdString());
-    in.location__percent = numtext::Val(ui_.txtPctLoc->text().toStdString());
+    ShownInputs shown;
+    shown.distShown = BoxNumber(ui_.txtDist);
+    shown.freqMHz = BoxNumber(ui_.txtFreq);
+    shown.hbShown = BoxNumber(ui_.txthb);
+    shown.hmShown = BoxNumber(ui_.txthm);
+    shown.area = ui_.cmbareatype->currentText().toStdString();
+    shown.city = ui_.cmbcitysize->currentText().toStdString();
+    shown.pctTime = numtext::Val(ui_.txtPctTime->text().toStdString());
+    shown.pctLoc = numtext::Val(ui_.txtPctLoc->text().toStdString());
+    shown.english = UnitSystem::Instance().IsEnglish();
+    shown.powerWatts = GetPowerWatts();
+    const ModelInputs in = MetricInputs(shown, ToMetric(InputBox::Distance, shown.distShown, shown.english));
     if (const auto refused = CheckLossInputs(in)) {
         msgbox::MsgBox(QString::fromStdString(*refused), msgbox::vbOKOnly, QString(), this);
         return;
     }
     const LossResults results = CalculateLosses(in);
-
-    ReportLineValues line;
-    line.dist = BoxNumber(ui_.txtDist);
-    line.freq = in.f__mhz;
-    line.hb = BoxNumber(ui_.txthb);
-    line.hm = BoxNumber(ui_.txthm);
-    line.area = area;
-    line.city = city;
-    line.results = results.values;
-    line.inRange = results.inRange;
-    line.pctTime = in.time__percent;
-    line.pctLoc = in.location__percent;
-    line.english = english;
-    line.powerWatts = GetPowerWatts();
-    line.when = Now();
+    const ReportLineValues line = ReportLineOf(shown, results, Now());
     RLogClass& log = ReportLog();
     for (const ReportPiece& piece : ReportLogLine(line)) {
         log.Underline(piece.underline);

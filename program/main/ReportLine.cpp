@@ -18,6 +18,24 @@ std::string CityColumn(const std::string& area, const std::string& city) {
 
 } // namespace
 
+ReportLineValues ReportLineOf(const ShownInputs& shown, const LossResults& results, const std::tm& when) {
+    ReportLineValues line;
+    line.dist = shown.distShown;
+    line.freq = shown.freqMHz;
+    line.hb = shown.hbShown;
+    line.hm = shown.hmShown;
+    line.area = shown.area;
+    line.city = shown.city;
+    line.results = results.values;
+    line.inRange = results.inRange;
+    line.pctTime = shown.pctTime;
+    line.pctLoc = shown.pctLoc;
+    line.english = shown.english;
+    line.powerWatts = shown.powerWatts;
+    line.when = when;
+    return line;
+}
+
 std::string ReportLogTitle() {
     return "  Dist     Frq    BaseH   MobilH    Area      City     OHDavLs  C231Ls  H529Ls   H529FS  HDAVFS "
            "C231FS   T%  L% Units    Watts    Date      Time";

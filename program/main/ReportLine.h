@@ -2,7 +2,7 @@
 // The fixed-column line the report log gets for one calculation, and the log's column headers.
 // The distance-range report writes the same line once per distance.
 
-#include "ModelNumbering.h"
+#include "LossCalculation.h"
 
 #include <array>
 #include <ctime>
@@ -25,6 +25,9 @@ struct ReportLineValues {
     double powerWatts = 0;
     std::tm when{};
 };
+
+// The line's values for a calculation's inputs and results.
+ReportLineValues ReportLineOf(const ShownInputs& shown, const LossResults& results, const std::tm& when);
 
 // One run of text with its underline state; the log appends the pieces in order.
 struct ReportPiece {

@@ -13,6 +13,7 @@
 #include "ReportLog.h"
 #include "RLogClass.h"
 #include "UnitSystem.h"
+#include "WaitCursor.h"
 
 #include <array>
 #include <cmath>
@@ -25,7 +26,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -36,15 +36,6 @@ namespace {
 
 const QString kBeginCaption = QStringLiteral("Begin Sending Distance Range to Log");
 const QString kRestartCaption = QStringLiteral("Restart Sending Distance Range to Log");
-
-// The wait cursor for as long as the guard lives, whichever way a run ends.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 double leadingNumber(const QLineEdit* box) {
     return numtext::Val(box->text().toStdString());
@@ -216,7 +207,7 @@ bool frmLogDistRange::ValidateRange() {
     return checked.AnyCorrected();
 }
 
-bool frmLogDistRange::readMainInputs(RangeRunInputs& in) {
+bool frmLogDistRange::readMainInputs(ShownInputs& in) {
     QWidget* main = mainWindow_.data();
     auto box = [main](const char* name) { return main ? main->findChild<QLineEdit*>(name) : nullptr; };
     auto boxText = [&box](const char* name) {
@@ -264,7 +255,7 @@ void frmLogDistRange::cmdLogDistRange_Click() {
                        this);
         return;
     }
-    RangeRunInputs inputs;
+    ShownInputs inputs;
     if (!readMainInputs(inputs))
         return;
 
@@ -298,7 +289,7 @@ void frmLogDistRange::cmdLogDistRange_Click() {
     done(closeRequested_ ? QDialog::Rejected : QDialog::Accepted);
 }
 
-frmLogDistRange::RunEnd frmLogDistRange::runRange(const RangeRunInputs& inputs) {
+frmLogDistRange::RunEnd frmLogDistRange::runRange(const ShownInputs& inputs) {
     QPointer<frmLogDistRange> self(this);
     RLogClass& log = log_;
     Controls& u = *ui_;

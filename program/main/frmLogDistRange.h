@@ -12,7 +12,7 @@
 
 class RLogClass;
 class QLineEdit;
-struct RangeRunInputs;
+struct ShownInputs;
 
 class frmLogDistRange : public QDialog {
     Q_OBJECT
@@ -48,9 +48,9 @@ private:
     void Form_Load();
     bool ValidateRange();
     void boxLostFocus(QLineEdit* box, const char* message, const char* replacement);
-    bool readMainInputs(RangeRunInputs& inputs);
+    bool readMainInputs(ShownInputs& inputs);
     void showRunningLook(bool running);
-    RunEnd runRange(const RangeRunInputs& inputs);
+    RunEnd runRange(const ShownInputs& inputs);
     void requestStop(bool restart);
 
     QPointer<QWidget> mainWindow_;

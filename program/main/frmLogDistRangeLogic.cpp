@@ -1,8 +1,5 @@
 #include "frmLogDistRangeLogic.h"
 
-#include "LossCalculation.h"
-#include "UnitConversion.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -102,36 +99,10 @@ int ProgressScale::ValueAt(double d) const {
     return static_cast<int>(std::lround(units));
 }
 
-std::vector<ReportPiece> RangeReportLine(const RangeRunInputs& in, double d, const std::tm& when) {
-    const auto metres = [&](double shown) {
-        return in.english ? EnglishToMetric(shown, kMetresPerFoot) : shown;
-    };
-    ModelInputs models;
-    models.f__mhz = in.freqMHz;
-    models.d__km = d;
-    models.h_b__meter = metres(in.hbShown);
-    models.h_m__meter = metres(in.hmShown);
-    models.area = ParseAreaType(in.area);
-    models.city = ParseCitySize(in.city);
-    models.time__percent = in.pctTime;
-    models.location__percent = in.pctLoc;
-    const LossResults results = CalculateLosses(models);
-
-    ReportLineValues line;
-    line.dist = d;
-    line.freq = in.freqMHz;
-    line.hb = in.hbShown;
-    line.hm = in.hmShown;
-    line.area = in.area;
-    line.city = in.city;
-    line.results = results.values;
-    line.inRange = results.inRange;
-    line.pctTime = in.pctTime;
-    line.pctLoc = in.pctLoc;
-    line.english = in.english;
-    line.powerWatts = in.powerWatts;
-    line.when = when;
-    return ReportLogLine(line);
+std::vector<ReportPiece> RangeReportLine(const ShownInputs& in, double d, const std::tm& when) {
+    ShownInputs shown = in;
+    shown.distShown = d;
+    return ReportLogLine(ReportLineOf(shown, CalculateLosses(MetricInputs(shown, d)), when));
 }
 
 std::vector<ReportPiece> JoinPieces(const std::vector<ReportPiece>& pieces) {
