@@ -10,7 +10,6 @@
 #include <benchmark/benchmark.h>
 #include <ctime>
 #include <QApplication>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
@@ -18,15 +17,16 @@ namespace {
 
 constexpr int kDistances = 3000;
 
-void addBox(QWidget& main, const char* name, const char* text) {
-    auto* box = new QLineEdit(QString::fromLatin1(text), &main);
-    box->setObjectName(name);
-}
-
-void addCombo(QWidget& main, const char* name, const QStringList& items) {
-    auto* combo = new QComboBox(&main);
-    combo->setObjectName(name);
-    combo->addItems(items);
+MainInputs mainInputs() {
+    MainInputs in;
+    in.freq = "450.0";
+    in.hb = "100.0";
+    in.hm = "1.5";
+    in.pctTime = "50";
+    in.pctLoc = "50";
+    in.area = "Urban";
+    in.city = "Small/Medium";
+    return in;
 }
 
 ShownInputs defaultInputs() {
@@ -52,17 +52,10 @@ std::tm now() {
 void BM_RangeReport3000(benchmark::State& state) {
     QTemporaryDir temp;
     QWidget main;
-    addBox(main, "txtFreq", "450.0");
-    addBox(main, "txthb", "100.0");
-    addBox(main, "txthm", "1.5");
-    addBox(main, "txtPctTime", "50");
-    addBox(main, "txtPctLoc", "50");
-    addCombo(main, "cmbareatype", {"Urban", "Suburban", "Open"});
-    addCombo(main, "cmbcitysize", {"Small/Medium", "Large"});
     RLogClass log;
     const QString tempLog = temp.filePath("log.rtf");
     for (auto _ : state) {
-        frmLogDistRange dialog(&main, log, tempLog);
+        frmLogDistRange dialog(&main, mainInputs, log, tempLog);
         dialog.findChild<QLineEdit*>("txtStart")->setText("0.1");
         dialog.findChild<QLineEdit*>("txtEnd")->setText("300");
         dialog.findChild<QLineEdit*>("txtStep")->setText("0.1");

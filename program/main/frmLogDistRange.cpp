@@ -6,24 +6,22 @@
 #include "Help.h"
 #include "InputValidation.h"
 #include "LostFocusFilter.h"
+#include "MainForm.h"
 #include "MessageBox.h"
 #include "ModCalculations.h"
 #include "NumberText.h"
 #include "ProgramState.h"
 #include "ReportLog.h"
 #include "RLogClass.h"
-#include "UnitSystem.h"
 #include "WaitCursor.h"
 
 #include <array>
 #include <cmath>
 #include <ctime>
 #include <optional>
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -43,13 +41,6 @@ double leadingNumber(const QLineEdit* box) {
 
 QString rangeText(double value) {
     return QString::fromStdString(numtext::Format(value, "####0.00"));
-}
-
-std::tm localNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm when{};
-    localtime_r(&now, &when);
-    return when;
 }
 
 // Appends a line's pieces, switching the underline only where it changes.
@@ -90,11 +81,13 @@ template <typename T> T* named(T* widget, const char* name) {
 
 } // namespace
 
-frmLogDistRange::frmLogDistRange(QWidget* mainWindow)
-    : frmLogDistRange(mainWindow, ReportLog(), program::TempLogName) {}
+frmLogDistRange::frmLogDistRange(MainForm& main)
+    : frmLogDistRange(
+          &main, [&main] { return main.Inputs(); }, ReportLog(), program::TempLogName) {}
 
-frmLogDistRange::frmLogDistRange(QWidget* mainWindow, RLogClass& log, const QString& tempLogName)
-    : QDialog(mainWindow), mainWindow_(mainWindow), log_(log), tempLogName_(tempLogName),
+frmLogDistRange::frmLogDistRange(QWidget* owner, InputSource source, RLogClass& log,
+                                 const QString& tempLogName)
+    : QDialog(owner), owner_(owner), inputs_(std::move(source)), log_(log), tempLogName_(tempLogName),
       ui_(std::make_unique<Controls>()) {
     setWindowTitle(QStringLiteral("Report Distance Range"));
     setModal(true);
@@ -208,39 +201,28 @@ bool frmLogDistRange::ValidateRange() {
 }
 
 bool frmLogDistRange::readMainInputs(ShownInputs& in) {
-    QWidget* main = mainWindow_.data();
-    auto box = [main](const char* name) { return main ? main->findChild<QLineEdit*>(name) : nullptr; };
-    auto boxText = [&box](const char* name) {
-        const QLineEdit* b = box(name);
-        return b ? b->text().toStdString() : std::string();
-    };
-    auto comboText = [main](const char* name) {
-        const QComboBox* c = main ? main->findChild<QComboBox*>(name) : nullptr;
-        return c ? c->currentText().toStdString() : std::string();
-    };
-
+    const MainInputs main = inputs_();
     struct NumberBox {
-        const char* name;
+        const QString* text;
         InputBox box;
         double* value;
     };
     // The models take logarithms of these: each must be a positive number.
-    for (const NumberBox& n : {NumberBox{"txtFreq", InputBox::Frequency, &in.freqMHz},
-                               NumberBox{"txthb", InputBox::BaseHeight, &in.hbShown},
-                               NumberBox{"txthm", InputBox::MobileHeight, &in.hmShown}}) {
-        const std::optional<double> v = numtext::StrictNumber(boxText(n.name));
+    for (const NumberBox& n : {NumberBox{&main.freq, InputBox::Frequency, &in.freqMHz},
+                               NumberBox{&main.hb, InputBox::BaseHeight, &in.hbShown},
+                               NumberBox{&main.hm, InputBox::MobileHeight, &in.hmShown}}) {
+        const std::optional<double> v = numtext::StrictNumber(n.text->toStdString());
         if (!v || !std::isfinite(*v) || *v <= 0) {
             msgbox::MsgBox(QString::fromStdString(RangeMessage(n.box)), msgbox::vbOKOnly, QString(), this);
             return false;
         }
         *n.value = *v;
     }
-    in.pctTime = numtext::Val(boxText("txtPctTime"));
-    in.pctLoc = numtext::Val(boxText("txtPctLoc"));
-    in.area = comboText("cmbareatype");
-    in.city = comboText("cmbcitysize");
-    const QAction* english = main ? main->findChild<QAction*>("mnuUnitsEnglish") : nullptr;
-    in.english = english ? english->isChecked() : UnitSystem::Instance().IsEnglish();
+    in.pctTime = numtext::Val(main.pctTime.toStdString());
+    in.pctLoc = numtext::Val(main.pctLoc.toStdString());
+    in.area = main.area.toStdString();
+    in.city = main.city.toStdString();
+    in.english = main.english;
     in.powerWatts = GetPowerWatts();
     return true;
 }
@@ -264,7 +246,7 @@ void frmLogDistRange::cmdLogDistRange_Click() {
     QPointer<frmLogDistRange> self(this);
     RLogClass& log = log_;
     const QString tempLogName = tempLogName_;
-    const QPointer<QWidget> owner = mainWindow_;
+    const QPointer<QWidget> owner = owner_;
     WaitCursor wait;
     closeRequested_ = false;
     running_ = true;
@@ -310,7 +292,7 @@ frmLogDistRange::RunEnd frmLogDistRange::runRange(const ShownInputs& inputs) {
         const double d = DistanceAt(range, i);
         u.pgbDist->setValue(scale.ValueAt(d));
         u.lblDist->setText(QString::fromStdString(numtext::Format(d, "####.0")) + QStringLiteral(" Km"));
-        appendLine(log, RangeReportLine(inputs, d, localNow()), underline);
+        appendLine(log, RangeReportLine(inputs, d, numtext::LocalNow()), underline);
         ++linesSent_;
     }
     if (underline)

@@ -100,11 +100,11 @@ TEST_F(MainFormTest, EighteenHundredMegahertzUrbanLargeMarksTheOtherFour) {
 
 TEST_F(MainFormTest, RefusedCalculationShowsItsMessageAndLogsNothing) {
     Start();
-    const std::pair<QLineEdit * MainForm::Controls::*, const char*> cases[] = {
-        {&MainForm::Controls::txtFreq, "Valid Frequency Range 30Mhz to 2000 MHz"},
-        {&MainForm::Controls::txthb, "Valid Height of Base Station Antenna is 20m to 2500m"},
-        {&MainForm::Controls::txthm, "Valid Height of Mobile Antenna is 1m to 30m"},
-        {&MainForm::Controls::txtDist, "Valid Range is 0 < Distance <= 300 km"},
+    const std::pair<QLineEdit * MainControls::*, const char*> cases[] = {
+        {&MainControls::txtFreq, "Valid Frequency Range 30Mhz to 2000 MHz"},
+        {&MainControls::txthb, "Valid Height of Base Station Antenna is 20m to 2500m"},
+        {&MainControls::txthm, "Valid Height of Mobile Antenna is 1m to 30m"},
+        {&MainControls::txtDist, "Valid Range is 0 < Distance <= 300 km"},
     };
     for (const auto& [member, message] : cases) {
         form().mnuFileNew_Click();
@@ -118,22 +118,22 @@ TEST_F(MainFormTest, RefusedCalculationShowsItsMessageAndLogsNothing) {
 TEST_F(MainFormTest, LeavingABoxRunsItsValidator) {
     Start();
     const struct {
-        QLineEdit* MainForm::Controls::*box;
+        QLineEdit* MainControls::*box;
         const char* typed;
         const char* text;
         const char* message;
     } cases[] = {
-        {&MainForm::Controls::txtFreq, "2000", "2000.0", nullptr},
-        {&MainForm::Controls::txtFreq, "2001", "150.0", "Valid Frequency Range 30Mhz to 2000 MHz"},
-        {&MainForm::Controls::txthb, "10", "20.0", "Valid Height of Base Station Antenna is 20m to 2500m"},
-        {&MainForm::Controls::txtDist, "0.5", "10.0", "Valid Range is  1 <= Distance <= 300 km"},
-        {&MainForm::Controls::txthm, "31", "1.0", "Valid Height of Mobile Antenna is 1m to 30m"},
-        {&MainForm::Controls::txtPctTime, "12.7", "13", nullptr},
-        {&MainForm::Controls::txtPctLoc, "12.7", "12.7", nullptr},
-        {&MainForm::Controls::txtPctTime, "0", "50", "Percent Time Range 1 to 99"},
-        {&MainForm::Controls::txtPctLoc, "0", "50", "Percent Location Range 1 to 99"},
-        {&MainForm::Controls::txtPowerUnit, "2.50", "2.5", nullptr},
-        {&MainForm::Controls::txtPowerUnit, "abc", "1", nullptr},
+        {&MainControls::txtFreq, "2000", "2000.0", nullptr},
+        {&MainControls::txtFreq, "2001", "150.0", "Valid Frequency Range 30Mhz to 2000 MHz"},
+        {&MainControls::txthb, "10", "20.0", "Valid Height of Base Station Antenna is 20m to 2500m"},
+        {&MainControls::txtDist, "0.5", "10.0", "Valid Range is  1 <= Distance <= 300 km"},
+        {&MainControls::txthm, "31", "1.0", "Valid Height of Mobile Antenna is 1m to 30m"},
+        {&MainControls::txtPctTime, "12.7", "13", nullptr},
+        {&MainControls::txtPctLoc, "12.7", "12.7", nullptr},
+        {&MainControls::txtPctTime, "0", "50", "Percent Time Range 1 to 99"},
+        {&MainControls::txtPctLoc, "0", "50", "Percent Location Range 1 to 99"},
+        {&MainControls::txtPowerUnit, "2.50", "2.5", nullptr},
+        {&MainControls::txtPowerUnit, "abc", "1", nullptr},
     };
     for (const auto& c : cases) {
         QLineEdit* box = ui().*c.box;
@@ -506,9 +506,8 @@ TEST_F(MainFormTest, WindowsFollowingTheUnitsFindTheMainWindowConverted) {
     Start();
     std::vector<std::pair<Units, QString>> seen;
     const auto connection =
-        QObject::connect(&UnitSystem::Instance(), &UnitSystem::unitsChanged, [&](Units units) {
-            seen.emplace_back(units, MainForm::Instance()->ui().txthb->text());
-        });
+        QObject::connect(&UnitSystem::Instance(), &UnitSystem::unitsChanged,
+                         [&](Units units) { seen.emplace_back(units, ui().txthb->text()); });
     form().mnuUnitsEnglish_Click();
     form().mnuUnitsEnglish_Click();
     form().mnuFileNew_Click();

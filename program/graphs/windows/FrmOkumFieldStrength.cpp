@@ -108,9 +108,10 @@ void FrmOkumFieldStrength::Form_Load() {
     if (MainForm* main = MainForm::Instance()) {
         CopyInputsFrom(*main);
         // The power text already stands for PowerWatts in this unit: nothing to recompute.
+        const MainInputs m = main->Inputs();
         const QSignalBlocker quiet(extra_.cmbPowerUnit);
-        extra_.txtPowerUnit->setText(main->ui().txtPowerUnit->text());
-        extra_.cmbPowerUnit->setCurrentIndex(main->ui().cmbPowerUnit->currentIndex());
+        extra_.txtPowerUnit->setText(m.power);
+        extra_.cmbPowerUnit->setCurrentIndex(m.powerUnit);
     }
     UpdateModelMenuChecks();
     BuildFieldStrengthGraph(false);
@@ -123,7 +124,7 @@ void FrmOkumFieldStrength::Form_Unload() {
     unloaded_ = true;
     if (MainForm* main = MainForm::Instance()) {
         CopyInputsTo(*main);
-        main->ui().mnuGraphMeasured->setText(extra_.mnuGraphMeasured->text());
+        main->SetMeasuredDataCaption(extra_.mnuGraphMeasured->text());
     }
 }
 
@@ -204,11 +205,10 @@ void FrmOkumFieldStrength::HandPowerToMain() {
     MainForm* main = MainForm::Instance();
     if (!main)
         return;
-    {
-        const QSignalBlocker quiet(main->ui().cmbPowerUnit);
-        main->ui().cmbPowerUnit->setCurrentIndex(extra_.cmbPowerUnit->currentIndex());
-    }
-    main->ui().txtPowerUnit->setText(extra_.txtPowerUnit->text());
+    MainInputs m = main->Inputs();
+    m.powerUnit = extra_.cmbPowerUnit->currentIndex();
+    m.power = extra_.txtPowerUnit->text();
+    main->SetInputs(m);
 }
 
 void FrmOkumFieldStrength::cmbPowerUnit_Click() {

@@ -326,21 +326,22 @@ void GraphFormBase::FollowUnits(Units units) {
     ui_.Label11->setText(QString::fromLatin1(UnitSystem::HeightCaption(units)));
     // The heights come from the main window, which has just converted its own.
     if (MainForm* main = MainForm::Instance()) {
-        ui_.txthb->setText(main->ui().txthb->text());
-        ui_.txthm->setText(main->ui().txthm->text());
+        const MainInputs m = main->Inputs();
+        ui_.txthb->setText(m.hb);
+        ui_.txthm->setText(m.hm);
     }
 }
 
 void GraphFormBase::CopyInputsFrom(MainForm& main) {
-    const MainForm::Controls& m = main.ui();
-    ui_.txthm->setText(m.txthm->text());
-    ui_.txthb->setText(m.txthb->text());
-    ui_.txtFreq->setText(m.txtFreq->text());
-    ui_.txtPctTime->setText(m.txtPctTime->text());
-    ui_.txtPctLoc->setText(m.txtPctLoc->text());
-    ui_.cmbareatype->setCurrentText(m.cmbareatype->currentText());
-    ui_.cmbcitysize->setCurrentText(m.cmbcitysize->currentText());
-    const bool english = m.mnuUnitsEnglish->isChecked();
+    const MainInputs m = main.Inputs();
+    ui_.txthm->setText(m.hm);
+    ui_.txthb->setText(m.hb);
+    ui_.txtFreq->setText(m.freq);
+    ui_.txtPctTime->setText(m.pctTime);
+    ui_.txtPctLoc->setText(m.pctLoc);
+    ui_.cmbareatype->setCurrentText(m.area);
+    ui_.cmbcitysize->setCurrentText(m.city);
+    const bool english = m.english;
     ui_.mnuUnitsMetric->setChecked(!english);
     ui_.mnuUnitsEnglish->setChecked(english);
     const Units units = english ? Units::English : Units::Metric;
@@ -349,14 +350,15 @@ void GraphFormBase::CopyInputsFrom(MainForm& main) {
 }
 
 void GraphFormBase::CopyInputsTo(MainForm& main) const {
-    MainForm::Controls& m = main.ui();
-    m.txthm->setText(ui_.txthm->text());
-    m.txthb->setText(ui_.txthb->text());
-    m.txtFreq->setText(ui_.txtFreq->text());
-    m.cmbareatype->setCurrentText(ui_.cmbareatype->currentText());
-    m.cmbcitysize->setCurrentText(ui_.cmbcitysize->currentText());
-    m.txtPctTime->setText(ui_.txtPctTime->text());
-    m.txtPctLoc->setText(ui_.txtPctLoc->text());
+    MainInputs m = main.Inputs();
+    m.hm = ui_.txthm->text();
+    m.hb = ui_.txthb->text();
+    m.freq = ui_.txtFreq->text();
+    m.area = ui_.cmbareatype->currentText();
+    m.city = ui_.cmbcitysize->currentText();
+    m.pctTime = ui_.txtPctTime->text();
+    m.pctLoc = ui_.txtPctLoc->text();
+    main.SetInputs(m);
 }
 
 QString GraphFormBase::AskFile(FileQuestion question) {
