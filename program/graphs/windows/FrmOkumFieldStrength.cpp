@@ -6,6 +6,7 @@
 #include "MainForm.h"
 #include "Measured.h"
 #include "ModCalculations.h"
+#include "NumberText.h"
 #include "ProgramState.h"
 #include "WaitCursor.h"
 
@@ -140,7 +141,7 @@ void FrmOkumFieldStrength::BuildFieldStrengthGraph(bool clearOld) {
     inputs.graphModel = program::GraphModel;
     inputs.showMeasuredData = program::ShowMeasuredData != 0;
     inputs.measured = &MeasuredData;
-    builder_.Build(*chart(), inputs, clearOld, Now());
+    builder_.Build(*chart(), inputs, clearOld, numtext::LocalNow());
 }
 
 void FrmOkumFieldStrength::cmdUpdateGraph_Click() {

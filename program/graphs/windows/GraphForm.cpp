@@ -2,6 +2,7 @@
 
 #include "ChartConstants.h"
 #include "MainForm.h"
+#include "NumberText.h"
 #include "WaitCursor.h"
 
 #include <QAction>
@@ -61,7 +62,7 @@ void GraphForm::Form_Unload() {
 
 void GraphForm::BuildLossGraph(bool clearFirst) {
     if (chart())
-        builder_.Build(*chart(), Inputs(), clearFirst, Now());
+        builder_.Build(*chart(), Inputs(), clearFirst, numtext::LocalNow());
 }
 
 void GraphForm::cmdUpdateGraph_Click() {
