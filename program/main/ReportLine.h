@@ -4,30 +4,17 @@
 
 #include "LossCalculation.h"
 
-#include <array>
 #include <ctime>
 #include <string>
 #include <vector>
 
+// One calculation as the log shows it: the inputs in the units they were typed in, the results
+// and the time.
 struct ReportLineValues {
-    // As the log shows them: the boxes' values in the units they were typed in.
-    double dist = 0;
-    double freq = 0;
-    double hb = 0;
-    double hm = 0;
-    std::string area;
-    std::string city;
-    std::array<double, ResultColumnCount> results{};
-    std::array<bool, ResultColumnCount> inRange{};
-    double pctTime = 0;
-    double pctLoc = 0;
-    bool english = false;
-    double powerWatts = 0;
+    ShownInputs shown;
+    LossResults results;
     std::tm when{};
 };
-
-// The line's values for a calculation's inputs and results.
-ReportLineValues ReportLineOf(const ShownInputs& shown, const LossResults& results, const std::tm& when);
 
 // One run of text with its underline state; the log appends the pieces in order.
 struct ReportPiece {

@@ -20,7 +20,7 @@ void CalculateOneDistance(const ShownInputs& shown, MainResultPanel& results, QW
     }
     const LossResults values = CalculateLosses(in);
     RLogClass& log = ReportLog();
-    for (const ReportPiece& piece : ReportLogLine(ReportLineOf(shown, values, numtext::LocalNow()))) {
+    for (const ReportPiece& piece : ReportLogLine({shown, values, numtext::LocalNow()})) {
         log.Underline(piece.underline);
         log.Add(QString::fromStdString(piece.text));
     }

@@ -100,9 +100,9 @@ int ProgressScale::ValueAt(double d) const {
 }
 
 std::vector<ReportPiece> RangeReportLine(const ShownInputs& in, double d, const std::tm& when) {
-    ShownInputs shown = in;
-    shown.distShown = d;
-    return ReportLogLine(ReportLineOf(shown, CalculateLosses(MetricInputs(shown, d)), when));
+    ReportLineValues line{in, CalculateLosses(MetricInputs(in, d)), when};
+    line.shown.distShown = d;
+    return ReportLogLine(line);
 }
 
 std::vector<ReportPiece> JoinPieces(const std::vector<ReportPiece>& pieces) {

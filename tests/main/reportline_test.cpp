@@ -27,17 +27,16 @@ ModelInputs DefaultInputs() {
 
 ReportLineValues LineOf(const ModelInputs& in, const LossResults& r) {
     ReportLineValues v;
-    v.dist = in.d__km;
-    v.freq = in.f__mhz;
-    v.hb = in.h_b__meter;
-    v.hm = in.h_m__meter;
-    v.area = "Urban";
-    v.city = in.city == CitySize::Large ? "Large" : "Small/Medium";
-    v.results = r.values;
-    v.inRange = r.inRange;
-    v.pctTime = in.time__percent;
-    v.pctLoc = in.location__percent;
-    v.powerWatts = 1000;
+    v.shown.distShown = in.d__km;
+    v.shown.freqMHz = in.f__mhz;
+    v.shown.hbShown = in.h_b__meter;
+    v.shown.hmShown = in.h_m__meter;
+    v.shown.area = "Urban";
+    v.shown.city = in.city == CitySize::Large ? "Large" : "Small/Medium";
+    v.results = r;
+    v.shown.pctTime = in.time__percent;
+    v.shown.pctLoc = in.location__percent;
+    v.shown.powerWatts = 1000;
     v.when.tm_year = 126;
     v.when.tm_mon = 11;
     v.when.tm_mday = 8;
@@ -93,7 +92,7 @@ TEST(ReportLine, CityColumnOnlyForAreaUrbanAroundBlanksAllowed) {
         ModelInputs in = DefaultInputs();
         in.area = ParseAreaType(c.area);
         ReportLineValues v = LineOf(in, CalculateLosses(in));
-        v.area = c.area;
+        v.shown.area = c.area;
         const std::string line = Joined(ReportLogLine(v));
         EXPECT_EQ(line.substr(43, 12), c.city) << c.area;
     }
@@ -102,9 +101,9 @@ TEST(ReportLine, CityColumnOnlyForAreaUrbanAroundBlanksAllowed) {
 TEST(ReportLine, EnglishLineShowsTypedValuesAndTheUnitsWordAsStored) {
     const ModelInputs in = DefaultInputs();
     ReportLineValues v = LineOf(in, CalculateLosses(in));
-    v.english = true;
-    v.dist = 6.2139;
-    v.hb = 328.084;
+    v.shown.english = true;
+    v.shown.distShown = 6.2139;
+    v.shown.hbShown = 328.084;
     const std::string line = Joined(ReportLogLine(v));
     EXPECT_EQ(line.substr(0, 8), "    6.21");
     EXPECT_EQ(line.substr(17, 7), " 328.08");
