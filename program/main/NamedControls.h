@@ -2,15 +2,18 @@
 // Controls made with their names: each window names its controls as the program knows them (the
 // objectName), so tests and tools find them by name.
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QString>
 #include <QStringList>
 
-template <typename W> W* Named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
+template <typename W> W* Named(W* object, const char* name) {
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
 }
 
 // A number box of the input windows' width, with the tooltip that states its range (none when null).
@@ -36,4 +39,15 @@ inline QLabel* Caption(const QString& text, const char* name = nullptr) {
     if (name)
         label->setObjectName(QString::fromLatin1(name));
     return label;
+}
+
+// A menu of a menu bar and an item of a menu, named.
+inline QMenu* NamedMenu(QMenuBar* bar, const char* name, const char* caption) {
+    return Named(bar->addMenu(QString::fromUtf8(caption)), name);
+}
+
+inline QAction* NamedItem(QMenu* menu, const char* name, const char* caption, bool checkable = false) {
+    QAction* item = Named(menu->addAction(QString::fromUtf8(caption)), name);
+    item->setCheckable(checkable);
+    return item;
 }

@@ -106,7 +106,8 @@ void ProgramStartEnd::Load() {
         restoreOwnInputs();
     restoreLog();
     MainInputs in = form_.Inputs();
-    for (const auto& [key, text] : {std::pair{"AreaType", &MainInputs::area}, std::pair{"CitySize", &MainInputs::city}}) {
+    for (const auto& [key, text] :
+         {std::pair{"AreaType", &MainInputs::area}, std::pair{"CitySize", &MainInputs::city}}) {
         reg.SetKey(QString::fromLatin1(key));
         reg.RegGet();
         if (!reg.Setting().isEmpty())
@@ -223,7 +224,8 @@ void ProgramStartEnd::Unload() {
         if (Number(in.*stored.text))
             values.append({QString::fromLatin1(stored.key), in.*stored.text});
     }
-    values.append({QStringLiteral("Units"), in.english ? QStringLiteral("English") : QStringLiteral("Metric")});
+    values.append(
+        {QStringLiteral("Units"), in.english ? QStringLiteral("English") : QStringLiteral("Metric")});
     values.append({QStringLiteral("TempLogName"), logName});
     values.append({QStringLiteral("AreaType"), in.area});
     values.append({QStringLiteral("CitySize"), in.city});

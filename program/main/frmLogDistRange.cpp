@@ -9,6 +9,7 @@
 #include "MainForm.h"
 #include "MessageBox.h"
 #include "ModCalculations.h"
+#include "NamedControls.h"
 #include "NumberText.h"
 #include "ProgramState.h"
 #include "ReportLog.h"
@@ -72,15 +73,6 @@ struct frmLogDistRange::Controls {
     QLabel* lblDist = nullptr;
 };
 
-namespace {
-
-template <typename T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-} // namespace
-
 frmLogDistRange::frmLogDistRange(MainForm& main)
     : frmLogDistRange(
           &main, [&main] { return main.Inputs(); }, ReportLog(), program::TempLogName) {}
@@ -92,24 +84,24 @@ frmLogDistRange::frmLogDistRange(QWidget* owner, InputSource source, RLogClass& 
     setWindowTitle(QStringLiteral("Report Distance Range"));
     setModal(true);
     Controls& u = *ui_;
-    u.lblStart = named(new QLabel(QStringLiteral("Start"), this), "lblStart");
-    u.lblEnd = named(new QLabel(QStringLiteral("End"), this), "lblEnd");
-    u.lblStep = named(new QLabel(QStringLiteral("Step"), this), "lblStep");
-    u.txtStart = named(new QLineEdit(QStringLiteral("1.0"), this), "txtStart");
-    u.txtEnd = named(new QLineEdit(QStringLiteral("100.0"), this), "txtEnd");
-    u.txtStep = named(new QLineEdit(QStringLiteral("1.0"), this), "txtStep");
+    u.lblStart = Named(new QLabel(QStringLiteral("Start"), this), "lblStart");
+    u.lblEnd = Named(new QLabel(QStringLiteral("End"), this), "lblEnd");
+    u.lblStep = Named(new QLabel(QStringLiteral("Step"), this), "lblStep");
+    u.txtStart = Named(new QLineEdit(QStringLiteral("1.0"), this), "txtStart");
+    u.txtEnd = Named(new QLineEdit(QStringLiteral("100.0"), this), "txtEnd");
+    u.txtStep = Named(new QLineEdit(QStringLiteral("1.0"), this), "txtStep");
     for (auto& km : u.lblKm)
-        km = named(new QLabel(QStringLiteral("Km"), this), "lblKm");
-    u.shpClearLog = named(new QFrame(this), "shpClearLog");
+        km = Named(new QLabel(QStringLiteral("Km"), this), "lblKm");
+    u.shpClearLog = Named(new QFrame(this), "shpClearLog");
     u.shpClearLog->setFrameShape(QFrame::Box);
     u.chkClearLog =
-        named(new QCheckBox(QStringLiteral("Clear Log Before Calculations"), u.shpClearLog), "chkClearLog");
-    u.cmdLogDistRange = named(new QPushButton(kBeginCaption, this), "cmdLogDistRange");
-    u.cmdExitCalc = named(new QPushButton(QStringLiteral("Exit"), this), "cmdExitCalc");
+        Named(new QCheckBox(QStringLiteral("Clear Log Before Calculations"), u.shpClearLog), "chkClearLog");
+    u.cmdLogDistRange = Named(new QPushButton(kBeginCaption, this), "cmdLogDistRange");
+    u.cmdExitCalc = Named(new QPushButton(QStringLiteral("Exit"), this), "cmdExitCalc");
     u.cmdExitCalc->setToolTip(QStringLiteral("Retains Calculations in the Log"));
-    u.pgbDist = named(new QProgressBar(this), "pgbDist");
+    u.pgbDist = Named(new QProgressBar(this), "pgbDist");
     u.pgbDist->setTextVisible(false);
-    u.lblDist = named(new QLabel(QString(), this), "lblDist");
+    u.lblDist = Named(new QLabel(QString(), this), "lblDist");
 
     auto* inputs = new QGridLayout;
     const std::array<QLabel*, 3> captions{u.lblStart, u.lblEnd, u.lblStep};

@@ -58,20 +58,20 @@ FrmOkumFieldStrength::FrmOkumFieldStrength(QWidget* parent)
     grid->addWidget(extra_.cmbPowerUnit, row + 1, 1);
 
     QMenu* file = AddMenu("mnuFile", "&File");
-    extra_.mnuFileSave = AddItem(file, "mnuFileSave", "&Save Meta File");
-    extra_.mnuFilePrint = AddItem(file, "mnuFilePrint", "Print");
-    extra_.mnuFilePrinterSetup = AddItem(file, "mnuFilePrinterSetup", "Printer Setup");
-    extra_.mnuFileExit = AddItem(file, "mnuFileExit", "&Close");
+    extra_.mnuFileSave = NamedItem(file, "mnuFileSave", "&Save Meta File");
+    extra_.mnuFilePrint = NamedItem(file, "mnuFilePrint", "Print");
+    extra_.mnuFilePrinterSetup = NamedItem(file, "mnuFilePrinterSetup", "Printer Setup");
+    extra_.mnuFileExit = NamedItem(file, "mnuFileExit", "&Close");
     AddUnitsMenu();
     QMenu* model = AddMenu("mnuModel", "&Model");
     for (std::size_t i = 0; i < std::size(kModelItems); ++i)
-        extra_.modelItems[i] = AddItem(model, kModelItems[i].name, kModelItems[i].caption, true);
+        extra_.modelItems[i] = NamedItem(model, kModelItems[i].name, kModelItems[i].caption, true);
     model->addSeparator()->setObjectName(QStringLiteral("mnuGraphSep"));
-    extra_.mnuGraphMeasured = AddItem(model, "mnuGraphMeasured", "&Show Measured Data");
+    extra_.mnuGraphMeasured = NamedItem(model, "mnuGraphMeasured", "&Show Measured Data");
     QMenu* dist = model->addMenu(QStringLiteral("Max &Distance"));
     dist->setObjectName(QStringLiteral("mnuModelDist"));
-    extra_.mnuModelDist100 = AddItem(dist, "mnuModelDist100", "&100 Km", true);
-    extra_.mnuModelDist300 = AddItem(dist, "mnuModelDist300", "&300 Km", true);
+    extra_.mnuModelDist100 = NamedItem(dist, "mnuModelDist100", "&100 Km", true);
+    extra_.mnuModelDist300 = NamedItem(dist, "mnuModelDist300", "&300 Km", true);
 
     LoadStoredChart(FieldStrengthChart());
     ConnectCommon();

@@ -12,15 +12,15 @@
 GraphForm::GraphForm(QWidget* parent) : GraphFormBase("GraphForm", "cmdArchiveData", parent) {
     BuildCommon(QStringLiteral("dB Loss Graph"), "ZENT1");
     QMenu* file = AddMenu("mnuFile", "&File");
-    menus_.mnuFileSave = AddItem(file, "mnuFileSave", "&Save Meta File");
-    menus_.mnuFileCopyToReportLog = AddItem(file, "mnuFileCopyToReportLog", "Copy to &Report Log");
-    menus_.mnuFilePrint = AddItem(file, "mnuFilePrint", "Print");
-    menus_.mnuFilePrintSetup = AddItem(file, "mnuFilePrintSetup", "&Printer Setup");
-    menus_.mnuFileClose = AddItem(file, "mnuFileClose", "&Close");
+    menus_.mnuFileSave = NamedItem(file, "mnuFileSave", "&Save Meta File");
+    menus_.mnuFileCopyToReportLog = NamedItem(file, "mnuFileCopyToReportLog", "Copy to &Report Log");
+    menus_.mnuFilePrint = NamedItem(file, "mnuFilePrint", "Print");
+    menus_.mnuFilePrintSetup = NamedItem(file, "mnuFilePrintSetup", "&Printer Setup");
+    menus_.mnuFileClose = NamedItem(file, "mnuFileClose", "&Close");
     AddUnitsMenu();
     QMenu* graph = AddMenu("mnuGraph", "&Graph");
-    menus_.mnuGraph100 = AddItem(graph, "mnuGraph100", "Max Dist &100 Km", true);
-    menus_.mnuGraph300 = AddItem(graph, "mnuGraph300", "Max Dist &300 Km", true);
+    menus_.mnuGraph100 = NamedItem(graph, "mnuGraph100", "Max Dist &100 Km", true);
+    menus_.mnuGraph300 = NamedItem(graph, "mnuGraph300", "Max Dist &300 Km", true);
 
     LoadStoredChart(GraphFormChart());
     ConnectCommon();

@@ -64,22 +64,13 @@ QGridLayout* GraphFormBase::BuildCommon(const QString& caption, const char* char
 }
 
 QMenu* GraphFormBase::AddMenu(const char* name, const char* caption) {
-    QMenu* menu = ui_.menuBar->addMenu(QString::fromLatin1(caption));
-    menu->setObjectName(QString::fromLatin1(name));
-    return menu;
-}
-
-QAction* GraphFormBase::AddItem(QMenu* menu, const char* name, const char* caption, bool checkable) {
-    QAction* item = menu->addAction(QString::fromLatin1(caption));
-    item->setObjectName(QString::fromLatin1(name));
-    item->setCheckable(checkable);
-    return item;
+    return NamedMenu(ui_.menuBar, name, caption);
 }
 
 void GraphFormBase::AddUnitsMenu() {
     QMenu* units = AddMenu("mnuUnits", "&Units");
-    ui_.mnuUnitsMetric = AddItem(units, "mnuUnitsMetric", "&Metric", true);
-    ui_.mnuUnitsEnglish = AddItem(units, "mnuUnitsEnglish", "&English", true);
+    ui_.mnuUnitsMetric = NamedItem(units, "mnuUnitsMetric", "&Metric", true);
+    ui_.mnuUnitsEnglish = NamedItem(units, "mnuUnitsEnglish", "&English", true);
     ui_.mnuUnitsMetric->setChecked(true);
 }
 

@@ -8,6 +8,7 @@
 #include "GraphControls.h"
 #include "GraphInputPanel.h"
 #include "GraphOutputs.h"
+#include "NamedControls.h"
 #include "StaleMark.h"
 #include "StoredCharts.h"
 #include "UnitSystem.h"
@@ -73,7 +74,6 @@ protected:
     // grid for the window's own rows.
     QGridLayout* BuildCommon(const QString& caption, const char* chartName);
     QMenu* AddMenu(const char* name, const char* caption);
-    QAction* AddItem(QMenu* menu, const char* name, const char* caption, bool checkable = false);
     void AddUnitsMenu();
     // Connects the shared handlers; called once the window is fully constructed, because the lost
     // focus filter ties its handlers to the window's final type.
