@@ -26,7 +26,7 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 }
 class QWidget;
 
-// The main window's controls, found by the names the program gives them.
+// The main window's controls that the tests reach, found by the names the program gives them.
 struct MainControls {
     QLineEdit* txtFreq = nullptr;
     QLineEdit* txtDist = nullptr;
@@ -43,7 +43,6 @@ struct MainControls {
     QLabel* Label10 = nullptr;
     QLabel* Label11 = nullptr;
     QLabel* Label12 = nullptr;
-    QLabel* lblFieldStrength = nullptr;
     QLabel* lblLITU529[2] = {}; // by the labels' Index
     QLabel* lblLDavidson[2] = {};
     QLabel* lblLCost231[2] = {};
@@ -53,27 +52,18 @@ struct MainControls {
     QLabel* lblFCost231 = nullptr;
     QLabel* lblDavidson = nullptr;
     QLabel* lblOkumHatDavFS = nullptr;
-    QMenu* mnuFile = nullptr;
-    QAction* mnuFileNew = nullptr;
-    QAction* mnuFileExit = nullptr;
-    QMenu* mnuUnits = nullptr;
     QAction* mnuUnitsMetric = nullptr;
     QAction* mnuUnitsEnglish = nullptr;
-    QMenu* mnuCalculation = nullptr;
     QAction* mnuCalculationLog = nullptr;
-    QAction* mnuCalculationCalculate = nullptr;
     QAction* mnuCalculationLogDist = nullptr;
     QAction* mnuHideShow = nullptr;
-    QMenu* mnuGraph = nullptr;
     QAction* mnuGraphdBloss = nullptr;
     QAction* mnuOkumGraphFieldStrength = nullptr;
     QAction* mnuOkum529GraphFieldStrength = nullptr;
     QAction* mnuGraphCost231FieldStrength = nullptr;
     QAction* mnuGraphCompare = nullptr;
     QAction* mnuGraphMeasured = nullptr;
-    QMenu* mnuHelp = nullptr;
     QAction* mnuHelpInfo = nullptr;
-    QAction* mnuHelpTarvek = nullptr;
     QAction* mnuHelpAbout = nullptr;
 };
 
