@@ -28,7 +28,7 @@ struct ModelValidityRange {
     Bounds h_b__meter;
     Bounds h_m__meter;
     Bounds d__km;
-    double hbTimesHm__max; // m², 0 when the model has no bound on the product
+    double hbTimesHm__max; // square metres; 0 when the model has no bound on the product
 };
 extern const ModelValidityRange ModelValidityRanges[kModelCount];
 
