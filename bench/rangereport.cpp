@@ -9,7 +9,6 @@
 
 #include <benchmark/benchmark.h>
 #include <ctime>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
@@ -17,19 +16,20 @@ namespace {
 
 constexpr int kDistances = 3000;
 
-void addBox(QWidget& main, const char* name, const char* text) {
-    auto* box = new QLineEdit(QString::fromLatin1(text), &main);
-    box->setObjectName(name);
+MainInputs mainInputs() {
+    MainInputs in;
+    in.freq = "450.0";
+    in.hb = "100.0";
+    in.hm = "1.5";
+    in.pctTime = "50";
+    in.pctLoc = "50";
+    in.area = "Urban";
+    in.city = "Small/Medium";
+    return in;
 }
 
-void addCombo(QWidget& main, const char* name, const QStringList& items) {
-    auto* combo = new QComboBox(&main);
-    combo->setObjectName(name);
-    combo->addItems(items);
-}
-
-RangeRunInputs defaultInputs() {
-    RangeRunInputs in;
+ShownInputs defaultInputs() {
+    ShownInputs in;
     in.freqMHz = 450;
     in.hbShown = 100;
     in.hmShown = 1.5;
@@ -51,17 +51,10 @@ std::tm now() {
 void BM_RangeReport3000(benchmark::State& state) {
     QTemporaryDir temp;
     QWidget main;
-    addBox(main, "txtFreq", "450.0");
-    addBox(main, "txthb", "100.0");
-    addBox(main, "txthm", "1.5");
-    addBox(main, "txtPctTime", "50");
-    addBox(main, "txtPctLoc", "50");
-    addCombo(main, "cmbareatype", {"Urban", "Suburban", "Open"});
-    addCombo(main, "cmbcitysize", {"Small/Medium", "Large"});
     RLogClass log;
     const QString tempLog = temp.filePath("log.rtf");
     for (auto _ : state) {
-        frmLogDistRange dialog(&main, log, tempLog);
+        frmLogDistRange dialog(&main, mainInputs, log, tempLog);
         dialog.findChild<QLineEdit*>("txtStart")->setText("0.1");
         dialog.findChild<QLineEdit*>("txtEnd")->setText("300");
         dialog.findChild<QLineEdit*>("txtStep")->setText("0.1");
@@ -75,7 +68,7 @@ void BM_RangeReport3000(benchmark::State& state) {
 BENCHMARK(BM_RangeReport3000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void BM_RangeLine(benchmark::State& state) {
-    const RangeRunInputs in = defaultInputs();
+    const ShownInputs in = defaultInputs();
     const std::tm when = now();
     double d = 0.1;
     for (auto _ : state) {
@@ -86,7 +79,7 @@ void BM_RangeLine(benchmark::State& state) {
 BENCHMARK(BM_RangeLine);
 
 void BM_LogAppends3000(benchmark::State& state) {
-    const RangeRunInputs in = defaultInputs();
+    const ShownInputs in = defaultInputs();
     const std::tm when = now();
     std::vector<std::vector<ReportPiece>> lines;
     for (int i = 0; i < kDistances; ++i)

@@ -261,6 +261,13 @@ std::string FormatText(std::string_view text, std::string_view pattern) {
     return leftAligned ? std::string(text) + padding : padding + std::string(text);
 }
 
+std::tm LocalNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
 std::string FormatDate(const std::tm& when, std::string_view pattern) {
     auto two = [](int v) {
         char b[3] = {static_cast<char>('0' + (v / 10) % 10), static_cast<char>('0' + v % 10), 0};

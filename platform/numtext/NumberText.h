@@ -26,6 +26,8 @@ std::string FormatText(std::string_view text, std::string_view pattern);
 
 // A date and time with the pattern "mm/dd/yyyy hh:mm am/pm".
 std::string FormatDate(const std::tm& when, std::string_view pattern);
+// The local date and time now, as the report lines and chart titles show it.
+std::tm LocalNow();
 
 // The plain shortest form: at most 15 significant digits, no trailing zeros, "-" for negatives.
 std::string ShortestText(double value);

@@ -1,6 +1,7 @@
 #include "RtfParser.h"
 
 #include "Cp1252.h"
+#include "RtfWords.h"
 
 #include <algorithm>
 #include <climits>
@@ -40,99 +41,6 @@ struct ControlWord {
     bool hasParameter = false;
     int parameter = 0;
 };
-
-// Word lists are sorted, for a binary search without allocating.
-template <std::size_t N> bool Contains(const std::string_view (&sorted)[N], std::string_view word) {
-    return std::binary_search(sorted, sorted + N, word);
-}
-
-template <std::size_t N> constexpr bool IsSorted(const std::string_view (&words)[N]) {
-    for (std::size_t i = 1; i < N; ++i) {
-        if (!(words[i - 1] < words[i]))
-            return false;
-    }
-    return true;
-}
-
-// Groups whose content is never text of the log.
-constexpr std::string_view kSkippedDestinations[] = {"aftnsep",
-                                                     "aftnsepc",
-                                                     "annotation",
-                                                     "atnauthor",
-                                                     "atnid",
-                                                     "author",
-                                                     "bkmkend",
-                                                     "bkmkstart",
-                                                     "blipuid",
-                                                     "category",
-                                                     "colorschememapping",
-                                                     "colortbl",
-                                                     "comment",
-                                                     "company",
-                                                     "datastore",
-                                                     "doccomm",
-                                                     "docvar",
-                                                     "filetbl",
-                                                     "fldinst",
-                                                     "fonttbl",
-                                                     "footer",
-                                                     "footerf",
-                                                     "footerl",
-                                                     "footerr",
-                                                     "footnote",
-                                                     "ftnsep",
-                                                     "ftnsepc",
-                                                     "generator",
-                                                     "header",
-                                                     "headerf",
-                                                     "headerl",
-                                                     "headerr",
-                                                     "hlinkbase",
-                                                     "info",
-                                                     "keywords",
-                                                     "latentstyles",
-                                                     "listoverridetable",
-                                                     "listtable",
-                                                     "manager",
-                                                     "mmathPr",
-                                                     "nonshppict",
-                                                     "objdata",
-                                                     "object",
-                                                     "operator",
-                                                     "pgdsctbl",
-                                                     "picprop",
-                                                     "pntext",
-                                                     "pntxta",
-                                                     "pntxtb",
-                                                     "revtbl",
-                                                     "rsidtbl",
-                                                     "shpinst",
-                                                     "stylesheet",
-                                                     "subject",
-                                                     "tc",
-                                                     "template",
-                                                     "themedata",
-                                                     "title",
-                                                     "txe",
-                                                     "userprops",
-                                                     "wgrffmtfilter",
-                                                     "xe",
-                                                     "xmlnstbl"};
-
-constexpr std::string_view kUnderlineWords[] = {
-    "ul",    "uld",      "uldash",    "uldashd",    "uldashdd",  "uldb",       "ulhwave", "ulldash", "ulth",
-    "ulthd", "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave", "ulw",     "ulwave"};
-
-static_assert(IsSorted(kSkippedDestinations) && IsSorted(kUnderlineWords));
-
-struct SymbolWord {
-    std::string_view word;
-    char16_t ch;
-};
-constexpr SymbolWord kSymbolWords[] = {{"tab", u'\t'},     {"cell", u'\t'},       {"emdash", 0x2014},
-                                       {"endash", 0x2013}, {"bullet", 0x2022},    {"lquote", 0x2018},
-                                       {"rquote", 0x2019}, {"ldblquote", 0x201C}, {"rdblquote", 0x201D},
-                                       {"emspace", u' '},  {"enspace", u' '},     {"qmspace", u' '}};
 
 bool isHexDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
@@ -313,7 +221,7 @@ private:
         // among them.
         if (m_state.destination == Destination::Text && attributeWord(cw))
             return;
-        if (Contains(kSkippedDestinations, cw.word)) {
+        if (rtfwords::Contains(rtfwords::kSkippedDestinations, cw.word)) {
             m_state.destination = Destination::Skip;
             return;
         }
@@ -356,7 +264,7 @@ private:
             paragraphEnd();
         } else if (w == "ulnone") {
             a.underline = false;
-        } else if (Contains(kUnderlineWords, w)) {
+        } else if (rtfwords::Contains(rtfwords::kUnderlineWords, w)) {
             a.underline = on;
         } else if (w == "plain") {
             a = CharAttributes();
@@ -369,7 +277,7 @@ private:
         } else if (w == "pict") {
             startPicture();
         } else {
-            for (const SymbolWord& s : kSymbolWords) {
+            for (const rtfwords::SymbolWord& s : rtfwords::kSymbolWords) {
                 if (w == s.word) {
                     put(QChar(s.ch));
                     break;

@@ -8,25 +8,20 @@
 
 namespace {
 
-using ModelProcedure = double (*)(double, double, double, double, const std::string&, const std::string&,
-                                  double, double);
-
 struct ArchivedModel {
-    ModelProcedure loss;
-    ModelProcedure field;
+    ModelIndex model;
     const char* lossLegend;
     const char* fieldLegend;
 };
 
-// By ModelIndex.
 const ArchivedModel kArchivedModels[] = {
-    {P529Loss, P529FieldStrength, "ITU 529 ", "ITU 529 - "},
-    {HataDavidsonLoss, HataDavidsonFieldStrength, "Davidson ", "Davidson - "},
-    {Cost231Loss, Cost231FieldStrength, "Cost 231 ", "Cost 231 - "},
+    {ModelP529, "ITU 529 ", "ITU 529 - "},
+    {ModelHataDavidson, "Davidson ", "Davidson - "},
+    {ModelCost231, "Cost 231 ", "Cost 231 - "},
 };
 
 std::optional<std::vector<ArchiveCurve>> Curves(const GraphInputs& in, bool fieldStrength) {
-    const auto n = ReadGraphNumbers(in);
+    auto n = ModelInputsOf(in);
     if (!n) {
         return std::nullopt;
     }
@@ -35,12 +30,12 @@ std::optional<std::vector<ArchiveCurve>> Curves(const GraphInputs& in, bool fiel
     for (const auto& model : kArchivedModels) {
         ArchiveCurve curve;
         curve.legend = (fieldStrength ? model.fieldLegend : model.lossLegend) + TrimBlanks(in.area);
-        const ModelProcedure procedure = fieldStrength ? model.field : model.loss;
+        const ModelProcedure procedure =
+            ProcedureOf(model.model, fieldStrength ? ModelResult::FieldStrength : ModelResult::PathLoss);
         for (int k = 0; k < grid.count; ++k) {
-            const double d = grid.At(k);
-            curve.distKm.push_back(d);
-            curve.value.push_back(
-                procedure(n->freqMHz, d, n->hbM, n->hmM, in.area, in.city, n->pctTime, n->pctLoc));
+            n->d__km = grid.At(k);
+            curve.distKm.push_back(n->d__km);
+            curve.value.push_back(procedure(*n));
         }
         curves.push_back(std::move(curve));
     }

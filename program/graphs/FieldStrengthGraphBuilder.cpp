@@ -4,28 +4,26 @@
 #include "ChartConstants.h"
 #include "DistanceGrid.h"
 #include "ModCalculations.h"
+#include "ModelNumbering.h"
 #include "NumberText.h"
 
 #include <algorithm>
+#include <optional>
 
 using automation::Variant;
 using namespace chartcode;
 
 namespace {
 
-using FieldProcedure = double (*)(double, double, double, double, const std::string&, const std::string&,
-                                  double, double);
-
-struct CurveModel {
-    FieldProcedure field;
-    int modelIndex;
+struct ComparedModel {
+    ModelIndex model;
     const char* legend;
 };
 
-const CurveModel kComparedModels[] = {
-    {P529FieldStrength, ModelP529, "ITU 529"},
-    {HataDavidsonFieldStrength, ModelHataDavidson, "OkHat Dav"},
-    {Cost231FieldStrength, ModelCost231, "Cost 231"},
+const ComparedModel kComparedModels[] = {
+    {ModelP529, "ITU 529"},
+    {ModelHataDavidson, "OkHat Dav"},
+    {ModelCost231, "Cost 231"},
 };
 
 constexpr std::int32_t kCurveColours[FieldStrengthGraphBuilder::kCurveCount] = {
@@ -50,30 +48,34 @@ std::string HeightEntry(double heightM) {
 } // namespace
 
 struct FieldStrengthMode {
-    long graphModel;
     bool comparison;
-    CurveModel single; // the model drawn at the six heights
+    ModelIndex single; // the model drawn at the six heights
     const char* title;
 };
 
 namespace {
 
-// The US model (2) has no menu item but keeps its place in the numbering.
-const FieldStrengthMode kModes[] = {
-    {0, false, {HataDavidsonFieldStrength, ModelHataDavidson, ""}, "Okumura-Hata-Davidson Field Strength"},
-    {1, false, {P529FieldStrength, ModelP529, ""}, "Okumura-Hata IUT-R P.529 Field Strength"},
-    {2, false, {USFieldStrength, ModelUS, ""}, "US Field Strength"},
-    {3, false, {Cost231FieldStrength, ModelCost231, ""}, "Cost 231 Field Strength"},
-    {4, true, {nullptr, 0, ""}, "Field Strength Model Comparison"},
+struct GraphTitle {
+    long graphModel;
+    const char* title;
 };
 
-const FieldStrengthMode* FindMode(long graphModel) {
-    for (const auto& mode : kModes) {
-        if (mode.graphModel == graphModel) {
-            return &mode;
+const GraphTitle kTitles[] = {
+    {GraphDavidson, "Okumura-Hata-Davidson Field Strength"},
+    {GraphP529, "Okumura-Hata IUT-R P.529 Field Strength"},
+    {GraphUS, "US Field Strength"},
+    {GraphCost231, "Cost 231 Field Strength"},
+    {GraphComparison, "Field Strength Model Comparison"},
+};
+
+std::optional<FieldStrengthMode> ModeOf(long graphModel) {
+    for (const auto& t : kTitles) {
+        if (t.graphModel == graphModel) {
+            return FieldStrengthMode{graphModel == GraphComparison,
+                                     ModelOfGraphModel(graphModel).value_or(ModelP529), t.title};
         }
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 } // namespace
@@ -83,9 +85,9 @@ FieldStrengthGraphBuilder::FieldStrengthGraphBuilder()
 
 bool FieldStrengthGraphBuilder::Build(automation::IDispatch& dispatch, const FieldStrengthInputs& inputs,
                                       bool clearOld, const std::tm& now) {
-    const FieldStrengthMode* mode = FindMode(inputs.graphModel);
-    const auto numbers = ReadGraphNumbers(inputs.graph);
-    if (mode == nullptr || !numbers) {
+    const std::optional<FieldStrengthMode> mode = ModeOf(inputs.graphModel);
+    const auto numbers = ModelInputsOf(inputs.graph);
+    if (!mode || !numbers) {
         return false;
     }
     ChartCalls chart(dispatch);
@@ -132,7 +134,7 @@ void FieldStrengthGraphBuilder::SetTitles(ChartCalls& chart, const GraphInputs& 
               Variant::Str(title1 + ", " + numtext::FormatDate(now, "mm/dd/yyyy hh:mm am/pm")));
 }
 
-void FieldStrengthGraphBuilder::ComputeCurves(const FieldStrengthInputs& inputs, const GraphNumbers& n,
+void FieldStrengthGraphBuilder::ComputeCurves(const FieldStrengthInputs& inputs, ModelInputs n,
                                               const FieldStrengthMode& mode) {
     for (int i = 0; i < kCurveCount; ++i) {
         curves_[static_cast<std::size_t>(i)].Begin(false);
@@ -155,27 +157,29 @@ void FieldStrengthGraphBuilder::ComputeCurves(const FieldStrengthInputs& inputs,
 
     const DistanceGrid grid = MakeDistanceGrid(0.1, in.maxDistanceKm);
     const int curveCount = mode.comparison ? 3 : kSingleHeights;
+    const double enteredHeight = n.h_b__meter;
     for (int k = 0; k < curveCount; ++k) {
-        const CurveModel& model = mode.comparison ? kComparedModels[k] : mode.single;
-        const double hb = mode.comparison ? n.hbM : kBaseHeightTable[k];
+        const ModelIndex model = mode.comparison ? kComparedModels[k].model : mode.single;
+        const ModelProcedure field = ProcedureOf(model, ModelResult::FieldStrength);
+        n.h_b__meter = mode.comparison ? enteredHeight : kBaseHeightTable[k];
         PlotCurve& curve = curves_[static_cast<std::size_t>(k)];
-        curve.Begin(InputsInRange(model.modelIndex, n.freqMHz, hb, n.hmM, 1.0, in.area));
+        n.d__km = 1.0;
+        curve.Begin(InputsInRange(model, n));
         for (int i = 0; i < grid.count; ++i) {
-            const double d = grid.At(i);
-            const bool valid = InputsInRange(model.modelIndex, n.freqMHz, hb, n.hmM, d, in.area);
-            curve.Add(d, valid, model.field(n.freqMHz, d, hb, n.hmM, in.area, in.city, n.pctTime, n.pctLoc));
+            n.d__km = grid.At(i);
+            curve.Add(n.d__km, InputsInRange(model, n), field(n));
         }
         curve.Finish();
     }
 }
 
-void FieldStrengthGraphBuilder::ComputeMeasured(const FieldStrengthInputs& inputs, const GraphNumbers& n) {
+void FieldStrengthGraphBuilder::ComputeMeasured(const FieldStrengthInputs& inputs, const ModelInputs& n) {
     if (!inputs.showMeasuredData || inputs.measured == nullptr) {
         return;
     }
     const auto& records = *inputs.measured;
-    const MeasuredMatch match =
-        FindMeasuredCurve(n.freqMHz, n.hbM, n.hmM, inputs.graph.area, n.pctTime / 100.0, records);
+    const MeasuredMatch match = FindMeasuredCurve(n.f__mhz, n.h_b__meter, n.h_m__meter, inputs.graph.area,
+                                                  n.time__percent / 100.0, records);
     if (match.Found == 0 || match.Record < 0 || static_cast<std::size_t>(match.Record) >= records.size()) {
         return;
     }
@@ -294,6 +298,6 @@ std::string FieldStrengthGraphBuilder::ParameterTitle(const GraphInputs& in, boo
 }
 
 std::string FieldStrengthGraphBuilder::ModelTitle(long graphModel) {
-    const FieldStrengthMode* mode = FindMode(graphModel);
-    return mode != nullptr ? mode->title : std::string();
+    const std::optional<FieldStrengthMode> mode = ModeOf(graphModel);
+    return mode ? mode->title : std::string();
 }

@@ -6,6 +6,7 @@
 #include "Dispatch.h"
 #include "GraphInputs.h"
 #include "Measured.h"
+#include "ModelNumbering.h"
 #include "PlotCurve.h"
 
 #include <ctime>
@@ -18,9 +19,8 @@ struct FieldStrengthMode;
 
 struct FieldStrengthInputs {
     GraphInputs graph;
-    // 0 Okumura-Hata-Davidson, 1 ITU-R P.529, 2 US, 3 COST 231, each at six base heights;
-    // 4 the comparison of the models.
-    long graphModel = 4;
+    // A GraphModelNumber (ModelNumbering.h): one model at six base heights, or the comparison.
+    long graphModel = GraphComparison;
     bool showMeasuredData = false;
     const std::vector<MeasuredRecord>* measured = nullptr;
 };
@@ -28,7 +28,6 @@ struct FieldStrengthInputs {
 class FieldStrengthGraphBuilder {
 public:
     static constexpr int kCurveCount = 9;
-    static constexpr long kComparison = 4;
     static constexpr int kComparisonFreeSpace = 4;
     static constexpr int kMeasuredCurve = 5;
     static constexpr int kSingleFreeSpace = 6;
@@ -52,9 +51,8 @@ public:
     static std::string ModelTitle(long graphModel);
 
 private:
-    void ComputeCurves(const FieldStrengthInputs& inputs, const GraphNumbers& numbers,
-                       const FieldStrengthMode& mode);
-    void ComputeMeasured(const FieldStrengthInputs& inputs, const GraphNumbers& numbers);
+    void ComputeCurves(const FieldStrengthInputs& inputs, ModelInputs numbers, const FieldStrengthMode& mode);
+    void ComputeMeasured(const FieldStrengthInputs& inputs, const ModelInputs& numbers);
     static void SetTitles(ChartCalls& chart, const GraphInputs& inputs, const FieldStrengthMode& mode,
                           const std::tm& now);
     void DefineComparisonSets(ChartCalls& chart, int& setNumber, std::string& legend);

@@ -1,10 +1,10 @@
 #include "FieldStrengthMenus.h"
 
+#include "ModelNumbering.h"
+
 namespace {
 
-constexpr long kGraphModels[] = {0, 1, 3, 4}; // by menu order
-constexpr long kUsModel = 2;
-constexpr long kComparison = 4;
+constexpr long kGraphModels[] = {GraphDavidson, GraphP529, GraphCost231, GraphComparison}; // by menu order
 
 } // namespace
 
@@ -14,7 +14,7 @@ long GraphModelOf(ModelMenuItem item) {
 
 std::optional<std::array<bool, 4>> ModelMenuChecks(long graphModel) {
     std::array<bool, 4> checks{};
-    if (graphModel == kUsModel) {
+    if (graphModel == GraphUS) {
         return checks;
     }
     for (std::size_t i = 0; i < checks.size(); ++i) {
@@ -27,5 +27,5 @@ std::optional<std::array<bool, 4>> ModelMenuChecks(long graphModel) {
 }
 
 bool BaseHeightEditable(long graphModel) {
-    return graphModel == kComparison;
+    return graphModel == GraphComparison;
 }

@@ -13,7 +13,7 @@ inline constexpr std::array<ModelMenuItem, 4> kModelMenuItems = {
 long GraphModelOf(ModelMenuItem item);
 
 // The check marks of the four items in menu order; nothing for a graph model that should leave
-// the marks as they are. The US model (2) has no item, so it clears all four.
+// the marks as they are. The US model has no item, so it clears all four.
 std::optional<std::array<bool, 4>> ModelMenuChecks(long graphModel);
 
 // Only the comparison draws at the entered base height, so only it lets the user edit that box.

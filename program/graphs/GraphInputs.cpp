@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cctype>
 
-std::optional<GraphNumbers> ReadGraphNumbers(const GraphInputs& inputs) {
+std::optional<ModelInputs> ModelInputsOf(const GraphInputs& inputs) {
     const auto freq = numtext::StrictNumber(inputs.freq);
     const auto hb = numtext::StrictNumber(inputs.hb);
     const auto hm = numtext::StrictNumber(inputs.hm);
@@ -16,12 +16,14 @@ std::optional<GraphNumbers> ReadGraphNumbers(const GraphInputs& inputs) {
     const auto metres = [&](double shown) {
         return inputs.english ? EnglishToMetric(shown, kMetresPerFoot) : shown;
     };
-    GraphNumbers numbers;
-    numbers.freqMHz = *freq;
-    numbers.hbM = metres(*hb);
-    numbers.hmM = metres(*hm);
-    numbers.pctTime = numtext::Val(inputs.pctTime);
-    numbers.pctLoc = numtext::Val(inputs.pctLoc);
+    ModelInputs numbers;
+    numbers.f__mhz = *freq;
+    numbers.h_b__meter = metres(*hb);
+    numbers.h_m__meter = metres(*hm);
+    numbers.area = ParseAreaType(inputs.area);
+    numbers.city = ParseCitySize(inputs.city);
+    numbers.time__percent = numtext::Val(inputs.pctTime);
+    numbers.location__percent = numtext::Val(inputs.pctLoc);
     return numbers;
 }
 

@@ -2,6 +2,8 @@
 // What a graph window hands its builders and archive actions: the texts of its input boxes as
 // shown, the unit system it shows them in and its maximum distance.
 
+#include "ModelInputs.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,18 +20,11 @@ struct GraphInputs {
     double maxDistanceKm = 100;
 };
 
-// The inputs as numbers for the models: heights in metres, percentages by their leading number.
-struct GraphNumbers {
-    double freqMHz = 0;
-    double hbM = 0;
-    double hmM = 0;
-    double pctTime = 0;
-    double pctLoc = 0;
-};
-
-// Nothing when frequency or a height is not a number: a build must not guess at a box whose
-// check has not run yet.
-std::optional<GraphNumbers> ReadGraphNumbers(const GraphInputs& inputs);
+// The inputs as the models take them, at a distance of 0 (each point of a curve sets its own):
+// heights in metres, percentages by their leading number, area and city parsed. Nothing when
+// frequency or a height is not a number: a build must not guess at a box whose check has not run
+// yet.
+std::optional<ModelInputs> ModelInputsOf(const GraphInputs& inputs);
 
 // The text without leading and trailing blanks.
 std::string TrimBlanks(std::string_view text);

@@ -3,17 +3,17 @@
 // text against the box's bounds (heights shown in feet as the metres they stand for), the box's
 // default and a message when outside, and the text rewritten in the box's pattern either way.
 
-#include <string>
+#include "ValidityBounds.h"
 
-enum class GraphBox { Frequency, BaseHeight, MobileHeight, PctTime, PctLoc };
+#include <string>
 
 struct GraphBoxCheck {
     std::string text;    // the box's new text
     std::string message; // empty when the value was accepted
 };
 
-// `english`: the heights are shown in feet.
-GraphBoxCheck ValidateGraphBox(GraphBox box, const std::string& text, bool english = false);
+// `english`: the heights are shown in feet. The windows have no distance box.
+GraphBoxCheck ValidateGraphBox(InputBox box, const std::string& text, bool english = false);
 
 // The tooltip that states the box's accepted range.
-const char* GraphBoxTooltip(GraphBox box);
+const char* GraphBoxTooltip(InputBox box);

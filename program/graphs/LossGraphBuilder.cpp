@@ -11,20 +11,8 @@ using namespace chartcode;
 
 namespace {
 
-using LossProcedure = double (*)(double, double, double, double, const std::string&, const std::string&,
-                                 double, double);
-
-struct LossModel {
-    LossProcedure loss;
-    const char* legend;
-};
-
-// By ModelIndex; the US model's row is never drawn here.
-const LossModel kLossModels[] = {
-    {P529Loss, "ITU 529"},
-    {HataDavidsonLoss, "Davidson"},
-    {Cost231Loss, "Cost 231"},
-};
+// By ModelIndex; the US model is never drawn here.
+const char* const kLegends[] = {"ITU 529", "Davidson", "Cost 231"};
 constexpr int kDrawnModels = 3;
 
 constexpr std::int32_t kModelPalette[] = {Rgb(0, 128, 0), Rgb(255, 0, 0), Rgb(0, 0, 180), Rgb(255, 0, 255)};
@@ -37,7 +25,7 @@ LossGraphBuilder::LossGraphBuilder()
 
 bool LossGraphBuilder::Build(automation::IDispatch& dispatch, const GraphInputs& inputs, bool clearFirst,
                              const std::tm& now) {
-    const auto numbers = ReadGraphNumbers(inputs);
+    const auto numbers = ModelInputsOf(inputs);
     if (!numbers) {
         return false;
     }
@@ -51,7 +39,7 @@ bool LossGraphBuilder::Build(automation::IDispatch& dispatch, const GraphInputs&
     std::string legend;
     int setNumber = -1;
     for (int model = 0; model < kDrawnModels; ++model) {
-        legend += kLossModels[model].legend;
+        legend += kLegends[model];
         legend += kCr;
         if (curves_[static_cast<std::size_t>(model)].Count > 0) {
             DefineModelSets(chart, model, setNumber, legend);
@@ -73,7 +61,7 @@ bool LossGraphBuilder::Build(automation::IDispatch& dispatch, const GraphInputs&
     return true;
 }
 
-void LossGraphBuilder::ComputeCurves(const GraphInputs& inputs, const GraphNumbers& n) {
+void LossGraphBuilder::ComputeCurves(const GraphInputs& inputs, ModelInputs n) {
     for (auto& curve : curves_) {
         curve.Begin(false);
     }
@@ -82,20 +70,20 @@ void LossGraphBuilder::ComputeCurves(const GraphInputs& inputs, const GraphNumbe
     freeSpace.Begin(true);
     for (int k = 0; k < freeGrid.count; ++k) {
         const double d = freeGrid.At(k);
-        freeSpace.Add(d, true, 32.5 + 20.0 * Log10(n.freqMHz) + 20.0 * Log10(d));
+        freeSpace.Add(d, true, 32.5 + 20.0 * Log10(n.f__mhz) + 20.0 * Log10(d));
     }
     freeSpace.Finish();
     const DistanceGrid grid = MakeDistanceGrid(1.0, inputs.maxDistanceKm);
-    for (int model = 0; model < kDrawnModels; ++model) {
-        PlotCurve& curve = curves_[static_cast<std::size_t>(model)];
-        curve.Colour = kModelPalette[model];
-        curve.Begin(InputsInRange(model, n.freqMHz, n.hbM, n.hmM, grid.At(0), inputs.area));
+    for (int index = 0; index < kDrawnModels; ++index) {
+        const auto model = static_cast<ModelIndex>(index);
+        const ModelProcedure loss = ProcedureOf(model, ModelResult::PathLoss);
+        PlotCurve& curve = curves_[static_cast<std::size_t>(index)];
+        curve.Colour = kModelPalette[index];
+        n.d__km = grid.At(0);
+        curve.Begin(InputsInRange(model, n));
         for (int k = 0; k < grid.count; ++k) {
-            const double d = grid.At(k);
-            const bool valid = InputsInRange(model, n.freqMHz, n.hbM, n.hmM, d, inputs.area);
-            curve.Add(d, valid,
-                      kLossModels[model].loss(n.freqMHz, d, n.hbM, n.hmM, inputs.area, inputs.city, n.pctTime,
-                                              n.pctLoc));
+            n.d__km = grid.At(k);
+            curve.Add(n.d__km, InputsInRange(model, n), loss(n));
         }
         curve.Finish();
     }

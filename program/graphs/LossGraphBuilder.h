@@ -33,7 +33,7 @@ public:
     static std::string PercentTitle(const GraphInputs& inputs, const std::tm& now);
 
 private:
-    void ComputeCurves(const GraphInputs& inputs, const GraphNumbers& numbers);
+    void ComputeCurves(const GraphInputs& inputs, ModelInputs numbers);
     void DefineModelSets(ChartCalls& chart, int model, int& setNumber, std::string& legend);
     void DefineFreeSpaceSet(ChartCalls& chart, int setNumber);
     static void SetAxes(ChartCalls& chart, double maxDistanceKm);

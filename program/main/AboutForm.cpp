@@ -1,5 +1,7 @@
 #include "AboutForm.h"
 
+#include "NamedControls.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,12 +28,6 @@ QPixmap MastPicture() {
     return picture;
 }
 
-QLabel* Line(const QString& text, const char* name) {
-    auto* label = new QLabel(text);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
 } // namespace
 
 AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
@@ -51,11 +47,12 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
 
     auto* text = new QVBoxLayout;
     text->addWidget(
-        Line(QStringLiteral("Okumura-Hata dB Loss / Field Strength Calulation Model"), "lblTitle"));
-    text->addWidget(Line(QStringLiteral("Created for use with Orbel"), "lblVersion"));
+        Caption(QStringLiteral("Okumura-Hata dB Loss / Field Strength Calulation Model"), "lblTitle"));
+    text->addWidget(Caption(QStringLiteral("Created for use with Orbel"), "lblVersion"));
     text->addWidget(line);
-    text->addWidget(Line(QStringLiteral("Models after Okumura, Hata, COST 231 and Davidson"), "lblCredit1"));
-    text->addWidget(Line(QStringLiteral("Tarvek radio planning tools"), "lblCredit2"));
+    text->addWidget(
+        Caption(QStringLiteral("Models after Okumura, Hata, COST 231 and Davidson"), "lblCredit1"));
+    text->addWidget(Caption(QStringLiteral("Tarvek radio planning tools"), "lblCredit2"));
     auto* top = new QHBoxLayout;
     top->addWidget(picture, 0, Qt::AlignTop);
     top->addLayout(text);

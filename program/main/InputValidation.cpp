@@ -10,26 +10,26 @@ namespace {
 
 enum class TextForm { Length, Whole, Shortest };
 
-struct BoxRule {
-    double low;
-    double high;
-    double metricDefault;
+struct BoxForm {
     double englishFactor; // English value times this is metric; 1 when the box has no units
     TextForm form;
-    const char* message;
 };
 
-const BoxRule& RuleOf(InputBox box) {
-    static const BoxRule rules[] = {
-        {30, 2000, 150, 1, TextForm::Length, "Valid Frequency Range 30Mhz to 2000 MHz"},
-        {20, 2500, 20, kMetresPerFoot, TextForm::Length,
-         "Valid Height of Base Station Antenna is 20m to 2500m"},
-        {1, 300, 10, kKmPerMile, TextForm::Length, "Valid Range is  1 <= Distance <= 300 km"},
-        {1, 30, 1, kMetresPerFoot, TextForm::Length, "Valid Height of Mobile Antenna is 1m to 30m"},
-        {1, 99, 50, 1, TextForm::Shortest, "Percent Location Range 1 to 99"},
-        {1, 99, 50, 1, TextForm::Whole, "Percent Time Range 1 to 99"},
-    };
-    return rules[static_cast<int>(box)];
+BoxForm FormOf(InputBox box) {
+    switch (box) {
+    case InputBox::BaseHeight:
+    case InputBox::MobileHeight:
+        return {kMetresPerFoot, TextForm::Length};
+    case InputBox::Distance:
+        return {kKmPerMile, TextForm::Length};
+    case InputBox::Frequency:
+        return {1, TextForm::Length};
+    case InputBox::PctLoc:
+        return {1, TextForm::Shortest};
+    case InputBox::PctTime:
+        break;
+    }
+    return {1, TextForm::Whole};
 }
 
 std::string TextOf(TextForm form, double value) {
@@ -44,35 +44,29 @@ std::string TextOf(TextForm form, double value) {
     return numtext::ShortestText(value);
 }
 
-bool InRange(const BoxRule& rule, double metric) {
-    return metric >= rule.low && metric <= rule.high;
-}
-
-double MetricOf(const BoxRule& rule, double shown, bool english) {
-    return english && rule.englishFactor != 1 ? EnglishToMetric(shown, rule.englishFactor) : shown;
-}
-
 } // namespace
 
 double ToMetric(InputBox box, double value, bool english) {
-    return MetricOf(RuleOf(box), value, english);
+    const double factor = FormOf(box).englishFactor;
+    return english && factor != 1 ? EnglishToMetric(value, factor) : value;
 }
 
 double EnglishFactor(InputBox box) {
-    return RuleOf(box).englishFactor;
+    return FormOf(box).englishFactor;
 }
 
 std::string RangeMessage(InputBox box) {
-    return RuleOf(box).message;
+    return MainBoxBounds(box).message;
 }
 
 ValidatedText ValidateInput(InputBox box, const std::string& text, bool english) {
-    const BoxRule& rule = RuleOf(box);
+    const BoxBounds& bounds = MainBoxBounds(box);
+    const TextForm form = FormOf(box).form;
     const double value = numtext::Val(text);
-    if (InRange(rule, MetricOf(rule, value, english)))
-        return {TextOf(rule.form, value), {}};
-    const double factor = english ? rule.englishFactor : 1.0;
-    return {TextOf(rule.form, rule.metricDefault / factor), rule.message};
+    if (bounds.metric.Contains(ToMetric(box, value, english)))
+        return {TextOf(form, value), {}};
+    const double factor = english ? EnglishFactor(box) : 1.0;
+    return {TextOf(form, bounds.metricDefault / factor), bounds.message};
 }
 
 ValidatedPower ValidatePower(const std::string& text, int powerUnit, double currentWatts) {

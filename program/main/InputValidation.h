@@ -4,9 +4,9 @@
 // replace it with the box's default and name the valid range. Widget-free, so the rules are
 // tested without a window.
 
-#include <string>
+#include "ValidityBounds.h"
 
-enum class InputBox { Frequency, BaseHeight, Distance, MobileHeight, PctLoc, PctTime };
+#include <string>
 
 struct ValidatedText {
     std::string text;    // the box's new text

@@ -1,19 +1,34 @@
 #include "MainForm.h"
 
+#include "AboutForm.h"
 #include "ContextIDs.h"
+#include "frmInfoScreen.h"
+#include "frmLogDistRange.h"
+#include "FrmOkumFieldStrength.h"
+#include "GraphForm.h"
 #include "Help.h"
 #include "LostFocusFilter.h"
+#include "MainInputPanel.h"
+#include "MainMenus.h"
+#include "MainResultPanel.h"
+#include "Measured.h"
+#include "MeasuredDump.h"
+#include "MessageBox.h"
+#include "ModCalculations.h"
+#include "ModelNumbering.h"
+#include "ProgramStartEnd.h"
 #include "ProgramState.h"
-#include "Registry.h"
+#include "ReportLog.h"
+#include "RLogClass.h"
+#include "SingleDistanceCalculation.h"
+#include "UnitSystem.h"
+#include "WaitCursor.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -21,52 +36,17 @@ namespace {
 
 MainForm* g_instance = nullptr;
 
-template <typename W> W* Named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
+struct ModelNameHandlers {
+    ModelIndex model;
+    void (MainForm::*down)();
+    void (MainForm::*up)();
+};
 
-QLineEdit* TextBox(const char* name, const char* text, const char* tip) {
-    auto* box = Named(new QLineEdit(QString::fromLatin1(text)), name);
-    box->setMaximumWidth(110);
-    if (tip)
-        box->setToolTip(QString::fromLatin1(tip));
-    return box;
-}
-
-QComboBox* List(const char* name, const QStringList& items, const char* tip) {
-    auto* list = Named(new QComboBox, name);
-    list->addItems(items);
-    if (tip)
-        list->setToolTip(QString::fromLatin1(tip));
-    return list;
-}
-
-QLabel* Caption(const QString& text, const char* name = nullptr) {
-    auto* label = new QLabel(text);
-    if (name)
-        label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-// A result label: a number on a coloured field.
-QLabel* ResultLabel(const char* name) {
-    auto* label = Named(new QLabel, name);
-    label->setFixedWidth(80);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setAutoFillBackground(true);
-    return label;
-}
-
-// One element of a model-name label array; pressing the mouse on it shows the model's range.
-QLabel* ModelName(const char* name, const char* text, int index) {
-    auto* label = Named(new QLabel(QString::fromLatin1(text)), name);
-    label->setProperty("Index", index);
-    label->setCursor(Qt::PointingHandCursor);
-    return label;
-}
+const ModelNameHandlers kModelNames[] = {
+    {ModelP529, &MainForm::lblLITU529_MouseDown, &MainForm::lblLITU529_MouseUp},
+    {ModelCost231, &MainForm::lblLCost231_MouseDown, &MainForm::lblLCost231_MouseUp},
+    {ModelHataDavidson, &MainForm::lblLDavidson_MouseDown, &MainForm::lblLDavidson_MouseUp},
+};
 
 } // namespace
 
@@ -74,21 +54,18 @@ MainForm* MainForm::Instance() {
     return g_instance;
 }
 
-MainForm::MainForm(QWidget* parent) : QMainWindow(parent), lostFocus_(new LostFocusFilter(this)) {
+MainForm::MainForm(QWidget* parent)
+    : QMainWindow(parent), inputs_(new MainInputPanel), results_(new MainResultPanel),
+      lostFocus_(new LostFocusFilter(this)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Okumura-Hata Field Strength / Loss Calculations"));
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
-    auto* inputs = new QGroupBox(QStringLiteral("Input Parameters"));
-    inputs->setObjectName(QStringLiteral("fraInputs"));
-    buildInputs(inputs);
-    auto* results = new QGroupBox(QStringLiteral("Calculated Values"));
-    results->setObjectName(QStringLiteral("fraResults"));
-    buildResults(results);
-    layout->addWidget(inputs);
-    layout->addWidget(results);
+    layout->addWidget(inputs_);
+    layout->addWidget(results_);
     setCentralWidget(central);
-    buildMenus();
+    menus_ = std::make_unique<MainMenus>(menuBar());
+    startEnd_ = std::make_unique<ProgramStartEnd>(*this, *inputs_);
     connectHandlers();
     InstallHelpKey(this, HelpInputs);
     g_instance = this;
@@ -99,130 +76,238 @@ MainForm::~MainForm() {
         g_instance = nullptr;
 }
 
-void MainForm::buildInputs(QWidget* frame) {
-    auto& u = ui_;
-    u.txtFreq = TextBox("txtFreq", "150.0", "Range 30MHz - 2000 MHz");
-    u.txtDist = TextBox("txtDist", "1", "1 km < Distance <= 300 km");
-    u.txthb = TextBox("txthb", "30", "Range 20m - 2500m");
-    u.txthm = TextBox("txthm", "1", "Range 1m - 30m");
-    u.cmbareatype = List("cmbareatype", {"Urban", "Suburban", "Open"}, "Select From List");
-    u.cmbcitysize = List("cmbcitysize", {"Small/Medium", "Large"}, "Select From List");
-    u.txtPctTime = TextBox("txtPctTime", "50", "Range: 1-99");
-    u.txtPctLoc = TextBox("txtPctLoc", "50", "Range: 1-99");
-    u.Label12 = Caption("Km", "Label12");
-    u.Label10 = Caption("m", "Label10");
-    u.Label11 = Caption("m", "Label11");
-    u.cmdLossCalc = Named(new QPushButton(QStringLiteral("Calculate")), "cmdLossCalc");
-    u.cmdLossCalc->setToolTip(QStringLiteral("Calculate Losses and Field Strengths"));
-    u.lblHelpRange = Caption(QString(), "lblHelpRange");
-    u.lblHelpRange->setMinimumWidth(560);
-
-    auto* grid = new QGridLayout(frame);
-    const struct {
-        const char* caption;
-        QWidget* control;
-        QWidget* unit;
-    } rows[] = {
-        {"Frequency", u.txtFreq, Caption(QStringLiteral("MHz"))},
-        {"Distance", u.txtDist, u.Label12},
-        {"Height of Base Station Antenna", u.txthb, u.Label10},
-        {"Height of Mobile Antenna", u.txthm, u.Label11},
-        {"Area", u.cmbareatype, nullptr},
-        {"City Size", u.cmbcitysize, nullptr},
-        {"% of time", u.txtPctTime, nullptr},
-        {"% of Location", u.txtPctLoc, nullptr},
+void MainForm::connectHandlers() {
+    const std::pair<InputBox, void (MainForm::*)()> changes[] = {
+        {InputBox::Frequency, &MainForm::txtFreq_Change},
+        {InputBox::Distance, &MainForm::txtDist_Change},
+        {InputBox::BaseHeight, &MainForm::txthb_Change},
+        {InputBox::MobileHeight, &MainForm::txthm_Change},
     };
-    int row = 0;
-    for (const auto& r : rows) {
-        grid->addWidget(Caption(QString::fromLatin1(r.caption)), row, 0);
-        grid->addWidget(r.control, row, 1);
-        if (r.unit)
-            grid->addWidget(r.unit, row, 2);
-        ++row;
+    for (const auto& [box, handler] : changes)
+        connect(inputs_->Box(box), &QLineEdit::textChanged, this, handler);
+    connect(inputs_->CityList(), &QComboBox::currentIndexChanged, this, &MainForm::cmbcitysize_Click);
+    connect(inputs_->AreaList(), &QComboBox::currentIndexChanged, this, &MainForm::cmbareatype_Click);
+    connect(results_->PowerUnitList(), &QComboBox::currentIndexChanged, this, &MainForm::cmbPowerUnit_Click);
+    connect(inputs_->CalculateButton(), &QPushButton::clicked, this, &MainForm::cmdLossCalc_Click);
+    const std::pair<InputBox, void (MainForm::*)()> leaves[] = {
+        {InputBox::Frequency, &MainForm::txtFreq_LostFocus},
+        {InputBox::BaseHeight, &MainForm::txthb_LostFocus},
+        {InputBox::Distance, &MainForm::txtDist_LostFocus},
+        {InputBox::MobileHeight, &MainForm::txthm_LostFocus},
+        {InputBox::PctLoc, &MainForm::txtPctLoc_LostFocus},
+        {InputBox::PctTime, &MainForm::txtPctTime_LostFocus},
+    };
+    for (const auto& [box, handler] : leaves)
+        lostFocus_->Watch(inputs_->Box(box), [this, handler = handler] { (this->*handler)(); });
+    lostFocus_->Watch(results_->PowerBox(), [this] { txtPowerUnit_LostFocus(); });
+
+    for (const ModelNameHandlers& name : kModelNames) {
+        connect(results_, &MainResultPanel::modelNamePressed, this, [this, name](ModelIndex model) {
+            if (model == name.model)
+                (this->*name.down)();
+        });
+        connect(results_, &MainResultPanel::modelNameReleased, this, [this, name](ModelIndex model) {
+            if (model == name.model)
+                (this->*name.up)();
+        });
     }
-    grid->addWidget(u.cmdLossCalc, 0, 3, 2, 1);
-    grid->addWidget(u.lblHelpRange, row, 0, 1, 4);
+    connect(results_, &MainResultPanel::fieldStrengthDoubleClicked, this,
+            &MainForm::lblFieldStrength_DblClick);
+
+    const MainMenus& m = *menus_;
+    const std::pair<QAction*, void (MainForm::*)()> menus[] = {
+        {m.mnuFileNew, &MainForm::mnuFileNew_Click},
+        {m.mnuFileExit, &MainForm::mnuFileExit_Click},
+        {m.mnuUnitsMetric, &MainForm::mnuUnitsMetric_Click},
+        {m.mnuUnitsEnglish, &MainForm::mnuUnitsEnglish_Click},
+        {m.mnuCalculationLog, &MainForm::mnuCalculationLog_Click},
+        {m.mnuCalculationCalculate, &MainForm::mnuCalculationCalculate_Click},
+        {m.mnuCalculationLogDist, &MainForm::mnuCalculationLogDist_Click},
+        {m.mnuHideShow, &MainForm::mnuHideShow_Click},
+        {m.mnuGraphdBloss, &MainForm::mnuGraphdBloss_Click},
+        {m.mnuOkumGraphFieldStrength, &MainForm::mnuOkumGraphFieldStrength_Click},
+        {m.mnuOkum529GraphFieldStrength, &MainForm::mnuOkum529GraphFieldStrength_Click},
+        {m.mnuGraphCost231FieldStrength, &MainForm::mnuGraphCost231FieldStrength_Click},
+        {m.mnuGraphCompare, &MainForm::mnuGraphCompare_Click},
+        {m.mnuGraphMeasured, &MainForm::mnuGraphMeasured_Click},
+        {m.mnuHelpInfo, &MainForm::mnuHelpInfo_Click},
+        {m.mnuHelpTarvek, &MainForm::mnuHelpTarvek_Click},
+        {m.mnuHelpAbout, &MainForm::mnuHelpAbout_Click},
+    };
+    for (const auto& [action, handler] : menus)
+        connect(action, &QAction::triggered, this, handler);
 }
 
-void MainForm::buildResults(QWidget* frame) {
-    auto& u = ui_;
-    u.cmbPowerUnit = Named(new QComboBox, "cmbPowerUnit");
-    const char* units[] = {"W e.r.p.", "kW e.r.p.", "dBm", "dBw"};
-    for (int i = 0; i < 4; ++i)
-        u.cmbPowerUnit->addItem(QString::fromLatin1(units[i]), i);
-    u.txtPowerUnit = TextBox("txtPowerUnit", "1", nullptr);
-    u.lblFieldStrength = Caption(QStringLiteral("Field Strength"), "lblFieldStrength");
-    u.lblOH529dBLoss = ResultLabel("lblOH529dBLoss");
-    u.lblDavidson = ResultLabel("lblDavidson");
-    u.lblcost231 = ResultLabel("lblcost231");
-    u.lblFITU529 = ResultLabel("lblFITU529");
-    u.lblOkumHatDavFS = ResultLabel("lblOkumHatDavFS");
-    u.lblFCost231 = ResultLabel("lblFCost231");
-    for (int i = 0; i < 2; ++i) {
-        u.lblLITU529[i] = ModelName("lblLITU529", "Okumura-Hata ITU 529", i);
-        u.lblLDavidson[i] = ModelName("lblLDavidson", "Okumura-Hata Davidson", i);
-        u.lblLCost231[i] = ModelName("lblLCost231", "Cost 231", i);
-    }
-
-    auto* grid = new QGridLayout(frame);
-    grid->addWidget(Caption(QStringLiteral("Power")), 0, 0);
-    grid->addWidget(u.txtPowerUnit, 0, 1);
-    grid->addWidget(u.cmbPowerUnit, 0, 2);
-    grid->addWidget(Caption(QStringLiteral("Loss")), 1, 0);
-    grid->addWidget(Caption(QStringLiteral("dB")), 1, 2);
-    grid->addWidget(u.lblFieldStrength, 1, 3);
-    grid->addWidget(Caption(QStringLiteral(" dB µv / m")), 1, 5);
-    QLabel* loss[] = {u.lblOH529dBLoss, u.lblDavidson, u.lblcost231};
-    QLabel* field[] = {u.lblFITU529, u.lblOkumHatDavFS, u.lblFCost231};
-    QLabel** names[] = {u.lblLITU529, u.lblLDavidson, u.lblLCost231};
-    for (int i = 0; i < 3; ++i) {
-        grid->addWidget(names[i][0], 2 + i, 0);
-        grid->addWidget(loss[i], 2 + i, 1, 1, 2);
-        grid->addWidget(names[i][1], 2 + i, 3);
-        grid->addWidget(field[i], 2 + i, 4, 1, 2);
-    }
+MainInputs MainForm::Inputs() const {
+    MainInputs in;
+    inputs_->ReadTexts(in);
+    results_->ReadTexts(in);
+    in.english = menus_->mnuUnitsEnglish->isChecked();
+    return in;
 }
 
-void MainForm::buildMenus() {
-    auto& u = ui_;
-    auto menu = [this](const char* name, const char* caption) {
-        QMenu* m = menuBar()->addMenu(QString::fromUtf8(caption));
-        m->setObjectName(QString::fromLatin1(name));
-        return m;
-    };
-    auto item = [](QMenu* m, const char* name, const char* caption) {
-        QAction* a = m->addAction(QString::fromUtf8(caption));
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
-    u.mnuFile = menu("mnuFile", "&File");
-    u.mnuFileNew = item(u.mnuFile, "mnuFileNew", "&New");
-    u.mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileSep"));
-    u.mnuFileExit = item(u.mnuFile, "mnuFileExit", "&Exit");
-    u.mnuUnits = menu("mnuUnits", "&Units");
-    u.mnuUnitsMetric = item(u.mnuUnits, "mnuUnitsMetric", "&Metric");
-    u.mnuUnitsEnglish = item(u.mnuUnits, "mnuUnitsEnglish", "&English");
-    u.mnuUnitsMetric->setCheckable(true);
-    u.mnuUnitsEnglish->setCheckable(true);
-    u.mnuUnitsMetric->setChecked(true);
-    u.mnuCalculation = menu("mnuCalculation", "&Calculation");
-    u.mnuCalculationLog = item(u.mnuCalculation, "mnuCalculationLog", "&View Output Report");
-    u.mnuCalculationCalculate = item(u.mnuCalculation, "mnuCalculationCalculate", "&Calculate Values");
-    u.mnuCalculationLogDist = item(u.mnuCalculation, "mnuCalculationLogDist", "&Report for Distance Range");
-    u.mnuHideShow = item(u.mnuCalculation, "mnuHideShow", "&Hide Out of Range Values");
-    u.mnuGraph = menu("mnuGraph", "&Graph");
-    u.mnuGraphdBloss = item(u.mnuGraph, "mnuGraphdBloss", "&Compare dB loss Models");
-    u.mnuOkumGraphFieldStrength =
-        item(u.mnuGraph, "mnuOkumGraphFieldStrength", "Field Strength (&Brindel Davidson)");
-    u.mnuOkum529GraphFieldStrength =
-        item(u.mnuGraph, "mnuOkum529GraphFieldStrength", "Field Strength (ITU-R P.&529 Brindel)");
-    u.mnuGraphCost231FieldStrength =
-        item(u.mnuGraph, "mnuGraphCost231FieldStrength", "Field Strength (&Cost 231)");
-    u.mnuGraphCompare = item(u.mnuGraph, "mnuGraphCompare", "Compare Field Strength  &Models");
-    u.mnuGraph->addSeparator()->setObjectName(QStringLiteral("mnuGraphSep"));
-    u.mnuGraphMeasured = item(u.mnuGraph, "mnuGraphMeasured", "&Show Measured Data");
-    u.mnuHelp = menu("mnuHelp", "&Help");
-    u.mnuHelpInfo = item(u.mnuHelp, "mnuHelpInfo", "&Introduction Screen");
-    u.mnuHelpTarvek = item(u.mnuHelp, "mnuHelpTarvek", "&Tarvek");
-    u.mnuHelpAbout = item(u.mnuHelp, "mnuHelpAbout", "&About Tarvek");
+void MainForm::SetInputs(const MainInputs& in) {
+    inputs_->ShowTexts(in);
+    results_->ShowTexts(in);
+}
+
+void MainForm::SetMeasuredDataCaption(const QString& caption) {
+    menus_->mnuGraphMeasured->setText(caption);
+}
+
+bool MainForm::OrbelLaunched() const {
+    return startEnd_->OrbelLaunched();
+}
+
+void MainForm::SetProgramEnd(std::function<void()> end) {
+    ProgramStartEnd::SetProgramEnd(std::move(end));
+}
+
+void MainForm::ResetInputs() {
+    results_->ResetPower();
+    inputs_->ResetDefaults();
+    // The defaults are metric texts: the window shows metric units without converting them.
+    showUnits(false);
+    results_->ResetColours();
+    SwitchUnits(false);
+}
+
+void MainForm::SwitchUnits(bool english) {
+    if (UnitSystem::Instance().IsEnglish() == english)
+        return;
+    WaitCursor wait;
+    QApplication::processEvents();
+    // Windows that follow the unit system copy the main window's converted lengths.
+    inputs_->ConvertLengths(english);
+    showUnits(english);
+}
+
+void MainForm::showUnits(bool english) {
+    menus_->ShowUnitChecks(english);
+    const Units units = english ? Units::English : Units::Metric;
+    inputs_->ShowUnitCaptions(units);
+    UnitSystem::Instance().Set(units);
+}
+
+void MainForm::MarkResultsStale() {
+    results_->MarkStale();
+}
+
+void MainForm::Form_Load() {
+    startEnd_->Load();
+}
+
+void MainForm::Form_Unload() {
+    startEnd_->Unload();
+}
+
+void MainForm::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void MainForm::cmdLossCalc_Click() {
+    validateBeforeReading();
+    ShownInputs shown = inputs_->Shown();
+    shown.powerWatts = GetPowerWatts();
+    CalculateOneDistance(shown, *results_, this);
+}
+
+void MainForm::cmbareatype_Click() {
+    MarkResultsStale();
+    inputs_->FollowArea();
+}
+
+void MainForm::checkBox(InputBox box) {
+    inputs_->CheckBox(box, this);
+}
+
+void MainForm::txtPowerUnit_LostFocus() {
+    results_->CheckPower();
+}
+void MainForm::cmbPowerUnit_Click() {
+    results_->FollowPowerUnit();
+}
+
+bool MainForm::validateBeforeReading() {
+    bool told = false;
+    if (auto* focused = qobject_cast<QLineEdit*>(focusWidget())) {
+        if (const auto box = inputs_->BoxOf(focused))
+            told = inputs_->CheckBox(*box, this);
+        else if (focused == results_->PowerBox())
+            results_->CheckPower();
+    }
+    return inputs_->CheckLengths(this) || told;
+}
+
+void MainForm::showRange(ModelIndex model) {
+    // A message box takes the button's release, which would leave the range shown.
+    if (validateBeforeReading())
+        return;
+    if (const RangeDisplay* display = RangeDisplayOf(model))
+        inputs_->ShowRange(*display);
+}
+
+void MainForm::endRange() {
+    inputs_->EndRange();
+}
+
+void MainForm::mnuFileExit_Click() {
+    const int answer = msgbox::MsgBox(QStringLiteral("This Concludes the Loss Calculation Program"),
+                                      msgbox::vbOKCancel, QStringLiteral("Loss Calculation Program"), this);
+    if (answer == msgbox::vbOK)
+        close();
+}
+
+// The Units items show the state in force; Qt toggles a checkable item before its handler runs.
+void MainForm::chooseUnits(bool english) {
+    SwitchUnits(english);
+    menus_->ShowUnitChecks(UnitSystem::Instance().IsEnglish());
+}
+
+void MainForm::mnuCalculationLog_Click() {
+    ReportLog().Show();
+}
+void MainForm::mnuCalculationLogDist_Click() {
+    validateBeforeReading();
+    frmLogDistRange dialog(*this);
+    dialog.exec();
+}
+void MainForm::mnuHideShow_Click() {
+    program::OutOfRangeColour =
+        menus_->ToggleHideShow() ? program::kOutOfRangeShown : program::kOutOfRangeHidden;
+}
+
+void MainForm::mnuGraphdBloss_Click() {
+    GraphForm window;
+    window.Form_Load();
+    window.exec();
+}
+// The field-strength window reads the model when it opens.
+void MainForm::openFieldStrength(long graphModel) {
+    program::GraphModel = graphModel;
+    FrmOkumFieldStrength window;
+    window.Form_Load();
+    window.exec();
+}
+
+void MainForm::mnuGraphMeasured_Click() {
+    program::ShowMeasuredData = menus_->ToggleMeasured() ? -1 : 0;
+}
+
+void MainForm::mnuHelpInfo_Click() {
+    frmInfoScreen screen(this);
+    screen.exec();
+}
+void MainForm::mnuHelpTarvek_Click() {
+    ShowHelpContents(this);
+}
+void MainForm::mnuHelpAbout_Click() {
+    AboutForm about;
+    about.exec();
+}
+
+void MainForm::lblFieldStrength_DblClick() {
+    for (const std::string& piece : MeasuredDump(MeasuredData))
+        ReportInsertText(QString::fromStdString(piece));
 }

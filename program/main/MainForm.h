@@ -1,162 +1,115 @@
 #pragma once
-// "Okumura-Hata Field Strength / Loss Calculations": the program's input sheet, its results and
-// the menus that reach every other window. Start-up (Form_Load) and the end of the program
-// (Form_Unload) belong to it.
+// "Okumura-Hata Field Strength / Loss Calculations": the program's window. It holds the input
+// panel, the result panel and the menus, and routes each control's event to the handler of the
+// control's name; the handlers hand the work to the panel, the calculation, the start and end of
+// the program, or the window a menu opens. Other windows exchange the inputs with it as one value.
 
-#include "UnitText.h"
+#include "MainInputs.h"
+#include "ModelInputs.h"
+#include "ModelNumbering.h"
+#include "ValidityBounds.h"
 
 #include <functional>
 #include <memory>
 #include <QMainWindow>
 
-class QAction;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPushButton;
 class LostFocusFilter;
-class Registry;
+class MainInputPanel;
+class MainResultPanel;
+class ProgramStartEnd;
+struct MainMenus;
 
 class MainForm : public QMainWindow {
     Q_OBJECT
 public:
-    // The controls, by the names the rest of the program knows them by (also their objectName).
-    struct Controls {
-        QLineEdit* txtFreq = nullptr;
-        QLineEdit* txtDist = nullptr;
-        QLineEdit* txthb = nullptr;
-        QLineEdit* txthm = nullptr;
-        QComboBox* cmbareatype = nullptr;
-        QComboBox* cmbcitysize = nullptr;
-        QLineEdit* txtPctTime = nullptr;
-        QLineEdit* txtPctLoc = nullptr;
-        QPushButton* cmdLossCalc = nullptr;
-        QLabel* lblHelpRange = nullptr;
-        QComboBox* cmbPowerUnit = nullptr;
-        QLineEdit* txtPowerUnit = nullptr;
-        QLabel* Label10 = nullptr; // unit of the base antenna height
-        QLabel* Label11 = nullptr; // unit of the mobile antenna height
-        QLabel* Label12 = nullptr; // unit of the distance
-        QLabel* lblFieldStrength = nullptr;
-        QLabel* lblLITU529[2] = {};
-        QLabel* lblLDavidson[2] = {};
-        QLabel* lblLCost231[2] = {};
-        QLabel* lblcost231 = nullptr;
-        QLabel* lblFITU529 = nullptr;
-        QLabel* lblOH529dBLoss = nullptr;
-        QLabel* lblFCost231 = nullptr;
-        QLabel* lblDavidson = nullptr;
-        QLabel* lblOkumHatDavFS = nullptr;
-
-        QMenu* mnuFile = nullptr;
-        QAction* mnuFileNew = nullptr;
-        QAction* mnuFileExit = nullptr;
-        QMenu* mnuUnits = nullptr;
-        QAction* mnuUnitsMetric = nullptr;
-        QAction* mnuUnitsEnglish = nullptr;
-        QMenu* mnuCalculation = nullptr;
-        QAction* mnuCalculationLog = nullptr;
-        QAction* mnuCalculationCalculate = nullptr;
-        QAction* mnuCalculationLogDist = nullptr;
-        QAction* mnuHideShow = nullptr;
-        QMenu* mnuGraph = nullptr;
-        QAction* mnuGraphdBloss = nullptr;
-        QAction* mnuOkumGraphFieldStrength = nullptr;
-        QAction* mnuOkum529GraphFieldStrength = nullptr;
-        QAction* mnuGraphCost231FieldStrength = nullptr;
-        QAction* mnuGraphCompare = nullptr;
-        QAction* mnuGraphMeasured = nullptr;
-        QMenu* mnuHelp = nullptr;
-        QAction* mnuHelpInfo = nullptr;
-        QAction* mnuHelpTarvek = nullptr;
-        QAction* mnuHelpAbout = nullptr;
-
-        // The texts of the length boxes across unit switches.
-        UnitText distText;
-        UnitText hbText;
-        UnitText hmText;
-    };
-
     explicit MainForm(QWidget* parent = nullptr);
     ~MainForm() override;
 
-    // The program's main window while one exists (the windows and helpers reach its controls).
+    // The program's main window while one exists.
     static MainForm* Instance();
 
-    Controls& ui() { return ui_; }
-    bool OrbelLaunched() const { return orbelLaunched_; }
+    // The inputs as shown, and showing others: texts that differ are written (area before city,
+    // the power unit without converting the power box); the unit system stays as it is.
+    MainInputs Inputs() const;
+    void SetInputs(const MainInputs& inputs);
+    // The caption of Graph > Show/Hide Measured Data, which the field-strength window also flips.
+    void SetMeasuredDataCaption(const QString& caption);
 
+    bool OrbelLaunched() const;
     // What ends the program after Form_Unload; quits the event loop unless a test replaces it.
     static void SetProgramEnd(std::function<void()> end);
+
+    // What the program-wide helpers (ModMain) do to this window: the design defaults, the unit
+    // system with the lengths converted, and the stale mark of the results.
+    void ResetInputs();
+    void SwitchUnits(bool english);
+    void MarkResultsStale();
 
     void Form_Load();
     void Form_Unload();
 
+    // The handlers, by control and event.
     void cmdLossCalc_Click();
-    void txtFreq_Change();
-    void txtDist_Change();
-    void txthb_Change();
-    void txthm_Change();
-    void cmbcitysize_Click();
+    void txtFreq_Change() { MarkResultsStale(); }
+    void txtDist_Change() { MarkResultsStale(); }
+    void txthb_Change() { MarkResultsStale(); }
+    void txthm_Change() { MarkResultsStale(); }
+    void cmbcitysize_Click() { MarkResultsStale(); }
     void cmbareatype_Click();
-    void txtFreq_LostFocus();
-    void txthb_LostFocus();
-    void txtDist_LostFocus();
-    void txthm_LostFocus();
-    void txtPctLoc_LostFocus();
-    void txtPctTime_LostFocus();
+    void txtFreq_LostFocus() { checkBox(InputBox::Frequency); }
+    void txthb_LostFocus() { checkBox(InputBox::BaseHeight); }
+    void txtDist_LostFocus() { checkBox(InputBox::Distance); }
+    void txthm_LostFocus() { checkBox(InputBox::MobileHeight); }
+    void txtPctLoc_LostFocus() { checkBox(InputBox::PctLoc); }
+    void txtPctTime_LostFocus() { checkBox(InputBox::PctTime); }
     void txtPowerUnit_LostFocus();
     void cmbPowerUnit_Click();
-    void lblLITU529_MouseDown();
-    void lblLCost231_MouseDown();
-    void lblLDavidson_MouseDown();
-    void lblLITU529_MouseUp();
-    void lblLCost231_MouseUp();
-    void lblLDavidson_MouseUp();
+    void lblLITU529_MouseDown() { showRange(ModelP529); }
+    void lblLCost231_MouseDown() { showRange(ModelCost231); }
+    void lblLDavidson_MouseDown() { showRange(ModelHataDavidson); }
+    void lblLITU529_MouseUp() { endRange(); }
+    void lblLCost231_MouseUp() { endRange(); }
+    void lblLDavidson_MouseUp() { endRange(); }
+    void lblFieldStrength_DblClick();
 
-    void mnuFileNew_Click();
+    void mnuFileNew_Click() { ResetInputs(); }
     void mnuFileExit_Click();
-    void mnuUnitsMetric_Click();
-    void mnuUnitsEnglish_Click();
+    void mnuUnitsMetric_Click() { chooseUnits(false); }
+    void mnuUnitsEnglish_Click() { chooseUnits(true); }
     void mnuCalculationLog_Click();
-    void mnuCalculationCalculate_Click();
+    void mnuCalculationCalculate_Click() { cmdLossCalc_Click(); }
     void mnuCalculationLogDist_Click();
     void mnuHideShow_Click();
     void mnuGraphdBloss_Click();
-    void mnuOkumGraphFieldStrength_Click();
-    void mnuOkum529GraphFieldStrength_Click();
-    void mnuGraphCost231FieldStrength_Click();
-    void mnuGraphCompare_Click();
+    void mnuOkumGraphFieldStrength_Click() { openFieldStrength(GraphDavidson); }
+    void mnuOkum529GraphFieldStrength_Click() { openFieldStrength(GraphP529); }
+    void mnuGraphCost231FieldStrength_Click() { openFieldStrength(GraphCost231); }
+    void mnuGraphCompare_Click() { openFieldStrength(GraphComparison); }
     void mnuGraphMeasured_Click();
     void mnuHelpInfo_Click();
     void mnuHelpTarvek_Click();
     void mnuHelpAbout_Click();
-    void lblFieldStrength_DblClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildInputs(QWidget* frame);
-    void buildResults(QWidget* frame);
-    void buildMenus();
     void connectHandlers();
-    bool validateBox(QLineEdit* box);
-    void validatePower();
+    void checkBox(InputBox box);
+    void chooseUnits(bool english);
+    void openFieldStrength(long graphModel);
+    // A menu command or a click on a model name does not take the focus from the box being edited,
+    // so its check has not run: run it now, and make sure every length box holds a number. True
+    // when a message was shown.
     bool validateBeforeReading();
-    void showRange(int model);
+    // Switches the unit state, captions and check marks without converting any text.
+    void showUnits(bool english);
+    void showRange(ModelIndex model);
     void endRange();
-    void restoreOwnInputs();
-    void restoreSuiteInputs();
-    void restoreLog();
-    bool writeSuiteValues();
-    Registry& registry();
 
-    Controls ui_;
+    MainInputPanel* inputs_ = nullptr;
+    MainResultPanel* results_ = nullptr;
+    std::unique_ptr<MainMenus> menus_;
     LostFocusFilter* lostFocus_ = nullptr;
-    std::unique_ptr<Registry> registry_;
-    bool orbelLaunched_ = false;
-    bool unloaded_ = false;
+    std::unique_ptr<ProgramStartEnd> startEnd_;
 };

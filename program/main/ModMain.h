@@ -7,7 +7,3 @@ void ResetMainInputs();
 void SetMetricUnits();
 void SetEnglishUnits();
 void MarkResultsStale();
-
-// Switches the unit state, captions and check marks without converting any text (start-up, where
-// the stored texts are already in the stored unit system).
-void ShowUnits(bool english);

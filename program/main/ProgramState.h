@@ -19,8 +19,7 @@ extern QColor OutOfRangeColour;
 // -1 while the field-strength graphs overlay measured data, else 0.
 extern int ShowMeasuredData;
 
-// The field-strength window's model: 0 Okumura-Hata-Davidson, 1 ITU-R P.529, 3 COST 231,
-// 4 comparison of all models.
+// The field-strength window's model, a GraphModelNumber (ModelNumbering.h).
 extern long GraphModel;
 
 // Full path of the temporary report-log file the calculations save the log to.

@@ -23,19 +23,20 @@ std::string ReportLogTitle() {
            "C231FS   T%  L% Units    Watts    Date      Time";
 }
 
-std::vector<ReportPiece> ReportLogLine(const ReportLineValues& v) {
+std::vector<ReportPiece> ReportLogLine(const ReportLineValues& line) {
+    const ShownInputs& v = line.shown;
     std::vector<ReportPiece> pieces;
-    pieces.push_back({Column(v.dist, "00000.00") + " " + Column(v.freq, "00000.0")});
-    pieces.push_back({" " + Column(v.hb, "0000.00") + "  " + Column(v.hm, "000.00")});
+    pieces.push_back({Column(v.distShown, "00000.00") + " " + Column(v.freqMHz, "00000.0")});
+    pieces.push_back({" " + Column(v.hbShown, "0000.00") + "  " + Column(v.hmShown, "000.00")});
     pieces.push_back({" " + numtext::FormatText(v.area, "@@@@@@@@!") + "  "});
     pieces.push_back({CityColumn(v.area, v.city)});
     for (int i = 0; i < ResultColumnCount; ++i)
-        pieces.push_back({Column(v.results[i], "0000.00") + " ", !v.inRange[i]});
+        pieces.push_back({Column(line.results.values[i], "0000.00") + " ", !line.results.inRange[i]});
     pieces.push_back({" " + numtext::Format(v.pctTime / 100.0, "00%")});
     pieces.push_back({" " + numtext::Format(v.pctLoc / 100.0, "00%")});
     pieces.push_back({std::string(" ") + (v.english ? "Enlish" : "Metric")});
     pieces.push_back({" " + Column(v.powerWatts, "000000.0")});
-    pieces.push_back({" " + numtext::FormatDate(v.when, "mm/dd/yyyy hh:mm am/pm")});
+    pieces.push_back({" " + numtext::FormatDate(line.when, "mm/dd/yyyy hh:mm am/pm")});
     pieces.push_back({"\r\n"});
     return pieces;
 }

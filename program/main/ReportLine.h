@@ -2,28 +2,17 @@
 // The fixed-column line the report log gets for one calculation, and the log's column headers.
 // The distance-range report writes the same line once per distance.
 
-#include <array>
+#include "LossCalculation.h"
+
 #include <ctime>
 #include <string>
 #include <vector>
 
-// The six results in the order of the log's columns.
-enum ResultColumn { OHDavLs, C231Ls, H529Ls, H529FS, HDAVFS, C231FS, ResultColumnCount };
-
+// One calculation as the log shows it: the inputs in the units they were typed in, the results
+// and the time.
 struct ReportLineValues {
-    // As the log shows them: the boxes' values in the units they were typed in.
-    double dist = 0;
-    double freq = 0;
-    double hb = 0;
-    double hm = 0;
-    std::string area;
-    std::string city;
-    std::array<double, ResultColumnCount> results{};
-    std::array<bool, ResultColumnCount> inRange{};
-    double pctTime = 0;
-    double pctLoc = 0;
-    bool english = false;
-    double powerWatts = 0;
+    ShownInputs shown;
+    LossResults results;
     std::tm when{};
 };
 

@@ -2,6 +2,7 @@
 
 #include "ContextIDs.h"
 #include "Help.h"
+#include "NamedControls.h"
 #include "ProgramState.h"
 #include "Registry.h"
 
@@ -62,9 +63,7 @@ const std::array<const char*, 12> kCells{
 };
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
+    return Named(new QLabel(text, parent), name);
 }
 
 } // namespace

@@ -6,26 +6,25 @@
 #include "Help.h"
 #include "InputValidation.h"
 #include "LostFocusFilter.h"
+#include "MainForm.h"
 #include "MessageBox.h"
 #include "ModCalculations.h"
+#include "NamedControls.h"
 #include "NumberText.h"
 #include "ProgramState.h"
 #include "ReportLog.h"
 #include "RLogClass.h"
-#include "UnitSystem.h"
+#include "WaitCursor.h"
 
 #include <array>
 #include <cmath>
 #include <ctime>
 #include <optional>
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -37,28 +36,12 @@ namespace {
 const QString kBeginCaption = QStringLiteral("Begin Sending Distance Range to Log");
 const QString kRestartCaption = QStringLiteral("Restart Sending Distance Range to Log");
 
-// The wait cursor for as long as the guard lives, whichever way a run ends.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 double leadingNumber(const QLineEdit* box) {
     return numtext::Val(box->text().toStdString());
 }
 
 QString rangeText(double value) {
     return QString::fromStdString(numtext::Format(value, "####0.00"));
-}
-
-std::tm localNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm when{};
-    localtime_r(&now, &when);
-    return when;
 }
 
 // Appends a line's pieces, switching the underline only where it changes.
@@ -90,42 +73,35 @@ struct frmLogDistRange::Controls {
     QLabel* lblDist = nullptr;
 };
 
-namespace {
+frmLogDistRange::frmLogDistRange(MainForm& main)
+    : frmLogDistRange(
+          &main, [&main] { return main.Inputs(); }, ReportLog(), program::TempLogName) {}
 
-template <typename T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-} // namespace
-
-frmLogDistRange::frmLogDistRange(QWidget* mainWindow)
-    : frmLogDistRange(mainWindow, ReportLog(), program::TempLogName) {}
-
-frmLogDistRange::frmLogDistRange(QWidget* mainWindow, RLogClass& log, const QString& tempLogName)
-    : QDialog(mainWindow), mainWindow_(mainWindow), log_(log), tempLogName_(tempLogName),
+frmLogDistRange::frmLogDistRange(QWidget* owner, InputSource source, RLogClass& log,
+                                 const QString& tempLogName)
+    : QDialog(owner), owner_(owner), inputs_(std::move(source)), log_(log), tempLogName_(tempLogName),
       ui_(std::make_unique<Controls>()) {
     setWindowTitle(QStringLiteral("Report Distance Range"));
     setModal(true);
     Controls& u = *ui_;
-    u.lblStart = named(new QLabel(QStringLiteral("Start"), this), "lblStart");
-    u.lblEnd = named(new QLabel(QStringLiteral("End"), this), "lblEnd");
-    u.lblStep = named(new QLabel(QStringLiteral("Step"), this), "lblStep");
-    u.txtStart = named(new QLineEdit(QStringLiteral("1.0"), this), "txtStart");
-    u.txtEnd = named(new QLineEdit(QStringLiteral("100.0"), this), "txtEnd");
-    u.txtStep = named(new QLineEdit(QStringLiteral("1.0"), this), "txtStep");
+    u.lblStart = Named(new QLabel(QStringLiteral("Start"), this), "lblStart");
+    u.lblEnd = Named(new QLabel(QStringLiteral("End"), this), "lblEnd");
+    u.lblStep = Named(new QLabel(QStringLiteral("Step"), this), "lblStep");
+    u.txtStart = Named(new QLineEdit(QStringLiteral("1.0"), this), "txtStart");
+    u.txtEnd = Named(new QLineEdit(QStringLiteral("100.0"), this), "txtEnd");
+    u.txtStep = Named(new QLineEdit(QStringLiteral("1.0"), this), "txtStep");
     for (auto& km : u.lblKm)
-        km = named(new QLabel(QStringLiteral("Km"), this), "lblKm");
-    u.shpClearLog = named(new QFrame(this), "shpClearLog");
+        km = Named(new QLabel(QStringLiteral("Km"), this), "lblKm");
+    u.shpClearLog = Named(new QFrame(this), "shpClearLog");
     u.shpClearLog->setFrameShape(QFrame::Box);
     u.chkClearLog =
-        named(new QCheckBox(QStringLiteral("Clear Log Before Calculations"), u.shpClearLog), "chkClearLog");
-    u.cmdLogDistRange = named(new QPushButton(kBeginCaption, this), "cmdLogDistRange");
-    u.cmdExitCalc = named(new QPushButton(QStringLiteral("Exit"), this), "cmdExitCalc");
+        Named(new QCheckBox(QStringLiteral("Clear Log Before Calculations"), u.shpClearLog), "chkClearLog");
+    u.cmdLogDistRange = Named(new QPushButton(kBeginCaption, this), "cmdLogDistRange");
+    u.cmdExitCalc = Named(new QPushButton(QStringLiteral("Exit"), this), "cmdExitCalc");
     u.cmdExitCalc->setToolTip(QStringLiteral("Retains Calculations in the Log"));
-    u.pgbDist = named(new QProgressBar(this), "pgbDist");
+    u.pgbDist = Named(new QProgressBar(this), "pgbDist");
     u.pgbDist->setTextVisible(false);
-    u.lblDist = named(new QLabel(QString(), this), "lblDist");
+    u.lblDist = Named(new QLabel(QString(), this), "lblDist");
 
     auto* inputs = new QGridLayout;
     const std::array<QLabel*, 3> captions{u.lblStart, u.lblEnd, u.lblStep};
@@ -216,40 +192,29 @@ bool frmLogDistRange::ValidateRange() {
     return checked.AnyCorrected();
 }
 
-bool frmLogDistRange::readMainInputs(RangeRunInputs& in) {
-    QWidget* main = mainWindow_.data();
-    auto box = [main](const char* name) { return main ? main->findChild<QLineEdit*>(name) : nullptr; };
-    auto boxText = [&box](const char* name) {
-        const QLineEdit* b = box(name);
-        return b ? b->text().toStdString() : std::string();
-    };
-    auto comboText = [main](const char* name) {
-        const QComboBox* c = main ? main->findChild<QComboBox*>(name) : nullptr;
-        return c ? c->currentText().toStdString() : std::string();
-    };
-
+bool frmLogDistRange::readMainInputs(ShownInputs& in) {
+    const MainInputs main = inputs_();
     struct NumberBox {
-        const char* name;
+        const QString* text;
         InputBox box;
         double* value;
     };
     // The models take logarithms of these: each must be a positive number.
-    for (const NumberBox& n : {NumberBox{"txtFreq", InputBox::Frequency, &in.freqMHz},
-                               NumberBox{"txthb", InputBox::BaseHeight, &in.hbShown},
-                               NumberBox{"txthm", InputBox::MobileHeight, &in.hmShown}}) {
-        const std::optional<double> v = numtext::StrictNumber(boxText(n.name));
+    for (const NumberBox& n : {NumberBox{&main.freq, InputBox::Frequency, &in.freqMHz},
+                               NumberBox{&main.hb, InputBox::BaseHeight, &in.hbShown},
+                               NumberBox{&main.hm, InputBox::MobileHeight, &in.hmShown}}) {
+        const std::optional<double> v = numtext::StrictNumber(n.text->toStdString());
         if (!v || !std::isfinite(*v) || *v <= 0) {
             msgbox::MsgBox(QString::fromStdString(RangeMessage(n.box)), msgbox::vbOKOnly, QString(), this);
             return false;
         }
         *n.value = *v;
     }
-    in.pctTime = numtext::Val(boxText("txtPctTime"));
-    in.pctLoc = numtext::Val(boxText("txtPctLoc"));
-    in.area = comboText("cmbareatype");
-    in.city = comboText("cmbcitysize");
-    const QAction* english = main ? main->findChild<QAction*>("mnuUnitsEnglish") : nullptr;
-    in.english = english ? english->isChecked() : UnitSystem::Instance().IsEnglish();
+    in.pctTime = numtext::Val(main.pctTime.toStdString());
+    in.pctLoc = numtext::Val(main.pctLoc.toStdString());
+    in.area = main.area.toStdString();
+    in.city = main.city.toStdString();
+    in.english = main.english;
     in.powerWatts = GetPowerWatts();
     return true;
 }
@@ -264,7 +229,7 @@ void frmLogDistRange::cmdLogDistRange_Click() {
                        this);
         return;
     }
-    RangeRunInputs inputs;
+    ShownInputs inputs;
     if (!readMainInputs(inputs))
         return;
 
@@ -273,7 +238,7 @@ void frmLogDistRange::cmdLogDistRange_Click() {
     QPointer<frmLogDistRange> self(this);
     RLogClass& log = log_;
     const QString tempLogName = tempLogName_;
-    const QPointer<QWidget> owner = mainWindow_;
+    const QPointer<QWidget> owner = owner_;
     WaitCursor wait;
     closeRequested_ = false;
     running_ = true;
@@ -298,7 +263,7 @@ void frmLogDistRange::cmdLogDistRange_Click() {
     done(closeRequested_ ? QDialog::Rejected : QDialog::Accepted);
 }
 
-frmLogDistRange::RunEnd frmLogDistRange::runRange(const RangeRunInputs& inputs) {
+frmLogDistRange::RunEnd frmLogDistRange::runRange(const ShownInputs& inputs) {
     QPointer<frmLogDistRange> self(this);
     RLogClass& log = log_;
     Controls& u = *ui_;
@@ -319,7 +284,7 @@ frmLogDistRange::RunEnd frmLogDistRange::runRange(const RangeRunInputs& inputs) 
         const double d = DistanceAt(range, i);
         u.pgbDist->setValue(scale.ValueAt(d));
         u.lblDist->setText(QString::fromStdString(numtext::Format(d, "####.0")) + QStringLiteral(" Km"));
-        appendLine(log, RangeReportLine(inputs, d, localNow()), underline);
+        appendLine(log, RangeReportLine(inputs, d, numtext::LocalNow()), underline);
         ++linesSent_;
     }
     if (underline)

@@ -1,27 +1,34 @@
 #pragma once
 // "Report Distance Range": writes one report line per distance, from a start to an end distance in
 // fixed steps, into the report log, with the six model results of the single-distance calculation.
-// The other inputs come from the main window's controls, found by their object names, when a run
-// starts. A run lets window events through once per distance, so it can be stopped (exit button,
-// close box, Esc) or restarted while it runs; whatever it wrote is saved to the temporary log file.
+// The other inputs come from the main window, as one value, when a run starts. A run lets window events
+// through once per distance, so it can be stopped (exit button, close box, Esc) or restarted while it runs;
+// whatever it wrote is saved to the temporary log file.
 
+#include "MainInputs.h"
+
+#include <functional>
 #include <memory>
 #include <QDialog>
 #include <QPointer>
 #include <QString>
 
+class MainForm;
 class RLogClass;
 class QLineEdit;
-struct RangeRunInputs;
+struct ShownInputs;
 
 class frmLogDistRange : public QDialog {
     Q_OBJECT
 public:
-    // The program's report log and temporary log file.
-    explicit frmLogDistRange(QWidget* mainWindow);
-    // mainWindow owns the dialog and holds the input controls; log receives the table and is saved
-    // to tempLogName whenever a run ends.
-    frmLogDistRange(QWidget* mainWindow, RLogClass& log, const QString& tempLogName);
+    // Where a run reads the main window's inputs.
+    using InputSource = std::function<MainInputs()>;
+
+    // Over the main window, the program's report log and temporary log file.
+    explicit frmLogDistRange(MainForm& main);
+    // owner owns the dialog; inputs gives the main window's inputs; log receives the table and is
+    // saved to tempLogName whenever a run ends.
+    frmLogDistRange(QWidget* owner, InputSource inputs, RLogClass& log, const QString& tempLogName);
     ~frmLogDistRange() override;
 
     // Event handlers, public so tests can drive them like a user.
@@ -48,12 +55,13 @@ private:
     void Form_Load();
     bool ValidateRange();
     void boxLostFocus(QLineEdit* box, const char* message, const char* replacement);
-    bool readMainInputs(RangeRunInputs& inputs);
+    bool readMainInputs(ShownInputs& inputs);
     void showRunningLook(bool running);
-    RunEnd runRange(const RangeRunInputs& inputs);
+    RunEnd runRange(const ShownInputs& inputs);
     void requestStop(bool restart);
 
-    QPointer<QWidget> mainWindow_;
+    QPointer<QWidget> owner_;
+    InputSource inputs_;
     RLogClass& log_;
     QString tempLogName_;
     std::unique_ptr<Controls> ui_; // the widgets themselves belong to the dialog

@@ -1,8 +1,5 @@
 #include "frmLogDistRangeLogic.h"
 
-#include "LossCalculation.h"
-#include "UnitConversion.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -102,35 +99,9 @@ int ProgressScale::ValueAt(double d) const {
     return static_cast<int>(std::lround(units));
 }
 
-std::vector<ReportPiece> RangeReportLine(const RangeRunInputs& in, double d, const std::tm& when) {
-    const auto metres = [&](double shown) {
-        return in.english ? EnglishToMetric(shown, kMetresPerFoot) : shown;
-    };
-    LossInputs models;
-    models.freqMHz = in.freqMHz;
-    models.distKm = d;
-    models.hbM = metres(in.hbShown);
-    models.hmM = metres(in.hmShown);
-    models.area = in.area;
-    models.city = in.city;
-    models.pctTime = in.pctTime;
-    models.pctLoc = in.pctLoc;
-    const LossResults results = CalculateLosses(models);
-
-    ReportLineValues line;
-    line.dist = d;
-    line.freq = in.freqMHz;
-    line.hb = in.hbShown;
-    line.hm = in.hmShown;
-    line.area = in.area;
-    line.city = in.city;
-    line.results = results.values;
-    line.inRange = results.inRange;
-    line.pctTime = in.pctTime;
-    line.pctLoc = in.pctLoc;
-    line.english = in.english;
-    line.powerWatts = in.powerWatts;
-    line.when = when;
+std::vector<ReportPiece> RangeReportLine(const ShownInputs& in, double d, const std::tm& when) {
+    ReportLineValues line{in, CalculateLosses(MetricInputs(in, d)), when};
+    line.shown.distShown = d;
     return ReportLogLine(line);
 }
 

@@ -47,22 +47,10 @@ struct ProgressScale {
 };
 ProgressScale MakeProgressScale(double start, double end);
 
-// What a run takes from the main window, read once when it starts.
-struct RangeRunInputs {
-    double freqMHz = 0;
-    double hbShown = 0; // in the units the main window shows (feet in English units)
-    double hmShown = 0;
-    std::string area;
-    std::string city;
-    double pctTime = 0;
-    double pctLoc = 0;
-    bool english = false;
-    double powerWatts = 0;
-};
-
-// The report line of one distance: the heights as shown, the models fed with metres.
-std::vector<ReportPiece> RangeReportLine(const RangeRunInputs& inputs, double distanceKm,
-                                         const std::tm& when);
+// The report line of one distance of a run, over the main window's inputs read once when the run
+// started: the heights as shown, the models fed with metres, the distance in km whatever the
+// units shown.
+std::vector<ReportPiece> RangeReportLine(const ShownInputs& inputs, double distanceKm, const std::tm& when);
 
 // Neighbouring pieces with the same underline state joined, so a line takes as few appends as its
 // underlines allow.

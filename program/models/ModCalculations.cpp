@@ -1,10 +1,10 @@
 #include "ModCalculations.h"
 
 #include "NumberText.h"
+#include "ValidityBounds.h"
 
 #include <algorithm>
 #include <cassert>
-#include <cctype>
 #include <cmath>
 
 const double NormalDeviates[50] = {2.321, 2.062, 1.889, 1.756, 1.647, 1.555, 1.474, 1.401, 1.336, 1.276, //
@@ -21,82 +21,70 @@ const TablePoint LocationSigmaSuburbanOpen[13] = {
     {100, 6.8}, {200, 7},   {300, 7.2},  {400, 7.5}, {500, 7.7},  {600, 7.9}, {700, 8},
     {800, 8.2}, {900, 8.3}, {1000, 8.4}, {1500, 9},  {2000, 9.4}, {3000, 10}};
 
-const ModelValidityRange ModelValidityRanges[4] = {
-    {150, 1500, 30, 200, 1, 10, 100, 0},  // P.529
-    {30, 1500, 20, 2500, 1, 10, 300, 0},  // Hata-Davidson
-    {1500, 2000, 30, 200, 1, 10, 100, 0}, // COST 231
-    {30, 1000, 0, 0, 1, 10, 600, 300},    // US model: only hb * hm is bounded
-};
-
 double PowerWatts = 1000.0;
 int PowerUnit = 1;
 
 namespace {
 
-std::string upper(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
+double SmallCityCorrection(double f__mhz, double h_m__meter) {
+    const double lf = Log10(f__mhz);
+    return (1.1 * lf - 0.7) * h_m__meter - (1.56 * lf - 0.8);
 }
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
-bool isUrban(const std::string& area) {
-    return upper(trimmed(area)) == "URBAN";
-}
-
-double SmallCityCorrection(double f, double hm) {
-    const double lf = Log10(f);
-    return (1.1 * lf - 0.7) * hm - (1.56 * lf - 0.8);
-}
-
-double LargeCityCorrection(double f, double hm) {
-    if (f <= 300) {
-        const double l = Log10(1.54 * hm);
+double LargeCityCorrection(double f__mhz, double h_m__meter) {
+    if (f__mhz <= 300) {
+        const double l = Log10(1.54 * h_m__meter);
         return 8.29 * l * l - 1.1;
     }
-    const double l = Log10(11.75 * hm);
+    const double l = Log10(11.75 * h_m__meter);
     return 3.2 * l * l - 4.97;
 }
 
-// Mobile antenna correction of the Davidson and P.529 models. An urban area with a city text that
-// is neither list entry takes the small/medium correction rather than an earlier call's value.
-double MobileCorrection(double f, double hm, const std::string& area, const std::string& city) {
-    if (isUrban(area) && trimmed(city) == "Large")
-        return LargeCityCorrection(f, hm);
-    return SmallCityCorrection(f, hm);
+bool UrbanLarge(const ModelInputs& in) {
+    return in.area == AreaType::Urban && in.city == CitySize::Large;
+}
+
+// Mobile antenna correction of the Davidson and P.529 models.
+double MobileCorrection(const ModelInputs& in) {
+    return UrbanLarge(in) ? LargeCityCorrection(in.f__mhz, in.h_m__meter)
+                          : SmallCityCorrection(in.f__mhz, in.h_m__meter);
 }
 
 // COST 231: the small/medium correction, 3 dB lower for a large city in an urban area.
-double Cost231MobileCorrection(double f, double hm, const std::string& area, const std::string& city) {
-    double a = SmallCityCorrection(f, hm);
-    if (isUrban(area) && trimmed(city) == "Large")
+double Cost231MobileCorrection(const ModelInputs& in) {
+    double a = SmallCityCorrection(in.f__mhz, in.h_m__meter);
+    if (UrbanLarge(in))
         a -= 3.0;
     return a;
 }
 
-double HeightGain(double hb) {
-    return 44.9 - 6.55 * Log10(hb);
+// The three corrections every model applies: time (T), location (Lc) and area (K).
+double TimeOf(const ModelInputs& in) {
+    return TimeCorrection(in.d__km, in.time__percent);
+}
+double LocationOf(const ModelInputs& in) {
+    return LocationCorrection(in.f__mhz, in.location__percent, in.area);
+}
+double AreaOf(const ModelInputs& in) {
+    return AreaCorrection(in.area, in.f__mhz);
 }
 
-double DistanceExponent(double f, double d, double hb) {
-    if (d <= 20)
+double HeightGain(double h_b__meter) {
+    return 44.9 - 6.55 * Log10(h_b__meter);
+}
+
+double DistanceExponent(const ModelInputs& in) {
+    if (in.d__km <= 20)
         return 1.0;
+    const double hb = in.h_b__meter;
     const double hbEff = hb / std::sqrt(1 + 7e-6 * hb * hb);
-    return 1 + (0.14 + 1.87e-4 * f + 1.07e-3 * hbEff) * std::pow(Log10(d / 20), 0.8);
+    return 1 + (0.14 + 1.87e-4 * in.f__mhz + 1.07e-3 * hbEff) * std::pow(Log10(in.d__km / 20), 0.8);
 }
 
 // B * (Log d)^b, the distance term of P.529 and COST 231 (b differs from 1 only beyond 20 km,
 // where Log d is positive).
-double DistanceTerm(double f, double d, double hb) {
-    return HeightGain(hb) * std::pow(Log10(d), DistanceExponent(f, d, hb));
+double DistanceTerm(const ModelInputs& in) {
+    return HeightGain(in.h_b__meter) * std::pow(Log10(in.d__km), DistanceExponent(in));
 }
 
 } // namespace
@@ -133,34 +121,53 @@ double TimeCorrection(double d, double p) {
     return -10 * Log10(0.02 * (100 - p)) * g;
 }
 
-double LocationCorrection(double f, double p, const std::string& area) {
+double LocationCorrection(double f__mhz, double p, AreaType area) {
     // Clamped before rounding, so no input overflows; halves go to the even neighbour.
     const double k = std::isnan(p) ? 49.0 : std::nearbyint(std::clamp(p - 1, -1.0, 99.0));
     const int index = static_cast<int>(std::clamp(k, 0.0, 98.0));
     const double z = index <= 49 ? NormalDeviates[index] : -NormalDeviates[98 - index];
-    const std::string key = upper(area); // deliberately untrimmed
-    if (key == "URBAN")
-        return TableLookup(LocationSigmaUrban, f) * z;
-    if (key == "SUBURBAN" || key == "OPEN")
-        return TableLookup(LocationSigmaSuburbanOpen, f) * z;
+    switch (area) {
+    case AreaType::Urban:
+        return TableLookup(LocationSigmaUrban, f__mhz) * z;
+    case AreaType::Suburban:
+    case AreaType::Open:
+        return TableLookup(LocationSigmaSuburbanOpen, f__mhz) * z;
+    case AreaType::Other:
+        break;
+    }
     return 0.0;
 }
 
-double AreaCorrection(const std::string& area, double f) {
-    const std::string key = upper(trimmed(area));
-    if (key == "SUBURBAN") {
-        const double l = Log10(f / 28);
+double LocationCorrection(double f__mhz, double p, std::string_view areaText) {
+    const bool padded = !areaText.empty() && (areaText.front() == ' ' || areaText.back() == ' ');
+    return LocationCorrection(f__mhz, p, padded ? AreaType::Other : ParseAreaType(areaText));
+}
+
+double AreaCorrection(AreaType area, double f__mhz) {
+    switch (area) {
+    case AreaType::Suburban: {
+        const double l = Log10(f__mhz / 28);
         return 2 * l * l + 5.4;
     }
-    if (key == "OPEN") {
-        const double l = Log10(f);
+    case AreaType::Open: {
+        const double l = Log10(f__mhz);
         return 4.78 * l * l - 18.33 * l + 40.98;
+    }
+    case AreaType::Urban:
+    case AreaType::Other:
+        break;
     }
     return 0.0;
 }
 
-double HataDavidsonLoss(double f, double d, double hb, double hm, const std::string& area,
-                        const std::string& city, double pctTime, double pctLoc) {
+double AreaCorrection(std::string_view areaText, double f__mhz) {
+    return AreaCorrection(ParseAreaType(areaText), f__mhz);
+}
+
+double HataDavidsonLoss(const ModelInputs& in) {
+    const double f = in.f__mhz;
+    const double d = in.d__km;
+    const double hb = in.h_b__meter;
     const double lb = 69.55 + 26.16 * Log10(f) - 13.82 * Log10(hb) + HeightGain(hb) * Log10(d);
     double a = 0;
     if (d > 64.38)
@@ -169,65 +176,63 @@ double HataDavidsonLoss(double f, double d, double hb, double hm, const std::str
         a += 0.62137 * (d - 20) * (0.5 + 0.15 * Log10(hb / 121.92));
     const double s2 = hb > 300 ? -0.00784 * std::fabs(Log10(9.98 / d)) * (hb - 300) : 0.0;
     const double s4 = d > 40.238 ? -0.112 * Log10(1500 / f) * (d - 40.238) : 0.0;
-    return lb + a - MobileCorrection(f, hm, area, city) - AreaCorrection(area, f) + s2 +
-           TimeCorrection(d, pctTime) - LocationCorrection(f, pctLoc, area) + s4;
+    return lb + a - MobileCorrection(in) - AreaOf(in) + s2 + TimeOf(in) - LocationOf(in) + s4;
 }
 
-double HataDavidsonFieldStrength(double f, double d, double hb, double hm, const std::string& area,
-                                 const std::string& city, double pctTime, double pctLoc) {
-    return 109.36 + 10 * Log10(GetPowerWatts()) + 20 * Log10(f) -
-           HataDavidsonLoss(f, d, hb, hm, area, city, pctTime, pctLoc);
+double HataDavidsonFieldStrength(const ModelInputs& in) {
+    return 109.36 + 10 * Log10(GetPowerWatts()) + 20 * Log10(in.f__mhz) - HataDavidsonLoss(in);
 }
 
-double P529Loss(double f, double d, double hb, double hm, const std::string& area, const std::string& city,
-                double pctTime, double pctLoc) {
-    return 69.55 + 26.16 * Log10(f) - 13.82 * Log10(hb) - MobileCorrection(f, hm, area, city) -
-           AreaCorrection(area, f) + DistanceTerm(f, d, hb) + TimeCorrection(d, pctTime) -
-           LocationCorrection(f, pctLoc, area);
+double P529Loss(const ModelInputs& in) {
+    return 69.55 + 26.16 * Log10(in.f__mhz) - 13.82 * Log10(in.h_b__meter) - MobileCorrection(in) -
+           AreaOf(in) + DistanceTerm(in) + TimeOf(in) - LocationOf(in);
 }
 
-double P529FieldStrength(double f, double d, double hb, double hm, const std::string& area,
-                         const std::string& city, double pctTime, double pctLoc) {
-    return 39.82 + 10 * Log10(GetPowerWatts()) - 6.16 * Log10(f) + 13.82 * Log10(hb) +
-           MobileCorrection(f, hm, area, city) + AreaCorrection(area, f) - DistanceTerm(f, d, hb) -
-           TimeCorrection(d, pctTime) + LocationCorrection(f, pctLoc, area);
+double P529FieldStrength(const ModelInputs& in) {
+    return 39.82 + 10 * Log10(GetPowerWatts()) - 6.16 * Log10(in.f__mhz) + 13.82 * Log10(in.h_b__meter) +
+           MobileCorrection(in) + AreaOf(in) - DistanceTerm(in) - TimeOf(in) + LocationOf(in);
 }
 
-double Cost231Loss(double f, double d, double hb, double hm, const std::string& area, const std::string& city,
-                   double pctTime, double pctLoc) {
-    return 46.3 + 33.9 * Log10(f) - 13.82 * Log10(hb) + DistanceTerm(f, d, hb) - AreaCorrection(area, f) -
-           Cost231MobileCorrection(f, hm, area, city) + TimeCorrection(d, pctTime) -
-           LocationCorrection(f, pctLoc, area);
+double Cost231Loss(const ModelInputs& in) {
+    return 46.3 + 33.9 * Log10(in.f__mhz) - 13.82 * Log10(in.h_b__meter) + DistanceTerm(in) - AreaOf(in) -
+           Cost231MobileCorrection(in) + TimeOf(in) - LocationOf(in);
 }
 
-double Cost231FieldStrength(double f, double d, double hb, double hm, const std::string& area,
-                            const std::string& city, double pctTime, double pctLoc) {
-    return 63.06 + 10 * Log10(GetPowerWatts()) - 13.9 * Log10(f) + 13.82 * Log10(hb) -
-           DistanceTerm(f, d, hb) + AreaCorrection(area, f) + Cost231MobileCorrection(f, hm, area, city) -
-           TimeCorrection(d, pctTime) + LocationCorrection(f, pctLoc, area);
+double Cost231FieldStrength(const ModelInputs& in) {
+    return 63.06 + 10 * Log10(GetPowerWatts()) - 13.9 * Log10(in.f__mhz) + 13.82 * Log10(in.h_b__meter) -
+           DistanceTerm(in) + AreaOf(in) + Cost231MobileCorrection(in) - TimeOf(in) + LocationOf(in);
 }
 
-double USLoss(double f, double d, double hb, double hm, const std::string& area, const std::string&,
-              double pctTime, double pctLoc) {
-    return 69.36 + 30 * Log10(f) + 40 * Log10(d) - 20 * Log10(hb * hm) + TimeCorrection(d, pctTime) -
-           AreaCorrection(area, f) - LocationCorrection(f, pctLoc, area);
+// The mobile antenna correction plays no part in the US model.
+double USLoss(const ModelInputs& in) {
+    return 69.36 + 30 * Log10(in.f__mhz) + 40 * Log10(in.d__km) - 20 * Log10(in.h_b__meter * in.h_m__meter) +
+           TimeOf(in) - AreaOf(in) - LocationOf(in);
 }
 
-double USFieldStrength(double f, double d, double hb, double hm, const std::string& area, const std::string&,
-                       double pctTime, double pctLoc) {
-    return 40 + 10 * Log10(GetPowerWatts()) - 40 * Log10(d) - 10 * Log10(f) + 20 * Log10(hb * hm) -
-           TimeCorrection(d, pctTime) + AreaCorrection(area, f) + LocationCorrection(f, pctLoc, area);
+double USFieldStrength(const ModelInputs& in) {
+    return 40 + 10 * Log10(GetPowerWatts()) - 40 * Log10(in.d__km) - 10 * Log10(in.f__mhz) +
+           20 * Log10(in.h_b__meter * in.h_m__meter) - TimeOf(in) + AreaOf(in) + LocationOf(in);
 }
 
-bool InputsInRange(int model, double f, double hb, double hm, double d, const std::string&) {
-    if (model < 0 || model > 3)
+ModelProcedure ProcedureOf(ModelIndex model, ModelResult result) {
+    static constexpr ModelProcedure kProcedures[kModelCount][2] = {
+        {P529Loss, P529FieldStrength},
+        {HataDavidsonLoss, HataDavidsonFieldStrength},
+        {Cost231Loss, Cost231FieldStrength},
+        {USLoss, USFieldStrength},
+    };
+    return kProcedures[model][result == ModelResult::FieldStrength ? 1 : 0];
+}
+
+bool InputsInRange(ModelIndex model, const ModelInputs& in) {
+    if (model < 0 || model >= kModelCount)
         return false;
     const ModelValidityRange& r = ModelValidityRanges[model];
-    if (f < r.fMin || f > r.fMax || hm < r.hmMin || hm > r.hmMax || d > r.dMax)
+    if (r.f__mhz.Outside(in.f__mhz) || r.h_m__meter.Outside(in.h_m__meter) || r.d__km.Outside(in.d__km))
         return false;
-    if (r.hbHmMax > 0)
-        return hb * hm <= r.hbHmMax;
-    return hb >= r.hbMin && hb <= r.hbMax;
+    if (r.hbTimesHm__max > 0)
+        return in.h_b__meter * in.h_m__meter <= r.hbTimesHm__max;
+    return r.h_b__meter.Contains(in.h_b__meter);
 }
 
 double GetPowerWatts() {

@@ -1,8 +1,10 @@
 #pragma once
 // The propagation models: Okumura-Hata-Davidson, Okumura-Hata in the P.529 form, COST 231 and the
-// US model, their corrections, validity ranges, the program-wide transmitter power and the report
-// column helper. Units: f in MHz, d in km, heights in m (callers convert English units first),
-// percentages 1 to 99, power in watts e.r.p. No procedure keeps state between calls.
+// US model, their corrections, the validity check, the program-wide transmitter power and the
+// report column helper. Units are in the names; power is in watts e.r.p. No procedure keeps state
+// between calls.
+
+#include "ModelInputs.h"
 
 #include <string>
 #include <string_view>
@@ -21,47 +23,35 @@ template <int N> double TableLookup(const TablePoint (&table)[N], double x) {
     return TableLookup(table, N, x);
 }
 
-double TimeCorrection(double d, double pctTime);
-double LocationCorrection(double f, double pctLoc, const std::string& area);
-double AreaCorrection(const std::string& area, double f);
+double TimeCorrection(double d__km, double time__percent);
+double LocationCorrection(double f__mhz, double location__percent, AreaType area);
+double AreaCorrection(AreaType area, double f__mhz);
+// The same for an area text: the location correction's key is the text upper-cased and not
+// trimmed (" Urban" is no area it knows), the area correction's the text as ParseAreaType reads it.
+double LocationCorrection(double f__mhz, double location__percent, std::string_view areaText);
+double AreaCorrection(std::string_view areaText, double f__mhz);
 
 extern const double NormalDeviates[50];
 extern const TablePoint LocationSigmaUrban[13];
 extern const TablePoint LocationSigmaSuburbanOpen[13];
 
-double HataDavidsonLoss(double f, double d, double hb, double hm, const std::string& area,
-                        const std::string& city, double pctTime, double pctLoc);
-double HataDavidsonFieldStrength(double f, double d, double hb, double hm, const std::string& area,
-                                 const std::string& city, double pctTime, double pctLoc);
-double P529Loss(double f, double d, double hb, double hm, const std::string& area, const std::string& city,
-                double pctTime, double pctLoc);
-double P529FieldStrength(double f, double d, double hb, double hm, const std::string& area,
-                         const std::string& city, double pctTime, double pctLoc);
-double Cost231Loss(double f, double d, double hb, double hm, const std::string& area, const std::string& city,
-                   double pctTime, double pctLoc);
-double Cost231FieldStrength(double f, double d, double hb, double hm, const std::string& area,
-                            const std::string& city, double pctTime, double pctLoc);
-double USLoss(double f, double d, double hb, double hm, const std::string& area, const std::string& city,
-              double pctTime, double pctLoc);
-double USFieldStrength(double f, double d, double hb, double hm, const std::string& area,
-                       const std::string& city, double pctTime, double pctLoc);
+// The model procedures: path loss in dB, field strength in dB µV/m for the program-wide power.
+double HataDavidsonLoss(const ModelInputs& in);
+double HataDavidsonFieldStrength(const ModelInputs& in);
+double P529Loss(const ModelInputs& in);
+double P529FieldStrength(const ModelInputs& in);
+double Cost231Loss(const ModelInputs& in);
+double Cost231FieldStrength(const ModelInputs& in);
+double USLoss(const ModelInputs& in);
+double USFieldStrength(const ModelInputs& in);
 
-// Model numbering of the validity check and of the model loops.
-enum ModelIndex : int { ModelP529 = 0, ModelHataDavidson = 1, ModelCost231 = 2, ModelUS = 3 };
+using ModelProcedure = double (*)(const ModelInputs&);
+// The procedure of a model and result; the model must be one of the four.
+ModelProcedure ProcedureOf(ModelIndex model, ModelResult result);
 
-// Inclusive input bounds of one model; a bound of the US model is on the product hb * hm.
-struct ModelValidityRange {
-    double fMin, fMax;
-    double hbMin, hbMax;
-    double hmMin, hmMax;
-    double dMax;
-    double hbHmMax; // 0 when the model has no bound on the product
-};
-extern const ModelValidityRange ModelValidityRanges[4];
-
-// True when every bound of the model's row holds; any index outside 0 to 3 gives false.
-// The area text is accepted and not used.
-bool InputsInRange(int model, double f, double hb, double hm, double d, const std::string& area = {});
+// True when every bound of the model's validity range holds (ValidityBounds.h); any index outside
+// 0 to 3 gives false. The area and city play no part.
+bool InputsInRange(ModelIndex model, const ModelInputs& in);
 
 // The program-wide transmitter power and the unit of its text:
 // 0 "W e.r.p.", 1 "kW e.r.p.", 2 "dBm", 3 "dBw".

@@ -111,7 +111,8 @@ TEST_F(Archive, NewFileHoldsTheRunAndItsThreeCurves) {
     const ByteChunk chunk(blob.begin(), blob.end());
     // 1.0 km, little-endian: the exponent bytes come last.
     EXPECT_EQ(ByteChunk(chunk.begin(), chunk.begin() + 8), (ByteChunk{0, 0, 0, 0, 0, 0, 0xF0, 0x3F}));
-    EXPECT_EQ(ChunkValue(chunk, 8), P529Loss(450, 1.0, 30, 1.5, "Urban", "Small/Medium", 50, 50));
+    EXPECT_EQ(ChunkValue(chunk, 8),
+              P529Loss({450, 1.0, 30, 1.5, AreaType::Urban, CitySize::SmallMedium, 50, 50}));
     EXPECT_EQ(ChunkValue(chunk, 990 * 16), 100.0);
     EXPECT_EQ(chunk.back(), 0);
 }
@@ -370,7 +371,7 @@ TEST(ArchiveCurves, FieldStrengthLegendsAndPoints) {
     EXPECT_EQ((*curves)[2].legend, "Cost 231 - Suburban");
     EXPECT_EQ((*curves)[2].distKm.size(), 2991u);
     EXPECT_EQ((*curves)[2].value.back(),
-              Cost231FieldStrength(450, 300, 30, 1.5, " Suburban ", "Small/Medium", 50, 50));
+              Cost231FieldStrength({450, 300, 30, 1.5, AreaType::Suburban, CitySize::SmallMedium, 50, 50}));
 }
 
 TEST(ArchiveCurves, EnglishHeightsAreStoredInMetres) {
@@ -379,8 +380,8 @@ TEST(ArchiveCurves, EnglishHeightsAreStoredInMetres) {
     in.hb = "100";
     const auto curves = LossArchiveCurves(in);
     ASSERT_TRUE(curves.has_value());
-    EXPECT_EQ((*curves)[1].value[0],
-              HataDavidsonLoss(450, 1.0, 30.48, 1.5 * 0.3048, "Urban", "Small/Medium", 50, 50));
+    EXPECT_EQ((*curves)[1].value[0], HataDavidsonLoss({450, 1.0, 30.48, 1.5 * 0.3048, AreaType::Urban,
+                                                       CitySize::SmallMedium, 50, 50}));
     in.hm = "x";
     EXPECT_FALSE(LossArchiveCurves(in).has_value());
 }

@@ -166,8 +166,10 @@ TEST(FieldStrengthGraph, CurvesAndGridAt100Km) {
     ASSERT_EQ(itu.PointCount(), 1000);
     EXPECT_EQ(itu.Dist[0], 0.1);
     EXPECT_EQ(itu.Dist[999], 100.0);
-    EXPECT_EQ(itu.Level[0], P529FieldStrength(450, 0.1, 100, 1.5, "Urban", "Small/Medium", 50, 50));
-    EXPECT_EQ(itu.Level[999], P529FieldStrength(450, 100.0, 100, 1.5, "Urban", "Small/Medium", 50, 50));
+    EXPECT_EQ(itu.Level[0],
+              P529FieldStrength({450, 0.1, 100, 1.5, AreaType::Urban, CitySize::SmallMedium, 50, 50}));
+    EXPECT_EQ(itu.Level[999],
+              P529FieldStrength({450, 100.0, 100, 1.5, AreaType::Urban, CitySize::SmallMedium, 50, 50}));
     const PlotCurve& freeSpace = builder.Curve(FieldStrengthGraphBuilder::kComparisonFreeSpace);
     ASSERT_EQ(freeSpace.PointCount(), 991);
     EXPECT_DOUBLE_EQ(freeSpace.Level[0], 107.0);
@@ -188,8 +190,8 @@ TEST(FieldStrengthGraph, SingleModelDrawsSixBaseHeights) {
     EXPECT_EQ(sets[6], (SetSummary{6, 2991, 1.0, 2, kGrey}));
     EXPECT_EQ(chart.Value(chartid::SLegendStrings).AsStr(),
               "hb=30m\rhb=50m\rhb=70m\rhb=100m\rhb=150m\rhb=200m\rFree Space");
-    EXPECT_EQ(builder.Curve(5).Level[10],
-              HataDavidsonFieldStrength(450, 1.1, 200, 1.5, "Urban", "Small/Medium", 50, 50));
+    EXPECT_EQ(builder.Curve(5).Level[10], HataDavidsonFieldStrength({450, 1.1, 200, 1.5, AreaType::Urban,
+                                                                     CitySize::SmallMedium, 50, 50}));
     EXPECT_EQ(chart.Value(chartid::TitleString, 1).AsStr(),
               "Okumura-Hata-Davidson Field Strength, 01/02/2026 09:30 am");
 }
@@ -345,8 +347,9 @@ TEST(FieldStrengthGraph, EnglishHeightsAreConvertedAndShownInFeet) {
     in.graph.hb = "328";
     in.graph.hm = "5";
     ASSERT_TRUE(builder.Build(chart, in, true, Morning()));
-    EXPECT_DOUBLE_EQ(builder.Curve(2).Level[0],
-                     Cost231FieldStrength(450, 0.1, 99.9744, 1.524, "Urban", "Small/Medium", 50, 50));
+    EXPECT_DOUBLE_EQ(
+        builder.Curve(2).Level[0],
+        Cost231FieldStrength({450, 0.1, 99.9744, 1.524, AreaType::Urban, CitySize::SmallMedium, 50, 50}));
     const std::string title = chart.Value(chartid::TitleString, 2).AsStr();
     EXPECT_NE(title.find(" Ant Hb:328ft, Ant Hm:5ft,"), std::string::npos) << title;
 }
@@ -373,7 +376,8 @@ TEST(FieldStrengthGraph, UsModelKeepsItsNumber) {
     RecordingChart chart;
     FieldStrengthGraphBuilder builder;
     ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 2, 100), true, Morning()));
-    EXPECT_EQ(builder.Curve(0).Level[0], USFieldStrength(450, 0.1, 30, 1.5, "Urban", "Small/Medium", 50, 50));
+    EXPECT_EQ(builder.Curve(0).Level[0],
+              USFieldStrength({450, 0.1, 30, 1.5, AreaType::Urban, CitySize::SmallMedium, 50, 50}));
     EXPECT_EQ(FieldStrengthGraphBuilder::ModelTitle(2), "US Field Strength");
 }
 

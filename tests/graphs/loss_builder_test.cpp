@@ -159,7 +159,8 @@ TEST(LossGraph, DataSetsPointIntoTheCurvesAtTheirSegmentStart) {
     // The control copies exactly the points of each segment.
     ASSERT_EQ(defines[1].x.size(), 2000u);
     EXPECT_EQ(defines[1].x.back(), 300.0);
-    EXPECT_EQ(defines[1].y.back(), P529Loss(450, 300, 100, 1.5, "Urban", "Small/Medium", 50, 50));
+    EXPECT_EQ(defines[1].y.back(),
+              P529Loss({450, 300, 100, 1.5, AreaType::Urban, CitySize::SmallMedium, 50, 50}));
     EXPECT_EQ(defines[0].x.back(), 100.0);
 }
 
@@ -177,16 +178,18 @@ TEST(LossGraph, CurveValuesComeFromTheModels) {
     RecordingChart chart;
     LossGraphBuilder builder;
     ASSERT_TRUE(builder.Build(chart, Inputs450(), true, Evening()));
-    using Procedure =
-        double (*)(double, double, double, double, const std::string&, const std::string&, double, double);
-    const Procedure models[] = {P529Loss, HataDavidsonLoss, Cost231Loss};
+    const ModelProcedure models[] = {P529Loss, HataDavidsonLoss, Cost231Loss};
     for (int m = 0; m < 3; ++m) {
         const PlotCurve& curve = builder.Curve(m);
         ASSERT_EQ(curve.PointCount(), 991) << m;
         EXPECT_EQ(curve.Dist[0], 1.0);
         EXPECT_EQ(curve.Dist[990], 100.0);
-        EXPECT_EQ(curve.Level[0], models[m](450, 1.0, 100, 1.5, "Urban", "Small/Medium", 50, 50)) << m;
-        EXPECT_EQ(curve.Level[990], models[m](450, 100.0, 100, 1.5, "Urban", "Small/Medium", 50, 50)) << m;
+        EXPECT_EQ(curve.Level[0],
+                  models[m]({450, 1.0, 100, 1.5, AreaType::Urban, CitySize::SmallMedium, 50, 50}))
+            << m;
+        EXPECT_EQ(curve.Level[990],
+                  models[m]({450, 100.0, 100, 1.5, AreaType::Urban, CitySize::SmallMedium, 50, 50}))
+            << m;
     }
     const PlotCurve& freeSpace = builder.Curve(LossGraphBuilder::kFreeSpaceCurve);
     EXPECT_DOUBLE_EQ(freeSpace.Level[0], 32.5 + 20 * std::log10(450.0) + 20 * std::log10(0.1));
@@ -205,7 +208,8 @@ TEST(LossGraph, EnglishHeightsAreConvertedAndShownInFeet) {
     in.hm = "5";
     ASSERT_TRUE(builder.Build(chart, in, true, Evening()));
     EXPECT_DOUBLE_EQ(builder.Curve(1).Level[0],
-                     HataDavidsonLoss(450, 1.0, 328 * 0.3048, 5 * 0.3048, "Urban", "Small/Medium", 50, 50));
+                     HataDavidsonLoss({450, 1.0, 328 * 0.3048, 5 * 0.3048, AreaType::Urban,
+                                       CitySize::SmallMedium, 50, 50}));
     EXPECT_EQ(
         chart.Value(chartid::TitleString, 2).AsStr(),
         "Freq: 450.0MHz,  Antenna Mobile Height: 5ft,  Antenna Base Height: 328ft,  Area: Urban, City Size: "

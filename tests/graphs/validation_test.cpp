@@ -9,7 +9,7 @@
 namespace {
 
 struct CheckCase {
-    GraphBox box;
+    InputBox box;
     const char* typed;
     const char* text;
     const char* message; // empty: accepted
@@ -27,37 +27,37 @@ TEST_P(GraphBoxes, KeepOrReplaceTheValueAndRewriteTheText) {
 INSTANTIATE_TEST_SUITE_P(
     Boxes, GraphBoxes,
     ::testing::Values(
-        CheckCase{GraphBox::Frequency, "abc", "150.0", "Valid Frequency Range 150 MHz to 2000 MHz"},
-        CheckCase{GraphBox::Frequency, "2000", "2000.0", ""},
-        CheckCase{GraphBox::Frequency, "2000.1", "150.0", "Valid Frequency Range 150 MHz to 2000 MHz"},
-        CheckCase{GraphBox::Frequency, "450.12345", "450.1235", ""},
-        CheckCase{GraphBox::BaseHeight, "2500", "2500.0", ""},
-        CheckCase{GraphBox::BaseHeight, "2600", "30.0",
+        CheckCase{InputBox::Frequency, "abc", "150.0", "Valid Frequency Range 150 MHz to 2000 MHz"},
+        CheckCase{InputBox::Frequency, "2000", "2000.0", ""},
+        CheckCase{InputBox::Frequency, "2000.1", "150.0", "Valid Frequency Range 150 MHz to 2000 MHz"},
+        CheckCase{InputBox::Frequency, "450.12345", "450.1235", ""},
+        CheckCase{InputBox::BaseHeight, "2500", "2500.0", ""},
+        CheckCase{InputBox::BaseHeight, "2600", "30.0",
                   "Valid Height of Base Station Antenna is 30m to 2500m"},
-        CheckCase{GraphBox::MobileHeight, "1.5m", "1.5", ""},
-        CheckCase{GraphBox::MobileHeight, "0.5", "1.0", "Valid Height of Mobile Antenna is 1m to 30m"},
-        CheckCase{GraphBox::PctTime, "50.4", "50", ""},
-        CheckCase{GraphBox::PctTime, "0", "50", "Percent Range 1 to 99"},
-        CheckCase{GraphBox::PctLoc, "99", "99", ""},
-        CheckCase{GraphBox::PctLoc, "100", "50", "Percent Range 1 to 99"}));
+        CheckCase{InputBox::MobileHeight, "1.5m", "1.5", ""},
+        CheckCase{InputBox::MobileHeight, "0.5", "1.0", "Valid Height of Mobile Antenna is 1m to 30m"},
+        CheckCase{InputBox::PctTime, "50.4", "50", ""},
+        CheckCase{InputBox::PctTime, "0", "50", "Percent Range 1 to 99"},
+        CheckCase{InputBox::PctLoc, "99", "99", ""},
+        CheckCase{InputBox::PctLoc, "100", "50", "Percent Range 1 to 99"}));
 
 // Heights shown in feet are checked as metres: each limit shown in feet is accepted, beyond it the
 // metric default comes back in feet.
 TEST(GraphBoxes, FeetAreCheckedAsTheMetresTheyStandFor) {
     const struct {
-        GraphBox box;
+        InputBox box;
         const char* typed;
         const char* text;
         bool accepted;
     } cases[] = {
-        {GraphBox::MobileHeight, "3.2808", "3.2808", true},
-        {GraphBox::MobileHeight, "98.4252", "98.4252", true},
-        {GraphBox::MobileHeight, "98.43", "3.2808", false},
-        {GraphBox::MobileHeight, "3.28", "3.2808", false},
-        {GraphBox::BaseHeight, "98.4252", "98.4252", true},
-        {GraphBox::BaseHeight, "8202.0997", "8202.0997", true},
-        {GraphBox::BaseHeight, "8202.1", "98.4252", false},
-        {GraphBox::Frequency, "2000", "2000.0", true},
+        {InputBox::MobileHeight, "3.2808", "3.2808", true},
+        {InputBox::MobileHeight, "98.4252", "98.4252", true},
+        {InputBox::MobileHeight, "98.43", "3.2808", false},
+        {InputBox::MobileHeight, "3.28", "3.2808", false},
+        {InputBox::BaseHeight, "98.4252", "98.4252", true},
+        {InputBox::BaseHeight, "8202.0997", "8202.0997", true},
+        {InputBox::BaseHeight, "8202.1", "98.4252", false},
+        {InputBox::Frequency, "2000", "2000.0", true},
     };
     for (const auto& c : cases) {
         const GraphBoxCheck check = ValidateGraphBox(c.box, c.typed, true);
@@ -68,15 +68,15 @@ TEST(GraphBoxes, FeetAreCheckedAsTheMetresTheyStandFor) {
     in.english = true;
     in.hb = "98.4252";
     in.hm = "3.2808";
-    const auto numbers = ReadGraphNumbers(in);
+    const auto numbers = ModelInputsOf(in);
     ASSERT_TRUE(numbers.has_value());
-    EXPECT_EQ(numbers->hbM, 30);
-    EXPECT_EQ(numbers->hmM, 1);
+    EXPECT_EQ(numbers->h_b__meter, 30);
+    EXPECT_EQ(numbers->h_m__meter, 1);
 }
 
 TEST(GraphBoxes, TooltipsStateTheAcceptedRange) {
-    EXPECT_STREQ(GraphBoxTooltip(GraphBox::BaseHeight), "Range 30m - 2500m");
-    EXPECT_STREQ(GraphBoxTooltip(GraphBox::Frequency), "Range 150MHz - 2000 MHz");
+    EXPECT_STREQ(GraphBoxTooltip(InputBox::BaseHeight), "Range 30m - 2500m");
+    EXPECT_STREQ(GraphBoxTooltip(InputBox::Frequency), "Range 150MHz - 2000 MHz");
 }
 
 } // namespace

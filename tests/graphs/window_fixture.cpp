@@ -17,11 +17,11 @@ void GraphWindowTest::SetUp() {
         const auto found = answers_.find(box.prompt);
         return found == answers_.end() ? 0 : found->second;
     });
-    GraphFormBase::SetFileChooserForTest([this](GraphFormBase::FileQuestion, QWidget*) {
+    GraphOutputs::SetFileChooserForTest([this](GraphOutputs::FileQuestion, QWidget*) {
         const std::size_t at = static_cast<std::size_t>(fileQuestions_++);
         return at < fileAnswers_.size() ? fileAnswers_[at] : QString();
     });
-    GraphFormBase::SetCommentAskerForTest([this](QWidget*) { return std::optional<QString>(comment_); });
+    GraphOutputs::SetCommentAskerForTest([this](QWidget*) { return std::optional<QString>(comment_); });
     program::ArchiveDbPath.clear();
     program::ShowMeasuredData = 0;
     Start();
@@ -30,8 +30,8 @@ void GraphWindowTest::SetUp() {
 
 void GraphWindowTest::TearDown() {
     FrmPrintOut::Destroy();
-    GraphFormBase::SetFileChooserForTest(nullptr);
-    GraphFormBase::SetCommentAskerForTest(nullptr);
+    GraphOutputs::SetFileChooserForTest(nullptr);
+    GraphOutputs::SetCommentAskerForTest(nullptr);
     MainFormTest::TearDown();
 }
 

@@ -4,7 +4,8 @@ target_include_directories(mainform_fixture PUBLIC ${TEST_DIR})
 target_link_libraries(mainform_fixture PUBLIC tarvek_main GTest::gtest)
 
 tarvek_add_test(mainform_test
-    SOURCES ${TEST_DIR}/mainform_test.cpp ${TEST_DIR}/mainform_saves.cpp ${TEST_DIR}/mainform_tables.cpp
+    SOURCES ${TEST_DIR}/mainform_test.cpp ${TEST_DIR}/mainform_startend_test.cpp ${TEST_DIR}/mainform_saves.cpp
+            ${TEST_DIR}/mainform_tables.cpp
     LIBS mainform_fixture
     LABELS main gui locale asan
     GUI)

@@ -6,15 +6,81 @@
 #include "RLogClass.h"
 #include "SettingsStore.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QTextBlock>
 #include <QTextEdit>
 
 namespace {
+
 const char* const kSuiteApp = "Veltrix_Orbel";
 const char* const kSuiteSection = "Global Parameters";
+
+template <typename T> void Find(QWidget& window, T*& control, const char* name) {
+    control = window.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(control, nullptr) << name;
+}
+
+void FindArray(QWidget& window, QLabel* (&labels)[2], const char* name) {
+    for (QLabel* label : window.findChildren<QLabel*>(QString::fromLatin1(name))) {
+        const int index = label->property("Index").toInt();
+        if (index == 0 || index == 1)
+            labels[index] = label;
+    }
+    EXPECT_TRUE(labels[0] && labels[1]) << name;
+}
+
 } // namespace
+
+MainControls FindMainControls(QWidget& window) {
+    MainControls u;
+#define FIND(name) Find(window, u.name, #name)
+    FIND(txtFreq);
+    FIND(txtDist);
+    FIND(txthb);
+    FIND(txthm);
+    FIND(cmbareatype);
+    FIND(cmbcitysize);
+    FIND(txtPctTime);
+    FIND(txtPctLoc);
+    FIND(cmdLossCalc);
+    FIND(lblHelpRange);
+    FIND(cmbPowerUnit);
+    FIND(txtPowerUnit);
+    FIND(Label10);
+    FIND(Label11);
+    FIND(Label12);
+    FIND(lblcost231);
+    FIND(lblFITU529);
+    FIND(lblOH529dBLoss);
+    FIND(lblFCost231);
+    FIND(lblDavidson);
+    FIND(lblOkumHatDavFS);
+    FIND(mnuUnitsMetric);
+    FIND(mnuUnitsEnglish);
+    FIND(mnuCalculationLog);
+    FIND(mnuCalculationLogDist);
+    FIND(mnuHideShow);
+    FIND(mnuGraphdBloss);
+    FIND(mnuOkumGraphFieldStrength);
+    FIND(mnuOkum529GraphFieldStrength);
+    FIND(mnuGraphCost231FieldStrength);
+    FIND(mnuGraphCompare);
+    FIND(mnuGraphMeasured);
+    FIND(mnuHelpInfo);
+    FIND(mnuHelpAbout);
+#undef FIND
+    FindArray(window, u.lblLITU529, "lblLITU529");
+    FindArray(window, u.lblLDavidson, "lblLDavidson");
+    FindArray(window, u.lblLCost231, "lblLCost231");
+    return u;
+}
 
 void MainFormTest::SetUp() {
     config_ = std::make_unique<QTemporaryDir>();
@@ -34,6 +100,7 @@ void MainFormTest::SetUp() {
 }
 
 void MainFormTest::TearDown() {
+    controls_ = {};
     form_.reset();
     DestroyReportLog();
     msgbox::SetTestAnswerer(nullptr);
@@ -41,10 +108,12 @@ void MainFormTest::TearDown() {
 }
 
 MainForm& MainFormTest::Start() {
+    controls_ = {};
     form_.reset();
     DestroyReportLog();
     ended_ = false;
     form_ = std::make_unique<MainForm>();
+    controls_ = FindMainControls(*form_);
     form_->Form_Load();
     form_->show();
     return *form_;

@@ -13,13 +13,62 @@
 
 #include <ostream>
 
+class QAction;
+class QComboBox;
 class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
 
 // Readable failure messages for texts.
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
 class QWidget;
+
+// The main window's controls that the tests reach, found by the names the program gives them.
+struct MainControls {
+    QLineEdit* txtFreq = nullptr;
+    QLineEdit* txtDist = nullptr;
+    QLineEdit* txthb = nullptr;
+    QLineEdit* txthm = nullptr;
+    QComboBox* cmbareatype = nullptr;
+    QComboBox* cmbcitysize = nullptr;
+    QLineEdit* txtPctTime = nullptr;
+    QLineEdit* txtPctLoc = nullptr;
+    QPushButton* cmdLossCalc = nullptr;
+    QLabel* lblHelpRange = nullptr;
+    QComboBox* cmbPowerUnit = nullptr;
+    QLineEdit* txtPowerUnit = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLabel* lblLITU529[2] = {}; // by the labels' Index
+    QLabel* lblLDavidson[2] = {};
+    QLabel* lblLCost231[2] = {};
+    QLabel* lblcost231 = nullptr;
+    QLabel* lblFITU529 = nullptr;
+    QLabel* lblOH529dBLoss = nullptr;
+    QLabel* lblFCost231 = nullptr;
+    QLabel* lblDavidson = nullptr;
+    QLabel* lblOkumHatDavFS = nullptr;
+    QAction* mnuUnitsMetric = nullptr;
+    QAction* mnuUnitsEnglish = nullptr;
+    QAction* mnuCalculationLog = nullptr;
+    QAction* mnuCalculationLogDist = nullptr;
+    QAction* mnuHideShow = nullptr;
+    QAction* mnuGraphdBloss = nullptr;
+    QAction* mnuOkumGraphFieldStrength = nullptr;
+    QAction* mnuOkum529GraphFieldStrength = nullptr;
+    QAction* mnuGraphCost231FieldStrength = nullptr;
+    QAction* mnuGraphCompare = nullptr;
+    QAction* mnuGraphMeasured = nullptr;
+    QAction* mnuHelpInfo = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+};
+
+// Finds every control of the window by its name; a missing one fails the test.
+MainControls FindMainControls(QWidget& window);
 
 class MainFormTest : public ::testing::Test {
 protected:
@@ -30,7 +79,7 @@ protected:
     // Ends the run through the window's close; retain answers "Retain Output Log?".
     void Exit(bool retain);
 
-    MainForm::Controls& ui() { return form_->ui(); }
+    MainControls& ui() { return controls_; }
     MainForm& form() { return *form_; }
 
     // The program's own keys and the suite's.
@@ -56,5 +105,6 @@ private:
     std::unique_ptr<QTemporaryDir> config_;
     std::unique_ptr<QTemporaryDir> temp_;
     std::unique_ptr<MainForm> form_;
+    MainControls controls_;
     bool ended_ = false;
 };

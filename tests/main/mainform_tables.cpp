@@ -24,7 +24,7 @@ namespace {
 
 const QColor kStale(50, 50, 50);
 
-std::vector<QLabel*> Results(MainForm::Controls& u) {
+std::vector<QLabel*> Results(MainControls& u) {
     return {u.lblcost231, u.lblFITU529, u.lblOH529dBLoss, u.lblFCost231, u.lblDavidson, u.lblOkumHatDavFS};
 }
 
@@ -74,23 +74,23 @@ TEST_F(MainFormTest, ModelNamesShowTheirRangesWithTheirBounds) {
     Start();
     ui().cmdLossCalc->setFocus(); // no box is being edited
     const struct {
-        QLabel* (MainForm::Controls::*names)[2]; // the label array: loss and field-strength row
+        QLabel* (MainControls::*names)[2]; // the label array: loss and field-strength row
         double f[2], hb[2], hm[2], d[2];
         const char* text;
     } models[] = {
-        {&MainForm::Controls::lblLITU529,
+        {&MainControls::lblLITU529,
          {150, 1500},
          {30, 200},
          {1, 10},
          {1, 100},
          "ITU 529> Freq: 150Mhz - 1500Mhz, hb: 30m - 200m, hm: 1m - 10m, Dist: 1km - 100km"},
-        {&MainForm::Controls::lblLCost231,
+        {&MainControls::lblLCost231,
          {1500, 2000},
          {30, 200},
          {1, 10},
          {1, 100},
          "Cost 231> Freq: 1500Mhz - 2000Mhz, hb: 30m - 200m, hm: 1m - 10m, Dist: 1km - 100km"},
-        {&MainForm::Controls::lblLDavidson,
+        {&MainControls::lblLDavidson,
          {30, 1500},
          {30, 2500},
          {1, 10},

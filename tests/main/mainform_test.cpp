@@ -100,11 +100,11 @@ TEST_F(MainFormTest, EighteenHundredMegahertzUrbanLargeMarksTheOtherFour) {
 
 TEST_F(MainFormTest, RefusedCalculationShowsItsMessageAndLogsNothing) {
     Start();
-    const std::pair<QLineEdit * MainForm::Controls::*, const char*> cases[] = {
-        {&MainForm::Controls::txtFreq, "Valid Frequency Range 30Mhz to 2000 MHz"},
-        {&MainForm::Controls::txthb, "Valid Height of Base Station Antenna is 20m to 2500m"},
-        {&MainForm::Controls::txthm, "Valid Height of Mobile Antenna is 1m to 30m"},
-        {&MainForm::Controls::txtDist, "Valid Range is 0 < Distance <= 300 km"},
+    const std::pair<QLineEdit * MainControls::*, const char*> cases[] = {
+        {&MainControls::txtFreq, "Valid Frequency Range 30Mhz to 2000 MHz"},
+        {&MainControls::txthb, "Valid Height of Base Station Antenna is 20m to 2500m"},
+        {&MainControls::txthm, "Valid Height of Mobile Antenna is 1m to 30m"},
+        {&MainControls::txtDist, "Valid Range is 0 < Distance <= 300 km"},
     };
     for (const auto& [member, message] : cases) {
         form().mnuFileNew_Click();
@@ -118,22 +118,22 @@ TEST_F(MainFormTest, RefusedCalculationShowsItsMessageAndLogsNothing) {
 TEST_F(MainFormTest, LeavingABoxRunsItsValidator) {
     Start();
     const struct {
-        QLineEdit* MainForm::Controls::*box;
+        QLineEdit* MainControls::*box;
         const char* typed;
         const char* text;
         const char* message;
     } cases[] = {
-        {&MainForm::Controls::txtFreq, "2000", "2000.0", nullptr},
-        {&MainForm::Controls::txtFreq, "2001", "150.0", "Valid Frequency Range 30Mhz to 2000 MHz"},
-        {&MainForm::Controls::txthb, "10", "20.0", "Valid Height of Base Station Antenna is 20m to 2500m"},
-        {&MainForm::Controls::txtDist, "0.5", "10.0", "Valid Range is  1 <= Distance <= 300 km"},
-        {&MainForm::Controls::txthm, "31", "1.0", "Valid Height of Mobile Antenna is 1m to 30m"},
-        {&MainForm::Controls::txtPctTime, "12.7", "13", nullptr},
-        {&MainForm::Controls::txtPctLoc, "12.7", "12.7", nullptr},
-        {&MainForm::Controls::txtPctTime, "0", "50", "Percent Time Range 1 to 99"},
-        {&MainForm::Controls::txtPctLoc, "0", "50", "Percent Location Range 1 to 99"},
-        {&MainForm::Controls::txtPowerUnit, "2.50", "2.5", nullptr},
-        {&MainForm::Controls::txtPowerUnit, "abc", "1", nullptr},
+        {&MainControls::txtFreq, "2000", "2000.0", nullptr},
+        {&MainControls::txtFreq, "2001", "150.0", "Valid Frequency Range 30Mhz to 2000 MHz"},
+        {&MainControls::txthb, "10", "20.0", "Valid Height of Base Station Antenna is 20m to 2500m"},
+        {&MainControls::txtDist, "0.5", "10.0", "Valid Range is  1 <= Distance <= 300 km"},
+        {&MainControls::txthm, "31", "1.0", "Valid Height of Mobile Antenna is 1m to 30m"},
+        {&MainControls::txtPctTime, "12.7", "13", nullptr},
+        {&MainControls::txtPctLoc, "12.7", "12.7", nullptr},
+        {&MainControls::txtPctTime, "0", "50", "Percent Time Range 1 to 99"},
+        {&MainControls::txtPctLoc, "0", "50", "Percent Location Range 1 to 99"},
+        {&MainControls::txtPowerUnit, "2.50", "2.5", nullptr},
+        {&MainControls::txtPowerUnit, "abc", "1", nullptr},
     };
     for (const auto& c : cases) {
         QLineEdit* box = ui().*c.box;
@@ -274,128 +274,6 @@ TEST_F(MainFormTest, FileNewBringsBackMetricDefaults) {
     EXPECT_EQ(ui().txtPctTime->text(), "20");
 }
 
-TEST_F(MainFormTest, EnglishInputsComeBackUnconvertedAtTheNextStart) {
-    Start();
-    form().mnuUnitsEnglish_Click();
-    ui().txthb->setText("500.0");
-    ui().cmbareatype->setCurrentText("Suburban");
-    Exit(false);
-    EXPECT_EQ(Stored("Units"), "English");
-    EXPECT_EQ(Stored("HB"), "500.0");
-    EXPECT_EQ(Stored("HM"), "4.9213");
-    Start();
-    EXPECT_TRUE(ui().mnuUnitsEnglish->isChecked());
-    EXPECT_EQ(ui().Label10->text(), "ft");
-    EXPECT_EQ(ui().txthb->text(), "500.0");
-    EXPECT_EQ(ui().txthm->text(), "4.9213");
-    EXPECT_EQ(ui().txtDist->text(), "6.2139");
-    EXPECT_EQ(ui().cmbareatype->currentText(), "Suburban");
-    EXPECT_FALSE(ui().cmbcitysize->isEnabled());
-}
-
-TEST_F(MainFormTest, StoredTextsOutsideTheListsLeaveTheDefaults) {
-    Store("AreaType", "Desert");
-    Store("CitySize", "Large");
-    Store("HM", "2.5");
-    Start();
-    EXPECT_EQ(ui().cmbareatype->currentText(), "Urban");
-    EXPECT_EQ(ui().cmbcitysize->currentText(), "Large");
-    EXPECT_EQ(ui().txthm->text(), "2.5");
-}
-
-TEST_F(MainFormTest, ABoxHoldingNoNumberKeepsItsStoredValue) {
-    Store("Freq", "900.0");
-    Start();
-    ui().txtFreq->setText("abc");
-    ui().txtDist->setText("20.0");
-    Exit(false);
-    EXPECT_EQ(Stored("Freq"), "900.0");
-    EXPECT_EQ(Stored("Dist"), "20.0");
-}
-
-TEST_F(MainFormTest, SuiteLaunchTakesAndGivesBackMetricValues) {
-    for (bool english : {false, true}) {
-        StoreSuite("CalledFromOrbel", "True");
-        StoreSuite("PctTime_pct", "0.5");
-        StoreSuite("PctLoc_pct", "0.9");
-        StoreSuite("TxHt_m", "100");
-        StoreSuite("RxHt_m", "1.5");
-        StoreSuite("Dist_Km", "10");
-        StoreSuite("TxFreq_MHz", "900");
-        Store("Units", english ? "English" : "Metric");
-        Store("HB", "77");
-        Start();
-        EXPECT_TRUE(form().OrbelLaunched());
-        EXPECT_EQ(Suite("CalledFromOrbel"), "False");
-        EXPECT_EQ(ui().txtPctTime->text(), "50");
-        EXPECT_EQ(ui().txtPctLoc->text(), "90");
-        EXPECT_EQ(ui().txtFreq->text(), "900");
-        EXPECT_EQ(ui().txthb->text(), english ? "328.084" : "100");
-        EXPECT_EQ(ui().txtDist->text(), english ? "6.2139" : "10");
-        ui().txthm->setText(english ? "10.0" : "3.048");
-        Exit(true);
-        EXPECT_EQ(Suite("PctTime_pct"), "0.5");
-        EXPECT_EQ(Suite("PctLoc_pct"), "0.9");
-        EXPECT_EQ(Suite("RxHt_m"), "3.048");
-        EXPECT_EQ(Suite("TxFreq_MHz"), "900");
-        EXPECT_EQ(Suite("CalledFromOrbel"), "False");
-        EXPECT_EQ(Suite("TxHt_m"), "100");
-    }
-}
-
-TEST_F(MainFormTest, RetainYesKeepsEverythingAddedAndContinuesTheLog) {
-    Start();
-    form().cmdLossCalc_Click();
-    form().lblFieldStrength_DblClick(); // nothing saves the log after the dump
-    ReportLog().Form().cmdClear_Click();
-    ReportLog().AddLine("after the last save");
-    const QString name = program::TempLogName;
-    Exit(true);
-    EXPECT_EQ(Stored("TempLogName"), name);
-    Start();
-    EXPECT_EQ(program::TempLogName, name);
-    EXPECT_EQ(LogText(), QString::fromStdString(ReportLogTitle()) + "\nafter the last save\n");
-}
-
-TEST_F(MainFormTest, RetainNoDeletesTheLogAndTheNextStartIsFresh) {
-    Start();
-    form().cmdLossCalc_Click();
-    const QString name = program::TempLogName;
-    Exit(false);
-    EXPECT_FALSE(QFile::exists(name));
-    EXPECT_EQ(Stored("TempLogName"), "");
-    Start();
-    EXPECT_NE(program::TempLogName, name);
-    EXPECT_EQ(LogText(), QString::fromStdString(ReportLogTitle()) + "\n");
-}
-
-TEST_F(MainFormTest, AnEmptyOrVanishedTemporaryLogStartsAFreshLog) {
-    Start();
-    const QString name = program::TempLogName;
-    Exit(true); // saves the title
-    QFile(name).resize(0);
-    Start();
-    EXPECT_EQ(LogText(), QString::fromStdString(ReportLogTitle()) + "\n");
-    QFile::remove(name);
-    Exit(false); // the file is already gone: harmless
-    EXPECT_EQ(Stored("TempLogName"), "");
-}
-
-TEST_F(MainFormTest, ExitAsksFirstAndCancelKeepsRunning) {
-    Start();
-    exitAnswer_ = msgbox::vbCancel;
-    form().mnuFileExit_Click();
-    EXPECT_EQ(Messages(), std::vector<std::string>{"This Concludes the Loss Calculation Program"});
-    EXPECT_EQ(Stored("Units"), "");
-    exitAnswer_ = msgbox::vbOK;
-    retainAnswer_ = msgbox::vbNo;
-    form().mnuFileExit_Click();
-    EXPECT_EQ(Messages(), (std::vector<std::string>{"This Concludes the Loss Calculation Program",
-                                                    "Retain Output Log?"}));
-    EXPECT_EQ(Stored("Units"), "Metric");
-    EXPECT_EQ(Stored("PCTTIME"), "50");
-}
-
 TEST_F(MainFormTest, MenuTogglesFlipCaptionsAndProgramValues) {
     Start();
     form().mnuHideShow_Click();
@@ -506,9 +384,8 @@ TEST_F(MainFormTest, WindowsFollowingTheUnitsFindTheMainWindowConverted) {
     Start();
     std::vector<std::pair<Units, QString>> seen;
     const auto connection =
-        QObject::connect(&UnitSystem::Instance(), &UnitSystem::unitsChanged, [&](Units units) {
-            seen.emplace_back(units, MainForm::Instance()->ui().txthb->text());
-        });
+        QObject::connect(&UnitSystem::Instance(), &UnitSystem::unitsChanged,
+                         [&](Units units) { seen.emplace_back(units, ui().txthb->text()); });
     form().mnuUnitsEnglish_Click();
     form().mnuUnitsEnglish_Click();
     form().mnuFileNew_Click();
@@ -516,15 +393,4 @@ TEST_F(MainFormTest, WindowsFollowingTheUnitsFindTheMainWindowConverted) {
     const std::vector<std::pair<Units, QString>> expected = {{Units::English, "328.084"},
                                                              {Units::Metric, "100.0"}};
     EXPECT_EQ(seen, expected);
-}
-
-TEST_F(MainFormTest, AStoredLogThatDisappearedGivesANewFile) {
-    Start();
-    const QString name = program::TempLogName;
-    Exit(true);
-    QFile::remove(name);
-    Start();
-    EXPECT_NE(program::TempLogName, name);
-    EXPECT_TRUE(QFile::exists(program::TempLogName));
-    EXPECT_EQ(LogText(), QString::fromStdString(ReportLogTitle()) + "\n");
 }

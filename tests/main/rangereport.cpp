@@ -27,7 +27,7 @@
 
 namespace {
 
-// The controls of the main window that a run reads.
+// The controls of the main window whose values a run reads.
 class FakeMainWindow : public QWidget {
 public:
     FakeMainWindow() {
@@ -44,6 +44,22 @@ public:
         english->setCheckable(true);
     }
     void set(const char* name, const QString& text) { findChild<QLineEdit*>(name)->setText(text); }
+    // What the dialog reads of the main window when a run starts.
+    frmLogDistRange::InputSource source() {
+        return [this] {
+            MainInputs in;
+            in.freq = findChild<QLineEdit*>("txtFreq")->text();
+            in.hb = findChild<QLineEdit*>("txthb")->text();
+            in.hm = findChild<QLineEdit*>("txthm")->text();
+            in.dist = findChild<QLineEdit*>("txtDist")->text();
+            in.pctTime = findChild<QLineEdit*>("txtPctTime")->text();
+            in.pctLoc = findChild<QLineEdit*>("txtPctLoc")->text();
+            in.area = findChild<QComboBox*>("cmbareatype")->currentText();
+            in.city = findChild<QComboBox*>("cmbcitysize")->currentText();
+            in.english = english->isChecked();
+            return in;
+        };
+    }
     QAction* english = nullptr;
 
 private:
@@ -68,7 +84,7 @@ protected:
         log = std::make_unique<RLogClass>();
         log->Title("TITLE");
         log->AddTitle();
-        dialog = new frmLogDistRange(&main, *log, tempLog);
+        dialog = new frmLogDistRange(&main, main.source(), *log, tempLog);
     }
     void TearDown() override {
         delete dialog.data();
@@ -176,7 +192,7 @@ TEST_F(RangeReportTest, ARangeThatNeedsCorrectingIsShownFirstThenRuns) {
     };
     for (const auto& c : cases) {
         delete dialog.data();
-        dialog = new frmLogDistRange(&main, *log, tempLog);
+        dialog = new frmLogDistRange(&main, main.source(), *log, tempLog);
         msgbox::ClearShownBoxes();
         log->Clear();
         log->AddLine("before");
@@ -265,7 +281,7 @@ TEST_F(RangeReportTest, AMainWindowBoxThatIsNotANumberStopsBeforeTheLogIsCleared
         FakeMainWindow other;
         other.set(c.box, c.text);
         msgbox::ClearShownBoxes();
-        frmLogDistRange dlg(&other, *log, tempLog);
+        frmLogDistRange dlg(&other, other.source(), *log, tempLog);
         dlg.cmdLogDistRange_Click();
         ASSERT_EQ(msgbox::ShownBoxes().size(), 1u) << c.box;
         EXPECT_EQ(msgbox::ShownBoxes()[0].prompt.toStdString(), RangeMessage(c.kind));
@@ -284,7 +300,7 @@ TEST_F(RangeReportTest, EnglishUnitsGiveTheModelsMetres) {
     main.set("txthb", "328.0839895");
     main.set("txthm", "4.92125984");
     delete dialog.data();
-    dialog = new frmLogDistRange(&main, *log, tempLog);
+    dialog = new frmLogDistRange(&main, main.source(), *log, tempLog);
     setRange("1", "150", "10");
     dialog->cmdLogDistRange_Click();
     const QStringList english = tableLines();

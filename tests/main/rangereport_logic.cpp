@@ -142,8 +142,8 @@ TEST(RangeProgress, HugeRangesStayInsideTheBarsScale) {
     EXPECT_EQ(s.ValueAt(2e15), s.maximum);
 }
 
-RangeRunInputs metricDefaults() {
-    RangeRunInputs in;
+ShownInputs metricDefaults() {
+    ShownInputs in;
     in.freqMHz = 450;
     in.hbShown = 100;
     in.hmShown = 1.5;
@@ -173,7 +173,7 @@ std::tm aDate() {
 }
 
 TEST(RangeLine, MetricLineIsTheCalculationsLineAtThatDistance) {
-    const RangeRunInputs in = metricDefaults();
+    const ShownInputs in = metricDefaults();
     const auto pieces = RangeReportLine(in, 10, aDate());
     const std::string line = joined(pieces);
     ASSERT_EQ(line.size(), 149u) << line;
@@ -191,11 +191,11 @@ TEST(RangeLine, MetricLineIsTheCalculationsLineAtThatDistance) {
 }
 
 TEST(RangeLine, EnglishHeightsReachTheModelsInMetres) {
-    RangeRunInputs english = metricDefaults();
+    ShownInputs english = metricDefaults();
     english.english = true;
     english.hbShown = 100 / 0.3048; // 328.08 ft
     english.hmShown = 1.5 / 0.3048;
-    const RangeRunInputs metric = metricDefaults();
+    const ShownInputs metric = metricDefaults();
     for (double d : {1.0, 10.0, 64.5, 150.0}) {
         const std::string e = joined(RangeReportLine(english, d, aDate()));
         const std::string m = joined(RangeReportLine(metric, d, aDate()));
@@ -209,7 +209,7 @@ TEST(RangeLine, EnglishHeightsReachTheModelsInMetres) {
     }
     // 1 m, the models' lower bound, shows as 3.2808 ft and is still in range.
     english.hmShown = 3.2808;
-    RangeRunInputs atBound = metric;
+    ShownInputs atBound = metric;
     atBound.hmShown = 1;
     const auto ep = RangeReportLine(english, 10, aDate());
     const auto mp = RangeReportLine(atBound, 10, aDate());
@@ -218,12 +218,14 @@ TEST(RangeLine, EnglishHeightsReachTheModelsInMetres) {
 }
 
 TEST(RangeLine, ModelsUseThePercentOfLocations) {
-    RangeRunInputs in = metricDefaults();
+    ShownInputs in = metricDefaults();
     in.pctLoc = 90;
     const std::string line = joined(RangeReportLine(in, 10, aDate()));
     EXPECT_EQ(line.substr(107, 4), " 90%");
-    const LossResults at90 = CalculateLosses({450, 10, 100, 1.5, "Urban", "Small/Medium", 50, 90});
-    const LossResults at50 = CalculateLosses({450, 10, 100, 1.5, "Urban", "Small/Medium", 50, 50});
+    const LossResults at90 =
+        CalculateLosses({450, 10, 100, 1.5, AreaType::Urban, CitySize::SmallMedium, 50, 90});
+    const LossResults at50 =
+        CalculateLosses({450, 10, 100, 1.5, AreaType::Urban, CitySize::SmallMedium, 50, 50});
     ASSERT_GT(at90.values[OHDavLs], at50.values[OHDavLs] + 1);
     EXPECT_EQ(line.substr(55, 8), FitNumberText(numtext::Format(at90.values[OHDavLs], "0000.00")) + " ");
 }
@@ -238,7 +240,7 @@ TEST(RangeLine, OutOfRangeResultsAreUnderlinedWithTheirBlank) {
     EXPECT_EQ(underlined.size(), 32u) << "four results of 8 columns each";
     EXPECT_EQ(pieces.size(), 5u);
     // 1500 MHz at 50 km lies in every range: the whole line is one append.
-    RangeRunInputs edge = metricDefaults();
+    ShownInputs edge = metricDefaults();
     edge.freqMHz = 1500;
     ASSERT_EQ(JoinPieces(RangeReportLine(edge, 50, aDate())).size(), 1u);
 }

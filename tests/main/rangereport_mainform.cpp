@@ -20,7 +20,7 @@ class RangeOverMainForm : public MainFormTest {
 protected:
     // Runs the dialog over the main window for one range; the log is kept unless `clear`.
     void runRange(const char* start, const char* end, const char* step, bool clear) {
-        frmLogDistRange dialog(&form());
+        frmLogDistRange dialog(form());
         dialog.findChild<QLineEdit*>("txtStart")->setText(start);
         dialog.findChild<QLineEdit*>("txtEnd")->setText(end);
         dialog.findChild<QLineEdit*>("txtStep")->setText(step);

@@ -21,32 +21,22 @@ std::string UnderlineMap(const std::vector<ReportPiece>& pieces) {
     return map;
 }
 
-LossInputs DefaultInputs() {
-    LossInputs in;
-    in.freqMHz = 450;
-    in.distKm = 10;
-    in.hbM = 100;
-    in.hmM = 1.5;
-    in.area = "Urban";
-    in.city = "Small/Medium";
-    in.pctTime = 50;
-    in.pctLoc = 50;
-    return in;
+ModelInputs DefaultInputs() {
+    return {450, 10, 100, 1.5, AreaType::Urban, CitySize::SmallMedium, 50, 50};
 }
 
-ReportLineValues LineOf(const LossInputs& in, const LossResults& r) {
+ReportLineValues LineOf(const ModelInputs& in, const LossResults& r) {
     ReportLineValues v;
-    v.dist = in.distKm;
-    v.freq = in.freqMHz;
-    v.hb = in.hbM;
-    v.hm = in.hmM;
-    v.area = in.area;
-    v.city = in.city;
-    v.results = r.values;
-    v.inRange = r.inRange;
-    v.pctTime = in.pctTime;
-    v.pctLoc = in.pctLoc;
-    v.powerWatts = 1000;
+    v.shown.distShown = in.d__km;
+    v.shown.freqMHz = in.f__mhz;
+    v.shown.hbShown = in.h_b__meter;
+    v.shown.hmShown = in.h_m__meter;
+    v.shown.area = "Urban";
+    v.shown.city = in.city == CitySize::Large ? "Large" : "Small/Medium";
+    v.results = r;
+    v.shown.pctTime = in.time__percent;
+    v.shown.pctLoc = in.location__percent;
+    v.shown.powerWatts = 1000;
     v.when.tm_year = 126;
     v.when.tm_mon = 11;
     v.when.tm_mday = 8;
@@ -65,7 +55,7 @@ TEST(ReportLine, TitleHas144CharactersWithWordsAtTheirColumns) {
 }
 
 TEST(ReportLine, DefaultCalculationGivesThe147CharacterLine) {
-    const LossInputs in = DefaultInputs();
+    const ModelInputs in = DefaultInputs();
     const auto pieces = ReportLogLine(LineOf(in, CalculateLosses(in)));
     const std::string line = Joined(pieces);
     ASSERT_EQ(line.size(), 149u); // with CR LF
@@ -76,7 +66,7 @@ TEST(ReportLine, DefaultCalculationGivesThe147CharacterLine) {
 }
 
 TEST(ReportLine, OnlyOutOfRangeResultsAreUnderlinedWithTheirBlank) {
-    const LossInputs in = DefaultInputs();
+    const ModelInputs in = DefaultInputs();
     const auto map = UnderlineMap(ReportLogLine(LineOf(in, CalculateLosses(in))));
     const std::string expected = std::string(63, ' ') + std::string(8, '_') + std::string(24, ' ') +
                                  std::string(8, '_') + std::string(map.size() - 103, ' ');
@@ -84,9 +74,9 @@ TEST(ReportLine, OnlyOutOfRangeResultsAreUnderlinedWithTheirBlank) {
 }
 
 TEST(ReportLine, AtEighteenHundredMegahertzOnlyCost231IsInRange) {
-    LossInputs in = DefaultInputs();
-    in.freqMHz = 1800;
-    in.city = "Large";
+    ModelInputs in = DefaultInputs();
+    in.f__mhz = 1800;
+    in.city = CitySize::Large;
     const LossResults r = CalculateLosses(in);
     const bool expected[] = {false, true, false, false, false, true};
     for (int i = 0; i < ResultColumnCount; ++i)
@@ -99,19 +89,21 @@ TEST(ReportLine, CityColumnOnlyForAreaUrbanAroundBlanksAllowed) {
         const char* city;
     } cases[] = {{"Suburban", "            "}, {" Urban ", "Small/Medium"}, {"urban", "            "}};
     for (const auto& c : cases) {
-        LossInputs in = DefaultInputs();
-        in.area = c.area;
-        const std::string line = Joined(ReportLogLine(LineOf(in, CalculateLosses(in))));
+        ModelInputs in = DefaultInputs();
+        in.area = ParseAreaType(c.area);
+        ReportLineValues v = LineOf(in, CalculateLosses(in));
+        v.shown.area = c.area;
+        const std::string line = Joined(ReportLogLine(v));
         EXPECT_EQ(line.substr(43, 12), c.city) << c.area;
     }
 }
 
 TEST(ReportLine, EnglishLineShowsTypedValuesAndTheUnitsWordAsStored) {
-    const LossInputs in = DefaultInputs();
+    const ModelInputs in = DefaultInputs();
     ReportLineValues v = LineOf(in, CalculateLosses(in));
-    v.english = true;
-    v.dist = 6.2139;
-    v.hb = 328.084;
+    v.shown.english = true;
+    v.shown.distShown = 6.2139;
+    v.shown.hbShown = 328.084;
     const std::string line = Joined(ReportLogLine(v));
     EXPECT_EQ(line.substr(0, 8), "    6.21");
     EXPECT_EQ(line.substr(17, 7), " 328.08");
@@ -135,11 +127,11 @@ TEST(LossChecks, BoundsAndMessagesInCheckOrder) {
         {450, 100, 1.5, 187 * 1.6093, "Valid Range is 0 < Distance <= 300 km"},
     };
     for (const auto& c : cases) {
-        LossInputs in = DefaultInputs();
-        in.freqMHz = c.f;
-        in.hbM = c.hb;
-        in.hmM = c.hm;
-        in.distKm = c.d;
+        ModelInputs in = DefaultInputs();
+        in.f__mhz = c.f;
+        in.h_b__meter = c.hb;
+        in.h_m__meter = c.hm;
+        in.d__km = c.d;
         EXPECT_EQ(CheckLossInputs(in).value_or(""), c.message)
             << c.f << " " << c.hb << " " << c.hm << " " << c.d;
     }

@@ -161,10 +161,10 @@ TEST(Validation, LengthLimitsSurviveAUnitRoundTripBothWays) {
         EXPECT_EQ(ValidateInput(l.box, english, true).message, "") << english;
         const double metres = ToMetric(l.box, numtext::Val(english), true);
         EXPECT_EQ(metres, l.limit) << english;
-        LossInputs in{450, 10, 100, 1.5, "Urban", "Small/Medium", 50, 50};
-        (l.box == InputBox::BaseHeight     ? in.hbM
-         : l.box == InputBox::MobileHeight ? in.hmM
-                                           : in.distKm) = metres;
+        ModelInputs in{450, 10, 100, 1.5, AreaType::Urban, CitySize::SmallMedium, 50, 50};
+        (l.box == InputBox::BaseHeight     ? in.h_b__meter
+         : l.box == InputBox::MobileHeight ? in.h_m__meter
+                                           : in.d__km) = metres;
         EXPECT_FALSE(CheckLossInputs(in).has_value()) << english;
         // English typed at the limit, then switched to metric: the metric text is the limit's.
         const std::string back = UnitText().Convert(english, l.metricPerUnit, false);
@@ -172,5 +172,6 @@ TEST(Validation, LengthLimitsSurviveAUnitRoundTripBothWays) {
         EXPECT_EQ(ValidateInput(l.box, back, false).message, "") << back;
     }
     // 300 km is 186.4165 miles, which stays inside the distance bound of the Davidson model.
-    EXPECT_TRUE(InputsInRange(1, 450, 100, 1.5, ToMetric(InputBox::Distance, 186.4165, true)));
+    EXPECT_TRUE(InputsInRange(
+        ModelHataDavidson, {450, ToMetric(InputBox::Distance, 186.4165, true), 100, 1.5, AreaType::Urban}));
 }

@@ -1,35 +1,65 @@
 #include "ModCalculations.h"
+#include "ModelNumbering.h"
+#include "TestVectors.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
+#include <optional>
+#include <utility>
 
 namespace {
 
 TEST(Validity, InputsInRange) {
-    struct Case {
-        int model;
-        double f, hb, hm, d;
-        bool expected;
-    } cases[] = {
-        {0, 1500, 200, 10, 100, true},       {2, 1500, 30, 1, 0.1, true},
-        {0, 1500.0001, 200, 10, 100, false}, {0, 149.9, 100, 1.5, 10, false},
-        {0, 450, 29.9, 1.5, 10, false},      {0, 450, 100, 10.1, 10, false},
-        {0, 450, 100, 1.5, 100.1, false},    {1, 30, 20, 1, 300, true},
-        {1, 30, 19.9, 1, 300, false},        {1, 30, 20, 1, 300.1, false},
-        {1, 450, 2500, 1.5, 0, true},        {1, 450, 100, 1.5, -5, true},
-        {1, 450, 2500.1, 1.5, 10, false},    {1, 29.99, 100, 1.5, 10, false},
-        {2, 1499.9, 100, 1.5, 10, false},    {2, 2000, 200, 10, 100, true},
-        {2, 2000.1, 100, 1.5, 10, false},    {3, 500, 200, 1.5, 600, true},
-        {3, 500, 250, 1.5, 10, false},       {3, 500, 3000, 0.1, 10, false},
-        {3, 1000, 30, 10, 600, true},        {3, 1000.1, 30, 1.5, 10, false},
-        {3, 500, 100, 1.5, 600.1, false},    {4, 450, 100, 1.5, 10, false},
-        {-1, 450, 100, 1.5, 10, false},      {std::numeric_limits<int>::min(), 450, 100, 1.5, 10, false},
+    const auto rows = ReadVectors("InputsInRange.csv");
+    ASSERT_FALSE(rows.empty());
+    for (const auto& row : rows) {
+        ModelInputs in;
+        in.f__mhz = row.Number("f__mhz");
+        in.h_b__meter = row.Number("h_b__meter");
+        in.h_m__meter = row.Number("h_m__meter");
+        in.d__km = row.Number("d__km");
+        const auto model = static_cast<ModelIndex>(static_cast<int>(row.Number("model")));
+        EXPECT_EQ(InputsInRange(model, in), row.Number("expected") != 0) << "line " << row.Line();
+    }
+}
+
+TEST(ModelInputs, ListTextsParseOnce) {
+    const std::pair<const char*, AreaType> areas[] = {
+        {"Urban", AreaType::Urban}, {" urban ", AreaType::Urban}, {"SUBURBAN", AreaType::Suburban},
+        {"Open", AreaType::Open},   {"Forest", AreaType::Other},  {"", AreaType::Other},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(InputsInRange(c.model, c.f, c.hb, c.hm, c.d, "Urban"), c.expected)
-            << c.model << " f=" << c.f << " hb=" << c.hb << " hm=" << c.hm << " d=" << c.d;
+    for (const auto& [text, area] : areas)
+        EXPECT_EQ(ParseAreaType(text), area) << '"' << text << '"';
+    const std::pair<const char*, CitySize> cities[] = {
+        {"Large", CitySize::Large},         {" Large ", CitySize::Large},
+        {"large", CitySize::SmallMedium},   {"Small/Medium", CitySize::SmallMedium},
+        {"Village", CitySize::SmallMedium},
+    };
+    for (const auto& [text, city] : cities)
+        EXPECT_EQ(ParseCitySize(text), city) << '"' << text << '"';
+}
+
+TEST(ModelNumbering, GraphModelsAndReportColumnsNameTheirModels) {
+    const std::pair<long, std::optional<ModelIndex>> graphModels[] = {
+        {0, ModelHataDavidson}, {1, ModelP529},    {2, ModelUS},
+        {3, ModelCost231},      {4, std::nullopt}, {5, std::nullopt},
+    };
+    for (const auto& [number, model] : graphModels)
+        EXPECT_EQ(ModelOfGraphModel(number), model) << number;
+    // OHDavLs C231Ls H529Ls H529FS HDAVFS C231FS
+    const ColumnResult columns[ResultColumnCount] = {
+        {ModelHataDavidson, ModelResult::PathLoss},
+        {ModelCost231, ModelResult::PathLoss},
+        {ModelP529, ModelResult::PathLoss},
+        {ModelP529, ModelResult::FieldStrength},
+        {ModelHataDavidson, ModelResult::FieldStrength},
+        {ModelCost231, ModelResult::FieldStrength},
+    };
+    for (int i = 0; i < ResultColumnCount; ++i) {
+        EXPECT_EQ(ResultOfColumn(i).model, columns[i].model) << i;
+        EXPECT_EQ(ResultOfColumn(i).result, columns[i].result) << i;
+    }
 }
 
 TEST(Power, TextToWattsByUnit) {

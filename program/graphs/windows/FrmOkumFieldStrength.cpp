@@ -6,6 +6,7 @@
 #include "MainForm.h"
 #include "Measured.h"
 #include "ModCalculations.h"
+#include "NumberText.h"
 #include "ProgramState.h"
 #include "WaitCursor.h"
 
@@ -57,20 +58,20 @@ FrmOkumFieldStrength::FrmOkumFieldStrength(QWidget* parent)
     grid->addWidget(extra_.cmbPowerUnit, row + 1, 1);
 
     QMenu* file = AddMenu("mnuFile", "&File");
-    extra_.mnuFileSave = AddItem(file, "mnuFileSave", "&Save Meta File");
-    extra_.mnuFilePrint = AddItem(file, "mnuFilePrint", "Print");
-    extra_.mnuFilePrinterSetup = AddItem(file, "mnuFilePrinterSetup", "Printer Setup");
-    extra_.mnuFileExit = AddItem(file, "mnuFileExit", "&Close");
+    extra_.mnuFileSave = NamedItem(file, "mnuFileSave", "&Save Meta File");
+    extra_.mnuFilePrint = NamedItem(file, "mnuFilePrint", "Print");
+    extra_.mnuFilePrinterSetup = NamedItem(file, "mnuFilePrinterSetup", "Printer Setup");
+    extra_.mnuFileExit = NamedItem(file, "mnuFileExit", "&Close");
     AddUnitsMenu();
     QMenu* model = AddMenu("mnuModel", "&Model");
     for (std::size_t i = 0; i < std::size(kModelItems); ++i)
-        extra_.modelItems[i] = AddItem(model, kModelItems[i].name, kModelItems[i].caption, true);
+        extra_.modelItems[i] = NamedItem(model, kModelItems[i].name, kModelItems[i].caption, true);
     model->addSeparator()->setObjectName(QStringLiteral("mnuGraphSep"));
-    extra_.mnuGraphMeasured = AddItem(model, "mnuGraphMeasured", "&Show Measured Data");
+    extra_.mnuGraphMeasured = NamedItem(model, "mnuGraphMeasured", "&Show Measured Data");
     QMenu* dist = model->addMenu(QStringLiteral("Max &Distance"));
     dist->setObjectName(QStringLiteral("mnuModelDist"));
-    extra_.mnuModelDist100 = AddItem(dist, "mnuModelDist100", "&100 Km", true);
-    extra_.mnuModelDist300 = AddItem(dist, "mnuModelDist300", "&300 Km", true);
+    extra_.mnuModelDist100 = NamedItem(dist, "mnuModelDist100", "&100 Km", true);
+    extra_.mnuModelDist300 = NamedItem(dist, "mnuModelDist300", "&300 Km", true);
 
     LoadStoredChart(FieldStrengthChart());
     ConnectCommon();
@@ -108,9 +109,10 @@ void FrmOkumFieldStrength::Form_Load() {
     if (MainForm* main = MainForm::Instance()) {
         CopyInputsFrom(*main);
         // The power text already stands for PowerWatts in this unit: nothing to recompute.
+        const MainInputs m = main->Inputs();
         const QSignalBlocker quiet(extra_.cmbPowerUnit);
-        extra_.txtPowerUnit->setText(main->ui().txtPowerUnit->text());
-        extra_.cmbPowerUnit->setCurrentIndex(main->ui().cmbPowerUnit->currentIndex());
+        extra_.txtPowerUnit->setText(m.power);
+        extra_.cmbPowerUnit->setCurrentIndex(m.powerUnit);
     }
     UpdateModelMenuChecks();
     BuildFieldStrengthGraph(false);
@@ -123,7 +125,7 @@ void FrmOkumFieldStrength::Form_Unload() {
     unloaded_ = true;
     if (MainForm* main = MainForm::Instance()) {
         CopyInputsTo(*main);
-        main->ui().mnuGraphMeasured->setText(extra_.mnuGraphMeasured->text());
+        main->SetMeasuredDataCaption(extra_.mnuGraphMeasured->text());
     }
 }
 
@@ -139,7 +141,7 @@ void FrmOkumFieldStrength::BuildFieldStrengthGraph(bool clearOld) {
     inputs.graphModel = program::GraphModel;
     inputs.showMeasuredData = program::ShowMeasuredData != 0;
     inputs.measured = &MeasuredData;
-    builder_.Build(*chart(), inputs, clearOld, Now());
+    builder_.Build(*chart(), inputs, clearOld, numtext::LocalNow());
 }
 
 void FrmOkumFieldStrength::cmdUpdateGraph_Click() {
@@ -204,11 +206,10 @@ void FrmOkumFieldStrength::HandPowerToMain() {
     MainForm* main = MainForm::Instance();
     if (!main)
         return;
-    {
-        const QSignalBlocker quiet(main->ui().cmbPowerUnit);
-        main->ui().cmbPowerUnit->setCurrentIndex(extra_.cmbPowerUnit->currentIndex());
-    }
-    main->ui().txtPowerUnit->setText(extra_.txtPowerUnit->text());
+    MainInputs m = main->Inputs();
+    m.powerUnit = extra_.cmbPowerUnit->currentIndex();
+    m.power = extra_.txtPowerUnit->text();
+    main->SetInputs(m);
 }
 
 void FrmOkumFieldStrength::cmbPowerUnit_Click() {

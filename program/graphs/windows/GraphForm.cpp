@@ -2,6 +2,7 @@
 
 #include "ChartConstants.h"
 #include "MainForm.h"
+#include "NumberText.h"
 #include "WaitCursor.h"
 
 #include <QAction>
@@ -11,15 +12,15 @@
 GraphForm::GraphForm(QWidget* parent) : GraphFormBase("GraphForm", "cmdArchiveData", parent) {
     BuildCommon(QStringLiteral("dB Loss Graph"), "ZENT1");
     QMenu* file = AddMenu("mnuFile", "&File");
-    menus_.mnuFileSave = AddItem(file, "mnuFileSave", "&Save Meta File");
-    menus_.mnuFileCopyToReportLog = AddItem(file, "mnuFileCopyToReportLog", "Copy to &Report Log");
-    menus_.mnuFilePrint = AddItem(file, "mnuFilePrint", "Print");
-    menus_.mnuFilePrintSetup = AddItem(file, "mnuFilePrintSetup", "&Printer Setup");
-    menus_.mnuFileClose = AddItem(file, "mnuFileClose", "&Close");
+    menus_.mnuFileSave = NamedItem(file, "mnuFileSave", "&Save Meta File");
+    menus_.mnuFileCopyToReportLog = NamedItem(file, "mnuFileCopyToReportLog", "Copy to &Report Log");
+    menus_.mnuFilePrint = NamedItem(file, "mnuFilePrint", "Print");
+    menus_.mnuFilePrintSetup = NamedItem(file, "mnuFilePrintSetup", "&Printer Setup");
+    menus_.mnuFileClose = NamedItem(file, "mnuFileClose", "&Close");
     AddUnitsMenu();
     QMenu* graph = AddMenu("mnuGraph", "&Graph");
-    menus_.mnuGraph100 = AddItem(graph, "mnuGraph100", "Max Dist &100 Km", true);
-    menus_.mnuGraph300 = AddItem(graph, "mnuGraph300", "Max Dist &300 Km", true);
+    menus_.mnuGraph100 = NamedItem(graph, "mnuGraph100", "Max Dist &100 Km", true);
+    menus_.mnuGraph300 = NamedItem(graph, "mnuGraph300", "Max Dist &300 Km", true);
 
     LoadStoredChart(GraphFormChart());
     ConnectCommon();
@@ -61,7 +62,7 @@ void GraphForm::Form_Unload() {
 
 void GraphForm::BuildLossGraph(bool clearFirst) {
     if (chart())
-        builder_.Build(*chart(), Inputs(), clearFirst, Now());
+        builder_.Build(*chart(), Inputs(), clearFirst, numtext::LocalNow());
 }
 
 void GraphForm::cmdUpdateGraph_Click() {

@@ -1,35 +1,29 @@
 #pragma once
-// What the path-loss and field-strength graph windows share: their input boxes and lists, the
-// embedded chart control, the update button whose picture marks a stale chart, the box checks,
-// metafile saving, printing, copying the chart into the report log, the archive action and
-// following the program's unit system. The windows add their own menus and the build.
+// What the path-loss and field-strength graph windows share: the input panel, the embedded chart,
+// the update button that marks a stale chart, the outputs of the chart, the menus' helpers and
+// following the program's unit system. Each handler keeps the name of its control and event and
+// hands the work to the part that does it; the windows add their own menus and the build.
 
-#include "ClassFactory.h"
-#include "GraphInputs.h"
-#include "GraphValidation.h"
+#include "ChartHost.h"
+#include "GraphControls.h"
+#include "GraphInputPanel.h"
+#include "GraphOutputs.h"
+#include "NamedControls.h"
+#include "StaleMark.h"
 #include "StoredCharts.h"
 #include "UnitSystem.h"
-#include "Variant.h"
 
-#include <ctime>
-#include <functional>
-#include <optional>
 #include <QDialog>
 #include <QIcon>
 #include <QImage>
 #include <QString>
-#include <vector>
 
 class LostFocusFilter;
 class MainForm;
 class QAction;
-class QComboBox;
 class QGridLayout;
 class QLabel;
-class QLineEdit;
 class QMenu;
-class QMenuBar;
-class QPushButton;
 
 namespace automation {
 class IDispatch;
@@ -38,65 +32,38 @@ class IDispatch;
 class GraphFormBase : public QDialog {
     Q_OBJECT
 public:
-    struct Controls {
-        QLineEdit* txtFreq = nullptr;
-        QLineEdit* txthb = nullptr;
-        QLineEdit* txthm = nullptr;
-        QLineEdit* txtPctTime = nullptr;
-        QLineEdit* txtPctLoc = nullptr;
-        QComboBox* cmbareatype = nullptr;
-        QComboBox* cmbcitysize = nullptr;
-        QLabel* lblBaseAntenna = nullptr;
-        QLabel* Label10 = nullptr; // unit of the base antenna height
-        QLabel* Label11 = nullptr; // unit of the mobile antenna height
-        QPushButton* cmdUpdateGraph = nullptr;
-        QPushButton* cmdPrintGraph = nullptr;
-        QPushButton* archiveButton = nullptr; // cmdArchiveData or cmdAddToArchive
-        QMenuBar* menuBar = nullptr;
-        QAction* mnuUnitsMetric = nullptr;
-        QAction* mnuUnitsEnglish = nullptr;
-        QWidget* chartWidget = nullptr;
-    };
-
-    // Where a file question of the windows goes; tests answer it without a dialog. The answer
-    // is the chosen file name, empty when cancelled.
-    enum class FileQuestion { SaveMetafile, ArchiveDatabase };
-    using FileChooser = std::function<QString(FileQuestion, QWidget* owner)>;
-    static void SetFileChooserForTest(FileChooser chooser);
-    // The archive comment; nothing when the user cancels.
-    using CommentAsker = std::function<std::optional<QString>(QWidget* owner)>;
-    static void SetCommentAskerForTest(CommentAsker asker);
+    using Controls = GraphControls;
 
     ~GraphFormBase() override;
 
     Controls& ui() { return ui_; }
     // The chart control's automation interface; null when the control could not be created.
-    automation::IDispatch* chart() const { return chart_.dispatch; }
-    bool IsStale() const { return stale_; }
+    automation::IDispatch* chart() const { return chart_.Dispatch(); }
+    bool IsStale() const { return stale_.IsStale(); }
     double MaxDistanceKm() const { return maxDistanceKm_; }
-    QIcon GoodButtonPicture() const { return good_; }
-    QIcon BadButtonPicture() const { return bad_; }
+    QIcon GoodButtonPicture() const { return stale_.Good(); }
+    QIcon BadButtonPicture() const { return stale_.Bad(); }
     // The window's own picture, drawn behind its controls: the chart last copied to the report log.
     QImage BackgroundPicture() const { return background_; }
 
     // The inputs as the boxes show them.
-    GraphInputs Inputs() const;
+    GraphInputs Inputs() const { return inputs_.Read(maxDistanceKm_); }
 
     // Hands the inputs back to the main window; runs once, however the window closes.
     virtual void Form_Unload() = 0;
 
     // The handlers both windows have.
-    void mnuFileSave_Click();
-    void mnuFilePrint_Click();
-    void mnuFilePrintSetup_Click();
-    void cmdPrintGraph_Click();
+    void mnuFileSave_Click() { outputs_.SaveMetafile(chart()); }
+    void mnuFilePrint_Click() { cmdPrintGraph_Click(); }
+    void mnuFilePrintSetup_Click() { outputs_.PrinterSetup(chart()); }
+    void cmdPrintGraph_Click() { outputs_.Print(chart()); }
     void cmbareatype_Click();
-    void MarkStale();
-    void txtFreq_LostFocus();
-    void txthb_LostFocus();
-    void txthm_LostFocus();
-    void txtPctTime_LostFocus();
-    void txtPctLoc_LostFocus();
+    void MarkStale() { stale_.MarkStale(); }
+    void txtFreq_LostFocus() { CheckBox(InputBox::Frequency); }
+    void txthb_LostFocus() { CheckBox(InputBox::BaseHeight); }
+    void txthm_LostFocus() { CheckBox(InputBox::MobileHeight); }
+    void txtPctTime_LostFocus() { CheckBox(InputBox::PctTime); }
+    void txtPctLoc_LostFocus() { CheckBox(InputBox::PctLoc); }
     // Makes the archive button visible and enabled (no handler of the windows uses it).
     void ShowArchiveButton();
 
@@ -107,7 +74,6 @@ protected:
     // grid for the window's own rows.
     QGridLayout* BuildCommon(const QString& caption, const char* chartName);
     QMenu* AddMenu(const char* name, const char* caption);
-    QAction* AddItem(QMenu* menu, const char* name, const char* caption, bool checkable = false);
     void AddUnitsMenu();
     // Connects the shared handlers; called once the window is fully constructed, because the lost
     // focus filter ties its handlers to the window's final type.
@@ -116,9 +82,9 @@ protected:
 
     // Loads the chart state stored with the window into the chart control, as a container loads a
     // control from its stored description.
-    void LoadStoredChart(const StoredChart& state);
-    void LoadButtonPictures();
-    void MarkCurrent();
+    void LoadStoredChart(const StoredChart& state) { chart_.Load(state); }
+    void LoadButtonPictures() { stale_.LoadPictures(); }
+    void MarkCurrent() { stale_.MarkCurrent(); }
     void SetMaxDistance(double km) { maxDistanceKm_ = km; }
 
     // Copies the seven inputs and the unit checks from the main window (in) or back (out).
@@ -127,7 +93,7 @@ protected:
 
     // The archive action: the database file (asked once per run), the comment, the run.
     void AddToArchive(bool fieldStrength);
-    // Copies the chart's picture into the report log.
+    // Copies the chart's picture into the report log; the window keeps it as its own picture.
     void CopyToReportLog();
 
     // A menu command does not take the focus from the box being edited, so its check has not
@@ -141,20 +107,17 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-    static std::tm Now();
-
 private:
-    void ValidateBox(QLineEdit* box, GraphBox kind);
+    void CheckBox(InputBox box);
     void FollowUnits(Units units);
-    QString AskFile(FileQuestion question);
 
     Controls ui_;
-    automation::ControlInstance chart_;
+    GraphInputPanel inputs_{ui_};
+    ChartHost chart_;
+    StaleMark stale_;
+    GraphOutputs outputs_{*this};
     LostFocusFilter* lostFocus_ = nullptr;
     QLabel* toggleLabel_ = nullptr;
-    QIcon good_;
-    QIcon bad_;
     QImage background_;
-    bool stale_ = false;
     double maxDistanceKm_ = 100;
 };

@@ -1,8 +1,6 @@
 #pragma once
-// Shows the wait cursor for the guard's lifetime, restoring the previous one on every exit path.
-// Without a GUI application (tests, tools) it does nothing.
-
-namespace chart {
+// The wait (hourglass) pointer for as long as the guard lives, restored on every exit path. Without
+// a GUI application (tools, window-free tests) it does nothing.
 
 class WaitCursor {
 public:
@@ -14,5 +12,3 @@ public:
 private:
     bool shown_ = false;
 };
-
-} // namespace chart

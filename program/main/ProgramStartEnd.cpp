@@ -1,5 +1,4 @@
-// Start and end of the program: what the main window prepares before the user's first action and
-// what it keeps for the next run.
+#include "ProgramStartEnd.h"
 
 #include "AutoSave.h"
 #include "ContextIDs.h"
@@ -7,9 +6,9 @@
 #include "InputValidation.h"
 #include "LoadMeasured.h"
 #include "MainForm.h"
+#include "MainInputPanel.h"
 #include "Measured.h"
 #include "MessageBox.h"
-#include "ModMain.h"
 #include "NumberText.h"
 #include "ProgramState.h"
 #include "Registry.h"
@@ -20,11 +19,8 @@
 #include "UnitSystem.h"
 #include "VariantChange.h"
 
-#include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QTextEdit>
 
 namespace {
@@ -38,62 +34,58 @@ std::function<void()>& ProgramEnd() {
 
 struct StoredBox {
     const char* key;
-    QLineEdit* MainForm::Controls::*box;
+    QString MainInputs::*text;
 };
 
 // The program's own input keys, in the order start-up reads and the end writes them.
 const StoredBox kStoredBoxes[] = {
-    {"PCTTIME", &MainForm::Controls::txtPctTime}, {"PCTLOC", &MainForm::Controls::txtPctLoc},
-    {"Dist", &MainForm::Controls::txtDist},       {"Freq", &MainForm::Controls::txtFreq},
-    {"HB", &MainForm::Controls::txthb},           {"HM", &MainForm::Controls::txthm},
+    {"PCTTIME", &MainInputs::pctTime}, {"PCTLOC", &MainInputs::pctLoc}, {"Dist", &MainInputs::dist},
+    {"Freq", &MainInputs::freq},       {"HB", &MainInputs::hb},         {"HM", &MainInputs::hm},
 };
 
 struct SuiteValue {
     const char* name;
-    QLineEdit* MainForm::Controls::*box;
-    double boxPerSuite;                   // the box shows the suite's value times this (percentages)
-    InputBox length;                      // how an English box converts; Frequency for boxes without units
-    UnitText MainForm::Controls::*memory; // the box's texts across unit systems, if it has units
+    QString MainInputs::*text;
+    InputBox box;
+    double boxPerSuite; // the box shows the suite's value times this (percentages)
 };
 
 // The suite keeps metric values and fractions; the boxes show percentages and the active units.
 const SuiteValue kSuiteValues[] = {
-    {"PctTime_pct", &MainForm::Controls::txtPctTime, 100, InputBox::Frequency, nullptr},
-    {"PctLoc_pct", &MainForm::Controls::txtPctLoc, 100, InputBox::Frequency, nullptr},
-    {"TxHt_m", &MainForm::Controls::txthb, 1, InputBox::BaseHeight, &MainForm::Controls::hbText},
-    {"RxHt_m", &MainForm::Controls::txthm, 1, InputBox::MobileHeight, &MainForm::Controls::hmText},
-    {"Dist_Km", &MainForm::Controls::txtDist, 1, InputBox::Distance, &MainForm::Controls::distText},
-    {"TxFreq_MHz", &MainForm::Controls::txtFreq, 1, InputBox::Frequency, nullptr},
+    {"PctTime_pct", &MainInputs::pctTime, InputBox::PctTime, 100},
+    {"PctLoc_pct", &MainInputs::pctLoc, InputBox::PctLoc, 100},
+    {"TxHt_m", &MainInputs::hb, InputBox::BaseHeight, 1},
+    {"RxHt_m", &MainInputs::hm, InputBox::MobileHeight, 1},
+    {"Dist_Km", &MainInputs::dist, InputBox::Distance, 1},
+    {"TxFreq_MHz", &MainInputs::freq, InputBox::Frequency, 1},
 };
 
-void SelectText(QComboBox* list, const QString& text) {
-    const int index = list->findText(text);
-    if (index >= 0)
-        list->setCurrentIndex(index);
-}
-
-std::optional<double> BoxNumber(const QLineEdit* box) {
-    return numtext::StrictNumber(box->text().toStdString());
+std::optional<double> Number(const QString& text) {
+    return numtext::StrictNumber(text.toStdString());
 }
 
 } // namespace
 
-void MainForm::SetProgramEnd(std::function<void()> end) {
+ProgramStartEnd::ProgramStartEnd(MainForm& form, MainInputPanel& inputs) : form_(form), inputs_(inputs) {}
+
+ProgramStartEnd::~ProgramStartEnd() = default;
+
+void ProgramStartEnd::SetProgramEnd(std::function<void()> end) {
     ProgramEnd() = std::move(end);
 }
 
-Registry& MainForm::registry() {
+Registry& ProgramStartEnd::registry() {
     if (!registry_)
         registry_ = std::make_unique<Registry>();
     return *registry_;
 }
 
-void MainForm::Form_Load() {
+void ProgramStartEnd::Load() {
     ResetAutoSaveReports();
-    SetHelpFile(this);
+    SetHelpFile(&form_);
     MeasuredData.assign(1, MeasuredRecord());
     program::ShowMeasuredData = 0;
-    ResetMainInputs();
+    form_.ResetInputs();
     RLogClass& log = ReportLog();
     log.Title(QString::fromStdString(ReportLogTitle()));
     program::OutOfRangeColour = program::kOutOfRangeShown;
@@ -107,33 +99,37 @@ void MainForm::Form_Load() {
     reg.SetKey(QStringLiteral("Units"));
     reg.RegGet();
     if (reg.Setting() == QLatin1String("English"))
-        SetEnglishUnits();
+        form_.SwitchUnits(true);
     if (orbelLaunched_)
         restoreSuiteInputs();
     else
         restoreOwnInputs();
     restoreLog();
-    for (const auto& [key, list] :
-         {std::pair{"AreaType", ui_.cmbareatype}, std::pair{"CitySize", ui_.cmbcitysize}}) {
+    MainInputs in = form_.Inputs();
+    for (const auto& [key, text] :
+         {std::pair{"AreaType", &MainInputs::area}, std::pair{"CitySize", &MainInputs::city}}) {
         reg.SetKey(QString::fromLatin1(key));
         reg.RegGet();
         if (!reg.Setting().isEmpty())
-            SelectText(list, reg.Setting());
+            in.*text = reg.Setting();
     }
+    form_.SetInputs(in);
     LoadMeasuredFile(QCoreApplication::applicationDirPath());
 }
 
-void MainForm::restoreOwnInputs() {
+void ProgramStartEnd::restoreOwnInputs() {
     Registry& reg = registry();
+    MainInputs in = form_.Inputs();
     for (const StoredBox& stored : kStoredBoxes) {
         reg.SetKey(QString::fromLatin1(stored.key));
         reg.RegGet();
         if (!reg.Setting().isEmpty())
-            (ui_.*stored.box)->setText(reg.Setting());
+            in.*stored.text = reg.Setting();
     }
+    form_.SetInputs(in);
 }
 
-void MainForm::restoreSuiteInputs() {
+void ProgramStartEnd::restoreSuiteInputs() {
     Registry& reg = registry();
     const bool english = UnitSystem::Instance().IsEnglish();
     for (const SuiteValue& s : kSuiteValues) {
@@ -142,21 +138,23 @@ void MainForm::restoreSuiteInputs() {
         if (!value.ok())
             continue;
         const double shown = value.value.AsR8() * s.boxPerSuite;
-        const double factor = english ? EnglishFactor(s.length) : 1.0;
+        const double factor = english ? EnglishFactor(s.box) : 1.0;
         const std::string metricText = numtext::ShortestText(shown);
         const std::string text = factor == 1.0 ? metricText : LengthText(shown / factor);
-        (ui_.*s.box)->setText(QString::fromStdString(text));
-        if (s.memory && factor != 1.0)
-            (ui_.*s.memory).Remember(metricText, text);
+        MainInputs in = form_.Inputs();
+        in.*s.text = QString::fromStdString(text);
+        form_.SetInputs(in);
+        if (factor != 1.0)
+            inputs_.RememberLength(s.box, metricText, text);
     }
     reg.SetOrbelActive(false);
     if (!reg.SaveOrbelGlobals())
-        TellSettingsNotSaved(this);
+        TellSettingsNotSaved(&form_);
 }
 
 // The previous run's log continues when the stored name is a log file of this program that can be
 // read as a log; anything else is left alone and a fresh log starts with its title line.
-void MainForm::restoreLog() {
+void ProgramStartEnd::restoreLog() {
     Registry& reg = registry();
     RLogClass& log = ReportLog();
     reg.SetKey(QStringLiteral("TempLogName"));
@@ -170,7 +168,7 @@ void MainForm::restoreLog() {
                                "that file is left as it is.")
                     .arg(stored)
                     .arg(size / (1024 * 1024)),
-                msgbox::vbExclamation | msgbox::vbOKOnly, QStringLiteral("Output Log"), this);
+                msgbox::vbExclamation | msgbox::vbOKOnly, QStringLiteral("Output Log"), &form_);
         } else if (log.ReadFile(stored)) {
             program::TempLogName = stored;
             if (!log.Form().IsEmpty())
@@ -184,17 +182,18 @@ void MainForm::restoreLog() {
     log.AddTitle();
 }
 
-bool MainForm::writeSuiteValues() {
+bool ProgramStartEnd::writeSuiteValues() {
     Registry& reg = registry();
     const bool english = UnitSystem::Instance().IsEnglish();
+    const MainInputs in = form_.Inputs();
     for (const SuiteValue& s : kSuiteValues) {
-        const auto value = BoxNumber(ui_.*s.box);
+        const auto value = Number(in.*s.text);
         if (!value)
             continue; // the suite keeps the value it gave
-        double metric = ToMetric(s.length, *value, english) / s.boxPerSuite;
+        double metric = ToMetric(s.box, *value, english) / s.boxPerSuite;
         // A length the user left as shown goes back exactly as the suite gave it.
-        if (s.memory && english) {
-            const std::string original = (ui_.*s.memory).OriginalOf((ui_.*s.box)->text().toStdString());
+        if (english && EnglishFactor(s.box) != 1.0) {
+            const std::string original = inputs_.OriginalLength(s.box);
             metric = numtext::StrictNumber(original).value_or(metric);
         }
         reg.SetOrbelGlobal(QString::fromLatin1(s.name), automation::Variant::R8(metric));
@@ -204,42 +203,37 @@ bool MainForm::writeSuiteValues() {
 
 // The settings of the end go to the store in one write per file, in the order the keys are
 // known by; a box holding no number leaves the last number it held in the store.
-void MainForm::Form_Unload() {
+void ProgramStartEnd::Unload() {
     if (unloaded_)
         return;
     unloaded_ = true;
     QuitHelp();
     bool saved = !orbelLaunched_ || writeSuiteValues();
     const int answer = msgbox::MsgBox(QStringLiteral("Retain Output Log?"), msgbox::vbYesNo,
-                                      QStringLiteral("Output Log"), this);
+                                      QStringLiteral("Output Log"), &form_);
     QString logName;
     if (answer == msgbox::vbYes) {
-        SaveLogToTempFile(ReportLog(), program::TempLogName, this);
+        SaveLogToTempFile(ReportLog(), program::TempLogName, &form_);
         logName = program::TempLogName;
     } else {
         RemoveTempLog(program::TempLogName);
     }
+    const MainInputs in = form_.Inputs();
     QList<QPair<QString, QString>> values;
     for (const StoredBox& stored : kStoredBoxes) {
-        const QLineEdit* box = ui_.*stored.box;
-        if (BoxNumber(box))
-            values.append({QString::fromLatin1(stored.key), box->text()});
+        if (Number(in.*stored.text))
+            values.append({QString::fromLatin1(stored.key), in.*stored.text});
     }
-    values.append({QStringLiteral("Units"),
-                   ui_.mnuUnitsMetric->isChecked() ? QStringLiteral("Metric") : QStringLiteral("English")});
+    values.append(
+        {QStringLiteral("Units"), in.english ? QStringLiteral("English") : QStringLiteral("Metric")});
     values.append({QStringLiteral("TempLogName"), logName});
-    values.append({QStringLiteral("AreaType"), ui_.cmbareatype->currentText()});
-    values.append({QStringLiteral("CitySize"), ui_.cmbcitysize->currentText()});
+    values.append({QStringLiteral("AreaType"), in.area});
+    values.append({QStringLiteral("CitySize"), in.city});
     Registry& reg = registry();
     reg.SetAppname(program::Title());
     reg.SetSection(QString::fromLatin1(kSection));
     saved = reg.RegSaveAll(values) && saved;
     if (!saved)
-        TellSettingsNotSaved(this);
+        TellSettingsNotSaved(&form_);
     ProgramEnd()();
-}
-
-void MainForm::closeEvent(QCloseEvent* event) {
-    Form_Unload();
-    event->accept();
 }

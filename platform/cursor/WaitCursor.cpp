@@ -3,8 +3,6 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-namespace chart {
-
 WaitCursor::WaitCursor() {
     if (qGuiApp != nullptr) {
         QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
@@ -13,9 +11,6 @@ WaitCursor::WaitCursor() {
 }
 
 WaitCursor::~WaitCursor() {
-    if (shown_) {
+    if (shown_)
         QGuiApplication::restoreOverrideCursor();
-    }
 }
-
-} // namespace chart

@@ -1,0 +1,71 @@
+#pragma once
+// The report log and its window over a temporary folder, with the file, message and printer
+// questions answered by the test.
+
+#include "FrmReport.h"
+#include "MessageBox.h"
+#include "ProgramPrinter.h"
+#include "RLogClass.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <string>
+#include <vector>
+
+QByteArray readAll(const QString& path);
+void writeFile(const QString& path, const QByteArray& bytes);
+// The log's runs: "B", "I", "U" flags and the text; "|" between lines; pictures as "[pict]".
+std::vector<std::string> runsOf(const QTextDocument& doc);
+QImage graphPicture();
+// One report line with its two out-of-range results underlined, as the calculation appends it.
+void addReportLine(RLogClass& log);
+
+class ReportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        msgbox::ClearShownBoxes();
+        msgbox::SetTestAnswerer([this](const msgbox::ShownBox&) { return answer; });
+        FrmReport::SetTestFileChooser([this](FrmReport::SaveDialogState& s) {
+            if (!chosenName)
+                return false;
+            s.fileName = *chosenName;
+            s.filterIndex = chosenFilter;
+            return true;
+        });
+        printing::ProgramPrinter::SetTestPrinterNames(QStringList{"Office", "Plotter", "Office"});
+        printing::ProgramPrinter::SetFileChooser([this](QWidget*) {
+            ++pdfQuestions;
+            return pdfAnswer;
+        });
+    }
+    void TearDown() override {
+        msgbox::SetTestAnswerer(nullptr);
+        FrmReport::SetTestFileChooser(nullptr);
+        printing::ProgramPrinter::SetTestPrinterNames(std::nullopt);
+        printing::ProgramPrinter::SetFileChooser(nullptr);
+    }
+    QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+    QTextDocument& doc() { return *log.Form().rtbLog->document(); }
+    QString text() {
+        log.Form().Flush();
+        return doc().toPlainText();
+    }
+    std::vector<std::string> runs() {
+        log.Form().Flush();
+        return runsOf(doc());
+    }
+
+    QTemporaryDir dir;
+    RLogClass log;
+    int answer = 0;
+    std::optional<QString> chosenName;
+    int chosenFilter = 2;
+    QString pdfAnswer; // the PDF file printer's file; "" cancels
+    int pdfQuestions = 0;
+};
