@@ -1,5 +1,7 @@
 // The field-strength chart as the control receives it, in comparison and single-model mode.
 
+#include "CalendarTime.h"
+#include "CurveInputs.h"
 #include "FieldStrengthGraphBuilder.h"
 #include "ModCalculations.h"
 #include "RecordingChart.h"
@@ -15,22 +17,11 @@ namespace {
 using automation::InvokeKind;
 using automation::Variant;
 
-std::tm Morning() {
-    std::tm t{};
-    t.tm_year = 126;
-    t.tm_mon = 0;
-    t.tm_mday = 2;
-    t.tm_hour = 9;
-    t.tm_min = 30;
-    return t;
-}
+const std::tm kMorning = testsupport::CalendarTime(2026, 1, 2, 9, 30);
 
 FieldStrengthInputs Inputs(const char* freq, long model, double maxKm) {
     FieldStrengthInputs in;
-    in.graph.freq = freq;
-    in.graph.hb = "100.0";
-    in.graph.hm = "1.5";
-    in.graph.maxDistanceKm = maxKm;
+    in.graph = testsupport::CurveInputs(maxKm, freq);
     in.graphModel = model;
     return in;
 }
@@ -83,7 +74,7 @@ constexpr std::int32_t kGrey = 200 | (200 << 8) | (200 << 16);
 TEST(FieldStrengthGraph, ComparisonAt1800MHzShowsWhereEachModelHolds) {
     RecordingChart chart;
     FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("1800.0", 4, 300), true, Morning()));
+    ASSERT_TRUE(builder.Build(chart, Inputs("1800.0", 4, 300), true, kMorning));
     EXPECT_EQ(Sets(chart), (std::vector<SetSummary>{{0, 3000, 0.1, 3, kGreen},
                                                     {1, 3000, 0.1, 3, kRed},
                                                     {2, 1000, 0.1, 0, kBlue},
@@ -96,7 +87,7 @@ TEST(FieldStrengthGraph, ComparisonAt1800MHzShowsWhereEachModelHolds) {
 TEST(FieldStrengthGraph, UnbrokenCurveSetsItsPropertiesInOrder) {
     RecordingChart chart;
     FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("1800.0", 4, 300), false, Morning()));
+    ASSERT_TRUE(builder.Build(chart, Inputs("1800.0", 4, 300), false, kMorning));
     const auto lines = Described(chart.calls);
     // Axes first (12 text settings, then the scales), then the sets.
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 12, lines.begin() + 24),
@@ -110,7 +101,7 @@ TEST(FieldStrengthGraph, UnbrokenCurveSetsItsPropertiesInOrder) {
 TEST(FieldStrengthGraph, BrokenCurveClosesEveryPiece) {
     RecordingChart chart;
     FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("1800.0", 4, 300), false, Morning()));
+    ASSERT_TRUE(builder.Build(chart, Inputs("1800.0", 4, 300), false, kMorning));
     const auto lines = Described(chart.calls);
     const auto first =
         std::find(lines.begin(), lines.end(), "Call 70 I4 2, BSTR \"Line Data\", X 0.1, Y, I4 1000");
@@ -128,7 +119,7 @@ TEST(FieldStrengthGraph, BrokenCurveClosesEveryPiece) {
 TEST(FieldStrengthGraph, EveryPieceOfEveryHeightIsDrawnOnePixelThick) {
     RecordingChart chart;
     FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 1, 300), true, Morning()));
+    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 1, 300), true, kMorning));
     const auto sets = Sets(chart);
     ASSERT_EQ(sets.size(), 13u);
     for (const SetSummary& s : sets) {
@@ -141,7 +132,7 @@ TEST(FieldStrengthGraph, EveryPieceOfEveryHeightIsDrawnOnePixelThick) {
 TEST(FieldStrengthGraph, RebuildClearsTwentyTwoSetsFirstAndRedrawsOnceAtTheEnd) {
     RecordingChart chart;
     FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 4, 100), true, Morning()));
+    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 4, 100), true, kMorning));
     for (int set = 0; set <= 21; ++set) {
         EXPECT_EQ(Describe(chart.calls[static_cast<std::size_t>(set)]),
                   "Put 152 I4 " + std::to_string(set) + ", BOOL False");
@@ -153,7 +144,7 @@ TEST(FieldStrengthGraph, RebuildClearsTwentyTwoSetsFirstAndRedrawsOnceAtTheEnd) 
 TEST(FieldStrengthGraph, FirstBuildNeverRedraws) {
     RecordingChart chart;
     FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 4, 100), false, Morning()));
+    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 4, 100), false, kMorning));
     EXPECT_TRUE(chart.Of(chartid::UpdateGraph, InvokeKind::Method).empty());
     EXPECT_TRUE(chart.Value(chartid::SDataEnable, 21).IsEmpty());
 }
@@ -161,7 +152,7 @@ TEST(FieldStrengthGraph, FirstBuildNeverRedraws) {
 TEST(FieldStrengthGraph, CurvesAndGridAt100Km) {
     RecordingChart chart;
     FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 4, 100), false, Morning()));
+    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 4, 100), false, kMorning));
     const PlotCurve& itu = builder.Curve(0);
     ASSERT_EQ(itu.PointCount(), 1000);
     EXPECT_EQ(itu.Dist[0], 0.1);
@@ -180,7 +171,7 @@ TEST(FieldStrengthGraph, CurvesAndGridAt100Km) {
 TEST(FieldStrengthGraph, SingleModelDrawsSixBaseHeights) {
     RecordingChart chart;
     FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 0, 300), true, Morning()));
+    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 0, 300), true, kMorning));
     const auto sets = Sets(chart);
     ASSERT_EQ(sets.size(), 7u);
     const std::int32_t colours[] = {kGreen, kRed, kBlue, 255 | (255 << 16), kBlack, kCyan};
@@ -199,7 +190,7 @@ TEST(FieldStrengthGraph, SingleModelDrawsSixBaseHeights) {
 TEST(FieldStrengthGraph, SingleModelP529BreaksEveryHeightAt100Km) {
     RecordingChart chart;
     FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 1, 300), true, Morning()));
+    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 1, 300), true, kMorning));
     const auto sets = Sets(chart);
     ASSERT_EQ(sets.size(), 13u);
     for (int k = 0; k < 6; ++k) {
@@ -249,7 +240,7 @@ protected:
 TEST_F(Measured, MatchingTableAddsASetAfterFreeSpace) {
     RecordingChart chart;
     FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, WithMeasured(true), true, Morning()));
+    ASSERT_TRUE(builder.Build(chart, WithMeasured(true), true, kMorning));
     const auto sets = Sets(chart);
     ASSERT_FALSE(sets.empty());
     EXPECT_EQ(sets.back(), (SetSummary{sets.back().set, 12, 2.0, 0, kCyan}));
@@ -267,7 +258,7 @@ TEST_F(Measured, HiddenOrUnmatchedDataAddsNothing) {
         if (show) {
             in.graph.freq = "460.0";
         }
-        ASSERT_TRUE(builder.Build(chart, in, true, Morning()));
+        ASSERT_TRUE(builder.Build(chart, in, true, kMorning));
         EXPECT_EQ(chart.Value(chartid::SLegendStrings).AsStr(), "ITU 529\rOkHat Dav\rCost 231\rFree Space");
         EXPECT_EQ(Sets(chart).back().colour, kBlack);
     }
@@ -278,7 +269,7 @@ TEST_F(Measured, TableWithoutEndMarkerStopsAtItsRowCount) {
     records[0].Dist[12] = 26.0;
     RecordingChart chart;
     FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, WithMeasured(true), true, Morning()));
+    ASSERT_TRUE(builder.Build(chart, WithMeasured(true), true, kMorning));
     EXPECT_EQ(builder.Curve(FieldStrengthGraphBuilder::kMeasuredCurve).PointCount(), 12);
 }
 
@@ -295,7 +286,7 @@ TEST_F(Power, FreeSpaceFollowsThePowerLikeTheModels) {
         PowerWatts = watts;
         FieldStrengthGraphBuilder builder;
         RecordingChart chart;
-        ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 4, 100), true, Morning()));
+        ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 4, 100), true, kMorning));
         const double shift = 10 * std::log10(watts / 1000);
         const PlotCurve& freeSpace = builder.Curve(FieldStrengthGraphBuilder::kComparisonFreeSpace);
         EXPECT_NEAR(freeSpace.Level[0], 107.0 + shift, 1e-9) << watts;
@@ -346,7 +337,7 @@ TEST(FieldStrengthGraph, EnglishHeightsAreConvertedAndShownInFeet) {
     in.graph.english = true;
     in.graph.hb = "328";
     in.graph.hm = "5";
-    ASSERT_TRUE(builder.Build(chart, in, true, Morning()));
+    ASSERT_TRUE(builder.Build(chart, in, true, kMorning));
     EXPECT_DOUBLE_EQ(
         builder.Curve(2).Level[0],
         Cost231FieldStrength({450, 0.1, 99.9744, 1.524, AreaType::Urban, CitySize::SmallMedium, 50, 50}));
@@ -357,7 +348,7 @@ TEST(FieldStrengthGraph, EnglishHeightsAreConvertedAndShownInFeet) {
 TEST(FieldStrengthGraph, TitleOneIsReadBackBeforeTheDateIsAdded) {
     RecordingChart chart;
     FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 4, 100), true, Morning()));
+    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 4, 100), true, kMorning));
     const auto gets = chart.Of(chartid::TitleString, InvokeKind::PropertyGet);
     ASSERT_EQ(gets.size(), 1u);
     EXPECT_EQ(chart.Value(chartid::TitleString, 1).AsStr(),
@@ -367,15 +358,15 @@ TEST(FieldStrengthGraph, TitleOneIsReadBackBeforeTheDateIsAdded) {
 TEST(FieldStrengthGraph, UnknownModelOrTextLeavesTheChartAlone) {
     RecordingChart chart;
     FieldStrengthGraphBuilder builder;
-    EXPECT_FALSE(builder.Build(chart, Inputs("450.0", 5, 100), true, Morning()));
-    EXPECT_FALSE(builder.Build(chart, Inputs("four fifty", 4, 100), true, Morning()));
+    EXPECT_FALSE(builder.Build(chart, Inputs("450.0", 5, 100), true, kMorning));
+    EXPECT_FALSE(builder.Build(chart, Inputs("four fifty", 4, 100), true, kMorning));
     EXPECT_TRUE(chart.calls.empty());
 }
 
 TEST(FieldStrengthGraph, UsModelKeepsItsNumber) {
     RecordingChart chart;
     FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 2, 100), true, Morning()));
+    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 2, 100), true, kMorning));
     EXPECT_EQ(builder.Curve(0).Level[0],
               USFieldStrength({450, 0.1, 30, 1.5, AreaType::Urban, CitySize::SmallMedium, 50, 50}));
     EXPECT_EQ(FieldStrengthGraphBuilder::ModelTitle(2), "US Field Strength");

@@ -1,5 +1,7 @@
 // The path-loss chart as the control receives it: the calls, their order and their values.
 
+#include "CalendarTime.h"
+#include "CurveInputs.h"
 #include "LossGraphBuilder.h"
 #include "ModCalculations.h"
 #include "RecordingChart.h"
@@ -16,24 +18,7 @@ namespace {
 using automation::InvokeKind;
 using automation::Variant;
 
-std::tm Evening() {
-    std::tm t{};
-    t.tm_year = 126;
-    t.tm_mon = 11;
-    t.tm_mday = 7;
-    t.tm_hour = 23;
-    t.tm_min = 5;
-    return t;
-}
-
-GraphInputs Inputs450(double maxKm = 100) {
-    GraphInputs in;
-    in.freq = "450.0";
-    in.hb = "100.0";
-    in.hm = "1.5";
-    in.maxDistanceKm = maxKm;
-    return in;
-}
+const std::tm kEvening = testsupport::CalendarTime(2026, 12, 7, 23, 5);
 
 std::vector<std::string> Described(const RecordingChart& chart) {
     std::vector<std::string> lines;
@@ -89,7 +74,7 @@ const std::vector<std::string> kTitlesAndLegend100 = {
 TEST(LossGraph, RebuildAt100KmMakesFourSetsInOrder) {
     RecordingChart chart;
     LossGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs450(), true, Evening()));
+    ASSERT_TRUE(builder.Build(chart, testsupport::CurveInputs(100), true, kEvening));
     const auto expected = Concat({
         {"Put 152 I4 1, BOOL False", "Put 152 I4 2, BOOL False", "Put 152 I4 3, BOOL False",
          "Put 152 I4 4, BOOL False", "Put 152 I4 5, BOOL False"},
@@ -113,7 +98,7 @@ TEST(LossGraph, RebuildAt100KmMakesFourSetsInOrder) {
 TEST(LossGraph, FirstBuildNeitherClearsNorRedraws) {
     RecordingChart chart;
     LossGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs450(), false, Evening()));
+    ASSERT_TRUE(builder.Build(chart, testsupport::CurveInputs(100), false, kEvening));
     const auto lines = Described(chart);
     EXPECT_EQ(lines.front(), "Call 70 I4 0, BSTR \"Line Data\", X 1, Y, I4 991");
     EXPECT_EQ(lines.back(), "Put 46 BOOL True");
@@ -123,7 +108,7 @@ TEST(LossGraph, FirstBuildNeitherClearsNorRedraws) {
 TEST(LossGraph, At300KmTheP529CurveBreaksBeyondItsRange) {
     RecordingChart chart;
     LossGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs450(300), true, Evening()));
+    ASSERT_TRUE(builder.Build(chart, testsupport::CurveInputs(300), true, kEvening));
     const auto lines = Described(chart);
     const std::vector<std::string> itu(lines.begin() + 5, lines.begin() + 19);
     EXPECT_EQ(itu, (std::vector<std::string>{
@@ -147,7 +132,7 @@ TEST(LossGraph, At300KmTheP529CurveBreaksBeyondItsRange) {
 TEST(LossGraph, DataSetsPointIntoTheCurvesAtTheirSegmentStart) {
     RecordingChart chart;
     LossGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs450(300), true, Evening()));
+    ASSERT_TRUE(builder.Build(chart, testsupport::CurveInputs(300), true, kEvening));
     const auto defines = chart.Of(chartid::DefineDataSet, InvokeKind::Method);
     auto& itu = const_cast<PlotCurve&>(builder.Curve(0));
     auto& freeSpace = const_cast<PlotCurve&>(builder.Curve(LossGraphBuilder::kFreeSpaceCurve));
@@ -167,7 +152,7 @@ TEST(LossGraph, DataSetsPointIntoTheCurvesAtTheirSegmentStart) {
 TEST(LossGraph, CurvesOfOnePointGiveNoSetButKeepTheirLegend) {
     RecordingChart chart;
     LossGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs450(1.0), true, Evening()));
+    ASSERT_TRUE(builder.Build(chart, testsupport::CurveInputs(1.0), true, kEvening));
     const auto defines = chart.Of(chartid::DefineDataSet, InvokeKind::Method);
     ASSERT_EQ(defines.size(), 1u);
     EXPECT_EQ(Describe(defines[0]), "Call 70 I4 0, BSTR \"Line Data\", X 0.1, Y, I4 10");
@@ -177,7 +162,7 @@ TEST(LossGraph, CurvesOfOnePointGiveNoSetButKeepTheirLegend) {
 TEST(LossGraph, CurveValuesComeFromTheModels) {
     RecordingChart chart;
     LossGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs450(), true, Evening()));
+    ASSERT_TRUE(builder.Build(chart, testsupport::CurveInputs(100), true, kEvening));
     const ModelProcedure models[] = {P529Loss, HataDavidsonLoss, Cost231Loss};
     for (int m = 0; m < 3; ++m) {
         const PlotCurve& curve = builder.Curve(m);
@@ -202,11 +187,11 @@ TEST(LossGraph, CurveValuesComeFromTheModels) {
 TEST(LossGraph, EnglishHeightsAreConvertedAndShownInFeet) {
     RecordingChart chart;
     LossGraphBuilder builder;
-    GraphInputs in = Inputs450();
+    GraphInputs in = testsupport::CurveInputs(100);
     in.english = true;
     in.hb = "328";
     in.hm = "5";
-    ASSERT_TRUE(builder.Build(chart, in, true, Evening()));
+    ASSERT_TRUE(builder.Build(chart, in, true, kEvening));
     EXPECT_DOUBLE_EQ(builder.Curve(1).Level[0],
                      HataDavidsonLoss({450, 1.0, 328 * 0.3048, 5 * 0.3048, AreaType::Urban,
                                        CitySize::SmallMedium, 50, 50}));
@@ -217,7 +202,7 @@ TEST(LossGraph, EnglishHeightsAreConvertedAndShownInFeet) {
 }
 
 TEST(LossGraph, CityShowsInTheTitleOnlyForUrban) {
-    GraphInputs in = Inputs450();
+    GraphInputs in = testsupport::CurveInputs(100);
     in.area = "Suburban";
     in.freq = " 450.0 ";
     EXPECT_EQ(LossGraphBuilder::ParameterTitle(in),
@@ -233,8 +218,8 @@ TEST(LossGraph, CityShowsInTheTitleOnlyForUrban) {
 TEST(LossGraph, ShorterRebuildDisablesTheFormerSets) {
     RecordingChart chart;
     LossGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs450(300), true, Evening()));
-    ASSERT_TRUE(builder.Build(chart, Inputs450(100), true, Evening()));
+    ASSERT_TRUE(builder.Build(chart, testsupport::CurveInputs(300), true, kEvening));
+    ASSERT_TRUE(builder.Build(chart, testsupport::CurveInputs(100), true, kEvening));
     EXPECT_EQ(chart.Value(chartid::SDataEnable, 4), Variant::Bool(false));
     EXPECT_EQ(chart.Value(chartid::SDataEnable, 5), Variant::Bool(false));
     EXPECT_EQ(chart.Value(chartid::SDataEnable, 3), Variant::Bool(true));
@@ -244,9 +229,9 @@ TEST(LossGraph, TextThatIsNotANumberLeavesTheChartAlone) {
     for (std::string GraphInputs::*box : {&GraphInputs::freq, &GraphInputs::hb, &GraphInputs::hm}) {
         RecordingChart chart;
         LossGraphBuilder builder;
-        GraphInputs in = Inputs450();
+        GraphInputs in = testsupport::CurveInputs(100);
         in.*box = "12abc";
-        EXPECT_FALSE(builder.Build(chart, in, true, Evening()));
+        EXPECT_FALSE(builder.Build(chart, in, true, kEvening));
         EXPECT_TRUE(chart.calls.empty());
     }
 }
