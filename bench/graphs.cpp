@@ -1,6 +1,7 @@
 // A whole chart build per iteration, into a control that takes the calls and does nothing: the
 // cost of the curves, their validity checks and the calls themselves.
 
+#include "CurveInputs.h"
 #include "FieldStrengthGraphBuilder.h"
 #include "LossGraphBuilder.h"
 
@@ -16,19 +17,10 @@ public:
     }
 };
 
-GraphInputs Inputs(double maxKm) {
-    GraphInputs in;
-    in.freq = "450.0";
-    in.hb = "100.0";
-    in.hm = "1.5";
-    in.maxDistanceKm = maxKm;
-    return in;
-}
-
 void BM_LossGraph(benchmark::State& state) {
     NullChart chart;
     LossGraphBuilder builder;
-    const GraphInputs in = Inputs(static_cast<double>(state.range(0)));
+    const GraphInputs in = testsupport::CurveInputs(static_cast<double>(state.range(0)));
     const std::tm now{};
     for (auto _ : state) {
         benchmark::DoNotOptimize(builder.Build(chart, in, true, now));
@@ -40,7 +32,7 @@ void BM_FieldStrengthGraph(benchmark::State& state) {
     NullChart chart;
     FieldStrengthGraphBuilder builder;
     FieldStrengthInputs in;
-    in.graph = Inputs(300);
+    in.graph = testsupport::CurveInputs(300);
     in.graphModel = state.range(0);
     const std::tm now{};
     for (auto _ : state) {

@@ -7,7 +7,9 @@
 // The timed process is this program started again with --start-child: it runs the entry point's
 // steps and ends at the main window's first paint (the real entry point would wait for the user).
 
+#include "BenchRun.h"
 #include "GraphFormRegistration.h"
+#include "HeadlessRun.h"
 #include "MainForm.h"
 #include "MessageBox.h"
 #include "ProgramState.h"
@@ -68,11 +70,10 @@ struct StartFolders {
                 AppendReportLine(previous);
             previous.SaveFile(log);
         }
-        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
         settings::SaveSetting(program::Title(), QStringLiteral("Loss_FieldStrength"),
                               QStringLiteral("TempLogName"), log);
     }
-    QTemporaryDir config;
+    testsupport::TemporaryHome config;
     QTemporaryDir temp;
 };
 
@@ -81,8 +82,6 @@ void BM_ProgramStart(benchmark::State& state) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folders.config.path());
     environment.insert(QStringLiteral("TMPDIR"), folders.temp.path());
-    if (!environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     for (auto _ : state) {
         QProcess child;
         child.setProcessEnvironment(environment);
@@ -100,13 +99,5 @@ BENCHMARK(BM_ProgramStart)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond)->
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], kChildArgument) == 0)
         return RunChild(argc, argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return testsupport::RunBenchmarks(argc, argv);
 }

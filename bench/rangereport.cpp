@@ -5,6 +5,7 @@
 
 #include "frmLogDistRange.h"
 #include "frmLogDistRangeLogic.h"
+#include "ReportLineInputs.h"
 #include "RLogClass.h"
 
 #include <benchmark/benchmark.h>
@@ -25,19 +26,6 @@ MainInputs mainInputs() {
     in.pctLoc = "50";
     in.area = "Urban";
     in.city = "Small/Medium";
-    return in;
-}
-
-ShownInputs defaultInputs() {
-    ShownInputs in;
-    in.freqMHz = 450;
-    in.hbShown = 100;
-    in.hmShown = 1.5;
-    in.area = "Urban";
-    in.city = "Small/Medium";
-    in.pctTime = 50;
-    in.pctLoc = 50;
-    in.powerWatts = 1000;
     return in;
 }
 
@@ -68,7 +56,7 @@ void BM_RangeReport3000(benchmark::State& state) {
 BENCHMARK(BM_RangeReport3000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void BM_RangeLine(benchmark::State& state) {
-    const ShownInputs in = defaultInputs();
+    const ShownInputs in = testsupport::MetricShownInputs();
     const std::tm when = now();
     double d = 0.1;
     for (auto _ : state) {
@@ -79,7 +67,7 @@ void BM_RangeLine(benchmark::State& state) {
 BENCHMARK(BM_RangeLine);
 
 void BM_LogAppends3000(benchmark::State& state) {
-    const ShownInputs in = defaultInputs();
+    const ShownInputs in = testsupport::MetricShownInputs();
     const std::tm when = now();
     std::vector<std::vector<ReportPiece>> lines;
     for (int i = 0; i < kDistances; ++i)

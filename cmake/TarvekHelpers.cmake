@@ -49,14 +49,17 @@ function(tarvek_add_fuzzer name)
     set_property(GLOBAL APPEND PROPERTY TARVEK_FUZZERS ${name})
 endfunction()
 
-# tarvek_add_bench(NAME SOURCES ... LIBS ... [GUI])
-# GUI gives a main with one headless QApplication over temporary settings and temp folders.
+# tarvek_add_bench(NAME SOURCES ... LIBS ... [GUI | OWN_MAIN])
+# GUI gives a main with one headless QApplication over temporary settings and temp folders;
+# OWN_MAIN brings its own main, which calls that same run (BenchRun.h) for the benchmarks.
 function(tarvek_add_bench name)
-    cmake_parse_arguments(B "GUI" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(B "GUI;OWN_MAIN" "" "SOURCES;LIBS" ${ARGN})
     find_package(benchmark REQUIRED)
     add_executable(${name} ${B_SOURCES})
     if(B_GUI)
         target_link_libraries(${name} PRIVATE ${B_LIBS} tarvek_bench_main)
+    elseif(B_OWN_MAIN)
+        target_link_libraries(${name} PRIVATE ${B_LIBS} tarvek_bench_run)
     else()
         target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark benchmark::benchmark_main)
     endif()

@@ -1,5 +1,7 @@
 // The field-strength chart as the control receives it, in comparison and single-model mode.
 
+#include "CalendarTime.h"
+#include "CurveInputs.h"
 #include "FieldStrengthGraphBuilder.h"
 #include "ModCalculations.h"
 #include "RecordingChart.h"
@@ -15,22 +17,11 @@ namespace {
 using automation::InvokeKind;
 using automation::Variant;
 
-std::tm Morning() {
-    std::tm t{};
-    t.tm_year = 126;
-    t.tm_mon = 0;
-    t.tm_mday = 2;
-    t.tm_hour = 9;
-    t.tm_min = 30;
-    return t;
-}
+const std::tm kMorning = testsupport::CalendarTime(2026, 1, 2, 9, 30);
 
 FieldStrengthInputs Inputs(const char* freq, long model, double maxKm) {
     FieldStrengthInputs in;
-    in.graph.freq = freq;
-    in.graph.hb = "100.0";
-    in.graph.hm = "1.5";
-    in.graph.maxDistanceKm = maxKm;
+    in.graph = testsupport::CurveInputs(maxKm, freq);
     in.graphModel = model;
     return in;
 }
@@ -80,10 +71,19 @@ constexpr std::int32_t kBlack = 0;
 constexpr std::int32_t kCyan = (200 << 8) | (200 << 16);
 constexpr std::int32_t kGrey = 200 | (200 << 8) | (200 << 16);
 
-TEST(FieldStrengthGraph, ComparisonAt1800MHzShowsWhereEachModelHolds) {
+// A builder and the chart it builds into, dated the same morning every time.
+class FieldStrengthGraph : public ::testing::Test {
+protected:
+    bool Build(const FieldStrengthInputs& in, bool rebuild = true) {
+        return builder.Build(chart, in, rebuild, kMorning);
+    }
+
     RecordingChart chart;
     FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("1800.0", 4, 300), true, Morning()));
+};
+
+TEST_F(FieldStrengthGraph, ComparisonAt1800MHzShowsWhereEachModelHolds) {
+    ASSERT_TRUE(Build(Inputs("1800.0", 4, 300)));
     EXPECT_EQ(Sets(chart), (std::vector<SetSummary>{{0, 3000, 0.1, 3, kGreen},
                                                     {1, 3000, 0.1, 3, kRed},
                                                     {2, 1000, 0.1, 0, kBlue},
@@ -93,10 +93,8 @@ TEST(FieldStrengthGraph, ComparisonAt1800MHzShowsWhereEachModelHolds) {
               "ITU 529\rOkHat Dav\rCost 231\r(cont.)\rFree Space");
 }
 
-TEST(FieldStrengthGraph, UnbrokenCurveSetsItsPropertiesInOrder) {
-    RecordingChart chart;
-    FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("1800.0", 4, 300), false, Morning()));
+TEST_F(FieldStrengthGraph, UnbrokenCurveSetsItsPropertiesInOrder) {
+    ASSERT_TRUE(Build(Inputs("1800.0", 4, 300), false));
     const auto lines = Described(chart.calls);
     // Axes first (12 text settings, then the scales), then the sets.
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 12, lines.begin() + 24),
@@ -107,10 +105,8 @@ TEST(FieldStrengthGraph, UnbrokenCurveSetsItsPropertiesInOrder) {
                   "Put 153 I4 0, I4 0", "Put 124 I4 0, I4 0", "Put 127 I4 0, I4 1"}));
 }
 
-TEST(FieldStrengthGraph, BrokenCurveClosesEveryPiece) {
-    RecordingChart chart;
-    FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("1800.0", 4, 300), false, Morning()));
+TEST_F(FieldStrengthGraph, BrokenCurveClosesEveryPiece) {
+    ASSERT_TRUE(Build(Inputs("1800.0", 4, 300), false));
     const auto lines = Described(chart.calls);
     const auto first =
         std::find(lines.begin(), lines.end(), "Call 70 I4 2, BSTR \"Line Data\", X 0.1, Y, I4 1000");
@@ -125,10 +121,8 @@ TEST(FieldStrengthGraph, BrokenCurveClosesEveryPiece) {
                   "Put 124 I4 3, I4 0", "Put 127 I4 3, I4 1"}));
 }
 
-TEST(FieldStrengthGraph, EveryPieceOfEveryHeightIsDrawnOnePixelThick) {
-    RecordingChart chart;
-    FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 1, 300), true, Morning()));
+TEST_F(FieldStrengthGraph, EveryPieceOfEveryHeightIsDrawnOnePixelThick) {
+    ASSERT_TRUE(Build(Inputs("450.0", 1, 300)));
     const auto sets = Sets(chart);
     ASSERT_EQ(sets.size(), 13u);
     for (const SetSummary& s : sets) {
@@ -138,10 +132,8 @@ TEST(FieldStrengthGraph, EveryPieceOfEveryHeightIsDrawnOnePixelThick) {
     }
 }
 
-TEST(FieldStrengthGraph, RebuildClearsTwentyTwoSetsFirstAndRedrawsOnceAtTheEnd) {
-    RecordingChart chart;
-    FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 4, 100), true, Morning()));
+TEST_F(FieldStrengthGraph, RebuildClearsTwentyTwoSetsFirstAndRedrawsOnceAtTheEnd) {
+    ASSERT_TRUE(Build(Inputs("450.0", 4, 100)));
     for (int set = 0; set <= 21; ++set) {
         EXPECT_EQ(Describe(chart.calls[static_cast<std::size_t>(set)]),
                   "Put 152 I4 " + std::to_string(set) + ", BOOL False");
@@ -150,18 +142,14 @@ TEST(FieldStrengthGraph, RebuildClearsTwentyTwoSetsFirstAndRedrawsOnceAtTheEnd) 
     EXPECT_EQ(Describe(chart.calls.back()), "Call 51");
 }
 
-TEST(FieldStrengthGraph, FirstBuildNeverRedraws) {
-    RecordingChart chart;
-    FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 4, 100), false, Morning()));
+TEST_F(FieldStrengthGraph, FirstBuildNeverRedraws) {
+    ASSERT_TRUE(Build(Inputs("450.0", 4, 100), false));
     EXPECT_TRUE(chart.Of(chartid::UpdateGraph, InvokeKind::Method).empty());
     EXPECT_TRUE(chart.Value(chartid::SDataEnable, 21).IsEmpty());
 }
 
-TEST(FieldStrengthGraph, CurvesAndGridAt100Km) {
-    RecordingChart chart;
-    FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 4, 100), false, Morning()));
+TEST_F(FieldStrengthGraph, CurvesAndGridAt100Km) {
+    ASSERT_TRUE(Build(Inputs("450.0", 4, 100), false));
     const PlotCurve& itu = builder.Curve(0);
     ASSERT_EQ(itu.PointCount(), 1000);
     EXPECT_EQ(itu.Dist[0], 0.1);
@@ -177,10 +165,8 @@ TEST(FieldStrengthGraph, CurvesAndGridAt100Km) {
     EXPECT_EQ(chart.Value(chartid::AxisMajorTickInterval, 0).AsR8(), 10.0);
 }
 
-TEST(FieldStrengthGraph, SingleModelDrawsSixBaseHeights) {
-    RecordingChart chart;
-    FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 0, 300), true, Morning()));
+TEST_F(FieldStrengthGraph, SingleModelDrawsSixBaseHeights) {
+    ASSERT_TRUE(Build(Inputs("450.0", 0, 300)));
     const auto sets = Sets(chart);
     ASSERT_EQ(sets.size(), 7u);
     const std::int32_t colours[] = {kGreen, kRed, kBlue, 255 | (255 << 16), kBlack, kCyan};
@@ -196,10 +182,8 @@ TEST(FieldStrengthGraph, SingleModelDrawsSixBaseHeights) {
               "Okumura-Hata-Davidson Field Strength, 01/02/2026 09:30 am");
 }
 
-TEST(FieldStrengthGraph, SingleModelP529BreaksEveryHeightAt100Km) {
-    RecordingChart chart;
-    FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 1, 300), true, Morning()));
+TEST_F(FieldStrengthGraph, SingleModelP529BreaksEveryHeightAt100Km) {
+    ASSERT_TRUE(Build(Inputs("450.0", 1, 300)));
     const auto sets = Sets(chart);
     ASSERT_EQ(sets.size(), 13u);
     for (int k = 0; k < 6; ++k) {
@@ -214,7 +198,7 @@ TEST(FieldStrengthGraph, SingleModelP529BreaksEveryHeightAt100Km) {
         "(cont.)\rFree Space");
 }
 
-class Measured : public ::testing::Test {
+class Measured : public FieldStrengthGraph {
 protected:
     void SetUp() override {
         MeasuredRecord table;
@@ -247,9 +231,7 @@ protected:
 };
 
 TEST_F(Measured, MatchingTableAddsASetAfterFreeSpace) {
-    RecordingChart chart;
-    FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, WithMeasured(true), true, Morning()));
+    ASSERT_TRUE(Build(WithMeasured(true)));
     const auto sets = Sets(chart);
     ASSERT_FALSE(sets.empty());
     EXPECT_EQ(sets.back(), (SetSummary{sets.back().set, 12, 2.0, 0, kCyan}));
@@ -261,24 +243,23 @@ TEST_F(Measured, MatchingTableAddsASetAfterFreeSpace) {
 
 TEST_F(Measured, HiddenOrUnmatchedDataAddsNothing) {
     for (const bool show : {false, true}) {
-        RecordingChart chart;
-        FieldStrengthGraphBuilder builder;
+        RecordingChart caseChart;
+        FieldStrengthGraphBuilder caseBuilder;
         FieldStrengthInputs in = WithMeasured(show);
         if (show) {
             in.graph.freq = "460.0";
         }
-        ASSERT_TRUE(builder.Build(chart, in, true, Morning()));
-        EXPECT_EQ(chart.Value(chartid::SLegendStrings).AsStr(), "ITU 529\rOkHat Dav\rCost 231\rFree Space");
-        EXPECT_EQ(Sets(chart).back().colour, kBlack);
+        ASSERT_TRUE(caseBuilder.Build(caseChart, in, true, kMorning));
+        EXPECT_EQ(caseChart.Value(chartid::SLegendStrings).AsStr(),
+                  "ITU 529\rOkHat Dav\rCost 231\rFree Space");
+        EXPECT_EQ(Sets(caseChart).back().colour, kBlack);
     }
 }
 
 TEST_F(Measured, TableWithoutEndMarkerStopsAtItsRowCount) {
     records[0].Reading[12][1] = 33.0;
     records[0].Dist[12] = 26.0;
-    RecordingChart chart;
-    FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, WithMeasured(true), true, Morning()));
+    ASSERT_TRUE(Build(WithMeasured(true)));
     EXPECT_EQ(builder.Curve(FieldStrengthGraphBuilder::kMeasuredCurve).PointCount(), 12);
 }
 
@@ -295,7 +276,7 @@ TEST_F(Power, FreeSpaceFollowsThePowerLikeTheModels) {
         PowerWatts = watts;
         FieldStrengthGraphBuilder builder;
         RecordingChart chart;
-        ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 4, 100), true, Morning()));
+        ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 4, 100), true, kMorning));
         const double shift = 10 * std::log10(watts / 1000);
         const PlotCurve& freeSpace = builder.Curve(FieldStrengthGraphBuilder::kComparisonFreeSpace);
         EXPECT_NEAR(freeSpace.Level[0], 107.0 + shift, 1e-9) << watts;
@@ -324,11 +305,8 @@ TEST_F(Power, PowerTextAlwaysHoldsADigit) {
               "Frq:150.0MHz, Ant Hm:1m, Area:Suburban, Power:0.001kW e.r.p., 50% of Time,50% of Loc");
 }
 
-TEST(FieldStrengthGraph, TitleTwoForUrbanAndOtherAreas) {
-    GraphInputs in;
-    in.freq = "450.0";
-    in.hb = "100.0";
-    in.hm = "1.5";
+TEST_F(FieldStrengthGraph, TitleTwoForUrbanAndOtherAreas) {
+    GraphInputs in = testsupport::CurveInputs(100);
     PowerWatts = 1000;
     EXPECT_EQ(
         FieldStrengthGraphBuilder::ParameterTitle(in, true),
@@ -339,14 +317,12 @@ TEST(FieldStrengthGraph, TitleTwoForUrbanAndOtherAreas) {
               "Frq:450.0MHz, Ant Hm:1.5m, Area:Suburban, Power:1.kW e.r.p., 50% of Time,50% of Loc");
 }
 
-TEST(FieldStrengthGraph, EnglishHeightsAreConvertedAndShownInFeet) {
-    RecordingChart chart;
-    FieldStrengthGraphBuilder builder;
+TEST_F(FieldStrengthGraph, EnglishHeightsAreConvertedAndShownInFeet) {
     FieldStrengthInputs in = Inputs("450.0", 4, 100);
     in.graph.english = true;
     in.graph.hb = "328";
     in.graph.hm = "5";
-    ASSERT_TRUE(builder.Build(chart, in, true, Morning()));
+    ASSERT_TRUE(Build(in));
     EXPECT_DOUBLE_EQ(
         builder.Curve(2).Level[0],
         Cost231FieldStrength({450, 0.1, 99.9744, 1.524, AreaType::Urban, CitySize::SmallMedium, 50, 50}));
@@ -354,28 +330,22 @@ TEST(FieldStrengthGraph, EnglishHeightsAreConvertedAndShownInFeet) {
     EXPECT_NE(title.find(" Ant Hb:328ft, Ant Hm:5ft,"), std::string::npos) << title;
 }
 
-TEST(FieldStrengthGraph, TitleOneIsReadBackBeforeTheDateIsAdded) {
-    RecordingChart chart;
-    FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 4, 100), true, Morning()));
+TEST_F(FieldStrengthGraph, TitleOneIsReadBackBeforeTheDateIsAdded) {
+    ASSERT_TRUE(Build(Inputs("450.0", 4, 100)));
     const auto gets = chart.Of(chartid::TitleString, InvokeKind::PropertyGet);
     ASSERT_EQ(gets.size(), 1u);
     EXPECT_EQ(chart.Value(chartid::TitleString, 1).AsStr(),
               "Field Strength Model Comparison, 01/02/2026 09:30 am");
 }
 
-TEST(FieldStrengthGraph, UnknownModelOrTextLeavesTheChartAlone) {
-    RecordingChart chart;
-    FieldStrengthGraphBuilder builder;
-    EXPECT_FALSE(builder.Build(chart, Inputs("450.0", 5, 100), true, Morning()));
-    EXPECT_FALSE(builder.Build(chart, Inputs("four fifty", 4, 100), true, Morning()));
+TEST_F(FieldStrengthGraph, UnknownModelOrTextLeavesTheChartAlone) {
+    EXPECT_FALSE(Build(Inputs("450.0", 5, 100)));
+    EXPECT_FALSE(Build(Inputs("four fifty", 4, 100)));
     EXPECT_TRUE(chart.calls.empty());
 }
 
-TEST(FieldStrengthGraph, UsModelKeepsItsNumber) {
-    RecordingChart chart;
-    FieldStrengthGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs("450.0", 2, 100), true, Morning()));
+TEST_F(FieldStrengthGraph, UsModelKeepsItsNumber) {
+    ASSERT_TRUE(Build(Inputs("450.0", 2, 100)));
     EXPECT_EQ(builder.Curve(0).Level[0],
               USFieldStrength({450, 0.1, 30, 1.5, AreaType::Urban, CitySize::SmallMedium, 50, 50}));
     EXPECT_EQ(FieldStrengthGraphBuilder::ModelTitle(2), "US Field Strength");

@@ -4,7 +4,7 @@ tarvek_add_test(graphs_curve_test
     LABELS graphs locale asan)
 tarvek_add_test(graphs_builder_test
     SOURCES ${TEST_DIR}/loss_builder_test.cpp ${TEST_DIR}/field_strength_builder_test.cpp
-    LIBS graphs
+    LIBS graphs tarvek_test_support
     LABELS graphs locale asan)
 tarvek_add_test(graphs_archive_test
     SOURCES ${TEST_DIR}/archive_test.cpp

@@ -1,5 +1,7 @@
 // The path-loss chart as the control receives it: the calls, their order and their values.
 
+#include "CalendarTime.h"
+#include "CurveInputs.h"
 #include "LossGraphBuilder.h"
 #include "ModCalculations.h"
 #include "RecordingChart.h"
@@ -16,24 +18,7 @@ namespace {
 using automation::InvokeKind;
 using automation::Variant;
 
-std::tm Evening() {
-    std::tm t{};
-    t.tm_year = 126;
-    t.tm_mon = 11;
-    t.tm_mday = 7;
-    t.tm_hour = 23;
-    t.tm_min = 5;
-    return t;
-}
-
-GraphInputs Inputs450(double maxKm = 100) {
-    GraphInputs in;
-    in.freq = "450.0";
-    in.hb = "100.0";
-    in.hm = "1.5";
-    in.maxDistanceKm = maxKm;
-    return in;
-}
+const std::tm kEvening = testsupport::CalendarTime(2026, 12, 7, 23, 5);
 
 std::vector<std::string> Described(const RecordingChart& chart) {
     std::vector<std::string> lines;
@@ -86,10 +71,19 @@ const std::vector<std::string> kTitlesAndLegend100 = {
     "Put 46 BOOL True",
 };
 
-TEST(LossGraph, RebuildAt100KmMakesFourSetsInOrder) {
+// A builder and the chart it builds into, dated the same evening every time.
+class LossGraph : public ::testing::Test {
+protected:
+    bool Build(const GraphInputs& in, bool rebuild = true) {
+        return builder.Build(chart, in, rebuild, kEvening);
+    }
+
     RecordingChart chart;
     LossGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs450(), true, Evening()));
+};
+
+TEST_F(LossGraph, RebuildAt100KmMakesFourSetsInOrder) {
+    ASSERT_TRUE(Build(testsupport::CurveInputs(100)));
     const auto expected = Concat({
         {"Put 152 I4 1, BOOL False", "Put 152 I4 2, BOOL False", "Put 152 I4 3, BOOL False",
          "Put 152 I4 4, BOOL False", "Put 152 I4 5, BOOL False"},
@@ -110,20 +104,16 @@ TEST(LossGraph, RebuildAt100KmMakesFourSetsInOrder) {
     EXPECT_EQ(Described(chart), expected);
 }
 
-TEST(LossGraph, FirstBuildNeitherClearsNorRedraws) {
-    RecordingChart chart;
-    LossGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs450(), false, Evening()));
+TEST_F(LossGraph, FirstBuildNeitherClearsNorRedraws) {
+    ASSERT_TRUE(Build(testsupport::CurveInputs(100), false));
     const auto lines = Described(chart);
     EXPECT_EQ(lines.front(), "Call 70 I4 0, BSTR \"Line Data\", X 1, Y, I4 991");
     EXPECT_EQ(lines.back(), "Put 46 BOOL True");
     EXPECT_TRUE(chart.Of(chartid::UpdateGraph, InvokeKind::Method).empty());
 }
 
-TEST(LossGraph, At300KmTheP529CurveBreaksBeyondItsRange) {
-    RecordingChart chart;
-    LossGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs450(300), true, Evening()));
+TEST_F(LossGraph, At300KmTheP529CurveBreaksBeyondItsRange) {
+    ASSERT_TRUE(Build(testsupport::CurveInputs(300)));
     const auto lines = Described(chart);
     const std::vector<std::string> itu(lines.begin() + 5, lines.begin() + 19);
     EXPECT_EQ(itu, (std::vector<std::string>{
@@ -144,10 +134,8 @@ TEST(LossGraph, At300KmTheP529CurveBreaksBeyondItsRange) {
     EXPECT_EQ(chart.Value(chartid::AxisMajorTickInterval, 0).AsR8(), 50.0);
 }
 
-TEST(LossGraph, DataSetsPointIntoTheCurvesAtTheirSegmentStart) {
-    RecordingChart chart;
-    LossGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs450(300), true, Evening()));
+TEST_F(LossGraph, DataSetsPointIntoTheCurvesAtTheirSegmentStart) {
+    ASSERT_TRUE(Build(testsupport::CurveInputs(300)));
     const auto defines = chart.Of(chartid::DefineDataSet, InvokeKind::Method);
     auto& itu = const_cast<PlotCurve&>(builder.Curve(0));
     auto& freeSpace = const_cast<PlotCurve&>(builder.Curve(LossGraphBuilder::kFreeSpaceCurve));
@@ -164,20 +152,16 @@ TEST(LossGraph, DataSetsPointIntoTheCurvesAtTheirSegmentStart) {
     EXPECT_EQ(defines[0].x.back(), 100.0);
 }
 
-TEST(LossGraph, CurvesOfOnePointGiveNoSetButKeepTheirLegend) {
-    RecordingChart chart;
-    LossGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs450(1.0), true, Evening()));
+TEST_F(LossGraph, CurvesOfOnePointGiveNoSetButKeepTheirLegend) {
+    ASSERT_TRUE(Build(testsupport::CurveInputs(1.0)));
     const auto defines = chart.Of(chartid::DefineDataSet, InvokeKind::Method);
     ASSERT_EQ(defines.size(), 1u);
     EXPECT_EQ(Describe(defines[0]), "Call 70 I4 0, BSTR \"Line Data\", X 0.1, Y, I4 10");
     EXPECT_EQ(chart.Value(chartid::SLegendStrings).AsStr(), "ITU 529\rDavidson\rCost 231\rFree Space");
 }
 
-TEST(LossGraph, CurveValuesComeFromTheModels) {
-    RecordingChart chart;
-    LossGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs450(), true, Evening()));
+TEST_F(LossGraph, CurveValuesComeFromTheModels) {
+    ASSERT_TRUE(Build(testsupport::CurveInputs(100)));
     const ModelProcedure models[] = {P529Loss, HataDavidsonLoss, Cost231Loss};
     for (int m = 0; m < 3; ++m) {
         const PlotCurve& curve = builder.Curve(m);
@@ -199,14 +183,12 @@ TEST(LossGraph, CurveValuesComeFromTheModels) {
     EXPECT_EQ(builder.Curve(5).Count, -1);
 }
 
-TEST(LossGraph, EnglishHeightsAreConvertedAndShownInFeet) {
-    RecordingChart chart;
-    LossGraphBuilder builder;
-    GraphInputs in = Inputs450();
+TEST_F(LossGraph, EnglishHeightsAreConvertedAndShownInFeet) {
+    GraphInputs in = testsupport::CurveInputs(100);
     in.english = true;
     in.hb = "328";
     in.hm = "5";
-    ASSERT_TRUE(builder.Build(chart, in, true, Evening()));
+    ASSERT_TRUE(Build(in));
     EXPECT_DOUBLE_EQ(builder.Curve(1).Level[0],
                      HataDavidsonLoss({450, 1.0, 328 * 0.3048, 5 * 0.3048, AreaType::Urban,
                                        CitySize::SmallMedium, 50, 50}));
@@ -216,8 +198,8 @@ TEST(LossGraph, EnglishHeightsAreConvertedAndShownInFeet) {
         "Small/Medium");
 }
 
-TEST(LossGraph, CityShowsInTheTitleOnlyForUrban) {
-    GraphInputs in = Inputs450();
+TEST_F(LossGraph, CityShowsInTheTitleOnlyForUrban) {
+    GraphInputs in = testsupport::CurveInputs(100);
     in.area = "Suburban";
     in.freq = " 450.0 ";
     EXPECT_EQ(LossGraphBuilder::ParameterTitle(in),
@@ -230,24 +212,22 @@ TEST(LossGraph, CityShowsInTheTitleOnlyForUrban) {
         "Size: Large");
 }
 
-TEST(LossGraph, ShorterRebuildDisablesTheFormerSets) {
-    RecordingChart chart;
-    LossGraphBuilder builder;
-    ASSERT_TRUE(builder.Build(chart, Inputs450(300), true, Evening()));
-    ASSERT_TRUE(builder.Build(chart, Inputs450(100), true, Evening()));
+TEST_F(LossGraph, ShorterRebuildDisablesTheFormerSets) {
+    ASSERT_TRUE(Build(testsupport::CurveInputs(300)));
+    ASSERT_TRUE(Build(testsupport::CurveInputs(100)));
     EXPECT_EQ(chart.Value(chartid::SDataEnable, 4), Variant::Bool(false));
     EXPECT_EQ(chart.Value(chartid::SDataEnable, 5), Variant::Bool(false));
     EXPECT_EQ(chart.Value(chartid::SDataEnable, 3), Variant::Bool(true));
 }
 
-TEST(LossGraph, TextThatIsNotANumberLeavesTheChartAlone) {
+TEST_F(LossGraph, TextThatIsNotANumberLeavesTheChartAlone) {
     for (std::string GraphInputs::*box : {&GraphInputs::freq, &GraphInputs::hb, &GraphInputs::hm}) {
-        RecordingChart chart;
-        LossGraphBuilder builder;
-        GraphInputs in = Inputs450();
+        RecordingChart caseChart;
+        LossGraphBuilder caseBuilder;
+        GraphInputs in = testsupport::CurveInputs(100);
         in.*box = "12abc";
-        EXPECT_FALSE(builder.Build(chart, in, true, Evening()));
-        EXPECT_TRUE(chart.calls.empty());
+        EXPECT_FALSE(caseBuilder.Build(caseChart, in, true, kEvening));
+        EXPECT_TRUE(caseChart.calls.empty());
     }
 }
 

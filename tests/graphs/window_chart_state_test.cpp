@@ -18,16 +18,8 @@ using automation::InvokeKind;
 using automation::Variant;
 
 // Dispatch ids of the control's properties that the stored states set.
-constexpr int kLeftPlotArea = 2;
-constexpr int kRightPlotArea = 3;
-constexpr int kBottomPlotArea = 6;
-constexpr int kTopPlotArea = 7;
 constexpr int kEventShowPropPage = 13;
 constexpr int kPrintBorder = 26;
-constexpr int kSLegendTop = 35;
-constexpr int kSLegendBottom = 36;
-constexpr int kSLegendLeft = 37;
-constexpr int kSLegendRight = 38;
 constexpr int kAxisGridColor = 114;
 constexpr int kLeftDoubleClick = 515;
 
@@ -45,17 +37,14 @@ void ExpectSettings(automation::IDispatch& chart, const std::vector<Setting>& se
 // The legend stands beside the plot area, inside the chart, so it can cover neither a curve nor
 // the axes; the plot area takes most of the chart.
 void ExpectLegendBesideThePlot(automation::IDispatch& chart) {
-    const double left = GraphWindowTest::Number(GraphWindowTest::Get(chart, kLeftPlotArea));
-    const double right = GraphWindowTest::Number(GraphWindowTest::Get(chart, kRightPlotArea));
-    const double top = GraphWindowTest::Number(GraphWindowTest::Get(chart, kTopPlotArea));
-    const double bottom = GraphWindowTest::Number(GraphWindowTest::Get(chart, kBottomPlotArea));
-    EXPECT_GT(right - left, 0.6);
-    EXPECT_GT(bottom - top, 0.7);
-    const double legendLeft = GraphWindowTest::Number(GraphWindowTest::Get(chart, kSLegendLeft));
-    EXPECT_GT(legendLeft, right);
-    EXPECT_LE(GraphWindowTest::Number(GraphWindowTest::Get(chart, kSLegendRight)), 1.0);
-    EXPECT_GE(GraphWindowTest::Number(GraphWindowTest::Get(chart, kSLegendTop)), top);
-    EXPECT_LE(GraphWindowTest::Number(GraphWindowTest::Get(chart, kSLegendBottom)), bottom);
+    const auto plot = GraphWindowTest::EdgesOf(chart, GraphWindowTest::kPlotArea);
+    const auto legend = GraphWindowTest::EdgesOf(chart, GraphWindowTest::kLegendBox);
+    EXPECT_GT(plot.right - plot.left, 0.6);
+    EXPECT_GT(plot.bottom - plot.top, 0.7);
+    EXPECT_GT(legend.left, plot.right);
+    EXPECT_LE(legend.right, 1.0);
+    EXPECT_GE(legend.top, plot.top);
+    EXPECT_LE(legend.bottom, plot.bottom);
 }
 
 using StoredChartTest = GraphWindowTest;

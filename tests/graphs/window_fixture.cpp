@@ -49,6 +49,11 @@ std::string GraphWindowTest::GetText(automation::IDispatch& chart, int dispid, i
     return value.vt() == automation::VT_BSTR ? value.AsStr() : std::string();
 }
 
+GraphWindowTest::Edges GraphWindowTest::EdgesOf(automation::IDispatch& chart, BoxIds box) {
+    return {Number(Get(chart, box.left)), Number(Get(chart, box.top)), Number(Get(chart, box.right)),
+            Number(Get(chart, box.bottom))};
+}
+
 int GraphWindowTest::DrawnPixels(const QImage& image) {
     QHash<QRgb, int> counts;
     for (int y = 0; y < image.height(); ++y)

@@ -25,6 +25,17 @@ public:
     // Pixels of an image that are not the most frequent colour (the background).
     static int DrawnPixels(const QImage& image);
 
+    // A box of the chart as the dispatch ids of its four edges, each a fraction of the chart.
+    struct BoxIds {
+        int left, top, right, bottom;
+    };
+    static constexpr BoxIds kPlotArea{2, 7, 3, 6};
+    static constexpr BoxIds kLegendBox{37, 35, 38, 36};
+    struct Edges {
+        double left, top, right, bottom;
+    };
+    static Edges EdgesOf(automation::IDispatch& chart, BoxIds box);
+
 protected:
     void SetUp() override;
     void TearDown() override;

@@ -34,15 +34,7 @@ using automation::InvokeKind;
 using automation::Variant;
 using kestran::Primitive;
 
-// Dispatch ids of the properties the checks read or change.
-constexpr int kLeftPlotArea = 2;
-constexpr int kRightPlotArea = 3;
-constexpr int kBottomPlotArea = 6;
-constexpr int kTopPlotArea = 7;
-constexpr int kSLegendTop = 35;
-constexpr int kSLegendBottom = 36;
-constexpr int kSLegendLeft = 37;
-constexpr int kSLegendRight = 38;
+// Dispatch id of the property that hides an axis.
 constexpr int kAxisEnable = 86;
 
 constexpr kestran::ColorRef Rgb(int r, int g, int b) {
@@ -163,14 +155,15 @@ protected:
     }
 
     automation::IDispatch& Chart() { return *window_->chart(); }
-    double Fraction(int dispid) { return Number(Get(Chart(), dispid)); }
-    QRectF Box(int left, int top, int right, int bottom) {
+    // The box in the control's pixels.
+    QRectF Box(BoxIds ids) {
+        const Edges e = EdgesOf(Chart(), ids);
         const QSizeF size = control_->size();
-        return QRectF(QPointF(Fraction(left) * size.width(), Fraction(top) * size.height()),
-                      QPointF(Fraction(right) * size.width(), Fraction(bottom) * size.height()));
+        return QRectF(QPointF(e.left * size.width(), e.top * size.height()),
+                      QPointF(e.right * size.width(), e.bottom * size.height()));
     }
-    QRectF PlotArea() { return Box(kLeftPlotArea, kTopPlotArea, kRightPlotArea, kBottomPlotArea); }
-    QRectF LegendBox() { return Box(kSLegendLeft, kSLegendTop, kSLegendRight, kSLegendBottom); }
+    QRectF PlotArea() { return Box(kPlotArea); }
+    QRectF LegendBox() { return Box(kLegendBox); }
 
     void Put(int dispid, std::vector<Variant> args) {
         ASSERT_EQ(Chart().Invoke(dispid, InvokeKind::PropertyPut, args, nullptr), automation::S_OK) << dispid;

@@ -1,6 +1,7 @@
 // The introduction screen: its text and table, and the "InfoScreen" choice in the settings store.
 
 #include "frmInfoScreen.h"
+#include "HeadlessRun.h"
 #include "ProgramState.h"
 #include "SettingsStore.h"
 
@@ -9,7 +10,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -19,16 +19,13 @@ QString stored() {
 
 class InfoScreenTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(config.isValid());
-        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    }
+    void SetUp() override { ASSERT_TRUE(config.isValid()); }
     QCheckBox* check(frmInfoScreen& w) { return w.findChild<QCheckBox*>("chkShowNext"); }
     QString label(frmInfoScreen& w, const char* name) {
         auto* l = w.findChild<QLabel*>(name);
         return l ? l->text() : QStringLiteral("<missing>");
     }
-    QTemporaryDir config;
+    testsupport::TemporaryHome config;
 };
 
 TEST_F(InfoScreenTest, EmptyStoreShowsTheBoxTicked) {

@@ -83,10 +83,6 @@ MainControls FindMainControls(QWidget& window) {
 }
 
 void MainFormTest::SetUp() {
-    config_ = std::make_unique<QTemporaryDir>();
-    temp_ = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", config_->path().toUtf8());
-    qputenv("TMPDIR", temp_->path().toUtf8());
     msgbox::SetProgramTitle(program::Title());
     msgbox::ClearShownBoxes();
     msgbox::SetTestAnswerer([this](const msgbox::ShownBox& box) {

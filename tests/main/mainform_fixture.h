@@ -3,13 +3,13 @@
 // starts the program (Start), ends it (Exit, answering "Retain Output Log?") and may start it
 // again over the same folders, as a user's next run would.
 
+#include "HeadlessRun.h"
 #include "MainForm.h"
 #include "MessageBox.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <QString>
-#include <QTemporaryDir>
 
 #include <ostream>
 
@@ -96,14 +96,13 @@ protected:
     // A lost focus as a Tab to the next control gives it.
     static void LeaveBox(QWidget* box);
 
-    QString tempDir() const { return temp_->path(); }
+    QString tempDir() const { return home_.path(); }
 
     int retainAnswer_ = msgbox::vbYes;
     int exitAnswer_ = msgbox::vbOK;
 
 private:
-    std::unique_ptr<QTemporaryDir> config_;
-    std::unique_ptr<QTemporaryDir> temp_;
+    testsupport::TemporaryHome home_{testsupport::TemporaryHome::SettingsAndTemp};
     std::unique_ptr<MainForm> form_;
     MainControls controls_;
     bool ended_ = false;

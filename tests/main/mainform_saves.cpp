@@ -5,6 +5,7 @@
 
 #include "ProgramState.h"
 #include "ReportLine.h"
+#include "WriteFaults.h"
 
 #include <map>
 #include <QDir>
@@ -14,17 +15,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 // Counts the files put in place in a folder (an atomic write renames its temporary file into
 // place once) while it lives.
@@ -64,7 +54,7 @@ TEST_F(MainFormTest, AStoredLogNameThatIsNotTheProgramsOwnIsLeftAlone) {
     const QString otherName = tempDir() + "/notes.rtf";
     const QString link = tempDir() + "/tarvek-log-Link01.rtf";
     for (const QString& path : {elsewhere, otherName})
-        Write(path, rtf);
+        ASSERT_TRUE(testsupport::WriteBytes(path, rtf));
     ASSERT_TRUE(QFile::link(otherName, link));
     for (const QString& stored : {elsewhere, otherName, link}) {
         Store("TempLogName", stored);
@@ -73,13 +63,13 @@ TEST_F(MainFormTest, AStoredLogNameThatIsNotTheProgramsOwnIsLeftAlone) {
         EXPECT_EQ(LogText(), QString::fromStdString(ReportLogTitle()) + "\n");
         form().cmdLossCalc_Click();
         Exit(false);
-        EXPECT_EQ(Bytes(stored), rtf) << stored.toStdString();
+        EXPECT_EQ(testsupport::FileBytes(stored), rtf) << stored.toStdString();
     }
 }
 
 TEST_F(MainFormTest, ATemporaryLogTooLargeToOpenIsLeftInPlace) {
     const QString big = tempDir() + "/tarvek-log-Big001.rtf";
-    Write(big, "{\\rtf1 ");
+    ASSERT_TRUE(testsupport::WriteBytes(big, "{\\rtf1 "));
     ASSERT_TRUE(QFile(big).resize(65LL * 1024 * 1024)); // sparse: no real 65 MB written
     Store("TempLogName", big);
     Start();
@@ -104,7 +94,7 @@ TEST_F(MainFormTest, FailedSavesOfTheLogAndTheSettingsAreToldOnce) {
     ASSERT_EQ(log.size(), 1u);
     EXPECT_NE(log[0].find("output log could not be saved"), std::string::npos) << log[0];
     // A folder below a file can never be made, whoever runs the test.
-    Write(tempDir() + "/file", "x");
+    ASSERT_TRUE(testsupport::WriteBytes(tempDir() + "/file", "x"));
     qputenv("XDG_CONFIG_HOME", (tempDir() + "/file/config").toUtf8());
     Exit(true);
     const auto atEnd = Messages();

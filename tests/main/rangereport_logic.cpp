@@ -1,10 +1,12 @@
 // The distance-range report's rules: range corrections, the distances of a run, the progress
 // scale and the report line of one distance.
 
+#include "CalendarTime.h"
 #include "frmLogDistRangeLogic.h"
 #include "LossCalculation.h"
 #include "ModCalculations.h"
 #include "NumberText.h"
+#include "ReportLineInputs.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -142,40 +144,12 @@ TEST(RangeProgress, HugeRangesStayInsideTheBarsScale) {
     EXPECT_EQ(s.ValueAt(2e15), s.maximum);
 }
 
-ShownInputs metricDefaults() {
-    ShownInputs in;
-    in.freqMHz = 450;
-    in.hbShown = 100;
-    in.hmShown = 1.5;
-    in.area = "Urban";
-    in.city = "Small/Medium";
-    in.pctTime = 50;
-    in.pctLoc = 50;
-    in.powerWatts = 1000;
-    return in;
-}
-
-std::string joined(const std::vector<ReportPiece>& pieces) {
-    std::string s;
-    for (const auto& p : pieces)
-        s += p.text;
-    return s;
-}
-
-std::tm aDate() {
-    std::tm when{};
-    when.tm_year = 2026 - 1900;
-    when.tm_mon = 11;
-    when.tm_mday = 8;
-    when.tm_hour = 21;
-    when.tm_min = 5;
-    return when;
-}
+const std::tm kDate = testsupport::CalendarTime(2026, 12, 8, 21, 5);
 
 TEST(RangeLine, MetricLineIsTheCalculationsLineAtThatDistance) {
-    const ShownInputs in = metricDefaults();
-    const auto pieces = RangeReportLine(in, 10, aDate());
-    const std::string line = joined(pieces);
+    const ShownInputs in = testsupport::MetricShownInputs();
+    const auto pieces = RangeReportLine(in, 10, kDate);
+    const std::string line = testsupport::LineText(pieces);
     ASSERT_EQ(line.size(), 149u) << line;
     EXPECT_EQ(line.substr(0, 8), "      10");
     EXPECT_EQ(line.substr(9, 7), "    450");
@@ -191,19 +165,19 @@ TEST(RangeLine, MetricLineIsTheCalculationsLineAtThatDistance) {
 }
 
 TEST(RangeLine, EnglishHeightsReachTheModelsInMetres) {
-    ShownInputs english = metricDefaults();
+    ShownInputs english = testsupport::MetricShownInputs();
     english.english = true;
     english.hbShown = 100 / 0.3048; // 328.08 ft
     english.hmShown = 1.5 / 0.3048;
-    const ShownInputs metric = metricDefaults();
+    const ShownInputs metric = testsupport::MetricShownInputs();
     for (double d : {1.0, 10.0, 64.5, 150.0}) {
-        const std::string e = joined(RangeReportLine(english, d, aDate()));
-        const std::string m = joined(RangeReportLine(metric, d, aDate()));
+        const std::string e = testsupport::LineText(RangeReportLine(english, d, kDate));
+        const std::string m = testsupport::LineText(RangeReportLine(metric, d, kDate));
         EXPECT_EQ(e.substr(55, 48), m.substr(55, 48)) << "results at " << d;
         EXPECT_EQ(e.substr(17, 7), " 328.08") << "heights are shown as typed";
         EXPECT_EQ(e.substr(111, 7), " Enlish");
-        const auto ep = RangeReportLine(english, d, aDate());
-        const auto mp = RangeReportLine(metric, d, aDate());
+        const auto ep = RangeReportLine(english, d, kDate);
+        const auto mp = RangeReportLine(metric, d, kDate);
         for (std::size_t i = 0; i < ep.size(); ++i)
             EXPECT_EQ(ep[i].underline, mp[i].underline) << "validity mark " << i << " at " << d;
     }
@@ -211,16 +185,16 @@ TEST(RangeLine, EnglishHeightsReachTheModelsInMetres) {
     english.hmShown = 3.2808;
     ShownInputs atBound = metric;
     atBound.hmShown = 1;
-    const auto ep = RangeReportLine(english, 10, aDate());
-    const auto mp = RangeReportLine(atBound, 10, aDate());
+    const auto ep = RangeReportLine(english, 10, kDate);
+    const auto mp = RangeReportLine(atBound, 10, kDate);
     for (std::size_t i = 0; i < ep.size(); ++i)
         EXPECT_EQ(ep[i].underline, mp[i].underline) << "validity mark " << i << " at the bound";
 }
 
 TEST(RangeLine, ModelsUseThePercentOfLocations) {
-    ShownInputs in = metricDefaults();
+    ShownInputs in = testsupport::MetricShownInputs();
     in.pctLoc = 90;
-    const std::string line = joined(RangeReportLine(in, 10, aDate()));
+    const std::string line = testsupport::LineText(RangeReportLine(in, 10, kDate));
     EXPECT_EQ(line.substr(107, 4), " 90%");
     const LossResults at90 =
         CalculateLosses({450, 10, 100, 1.5, AreaType::Urban, CitySize::SmallMedium, 50, 90});
@@ -232,7 +206,7 @@ TEST(RangeLine, ModelsUseThePercentOfLocations) {
 
 TEST(RangeLine, OutOfRangeResultsAreUnderlinedWithTheirBlank) {
     // 450 MHz at 150 km: only the Davidson results stay in range.
-    const auto pieces = JoinPieces(RangeReportLine(metricDefaults(), 150, aDate()));
+    const auto pieces = JoinPieces(RangeReportLine(testsupport::MetricShownInputs(), 150, kDate));
     std::string underlined;
     for (const auto& p : pieces)
         if (p.underline)
@@ -240,9 +214,9 @@ TEST(RangeLine, OutOfRangeResultsAreUnderlinedWithTheirBlank) {
     EXPECT_EQ(underlined.size(), 32u) << "four results of 8 columns each";
     EXPECT_EQ(pieces.size(), 5u);
     // 1500 MHz at 50 km lies in every range: the whole line is one append.
-    ShownInputs edge = metricDefaults();
+    ShownInputs edge = testsupport::MetricShownInputs();
     edge.freqMHz = 1500;
-    ASSERT_EQ(JoinPieces(RangeReportLine(edge, 50, aDate())).size(), 1u);
+    ASSERT_EQ(JoinPieces(RangeReportLine(edge, 50, kDate)).size(), 1u);
 }
 
 TEST(RangeLine, JoiningKeepsTextAndUnderlines) {

@@ -1,4 +1,5 @@
 #include "ExternalProgram.h"
+#include "HeadlessRun.h"
 #include "Registry.h"
 
 #include "SettingsStore.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QTemporaryDir>
 
 namespace automation {
 void PrintTo(const Variant& value, std::ostream* out) {
@@ -62,15 +62,8 @@ const char* const kSuiteDefaultsIni = "[Global Parameters]\n"
 
 class RegistryTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        savedConfig_ = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit());
-    }
-    void TearDown() override {
-        qputenv("XDG_CONFIG_HOME", savedConfig_);
-        QLocale::setDefault(QLocale::c());
-    }
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
 
     QByteArray Text(const QString& application) const {
         QFile file(dir_.path() + "/ProgramSettings/" + application + ".ini");
@@ -84,8 +77,7 @@ protected:
         return settings::GetSetting(Registry::kSuiteApplication, Registry::kSuiteSection, key, "<absent>");
     }
 
-    QTemporaryDir dir_;
-    QByteArray savedConfig_;
+    testsupport::TemporaryHome dir_;
 };
 
 TEST_F(RegistryTest, EmptyStoreGivesTheTableDefaultsInTableOrder) {

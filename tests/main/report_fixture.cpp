@@ -1,40 +1,6 @@
 #include "report_fixture.h"
 
-#include <QFile>
 #include <QPainter>
-#include <QTextBlock>
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-std::vector<std::string> runsOf(const QTextDocument& doc) {
-    std::vector<std::string> runs;
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        if (block != doc.begin())
-            runs.push_back("|");
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat f = it.fragment().charFormat();
-            if (f.isImageFormat()) {
-                runs.push_back("[pict]");
-                continue;
-            }
-            std::string flags;
-            flags += f.fontWeight() > QFont::Normal ? "B" : "";
-            flags += f.fontItalic() ? "I" : "";
-            flags += f.fontUnderline() ? "U" : "";
-            runs.push_back(flags + ":" + it.fragment().text().toStdString());
-        }
-    }
-    return runs;
-}
 
 QImage graphPicture() {
     QImage image(64, 32, QImage::Format_ARGB32);

@@ -2,10 +2,12 @@
 // The report log and its window over a temporary folder, with the file, message and printer
 // questions answered by the test.
 
+#include "DocumentRuns.h"
 #include "FrmReport.h"
 #include "MessageBox.h"
 #include "ProgramPrinter.h"
 #include "RLogClass.h"
+#include "WriteFaults.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -18,10 +20,10 @@
 #include <string>
 #include <vector>
 
-QByteArray readAll(const QString& path);
-void writeFile(const QString& path, const QByteArray& bytes);
-// The log's runs: "B", "I", "U" flags and the text; "|" between lines; pictures as "[pict]".
-std::vector<std::string> runsOf(const QTextDocument& doc);
+// The log's runs, pictures as "[pict]".
+inline std::vector<std::string> runsOf(const QTextDocument& doc) {
+    return testsupport::RunsOf(doc, testsupport::PictureNotation::Plain);
+}
 QImage graphPicture();
 // One report line with its two out-of-range results underlined, as the calculation appends it.
 void addReportLine(RLogClass& log);

@@ -98,7 +98,7 @@ TEST_F(ReportTest, SaveFileBeforeAnyAddWritesNothing) {
 TEST_F(ReportTest, SaveFileAfterAnAddWritesRichText) {
     log.Add("x");
     EXPECT_TRUE(log.SaveFile(path("log.rtf")));
-    EXPECT_TRUE(readAll(path("log.rtf")).startsWith("{\\rtf1"));
+    EXPECT_TRUE(testsupport::FileBytes(path("log.rtf")).startsWith("{\\rtf1"));
 }
 
 TEST_F(ReportTest, SaveFileIntoAMissingFolderFails) {
@@ -113,14 +113,14 @@ TEST_F(ReportTest, ReadFileOfAMissingFileLeavesTheLog) {
 }
 
 TEST_F(ReportTest, ReadFileOfAFileThatIsNotRichTextLeavesTheLog) {
-    writeFile(path("plain.txt"), "just text\r\n");
+    ASSERT_TRUE(testsupport::WriteBytes(path("plain.txt"), "just text\r\n"));
     log.AddLine("kept");
     EXPECT_FALSE(log.ReadFile(path("plain.txt")));
     EXPECT_EQ(text(), "kept\n");
 }
 
 TEST_F(ReportTest, ReadFileReplacesTheLogAndTurnsAttributesOff) {
-    writeFile(path("old.rtf"), "{\\rtf1 {\\b\\ul Title}\\par old line\\par }");
+    ASSERT_TRUE(testsupport::WriteBytes(path("old.rtf"), "{\\rtf1 {\\b\\ul Title}\\par old line\\par }"));
     log.AddLine("replaced");
     log.Underline(true);
     log.Bold(true);
@@ -145,23 +145,17 @@ TEST_F(ReportTest, LogWithTitleUnderlinesAndPictureSurvivesSaveAndRead) {
     ASSERT_TRUE(other.ReadFile(path("log.rtf")));
     other.Form().Flush();
     EXPECT_EQ(runsOf(*other.Form().rtbLog->document()), runs());
-    const std::vector<std::string> expected = {"BU:  Dist     Frq    BaseH",
-                                               "|",
-                                               ":      10     450     100     1.5 Urban     Small/Medium",
-                                               "U: 146.21 ",
-                                               ": 150.03 ",
-                                               "U:  53.19 ",
-                                               ": 50% 50% Metric",
-                                               "|",
-                                               ":      10     450     100     1.5 Urban     Small/Medium",
-                                               "U: 146.21 ",
-                                               ": 150.03 ",
-                                               "U:  53.19 ",
-                                               ": 50% 50% Metric",
-                                               "|",
-                                               "[pict]",
-                                               ":[Clip Board Image]",
-                                               "|"};
+    // The runs of each report line and its line end.
+    const std::vector<std::string> line = {":      10     450     100     1.5 Urban     Small/Medium",
+                                           "U: 146.21 ",
+                                           ": 150.03 ",
+                                           "U:  53.19 ",
+                                           ": 50% 50% Metric",
+                                           "|"};
+    std::vector<std::string> expected = {"BU:  Dist     Frq    BaseH", "|"};
+    for (int i = 0; i < 2; ++i)
+        expected.insert(expected.end(), line.begin(), line.end());
+    expected.insert(expected.end(), {"[pict]", ":[Clip Board Image]", "|"});
     EXPECT_EQ(runs(), expected);
 }
 
@@ -188,7 +182,7 @@ TEST_F(ReportTest, ALoadedLogIsSavedWithItsNewLinesAsIfItHadBeenShown) {
     read.Form().Flush();
     appendTo(read);
     ASSERT_TRUE(read.SaveFile(path("read.rtf")));
-    EXPECT_EQ(readAll(path("unread.rtf")), readAll(path("read.rtf")));
+    EXPECT_EQ(testsupport::FileBytes(path("unread.rtf")), testsupport::FileBytes(path("read.rtf")));
     EXPECT_EQ(runsOf(unread.Form().Document()), runsOf(read.Form().Document()));
     EXPECT_EQ(unread.Form().Document().toPlainText().count("open end and more plain"), 1);
 }

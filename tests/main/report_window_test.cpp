@@ -94,7 +94,7 @@ TEST_F(ReportTest, SaveToFileWritesTheKindTheNameOrTheFilterChooses) {
         chosenName = path(c.typed);
         chosenFilter = c.filterIndex;
         log.Form().cmdFile->click();
-        const QByteArray bytes = readAll(path(c.written));
+        const QByteArray bytes = testsupport::FileBytes(path(c.written));
         if (c.rich) {
             EXPECT_TRUE(bytes.startsWith("{\\rtf1")) << c.typed;
         } else {
@@ -116,29 +116,29 @@ TEST_F(ReportTest, PlainTextSaveLeavesPicturesOut) {
     log.AddLine("b");
     chosenName = path("out.txt");
     log.Form().mnuFileSaveAs->trigger();
-    EXPECT_EQ(readAll(path("out.txt")), "ab\r\n\r\n");
+    EXPECT_EQ(testsupport::FileBytes(path("out.txt")), "ab\r\n\r\n");
 }
 
 TEST_F(ReportTest, SaveOverAFileAnsweredNoLeavesItByteIdentical) {
     const QByteArray old = "previous contents\r\n";
-    writeFile(path("old.txt"), old);
+    ASSERT_TRUE(testsupport::WriteBytes(path("old.txt"), old));
     log.AddLine("new");
     chosenName = path("old.txt");
     answer = msgbox::vbNo;
     log.Form().cmdFile_Click();
-    EXPECT_EQ(readAll(path("old.txt")), old);
+    EXPECT_EQ(testsupport::FileBytes(path("old.txt")), old);
     ASSERT_EQ(msgbox::ShownBoxes().size(), 1u);
     EXPECT_EQ(msgbox::ShownBoxes()[0].prompt, "File already exits.  Overwrite It?");
     EXPECT_EQ(msgbox::ShownBoxes()[0].style & 7, msgbox::vbYesNo);
 }
 
 TEST_F(ReportTest, SaveOverAFileAnsweredYesReplacesIt) {
-    writeFile(path("old.txt"), "previous");
+    ASSERT_TRUE(testsupport::WriteBytes(path("old.txt"), "previous"));
     log.AddLine("new");
     chosenName = path("old.txt");
     answer = msgbox::vbYes;
     log.Form().cmdFile_Click();
-    EXPECT_EQ(readAll(path("old.txt")), "new\r\n\r\n");
+    EXPECT_EQ(testsupport::FileBytes(path("old.txt")), "new\r\n\r\n");
 }
 
 TEST_F(ReportTest, CancelledSaveDialogSavesNothing) {
@@ -231,7 +231,7 @@ TEST_F(ReportTest, PrintGoesToThePrinterInLandscapeWithTheLogFace) {
     printer.PrintToFile(path("log.pdf"));
     addReportLine(log);
     log.Form().cmdPrint->click();
-    EXPECT_TRUE(readAll(path("log.pdf")).startsWith("%PDF"));
+    EXPECT_TRUE(testsupport::FileBytes(path("log.pdf")).startsWith("%PDF"));
     EXPECT_EQ(printer.Orientation(), printing::vbPRORLandscape);
     EXPECT_EQ(printer.FontName(), "Courier New");
     EXPECT_TRUE(msgbox::ShownBoxes().empty());
@@ -263,7 +263,7 @@ TEST_F(ReportTest, ThePdfFilePrinterAsksForItsFile) {
     pdfAnswer = path("asked.pdf");
     log.Form().cmdPrint_Click();
     EXPECT_EQ(pdfQuestions, 1);
-    EXPECT_TRUE(readAll(path("asked.pdf")).startsWith("%PDF"));
+    EXPECT_TRUE(testsupport::FileBytes(path("asked.pdf")).startsWith("%PDF"));
     pdfAnswer.clear();
     log.Form().cmdPrint_Click();
     EXPECT_EQ(pdfQuestions, 2);

@@ -1,17 +1,12 @@
+#include "CalendarTime.h"
 #include "LossCalculation.h"
 #include "MeasuredDump.h"
 #include "ReportLine.h"
+#include "ReportLineInputs.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string Joined(const std::vector<ReportPiece>& pieces) {
-    std::string line;
-    for (const auto& p : pieces)
-        line += p.text;
-    return line;
-}
 
 // The underlined columns of a line, as a string of '_' and ' ' the length of the line.
 std::string UnderlineMap(const std::vector<ReportPiece>& pieces) {
@@ -27,21 +22,16 @@ ModelInputs DefaultInputs() {
 
 ReportLineValues LineOf(const ModelInputs& in, const LossResults& r) {
     ReportLineValues v;
+    v.shown = testsupport::MetricShownInputs();
     v.shown.distShown = in.d__km;
     v.shown.freqMHz = in.f__mhz;
     v.shown.hbShown = in.h_b__meter;
     v.shown.hmShown = in.h_m__meter;
-    v.shown.area = "Urban";
     v.shown.city = in.city == CitySize::Large ? "Large" : "Small/Medium";
     v.results = r;
     v.shown.pctTime = in.time__percent;
     v.shown.pctLoc = in.location__percent;
-    v.shown.powerWatts = 1000;
-    v.when.tm_year = 126;
-    v.when.tm_mon = 11;
-    v.when.tm_mday = 8;
-    v.when.tm_hour = 21;
-    v.when.tm_min = 5;
+    v.when = testsupport::CalendarTime(2026, 12, 8, 21, 5);
     return v;
 }
 
@@ -57,7 +47,7 @@ TEST(ReportLine, TitleHas144CharactersWithWordsAtTheirColumns) {
 TEST(ReportLine, DefaultCalculationGivesThe147CharacterLine) {
     const ModelInputs in = DefaultInputs();
     const auto pieces = ReportLogLine(LineOf(in, CalculateLosses(in)));
-    const std::string line = Joined(pieces);
+    const std::string line = testsupport::LineText(pieces);
     ASSERT_EQ(line.size(), 149u); // with CR LF
     EXPECT_EQ(line.substr(147), "\r\n");
     EXPECT_EQ(line.substr(0, 55), "      10     450     100     1.5 Urban     Small/Medium");
@@ -93,7 +83,7 @@ TEST(ReportLine, CityColumnOnlyForAreaUrbanAroundBlanksAllowed) {
         in.area = ParseAreaType(c.area);
         ReportLineValues v = LineOf(in, CalculateLosses(in));
         v.shown.area = c.area;
-        const std::string line = Joined(ReportLogLine(v));
+        const std::string line = testsupport::LineText(ReportLogLine(v));
         EXPECT_EQ(line.substr(43, 12), c.city) << c.area;
     }
 }
@@ -104,7 +94,7 @@ TEST(ReportLine, EnglishLineShowsTypedValuesAndTheUnitsWordAsStored) {
     v.shown.english = true;
     v.shown.distShown = 6.2139;
     v.shown.hbShown = 328.084;
-    const std::string line = Joined(ReportLogLine(v));
+    const std::string line = testsupport::LineText(ReportLogLine(v));
     EXPECT_EQ(line.substr(0, 8), "    6.21");
     EXPECT_EQ(line.substr(17, 7), " 328.08");
     EXPECT_EQ(line.substr(111, 7), " Enlish");

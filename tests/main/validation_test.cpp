@@ -21,6 +21,14 @@ const char* const kBase = "Valid Height of Base Station Antenna is 20m to 2500m"
 const char* const kDist = "Valid Range is  1 <= Distance <= 300 km";
 const char* const kMobile = "Valid Height of Mobile Antenna is 1m to 30m";
 
+// The box's text and message after the check, as the case expects them.
+ValidatedText ExpectValidated(const Case& c) {
+    const ValidatedText v = ValidateInput(c.box, c.typed, c.english);
+    EXPECT_EQ(v.text, c.text) << c.typed;
+    EXPECT_EQ(v.message, c.message) << c.typed;
+    return v;
+}
+
 } // namespace
 
 TEST(Validation, BoxesRewriteAcceptedValuesAndReplaceRefusedOnes) {
@@ -45,11 +53,8 @@ TEST(Validation, BoxesRewriteAcceptedValuesAndReplaceRefusedOnes) {
         {InputBox::PctLoc, "0", false, "50", "Percent Location Range 1 to 99"},
         {InputBox::PctLoc, "99", false, "99", ""},
     };
-    for (const Case& c : cases) {
-        const ValidatedText v = ValidateInput(c.box, c.typed, c.english);
-        EXPECT_EQ(v.text, c.text) << c.typed;
-        EXPECT_EQ(v.message, c.message) << c.typed;
-    }
+    for (const Case& c : cases)
+        ExpectValidated(c);
 }
 
 // In English units the metric value is checked, and a refused box gets the default in feet or
@@ -67,11 +72,8 @@ TEST(Validation, EnglishBoxesCheckTheMetricValueAndWriteValidDefaults) {
         {InputBox::Frequency, "450", true, "450.0", ""},
     };
     for (const Case& c : cases) {
-        const ValidatedText v = ValidateInput(c.box, c.typed, c.english);
-        EXPECT_EQ(v.text, c.text) << c.typed;
-        EXPECT_EQ(v.message, c.message) << c.typed;
-        const InputBox box = c.box;
-        EXPECT_TRUE(ValidateInput(box, v.text, true).message.empty()) << v.text;
+        const ValidatedText v = ExpectValidated(c);
+        EXPECT_TRUE(ValidateInput(c.box, v.text, true).message.empty()) << v.text;
     }
 }
 

@@ -1,4 +1,5 @@
 #include "NumberText.h"
+#include "CalendarTime.h"
 
 #include <gtest/gtest.h>
 
@@ -128,12 +129,7 @@ TEST(FormatDate, TwelveHourClock) {
         {2000, 2, 29, 11, 59, "02/29/2000 11:59 am"},
     };
     for (const auto& c : cases) {
-        std::tm t{};
-        t.tm_year = c.year - 1900;
-        t.tm_mon = c.month - 1;
-        t.tm_mday = c.day;
-        t.tm_hour = c.hour;
-        t.tm_min = c.minute;
+        const std::tm t = testsupport::CalendarTime(c.year, c.month, c.day, c.hour, c.minute);
         EXPECT_EQ(numtext::FormatDate(t, "mm/dd/yyyy hh:mm am/pm"), c.expected);
     }
 }

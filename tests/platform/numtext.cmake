@@ -1,4 +1,4 @@
 tarvek_add_test(numtext_test
     SOURCES ${TEST_DIR}/NumberTextTest.cpp
-    LIBS numtext
+    LIBS numtext tarvek_test_support
     LABELS platform locale asan)

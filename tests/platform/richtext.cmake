@@ -1,6 +1,6 @@
 tarvek_add_test(richtext_test
     SOURCES ${TEST_DIR}/richtext_test.cpp
-    LIBS richtext Qt6::Gui
+    LIBS richtext tarvek_test_support Qt6::Gui
     LABELS platform asan
     GUI)
 tarvek_add_fuzzer(fuzz_rtf

@@ -2,6 +2,7 @@
 
 #include "Cp1252.h"
 #include "DocumentImages.h"
+#include "DocumentRuns.h"
 #include "PlainText.h"
 #include "RtfParser.h"
 #include "RtfReader.h"
@@ -20,7 +21,7 @@ using namespace richtext;
 
 namespace {
 
-// One run of text as "B", "I", "U" flags and the text, e.g. "U:0012.5 ".
+// The reader's runs in the notation of the document's (see DocumentRuns.h).
 std::vector<std::string> runsOf(const RtfContent& content) {
     std::vector<std::string> runs;
     for (const RtfPiece& p : content.Pieces()) {
@@ -29,38 +30,16 @@ std::vector<std::string> runsOf(const RtfContent& content) {
         } else if (p.kind == RtfPiece::Picture) {
             runs.push_back("[pict]");
         } else {
-            std::string flags;
-            flags += p.attributes.bold ? "B" : "";
-            flags += p.attributes.italic ? "I" : "";
-            flags += p.attributes.underline ? "U" : "";
-            runs.push_back(flags + ":" + p.text.toStdString());
+            runs.push_back(
+                testsupport::RunOf(p.attributes.bold, p.attributes.italic, p.attributes.underline, p.text));
         }
     }
     return runs;
 }
 
-// The document's runs in the same notation, pictures as "[pict WxH]".
+// The document's runs, pictures with their size.
 std::vector<std::string> runsOf(const QTextDocument& doc) {
-    std::vector<std::string> runs;
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        if (block != doc.begin())
-            runs.push_back("|");
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat f = it.fragment().charFormat();
-            if (f.isImageFormat()) {
-                const QTextImageFormat img = f.toImageFormat();
-                runs.push_back("[pict " + std::to_string(qRound(img.width())) + "x" +
-                               std::to_string(qRound(img.height())) + "]");
-                continue;
-            }
-            std::string flags;
-            flags += f.fontWeight() > QFont::Normal ? "B" : "";
-            flags += f.fontItalic() ? "I" : "";
-            flags += f.fontUnderline() ? "U" : "";
-            runs.push_back(flags + ":" + it.fragment().text().toStdString());
-        }
-    }
-    return runs;
+    return testsupport::RunsOf(doc, testsupport::PictureNotation::WithSize);
 }
 
 QImage testPicture() {
