@@ -125,6 +125,20 @@ bool Store(const QString& path, const IniDocument& doc) {
     return true;
 }
 
+// Applies an edit to the application's stored settings and stores them when the edit changed
+// something. A file that is there but cannot be read is never replaced: its keys would be lost.
+template <typename Edit>
+bool ChangeStored(const QString& application, Edit edit) {
+    const QString path = SettingsFilePath(application);
+    const std::shared_ptr<const IniDocument> stored = Load(path, true);
+    if (!stored)
+        return false;
+    IniDocument doc = *stored;
+    if (!edit(doc))
+        return true;
+    return Store(path, doc);
+}
+
 } // namespace
 
 QString SettingsFolder() {
@@ -172,28 +186,17 @@ bool SaveSettings(const QString& application, const QString& section, const Keys
             return false;
         }
     }
-    const QString path = SettingsFilePath(application);
-    const std::shared_ptr<const IniDocument> stored = Load(path, true);
-    if (!stored)
-        return false;
-    IniDocument doc = *stored;
-    doc.Set(section, keysAndValues);
-    return Store(path, doc);
+    return ChangeStored(application, [&](IniDocument& doc) {
+        doc.Set(section, keysAndValues);
+        return true;
+    });
 }
 
 bool DeleteSetting(const QString& application, const QString& section, const QString& key) {
     if (!UsableAddress(application, section) || !UsableKey(key)) {
         return false;
     }
-    const QString path = SettingsFilePath(application);
-    const std::shared_ptr<const IniDocument> stored = Load(path, true);
-    if (!stored)
-        return false;
-    IniDocument doc = *stored;
-    if (!doc.Remove(section, key)) {
-        return true;
-    }
-    return Store(path, doc);
+    return ChangeStored(application, [&](IniDocument& doc) { return doc.Remove(section, key); });
 }
 
 } // namespace settings

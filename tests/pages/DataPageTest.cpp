@@ -17,13 +17,18 @@ void PressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers) {
     QApplication::sendEvent(widget, &press);
 }
 
+// Set 0 with the points (1, 5) and (2, 6).
+void StoreTwoPoints(chart::CChartModel& model) {
+    model.SDataNumPlotPoints[0] = 2;
+    model.SDataXData[0] = {1, 2};
+    model.SDataYData[0] = {5, 6};
+}
+
 } // namespace
 
 TEST_F(PageTest, DataOpensWithSetZeroInTheGrid) {
     model.SDataName[0] = "first";
-    model.SDataNumPlotPoints[0] = 2;
-    model.SDataXData[0] = {1, 2};
-    model.SDataYData[0] = {5, 6};
+    StoreTwoPoints(model);
     auto page = Open<CSDataPPg>();
     EXPECT_EQ(Edit(*page, 285)->text(), QStringLiteral("first"));
     EXPECT_EQ(page->Grid()->Rows(), 3);
@@ -85,9 +90,7 @@ TEST_F(PageTest, DataClearedEnableBoxDisablesTheSet) {
 }
 
 TEST_F(PageTest, DataCellEditStoresTheLeadingNumber) {
-    model.SDataNumPlotPoints[0] = 2;
-    model.SDataXData[0] = {1, 2};
-    model.SDataYData[0] = {5, 6};
+    StoreTwoPoints(model);
     auto page = Open<CSDataPPg>();
     page->Grid()->SetCurrentCell(2, 2);
     EXPECT_EQ(page->CellEditor()->text(), QStringLiteral("6"));
@@ -152,9 +155,7 @@ TEST_F(PageTest, DataNewGroupCountKeepsValuesAtTheirPointAndGroup) {
 }
 
 TEST_F(PageTest, DataHeaderCellsNeverBecomeCurrent) {
-    model.SDataNumPlotPoints[0] = 2;
-    model.SDataXData[0] = {1, 2};
-    model.SDataYData[0] = {5, 6};
+    StoreTwoPoints(model);
     auto page = Open<CSDataPPg>();
     page->resize(500, 500);
     page->show();
@@ -181,9 +182,7 @@ TEST_F(PageTest, DataHeaderCellsNeverBecomeCurrent) {
 }
 
 TEST_F(PageTest, DataCurrentCellIsDrawnDarkBlueWithWhiteText) {
-    model.SDataNumPlotPoints[0] = 2;
-    model.SDataXData[0] = {1, 2};
-    model.SDataYData[0] = {5, 6};
+    StoreTwoPoints(model);
     auto page = Open<CSDataPPg>();
     page->resize(500, 500);
     page->show();
@@ -197,9 +196,7 @@ TEST_F(PageTest, DataCurrentCellIsDrawnDarkBlueWithWhiteText) {
 }
 
 TEST_F(PageTest, DataCellEditEnablesApplyAtOnceAndApplyStoresIt) {
-    model.SDataNumPlotPoints[0] = 2;
-    model.SDataXData[0] = {1, 2};
-    model.SDataYData[0] = {5, 6};
+    StoreTwoPoints(model);
     CPropertyFrame frame(target);
     auto* page = static_cast<CSDataPPg*>(frame.Page(PageKind::Data));
     page->Grid()->SetCurrentCell(2, 1);
@@ -210,9 +207,7 @@ TEST_F(PageTest, DataCellEditEnablesApplyAtOnceAndApplyStoresIt) {
 }
 
 TEST_F(PageTest, DataRefillGivesTheCellEditorTheFocus) {
-    model.SDataNumPlotPoints[0] = 2;
-    model.SDataXData[0] = {1, 2};
-    model.SDataYData[0] = {5, 6};
+    StoreTwoPoints(model);
     auto page = Open<CSDataPPg>();
     page->show();
     QApplication::setActiveWindow(page.get());
@@ -259,9 +254,7 @@ TEST_F(PageTest, DataImportTakesTheFileAndTheControlGetsItOnSave) {
 
 TEST_F(PageTest, DataExportWritesTheSet) {
     QTemporaryDir dir;
-    model.SDataNumPlotPoints[0] = 2;
-    model.SDataXData[0] = {1, 2};
-    model.SDataYData[0] = {5, 6};
+    StoreTwoPoints(model);
     auto page = Open<CSDataPPg>();
     nextFile = dir.filePath(QStringLiteral("out.TXT"));
     Button(*page, 316)->click();
