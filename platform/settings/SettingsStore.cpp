@@ -127,8 +127,7 @@ bool Store(const QString& path, const IniDocument& doc) {
 
 // Applies an edit to the application's stored settings and stores them when the edit changed
 // something. A file that is there but cannot be read is never replaced: its keys would be lost.
-template <typename Edit>
-bool ChangeStored(const QString& application, Edit edit) {
+template <typename Edit> bool ChangeStored(const QString& application, Edit edit) {
     const QString path = SettingsFilePath(application);
     const std::shared_ptr<const IniDocument> stored = Load(path, true);
     if (!stored)
