@@ -2,15 +2,13 @@
 
 #include "ClassFactory.h"
 
-#include "AtomicFile.h"
+#include "EditIniFile.h"
 #include "IniDocument.h"
 #include "SettingsStore.h"
 
 #include <functional>
 #include <optional>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 
@@ -72,17 +70,13 @@ QString ReadValue(const Entry& entry, const char* value) {
 }
 
 // The edited store replaces the file whole, or the file stays as it was and `failure` is returned.
+// Other copies of the program register into the same store: the edit runs under its lock.
 HRESULT EditStore(HRESULT failure, const std::function<void(IniDocument&)>& edit) {
-    std::optional<IniDocument> store = LoadStore();
-    if (!store) {
-        return failure;
-    }
-    edit(*store);
-    const QString path = Q(ClassStorePath());
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        return failure;
-    }
-    return files::WriteFileAtomically(path, store->Serialize()) ? S_OK : failure;
+    const bool written = settings::EditIniFile(Q(ClassStorePath()), [&edit](IniDocument& store) {
+        edit(store);
+        return true;
+    });
+    return written ? S_OK : failure;
 }
 
 void RemoveEntry(IniDocument& store, const Entry& entry) {
