@@ -18,8 +18,12 @@ SimultaneousRun RunSimultaneously(const QString& program, const std::vector<QStr
             run.problem = program + QStringLiteral(" could not start: ") + copy->errorString();
         }
     }
+    // Without an event loop QProcess sends what it was given only while it waits on that process.
     for (const auto& copy : copies) {
         copy->write("go\n");
+        copy->waitForBytesWritten(-1);
+    }
+    for (const auto& copy : copies) {
         copy->closeWriteChannel();
     }
     for (const auto& copy : copies) {
