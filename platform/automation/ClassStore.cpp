@@ -8,7 +8,6 @@
 
 #include <functional>
 #include <optional>
-#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -47,25 +46,8 @@ Entry TypeLibEntry(const std::string& libId, const std::string& version) {
     return {QStringLiteral("TypeLib"), Q(libId) + QLatin1Char('\\') + Q(version)};
 }
 
-// The store as the file holds it, a missing file being an empty store; nothing when the file is
-// there but cannot be read, so that an edit never replaces registrations it could not see.
-std::optional<IniDocument> LoadStore() {
-    QFile file(Q(ClassStorePath()));
-    if (!file.exists()) {
-        return IniDocument();
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return IniDocument::Parse(bytes);
-}
-
 QString ReadValue(const Entry& entry, const char* value) {
-    const std::optional<IniDocument> store = LoadStore();
+    const std::optional<IniDocument> store = settings::ReadIniFile(Q(ClassStorePath()));
     return store ? store->Value(entry.section, entry.Key(value)).value_or(QString()) : QString();
 }
 

@@ -36,7 +36,9 @@ bool TakeLock(QLockFile& lock) {
     return true;
 }
 
-std::optional<IniDocument> Read(const QString& path) {
+} // namespace
+
+std::optional<IniDocument> ReadIniFile(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) {
         return IniDocument();
@@ -53,8 +55,6 @@ std::optional<IniDocument> Read(const QString& path) {
     return IniDocument::Parse(bytes);
 }
 
-} // namespace
-
 bool EditIniFile(const QString& path, const std::function<bool(IniDocument&)>& edit,
                  const std::function<void(const IniDocument&)>& written) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
@@ -64,7 +64,7 @@ bool EditIniFile(const QString& path, const std::function<bool(IniDocument&)>& e
     if (!TakeLock(lock)) {
         return false;
     }
-    std::optional<IniDocument> doc = Read(path);
+    std::optional<IniDocument> doc = ReadIniFile(path);
     if (!doc) {
         return false;
     }

@@ -9,12 +9,17 @@
 #include "IniDocument.h"
 
 #include <functional>
+#include <optional>
 #include <QString>
 
 namespace settings {
 
 // How long a writer waits for the lock before it reports a failure.
 inline constexpr int kIniLockWaitMs = 5000;
+
+// The file as it is now; a missing file is empty. Nothing when the file is there but cannot be
+// read (not a plain file, no permission, a read error).
+std::optional<IniDocument> ReadIniFile(const QString& path);
 
 // Reads the file at `path` (a missing file is empty), applies `edit` and, when the edit reports a
 // change, replaces the file; `written` is called with the new text while the lock is still held.

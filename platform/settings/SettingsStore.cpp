@@ -98,13 +98,10 @@ std::shared_ptr<const IniDocument> Load(const QString& path) {
         if (cached.path == path && cached.version == *version)
             return cached.doc;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    std::optional<IniDocument> read = ReadIniFile(path);
+    if (!read)
         return std::make_shared<IniDocument>();
-    const QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::make_shared<IniDocument>();
-    auto doc = std::make_shared<const IniDocument>(IniDocument::Parse(text));
+    auto doc = std::make_shared<const IniDocument>(std::move(*read));
     Remember(path, *version, doc);
     return doc;
 }
