@@ -184,7 +184,7 @@ IniDocument::Group& IniDocument::AddGroup(const QString& section) {
 }
 
 std::optional<IniDocument::Place> IniDocument::RemoveKeys(const SectionIndex& section,
-                                                          const QHash<QString, bool>& folded) {
+                                                          const QSet<QString>& folded) {
     std::optional<Place> first;
     for (const std::size_t g : section.groups) {
         std::vector<Line>& lines = groups_[g].lines;
@@ -204,7 +204,7 @@ std::optional<IniDocument::Place> IniDocument::RemoveKeys(const SectionIndex& se
 }
 
 void IniDocument::Set(const QString& section, const KeysAndValues& keysAndValues) {
-    QHash<QString, bool> folded;
+    QSet<QString> folded;
     QHash<QString, std::size_t> blockIndex; // folded key -> its place in the block
     std::vector<Line> block;
     for (const auto& [key, value] : keysAndValues) {
@@ -214,7 +214,7 @@ void IniDocument::Set(const QString& section, const KeysAndValues& keysAndValues
             block[*same] = Composed(block[*same].key, value); // the last of a repeated key counts
             continue;
         }
-        folded.insert(name, true);
+        folded.insert(name);
         blockIndex.insert(name, block.size());
         block.push_back(Composed(key, value));
     }
@@ -249,7 +249,7 @@ bool IniDocument::Remove(const QString& section, const QString& key) {
     if (found == sections_.cend())
         return false;
     const SectionIndex index = *found;
-    if (!RemoveKeys(index, {{Folded(key), true}}))
+    if (!RemoveKeys(index, {Folded(key)}))
         return false;
     Reindex();
     return true;

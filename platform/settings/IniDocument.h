@@ -15,6 +15,7 @@
 #include <QHash>
 #include <QList>
 #include <QPair>
+#include <QSet>
 #include <QString>
 #include <vector>
 
@@ -69,7 +70,7 @@ private:
     Line Composed(const QByteArray& bytes) const;
     const Line* Best(const QString& section, const QString& key) const;
     // Removes the section's lines of the folded keys; the place of the first one removed, if any.
-    std::optional<Place> RemoveKeys(const SectionIndex& section, const QHash<QString, bool>& folded);
+    std::optional<Place> RemoveKeys(const SectionIndex& section, const QSet<QString>& folded);
     Group& AddGroup(const QString& section);
     void Reindex();
 

@@ -283,6 +283,8 @@ TEST_F(SettingsStoreTest, SimultaneousWritersKeepEveryKeyTheyReportWritten) {
     }
 }
 
+// Another copy holds the lock beyond the few seconds a writer waits: the write is reported failed
+// and the file stays as it was.
 TEST_F(SettingsStoreTest, AWriteThatCannotTakeTheLockInTimeFails) {
     ASSERT_TRUE(settings::SaveSetting("App", "S", "K", "before"));
     QLockFile held(FileOf("App") + ".lock");
@@ -305,10 +307,7 @@ TEST_F(SettingsStoreTest, ALockLeftByAWriterThatDiedIsTakenOver) {
     ASSERT_TRUE(QDir().mkpath(dir_.path() + "/ProgramSettings"));
     ASSERT_TRUE(
         testsupport::WriteBytes(FileOf("App") + ".lock", QByteArray::number(gone) + "\nini_writer\n\n"));
-    QElapsedTimer waited;
-    waited.start();
     EXPECT_TRUE(settings::SaveSetting("App", "S", "K", "v"));
-    EXPECT_LT(waited.elapsed(), 1000);
     EXPECT_EQ(testsupport::FolderEntries(dir_.path() + "/ProgramSettings"), QStringList{"App.ini"});
 }
 
