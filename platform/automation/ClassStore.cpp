@@ -2,15 +2,12 @@
 
 #include "ClassFactory.h"
 
-#include "AtomicFile.h"
+#include "EditIniFile.h"
 #include "IniDocument.h"
 #include "SettingsStore.h"
 
 #include <functional>
 #include <optional>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 
@@ -49,40 +46,19 @@ Entry TypeLibEntry(const std::string& libId, const std::string& version) {
     return {QStringLiteral("TypeLib"), Q(libId) + QLatin1Char('\\') + Q(version)};
 }
 
-// The store as the file holds it, a missing file being an empty store; nothing when the file is
-// there but cannot be read, so that an edit never replaces registrations it could not see.
-std::optional<IniDocument> LoadStore() {
-    QFile file(Q(ClassStorePath()));
-    if (!file.exists()) {
-        return IniDocument();
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return IniDocument::Parse(bytes);
-}
-
 QString ReadValue(const Entry& entry, const char* value) {
-    const std::optional<IniDocument> store = LoadStore();
+    const std::optional<IniDocument> store = settings::ReadIniFile(Q(ClassStorePath()));
     return store ? store->Value(entry.section, entry.Key(value)).value_or(QString()) : QString();
 }
 
 // The edited store replaces the file whole, or the file stays as it was and `failure` is returned.
+// Other copies of the program register into the same store: the edit runs under its lock.
 HRESULT EditStore(HRESULT failure, const std::function<void(IniDocument&)>& edit) {
-    std::optional<IniDocument> store = LoadStore();
-    if (!store) {
-        return failure;
-    }
-    edit(*store);
-    const QString path = Q(ClassStorePath());
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        return failure;
-    }
-    return files::WriteFileAtomically(path, store->Serialize()) ? S_OK : failure;
+    const bool written = settings::EditIniFile(Q(ClassStorePath()), [&edit](IniDocument& store) {
+        edit(store);
+        return true;
+    });
+    return written ? S_OK : failure;
 }
 
 void RemoveEntry(IniDocument& store, const Entry& entry) {

@@ -1,6 +1,32 @@
 #include "AtomicFile.h"
 
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace files {
+
+namespace {
+
+// A rename is durable only once the folder that holds the name is on the disk too.
+bool SyncFolderOf(const QString& path) {
+    const QFileInfo target(path);
+    const QString folder = QFileInfo(target.canonicalFilePath()).absolutePath();
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        // A folder we may write into but not read (a drop folder) cannot be synced by us.
+        return errno == EACCES;
+    }
+    // Some file systems cannot sync a folder at all; they say so with EINVAL.
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    ::close(fd);
+    return synced;
+}
+
+} // namespace
 
 AtomicFile::AtomicFile(const QString& path) : file_(path) {}
 
@@ -27,14 +53,16 @@ bool AtomicFile::Write(const char* data, qint64 size) {
 }
 
 bool AtomicFile::Commit() {
-    if (failed_ || !file_.isOpen() || !file_.flush() || file_.error() != QFileDevice::NoError) {
+    // QSaveFile syncs before it renames but ignores a failed sync: the bytes may never reach the disk.
+    if (failed_ || !file_.isOpen() || !file_.flush() || file_.error() != QFileDevice::NoError ||
+        ::fsync(file_.handle()) != 0) {
         file_.cancelWriting();
         if (file_.isOpen()) {
             file_.commit(); // with writing cancelled this only removes the temporary file
         }
         return false;
     }
-    return file_.commit();
+    return file_.commit() && SyncFolderOf(file_.fileName());
 }
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {

@@ -5,7 +5,9 @@
 // temporary file behind.
 //
 // QSaveFile alone is not enough: its write() only fills a buffer, and commit() renames the
-// temporary file even when the final flush failed, so a full disk would leave an empty file.
+// temporary file even when the final flush or the sync to the disk failed, so a full disk would
+// leave an empty file. Nor does it sync the folder after the rename, without which a power cut
+// may bring back the previous file, or none, after the write was reported done.
 
 #include <QByteArray>
 #include <QSaveFile>
@@ -26,8 +28,9 @@ public:
     // False once any write has failed; later writes are ignored.
     bool Write(const char* data, qint64 size);
     bool Write(const QByteArray& bytes) { return Write(bytes.constData(), bytes.size()); }
-    // Flushes and checks everything written, then replaces the target. False leaves the target
-    // as it was.
+    // Flushes everything written and syncs it to the disk, then replaces the target and syncs its
+    // folder. False leaves the target as it was, except when only the folder's sync failed: the
+    // new contents are then in place but may not survive a power cut.
     bool Commit();
 
     QString ErrorString() const { return file_.errorString(); }

@@ -1,11 +1,10 @@
 #include "SettingsStore.h"
 
-#include "AtomicFile.h"
+#include "EditIniFile.h"
 #include "IniDocument.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <deque>
@@ -88,54 +87,35 @@ void Remember(const QString& path, const FileVersion& version, std::shared_ptr<c
         cache.pop_back();
 }
 
-// The file as it is now, so a file rewritten by the planning suite, or a changed XDG_CONFIG_HOME,
-// is seen at once; an absent file is empty. A file that is there but cannot be read is empty to a
-// reader and null to a writer: replacing it would lose every key it holds.
-std::shared_ptr<const IniDocument> Load(const QString& path, bool forEdit = false) {
-    const auto unreadable = [&]() -> std::shared_ptr<const IniDocument> {
-        if (forEdit && QFileInfo::exists(path))
-            return nullptr;
-        return std::make_shared<IniDocument>();
-    };
+// The file as it is now, so a file rewritten by the planning suite or another copy of the
+// program, or a changed XDG_CONFIG_HOME, is seen at once; a file that is absent or cannot be read
+// is empty.
+std::shared_ptr<const IniDocument> Load(const QString& path) {
     const std::optional<FileVersion> version = VersionOf(path);
     if (!version)
-        return unreadable();
+        return std::make_shared<IniDocument>();
     for (const CachedFile& cached : Cache()) {
         if (cached.path == path && cached.version == *version)
             return cached.doc;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return unreadable();
-    const QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return unreadable();
-    auto doc = std::make_shared<const IniDocument>(IniDocument::Parse(text));
+    std::optional<IniDocument> read = ReadIniFile(path);
+    if (!read)
+        return std::make_shared<IniDocument>();
+    auto doc = std::make_shared<const IniDocument>(std::move(*read));
     Remember(path, *version, doc);
     return doc;
 }
 
-bool Store(const QString& path, const IniDocument& doc) {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    if (!files::WriteFileAtomically(path, doc.Serialize()))
-        return false;
-    if (const std::optional<FileVersion> version = VersionOf(path))
-        Remember(path, *version, std::make_shared<const IniDocument>(doc));
-    return true;
-}
-
-// Applies an edit to the application's stored settings and stores them when the edit changed
-// something. A file that is there but cannot be read is never replaced: its keys would be lost.
+// Applies an edit to the application's stored settings, as they are under the lock every writer
+// takes, and stores them when the edit changed something.
 template <typename Edit> bool ChangeStored(const QString& application, Edit edit) {
     const QString path = SettingsFilePath(application);
-    const std::shared_ptr<const IniDocument> stored = Load(path, true);
-    if (!stored)
-        return false;
-    IniDocument doc = *stored;
-    if (!edit(doc))
-        return true;
-    return Store(path, doc);
+    // Remembered while the lock still keeps other writers from replacing the file.
+    const auto remember = [&path](const IniDocument& doc) {
+        if (const std::optional<FileVersion> version = VersionOf(path))
+            Remember(path, *version, std::make_shared<const IniDocument>(doc));
+    };
+    return EditIniFile(path, edit, remember);
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 // INI file per application under $XDG_CONFIG_HOME/ProgramSettings/ (~/.config/ProgramSettings/ by
 // default), with sections and keys written as they are named, so the planning suite and any INI
 // reader read them (IniDocument). Values are always text; whoever stores a number decides its
-// text form. Every write replaces the file whole or not at all.
+// text form. Every write replaces the file whole or not at all, under the lock that other copies
+// of the program take too (EditIniFile), so writers of the same file never lose each other's keys;
+// a write that cannot take the lock in a few seconds fails.
 
 #include "IniDocument.h"
 

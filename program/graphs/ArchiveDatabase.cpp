@@ -9,6 +9,8 @@
 #include <QUuid>
 #include <QVariant>
 
+#include <limits>
+
 namespace {
 
 // The tables and the columns the archive writes; a file of ours may hold more.
@@ -28,6 +30,9 @@ const ArchiveTable kTables[] = {
      "CREATE TABLE DataSets (ID INTEGER NOT NULL REFERENCES ModelRun(ID), Legend TEXT, Comment TEXT, "
      "PointCount INTEGER, DataSet BLOB)"},
 };
+
+const char* const kRunsNotNumbered = "its table ModelRun does not number its runs: its column ID is not an "
+                                     "INTEGER PRIMARY KEY, so curves could not be linked to their run";
 
 // SQLite's primary result codes.
 constexpr int kSqliteBusy = 5;
@@ -135,7 +140,28 @@ bool ArchiveDatabase::PrepareTables() {
             return Fail(create.lastError());
         }
     }
-    return true;
+    return empty || NumbersItsRuns();
+}
+
+bool ArchiveDatabase::NumbersItsRuns() {
+    QSqlQuery query(db_);
+    if (!query.exec(QStringLiteral("PRAGMA table_info(ModelRun)"))) {
+        return Fail(query.lastError());
+    }
+    int keyColumns = 0;
+    bool idIsRowNumber = false;
+    while (query.next()) {
+        if (query.value(5).toInt() > 0) {
+            ++keyColumns;
+            idIsRowNumber =
+                query.value(1).toString().compare(QLatin1String("ID"), Qt::CaseInsensitive) == 0 &&
+                query.value(2).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0;
+        }
+    }
+    if (keyColumns == 1 && idIsRowNumber) {
+        return true;
+    }
+    return Fail(ArchiveFailure::NotAnArchive, QString::fromLatin1(kRunsNotNumbered));
 }
 
 bool ArchiveDatabase::AddModelRun(const std::string& model, const std::string& parameters,
@@ -151,7 +177,20 @@ bool ArchiveDatabase::AddModelRun(const std::string& model, const std::string& p
     if (!query.exec()) {
         return Fail(query.lastError());
     }
-    currentRunId_ = query.lastInsertId().toInt();
+    // The ID the row was given, as stored: only a row number the database assigns links the curves
+    // to this run and no other.
+    QSqlQuery stored(db_);
+    stored.prepare(QStringLiteral("SELECT ID FROM ModelRun WHERE rowid = ?"));
+    stored.addBindValue(query.lastInsertId());
+    if (!stored.exec() || !stored.next()) {
+        return Fail(stored.lastError());
+    }
+    bool isNumber = false;
+    const qlonglong id = stored.value(0).toLongLong(&isNumber);
+    if (stored.value(0).isNull() || !isNumber || id < 0 || id > std::numeric_limits<int>::max()) {
+        return Fail(ArchiveFailure::NotAnArchive, QString::fromLatin1(kRunsNotNumbered));
+    }
+    currentRunId_ = static_cast<int>(id);
     return true;
 }
 

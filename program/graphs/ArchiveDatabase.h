@@ -31,9 +31,11 @@ public:
     // A path that is empty or still holds a wildcard is refused.
     bool Open(const QString& path);
     // Creates the two tables in a file that holds no table yet; otherwise checks that ModelRun and
-    // DataSets are there with every column the archive writes.
+    // DataSets are there with every column the archive writes, and that the database numbers the
+    // runs itself (ModelRun.ID an INTEGER PRIMARY KEY): a plain ID column would stay empty and
+    // the curves would be linked to no run or the wrong one.
     bool PrepareTables();
-    // Adds a run row; its ID becomes CurrentRunID.
+    // Adds a run row; the ID stored with it becomes CurrentRunID.
     bool AddModelRun(const std::string& model, const std::string& parameters, const std::string& comment,
                      const QDateTime& when, int dataSetType);
     // Adds a curve row; dims 2 stores X and Y per point, 3 also Z, any other dims no points.
@@ -53,6 +55,7 @@ public:
 private:
     bool Fail(ArchiveFailure failure, const QString& message);
     bool HasColumns(const char* table, const std::vector<const char*>& columns);
+    bool NumbersItsRuns();
 
     QString connection_;
     QSqlDatabase db_;

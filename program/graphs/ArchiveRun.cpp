@@ -75,7 +75,8 @@ QString FailureMessage(const ArchiveDatabase& archive, const QString& path) {
     case ArchiveFailure::Open:
         return QString::fromLatin1(kArchiveRefusedMessage) + QStringLiteral(": ") + why;
     case ArchiveFailure::Busy:
-        return QStringLiteral("The run was not stored: another program is using %1.").arg(path);
+        return QStringLiteral("The run was not stored: another program is using %1. Try again in a moment.")
+            .arg(path);
     case ArchiveFailure::NotAnArchive:
         return QStringLiteral("The run was not stored: %1 is not an archive (%2).").arg(path, why);
     case ArchiveFailure::None:

@@ -147,6 +147,10 @@ TEST_F(Archive, FailureOnTheLastCurveLeavesNoRow) {
 }
 
 // Files that are not archives: refused with a message that says why, and left byte for byte.
+constexpr const char* kRunsNotNumbered =
+    "The run was not stored: %1 is not an archive (its table ModelRun does not number its runs: its "
+    "column ID is not an INTEGER PRIMARY KEY, so curves could not be linked to their run).";
+
 struct ForeignFile {
     const char* name;
     std::vector<const char*> statements; // what another program made of the file
@@ -169,6 +173,20 @@ const ForeignFile kForeignFiles[] = {
      {"CREATE TABLE Customers (Name TEXT)", "INSERT INTO Customers VALUES ('kept')"},
      "The run was not stored: %1 is not an archive (it has no table ModelRun)."},
     {"NotADatabase", {}, "Cannot Open Access Database: file is not a database"},
+    // Run IDs the database does not assign: curve rows would point at no run, or at another one.
+    {"ModelRunWithAPlainID",
+     {"CREATE TABLE ModelRun (ID INTEGER, Model, Parameters, Comment, Date_Time, DataSetType)",
+      "CREATE TABLE DataSets (ID, Legend, Comment, PointCount, DataSet)"},
+     kRunsNotNumbered},
+    {"ModelRunWithAnIDOfAnotherType",
+     {"CREATE TABLE ModelRun (ID LONG PRIMARY KEY, Model, Parameters, Comment, Date_Time, DataSetType)",
+      "CREATE TABLE DataSets (ID, Legend, Comment, PointCount, DataSet)"},
+     kRunsNotNumbered},
+    {"ModelRunWithADescendingID", // not the row number, though spelled like it
+     {"CREATE TABLE ModelRun (ID INTEGER PRIMARY KEY DESC, Model, Parameters, Comment, Date_Time, "
+      "DataSetType)",
+      "CREATE TABLE DataSets (ID, Legend, Comment, PointCount, DataSet)"},
+     kRunsNotNumbered},
 };
 
 class ArchiveForeignFile : public Archive, public ::testing::WithParamInterface<ForeignFile> {};
@@ -291,6 +309,31 @@ TEST_F(Archive, RunWaitsForAnotherWriterToFinish) {
     EXPECT_EQ(reader.Count("DataSets"), 6);
 }
 
+// Two copies of the program archiving into one new file at the same moment: one waits for the
+// other, and each run is stored whole with its own three curves.
+TEST_F(Archive, TwoCopiesArchivingAtOnceBothStoreWholeRuns) {
+    const ArchiveRun runs[] = {LossRun("one"), LossRun("two")};
+    std::vector<std::future<ArchiveResult>> copies;
+    for (const ArchiveRun& run : runs) {
+        copies.push_back(std::async(std::launch::async, [&] { return WriteArchiveRun(Path(), run); }));
+    }
+    std::vector<ArchiveResult> results;
+    for (auto& copy : copies) {
+        results.push_back(copy.get());
+        ASSERT_TRUE(results.back().ok) << results.back().message.toStdString();
+    }
+    Reader reader(Path());
+    EXPECT_EQ(reader.Count("ModelRun"), 2);
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        const ArchiveResult& result = results[i];
+        const auto curves =
+            reader.Rows(QString("SELECT COUNT(*) FROM DataSets WHERE ID = %1 AND Comment = '%2'")
+                            .arg(result.runId)
+                            .arg(QString::fromStdString(runs[i].comment)));
+        EXPECT_EQ(curves[0][0].toInt(), 3);
+    }
+}
+
 TEST_F(Archive, WriterThatDoesNotFinishInTimeIsNamedAndNothingIsStored) {
     ASSERT_TRUE(WriteArchiveRun(Path(), LossRun("first")).ok);
     const QByteArray before = testsupport::FileBytes(Path());
@@ -302,7 +345,8 @@ TEST_F(Archive, WriterThatDoesNotFinishInTimeIsNamedAndNothingIsStored) {
     EXPECT_GE(waited.elapsed(), 1900);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message.toStdString(),
-              ("The run was not stored: another program is using " + Path() + ".").toStdString());
+              ("The run was not stored: another program is using " + Path() + ". Try again in a moment.")
+                  .toStdString());
     EXPECT_EQ(testsupport::FileBytes(Path()), before);
 }
 

@@ -4,6 +4,7 @@
 #include "ClassFactory.h"
 #include "ClassStore.h"
 #include "HeadlessRun.h"
+#include "SimultaneousRuns.h"
 #include "WriteFaults.h"
 
 #include <gtest/gtest.h>
@@ -113,6 +114,32 @@ TEST_F(ClassStorePrevious, KeepsItsEntriesThroughARegistration) {
     EXPECT_EQ(automation::CLSIDFromProgID("ZENT.ZENTCtrl.1", classId), automation::REGDB_E_CLASSNOTREG);
     EXPECT_EQ(automation::InprocServerPath(kKept), "");
     EXPECT_EQ(automation::InprocServerPath(kAdded), "/usr/lib/libzent.so");
+}
+
+// Libraries of several copies of the program registering at the same moment: every class a copy
+// was told is registered is in the store.
+TEST(ClassStoreWriters, KeepEveryClassTheyReportRegistered) {
+    for (const int writers : {2, 4}) {
+        SCOPED_TRACE(writers);
+        testsupport::TemporaryHome home;
+        std::vector<QStringList> arguments;
+        for (int w = 0; w < writers; ++w) {
+            arguments.push_back({"classes", QString("{writer-%1-class-").arg(w), "40"});
+        }
+        const testsupport::SimultaneousRun run = testsupport::RunSimultaneously(INI_WRITER, arguments);
+        ASSERT_TRUE(run.ok) << run.problem.toStdString();
+        QStringList lost;
+        for (const QStringList& registered : run.output) {
+            EXPECT_EQ(registered.size(), 40);
+            for (const QString& classId : registered) {
+                if (automation::InprocServerPath(classId.toStdString()) !=
+                    "/opt/" + classId.toStdString() + ".so") {
+                    lost << classId;
+                }
+            }
+        }
+        EXPECT_EQ(lost.join(QLatin1Char(' ')).toStdString(), "");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, ClassStoreFault, ::testing::ValuesIn(testsupport::kWriteFaults),

@@ -6,6 +6,38 @@
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 
+#include <cerrno>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace {
+
+// The disk's answer to a sync, as the C library's fsync gives it; this executable's own fsync
+// below stands in for the library's, so the writer under test runs its one code path.
+enum class Refuse { Nothing, FileSync, FolderSync };
+Refuse g_refuse = Refuse::Nothing;
+QString g_watched;                     // the target whose bytes each folder sync sees
+std::vector<QByteArray> g_folderSyncs; // the target's bytes at each folder sync
+int g_fileSyncs = 0;
+
+} // namespace
+
+extern "C" int fsync(int fd) {
+    struct stat st {};
+    const bool folder = fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
+    if (folder) {
+        g_folderSyncs.push_back(testsupport::FileBytes(g_watched));
+    } else {
+        ++g_fileSyncs;
+    }
+    if (g_refuse == (folder ? Refuse::FolderSync : Refuse::FileSync)) {
+        errno = EIO;
+        return -1;
+    }
+    return static_cast<int>(syscall(SYS_fsync, fd));
+}
+
 namespace {
 
 using testsupport::FileBytes;
@@ -65,6 +97,32 @@ INSTANTIATE_TEST_SUITE_P(Faults, AtomicFileFaultTest,
                                            FaultCase{"FullDiskManyWrites", WriteFault::FullDisk, 300},
                                            FaultCase{"ReadOnlyFolder", WriteFault::ReadOnlyFolder, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(AtomicFileTest, TheFileIsSyncedAndItsFolderAfterTheRename) {
+    g_watched = path;
+    g_folderSyncs.clear();
+    g_fileSyncs = 0;
+    const QByteArray next(3000, 'n');
+    ASSERT_TRUE(files::WriteFileAtomically(path, next));
+    EXPECT_GE(g_fileSyncs, 1);
+    EXPECT_EQ(g_folderSyncs, std::vector<QByteArray>{next});
+}
+
+// A sync the disk refuses is a failed write: refused for the new file, the previous file stays;
+// refused for the folder, the new file is in place but may not outlive a power cut.
+TEST_F(AtomicFileTest, ARefusedSyncIsAFailure) {
+    const QByteArray next(3000, 'n');
+    for (const auto& [refuse, left] :
+         {std::pair{Refuse::FileSync, previous}, std::pair{Refuse::FolderSync, next}}) {
+        ASSERT_TRUE(files::WriteFileAtomically(path, previous));
+        g_refuse = refuse;
+        const bool ok = files::WriteFileAtomically(path, next);
+        g_refuse = Refuse::Nothing;
+        EXPECT_FALSE(ok);
+        EXPECT_EQ(FileBytes(path), left);
+        EXPECT_EQ(FolderEntries(dir.path()), QStringList{"report.rtf"});
+    }
+}
 
 TEST_F(AtomicFileTest, MissingFolderIsAFailure) {
     EXPECT_FALSE(files::WriteFileAtomically(dir.filePath("no/such/folder/x.txt"), "x"));

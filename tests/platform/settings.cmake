@@ -5,3 +5,5 @@ tarvek_add_test(settings_test
 tarvek_add_fuzzer(fuzz_settings
     SOURCES ${TEST_DIR}/settings_fuzz.cpp
     LIBS settings Qt6::Core)
+target_compile_definitions(settings_test PRIVATE INI_WRITER="$<TARGET_FILE:ini_writer>")
+add_dependencies(settings_test ini_writer)

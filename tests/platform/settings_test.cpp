@@ -1,14 +1,20 @@
+#include "EditIniFile.h"
 #include "HeadlessRun.h"
 #include "SettingsStore.h"
+#include "SimultaneousRuns.h"
+#include "WriteFaults.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -138,7 +144,8 @@ TEST_F(SettingsStoreTest, SeveralKeysAreWrittenInOneGoInTheirOrder) {
 }
 
 // The file an earlier store wrote, with escaped section names, quoted values and sorted keys, is
-// read as it was meant, and the next write leaves the plain form without a second section.
+// read as it was meant; the next write spells its section plain, so that other programs find the
+// keys, and leaves the lines of the keys it does not write as they were.
 TEST_F(SettingsStoreTest, TheEarlierEscapedFormIsReadAndWrittenPlain) {
     WriteText("Veltrix_Orbel", "[Global%20Parameters]\nDist_Km=1\nTxLatDeg_DD=\"  \"\nTxLatH_NS=N\n"
                                "Caf%U00E9=%20\n");
@@ -147,7 +154,7 @@ TEST_F(SettingsStoreTest, TheEarlierEscapedFormIsReadAndWrittenPlain) {
     EXPECT_EQ(settings::GetSetting("Veltrix_Orbel", "Global Parameters", "Caf\u00e9"), "%20");
     ASSERT_TRUE(settings::SaveSetting("Veltrix_Orbel", "Global Parameters", "TxLatH_NS", "S"));
     EXPECT_EQ(Text("Veltrix_Orbel"), "[Global Parameters]\nDist_Km=1\nTxLatDeg_DD=\"  \"\nTxLatH_NS=S\n"
-                                     "Caf\u00e9=%20\n");
+                                     "Caf%U00E9=%20\n");
 }
 
 // Names of an escaped file may decode to anything; written again they stay escaped where a plain
@@ -166,14 +173,34 @@ TEST_F(SettingsStoreTest, EscapedNamesThatCannotBeWrittenPlainStayEscaped) {
 }
 
 // Where a file names a key twice, the plain spelling wins over the escaped one, then the first;
-// names match without regard to case; comments and lines of other writers stay.
+// names match without regard to case; a write replaces every line of its key, where the first
+// stood, and leaves every other line.
 TEST_F(SettingsStoreTest, DuplicatesCaseAndForeignLines) {
     WriteText("App", "; written by hand\n[Global%20Parameters]\nTxFreq_MHz=100\n[global parameters]\n"
                      "txfreq_mhz=450\nTxFreq_MHz=900\njust text\n[Other]\nA=1\n");
     EXPECT_EQ(settings::GetSetting("App", "Global Parameters", "TxFreq_MHz"), "450");
     ASSERT_TRUE(settings::SaveSetting("App", "GLOBAL Parameters", "TXFREQ_MHZ", "500"));
-    EXPECT_EQ(Text("App"),
-              "; written by hand\n\n[GLOBAL Parameters]\nTXFREQ_MHZ=500\njust text\n\n[Other]\nA=1\n");
+    EXPECT_EQ(Text("App"), "; written by hand\n[GLOBAL Parameters]\nTXFREQ_MHZ=500\n[global "
+                           "parameters]\njust text\n[Other]\nA=1\n");
+}
+
+// Another program's file: its comments, blank lines, sections and keys the program does not know
+// (in their own spelling), values in the Windows code page and CRLF line ends all survive the
+// program's writes; only the keys it writes change, spelled as it spells them.
+TEST_F(SettingsStoreTest, WhatTheProgramDoesNotWriteStaysByteForByte) {
+    WriteText("App", "; Planning suite settings\r\n# edited by hand\r\n\r\n"
+                     "[[Legacy]]\r\nName=Caf\xe9\r\nPath = C:\\Old Tools\\  \r\n\r\n"
+                     "[Loss_FieldStrength]\r\nFreq = 450.0\r\n  ; the suite's note\r\nOwner=Zo\xeb\r\n\r\n"
+                     "[Tools]\r\nEditor=\"notepad.exe\"");
+    EXPECT_EQ(settings::GetSetting("App", "Loss_FieldStrength", "Owner"), "Zo\u00eb");
+    ASSERT_TRUE(settings::SaveSetting("App", "Loss_FieldStrength", "Freq", "900.0"));
+    ASSERT_TRUE(settings::SaveSetting("App", "Loss_FieldStrength", "Units", "Metric"));
+    ASSERT_TRUE(settings::SaveSetting("App", "Global Parameters", "Dist_Km", "1"));
+    EXPECT_EQ(Text("App"), "; Planning suite settings\r\n# edited by hand\r\n\r\n"
+                           "[[Legacy]]\r\nName=Caf\xe9\r\nPath = C:\\Old Tools\\  \r\n\r\n"
+                           "[Loss_FieldStrength]\r\nFreq=900.0\r\n  ; the suite's note\r\nOwner=Zo\xeb\r\n"
+                           "Units=Metric\r\n\r\n"
+                           "[Tools]\r\nEditor=\"notepad.exe\"\r\n\r\n[Global Parameters]\r\nDist_Km=1\r\n");
 }
 
 // Blanks at a value's ends, surrounding quotes and line breaks survive; nothing a value holds
@@ -229,6 +256,59 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsNeverReplaced) {
         QFile::setPermissions(FileOf("Locked"), QFile::ReadOwner | QFile::WriteOwner);
         EXPECT_EQ(Text("Locked"), QByteArray("[S]\nOther=kept\n"));
     }
+}
+
+// Copies of the program writing keys of one file at the same moment: every key a copy was told is
+// written is in the file.
+TEST_F(SettingsStoreTest, SimultaneousWritersKeepEveryKeyTheyReportWritten) {
+    for (const int writers : {2, 4}) {
+        SCOPED_TRACE(writers);
+        std::vector<QStringList> arguments;
+        for (int w = 0; w < writers; ++w) {
+            arguments.push_back(
+                {"settings", "Brindel", "Loss_FieldStrength", QString("W%1of%2_").arg(w).arg(writers), "50"});
+        }
+        const testsupport::SimultaneousRun run = testsupport::RunSimultaneously(INI_WRITER, arguments);
+        ASSERT_TRUE(run.ok) << run.problem.toStdString();
+        QStringList lost;
+        for (const QStringList& written : run.output) {
+            EXPECT_EQ(written.size(), 50);
+            for (const QString& key : written) {
+                if (settings::GetSetting("Brindel", "Loss_FieldStrength", key) != key) {
+                    lost << key;
+                }
+            }
+        }
+        EXPECT_EQ(lost.join(QLatin1Char(' ')).toStdString(), "");
+    }
+}
+
+// Another copy holds the lock beyond the few seconds a writer waits: the write is reported failed
+// and the file stays as it was.
+TEST_F(SettingsStoreTest, AWriteThatCannotTakeTheLockInTimeFails) {
+    ASSERT_TRUE(settings::SaveSetting("App", "S", "K", "before"));
+    QLockFile held(FileOf("App") + ".lock");
+    ASSERT_TRUE(held.tryLock(0));
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_FALSE(settings::SaveSetting("App", "S", "K", "after"));
+    EXPECT_GE(waited.elapsed(), settings::kIniLockWaitMs - 50);
+    EXPECT_EQ(Text("App"), "[S]\nK=before\n");
+}
+
+// A lock whose writer died (its process is gone) does not block the next writer.
+TEST_F(SettingsStoreTest, ALockLeftByAWriterThatDiedIsTakenOver) {
+    const pid_t gone = fork();
+    if (gone == 0) {
+        _exit(0);
+    }
+    ASSERT_GT(gone, 0);
+    ASSERT_EQ(waitpid(gone, nullptr, 0), gone);
+    ASSERT_TRUE(QDir().mkpath(dir_.path() + "/ProgramSettings"));
+    ASSERT_TRUE(
+        testsupport::WriteBytes(FileOf("App") + ".lock", QByteArray::number(gone) + "\nini_writer\n\n"));
+    EXPECT_TRUE(settings::SaveSetting("App", "S", "K", "v"));
+    EXPECT_EQ(testsupport::FolderEntries(dir_.path() + "/ProgramSettings"), QStringList{"App.ini"});
 }
 
 TEST_F(SettingsStoreTest, UnwritableStoreReportsTheFailure) {
