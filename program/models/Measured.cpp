@@ -10,7 +10,6 @@
 #include <fstream>
 #include <iterator>
 #include <limits>
-#include <sstream>
 
 std::vector<MeasuredRecord> MeasuredData;
 
@@ -59,7 +58,7 @@ std::string NotANumber(const std::string& text) {
 // Walks the items of the file and fills the tables; stops at the first fault.
 class MeasuredParser {
 public:
-    explicit MeasuredParser(std::string_view text) : items_(text) {}
+    explicit MeasuredParser(MeasuredItems& items) : items_(items) {}
 
     bool Parse(std::vector<MeasuredRecord>& tables);
     const Fault& fault() const { return fault_; }
@@ -70,15 +69,37 @@ private:
     bool NextNumber(double& value, const char* inside);
     bool ReadHeader(MeasuredRecord& table);
     bool ReadRow(MeasuredRecord& table, double distance, int line);
+    void FollowLines(std::string countReason);
 
-    MeasuredItems items_;
+    MeasuredItems& items_;
     Fault fault_;
     int startLine_ = 0; // line where the header or row being read began
+    // The header or row that began the present run of ones not ending with their line: a value
+    // too many or too few there shifts every later item, and the fault shows only further on.
+    Fault shifted_;
 };
 
 bool MeasuredParser::Fail(int line, std::string reason) {
-    fault_ = Fault{line, std::move(reason)};
+    // The format lets items run across lines, so a shift is no fault in itself; but a fault that
+    // follows one is blamed on the line where the count went wrong.
+    if (shifted_.line != 0 && shifted_.line < line) {
+        fault_ = shifted_;
+    } else {
+        fault_ = Fault{line, std::move(reason)};
+    }
     return false;
+}
+
+void MeasuredParser::FollowLines(std::string countReason) {
+    if (items_.AtLineStart()) {
+        shifted_ = Fault{};
+    } else if (shifted_.line == 0) {
+        shifted_ = Fault{startLine_, std::move(countReason)};
+    }
+}
+
+std::string Counted(int count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
 bool MeasuredParser::NextItem(MeasuredItem& item, const char* inside) {
@@ -154,10 +175,15 @@ bool MeasuredParser::Parse(std::vector<MeasuredRecord>& tables) {
             if (!ReadHeader(tables.back())) {
                 return false;
             }
+            FollowLines("a table header needs 6 values and then " +
+                        Counted(tables.back().ColumnCount, "base height", "base heights"));
         } else if (tables.empty()) {
             return Fail(first.line, "the file does not begin with a table header");
         } else if (!ReadRow(tables.back(), x, first.line)) {
             return false;
+        } else {
+            FollowLines("a data row needs a distance and " +
+                        Counted(tables.back().ColumnCount, "reading", "readings"));
         }
     }
     if (!items_.Fault().empty()) {
@@ -193,22 +219,41 @@ std::string Upper(std::string_view text) {
     return result;
 }
 
-} // namespace
-
-double MeasuredEndMarker() {
-    return std::numeric_limits<double>::denorm_min();
+MeasuredReadResult CannotRead(const std::string& path) {
+    return Refused("Warning: Cannot read file " + path);
 }
 
-bool IsMeasuredEndMarker(double value) {
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits == 1;
+// No file of this many bytes holds more tables: the shortest table is a header of six one-digit
+// numbers and an empty area, with its separators.
+std::size_t TablesBound(std::uintmax_t bytes) {
+    if (bytes == 0) {
+        return 0;
+    }
+    constexpr std::uintmax_t kShortestTable = 12;
+    return static_cast<std::size_t>(std::min<std::uintmax_t>(
+        bytes / kShortestTable + 1, static_cast<std::uintmax_t>(kMeasuredMaxTables)));
 }
 
-MeasuredReadResult ParseMeasured(std::string_view text, const std::string& path,
-                                 std::vector<MeasuredRecord>& records) {
+// The bytes from the stream's position to its end; 0 when it cannot tell (it cannot seek).
+std::uintmax_t BytesLeft(std::istream& stream) {
+    const std::istream::pos_type here = stream.tellg();
+    if (here == std::istream::pos_type(-1) || !stream.seekg(0, std::ios::end)) {
+        stream.clear();
+        return 0;
+    }
+    const std::istream::pos_type end = stream.tellg();
+    stream.seekg(here);
+    return end > here ? static_cast<std::uintmax_t>(end - here) : 0;
+}
+
+// The tables are stored as they are read, in room reserved for as many as the file can hold:
+// the room not used is never touched, so the memory used stays that of the tables read, and no
+// growth copies them. Records are replaced only by a file read whole.
+MeasuredReadResult ReadTables(MeasuredItems& items, std::size_t tablesBound, const std::string& path,
+                              std::vector<MeasuredRecord>& records) {
     std::vector<MeasuredRecord> tables;
-    MeasuredParser parser(text);
+    tables.reserve(tablesBound);
+    MeasuredParser parser(items);
     if (!parser.Parse(tables)) {
         const Fault& fault = parser.fault();
         return Refused("Warning: Cannot read file " + path + "\nLine " + std::to_string(fault.line) + ": " +
@@ -223,17 +268,49 @@ MeasuredReadResult ParseMeasured(std::string_view text, const std::string& path,
     return MeasuredReadResult{true, {}, {}};
 }
 
+} // namespace
+
+double MeasuredEndMarker() {
+    return std::numeric_limits<double>::denorm_min();
+}
+
+bool IsMeasuredEndMarker(double value) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits == 1;
+}
+
+MeasuredReadResult ParseMeasured(std::string_view text, const std::string& path,
+                                 std::vector<MeasuredRecord>& records) {
+    MeasuredItems items(text);
+    return ReadTables(items, TablesBound(text.size()), path, records);
+}
+
+MeasuredReadResult ParseMeasured(std::istream& stream, const std::string& path,
+                                 std::vector<MeasuredRecord>& records) {
+    MeasuredItems items(stream);
+    MeasuredReadResult result = ReadTables(items, TablesBound(BytesLeft(stream)), path, records);
+    if (stream.bad()) {
+        return CannotRead(path);
+    }
+    return result;
+}
+
 MeasuredReadResult ReadMeasured(const std::string& path, std::vector<MeasuredRecord>& records) {
     std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status)) {
         return Refused("Warning: Cannot find file " + path);
     }
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    if (!std::filesystem::is_regular_file(path, error) || !file || !(text << file.rdbuf())) {
-        return Refused("Warning: Cannot read file " + path);
+    // Only a plain file is opened: opening a named pipe would wait for a writer for ever.
+    if (!std::filesystem::is_regular_file(status)) {
+        return CannotRead(path);
     }
-    return ParseMeasured(text.str(), path, records);
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return CannotRead(path);
+    }
+    return ParseMeasured(file, path, records);
 }
 
 MeasuredMatch FindMeasuredCurve(double f, double hb, double hm, std::string_view area, double timeFraction,
