@@ -1,5 +1,6 @@
 #include "GraphFormBase.h"
 
+#include "ChartScrollArea.h"
 #include "LostFocusFilter.h"
 #include "MainForm.h"
 #include "ModMain.h"
@@ -19,6 +20,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <vector>
+
 GraphFormBase::GraphFormBase(const char* objectName, const char* archiveButtonName, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QString::fromLatin1(objectName));
@@ -32,6 +35,7 @@ QGridLayout* GraphFormBase::BuildCommon(const QString& caption, const char* char
     setWindowTitle(caption);
     Controls& u = ui_;
     QGridLayout* grid = inputs_.Build();
+    grid_ = grid;
     u.cmdUpdateGraph = Named(new QPushButton(QStringLiteral("Update Graph")), "cmdUpdateGraph");
     u.cmdUpdateGraph->setToolTip(QStringLiteral("Replot The Graph "));
     u.cmdUpdateGraph->setIconSize(QSize(32, 32));
@@ -54,7 +58,7 @@ QGridLayout* GraphFormBase::BuildCommon(const QString& caption, const char* char
 
     auto* body = new QHBoxLayout;
     body->addLayout(left);
-    body->addWidget(u.chartWidget, 1);
+    body->addWidget(new ChartScrollArea(u.chartWidget), 1);
     auto* outer = new QVBoxLayout(this);
     u.menuBar = new QMenuBar(this);
     outer->setMenuBar(u.menuBar);
@@ -74,8 +78,23 @@ void GraphFormBase::AddUnitsMenu() {
     ui_.mnuUnitsMetric->setChecked(true);
 }
 
+void GraphFormBase::OrderTabs() {
+    std::vector<QWidget*> order;
+    for (int row = 0; row < grid_->rowCount(); ++row)
+        for (int column = 0; column < grid_->columnCount(); ++column)
+            if (QLayoutItem* item = grid_->itemAtPosition(row, column))
+                if (QWidget* control = item->widget(); control && (control->focusPolicy() & Qt::TabFocus))
+                    order.push_back(control);
+    order.insert(order.end(), {ui_.cmdUpdateGraph, ui_.cmdPrintGraph, ui_.archiveButton, ui_.chartWidget});
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
 void GraphFormBase::ConnectCommon() {
     Controls& u = ui_;
+    // Rows a window adds below the shared ones come after them in the focus chain; the keyboard
+    // passes every input before the buttons, as in the main window.
+    OrderTabs();
     connect(u.cmdPrintGraph, &QPushButton::clicked, this, &GraphFormBase::cmdPrintGraph_Click);
     connect(u.cmbareatype, &QComboBox::currentIndexChanged, this, &GraphFormBase::cmbareatype_Click);
     connect(u.cmbcitysize, &QComboBox::currentIndexChanged, this, &GraphFormBase::MarkStale);

@@ -110,6 +110,8 @@ protected:
 private:
     void CheckBox(InputBox box);
     void FollowUnits(Units units);
+    // The inputs of the grid, row by row, then the buttons and the chart.
+    void OrderTabs();
 
     Controls ui_;
     GraphInputPanel inputs_{ui_};
@@ -117,6 +119,7 @@ private:
     StaleMark stale_;
     GraphOutputs outputs_{*this};
     LostFocusFilter* lostFocus_ = nullptr;
+    QGridLayout* grid_ = nullptr;
     QLabel* toggleLabel_ = nullptr;
     QImage background_;
     double maxDistanceKm_ = 100;
