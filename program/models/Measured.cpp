@@ -31,8 +31,16 @@ bool ReadNumber(const std::string& text, double& value) {
             return false;
         }
     }
-    if (digits.empty() || digits.find_first_not_of("0123456789.eE+-") != std::string_view::npos ||
-        digits.find_first_of("0123456789") == std::string_view::npos) {
+    // One pass over the characters: this runs for nearly every item of a large file.
+    bool anyDigit = false;
+    for (const char c : digits) {
+        if (c >= '0' && c <= '9') {
+            anyDigit = true;
+        } else if (c != '.' && c != 'e' && c != 'E' && c != '+' && c != '-') {
+            return false;
+        }
+    }
+    if (!anyDigit) {
         return false;
     }
     const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
