@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -111,6 +112,11 @@ TEST_F(GraphDesktopTest, WindowsFitAScreenOf1920By1080At200Percent) {
         const QRect screen = w->screen()->availableGeometry();
         EXPECT_LE(w->width(), screen.width());
         EXPECT_LE(w->height(), screen.height());
+        // With TARVEK_GRAPH_SHOTS naming a folder, the window as it opened is left there; run under
+        // Xvfb (QT_QPA_PLATFORM=xcb) with QT_SCALE_FACTOR=2 to see it on a scaled screen.
+        const QString shots = qEnvironmentVariable("TARVEK_GRAPH_SHOTS");
+        if (!shots.isEmpty())
+            w->grab().save(QDir(shots).filePath(w->objectName() + QStringLiteral("_opened.png")));
         w->close();
     }
 }

@@ -18,6 +18,8 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <vector>
@@ -189,6 +191,22 @@ void GraphFormBase::done(int result) {
 void GraphFormBase::closeEvent(QCloseEvent* event) {
     Form_Unload();
     QDialog::closeEvent(event);
+}
+
+void GraphFormBase::showEvent(QShowEvent* event) {
+    // Qt opens a window at two thirds of its screen at most; a graph window takes the room its
+    // chart needs, up to the screen less the frame, so the chart scrolls only on a screen too small
+    // for it (1920 x 1080 at 200 %).
+    if (!testAttribute(Qt::WA_Resized) && screen() != nullptr) {
+        const QSize frame(16, 48);
+        const QSize room = screen()->availableGeometry().size() - frame;
+        QSize size = sizeHint();
+        // A chart cut at the side shows its scroll bar below, and keeps its height whole if it can.
+        if (size.width() > room.width())
+            size.rheight() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        resize(size.boundedTo(room).expandedTo(minimumSizeHint()));
+    }
+    QDialog::showEvent(event);
 }
 
 void GraphFormBase::paintEvent(QPaintEvent* event) {

@@ -105,6 +105,7 @@ protected:
     // Every way of closing (menu, close box, Escape) unloads the window.
     void done(int result) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
