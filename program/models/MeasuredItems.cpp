@@ -92,14 +92,18 @@ bool MeasuredItems::StartLine() {
     }
 }
 
+bool MeasuredItems::TooLong() {
+    fault_ = "an item is longer than " + std::to_string(kMeasuredLongestItem) + " characters";
+    return false;
+}
+
 bool MeasuredItems::ReadQuoted(MeasuredItem& item) {
     Skip();
     item.text.clear();
     int c = Peek();
     while (c != '"' && c != kEnd && !IsLineEnd(c)) {
         if (item.text.size() >= kMeasuredLongestItem) {
-            fault_ = "an item is longer than " + std::to_string(kMeasuredLongestItem) + " characters";
-            return false;
+            return TooLong();
         }
         item.text.push_back(static_cast<char>(c));
         Skip();
@@ -130,8 +134,7 @@ bool MeasuredItems::ReadPlain(MeasuredItem& item) {
         }
         const std::size_t run = static_cast<std::size_t>(stop - pos_);
         if (item.text.size() + run > kMeasuredLongestItem) {
-            fault_ = "an item is longer than " + std::to_string(kMeasuredLongestItem) + " characters";
-            return false;
+            return TooLong();
         }
         item.text.append(pos_, run);
         pos_ = stop;

@@ -44,6 +44,7 @@ private:
     void SkipByteOrderMark();
 
     bool StartLine();
+    bool TooLong();
     bool ReadQuoted(MeasuredItem& item);
     bool ReadPlain(MeasuredItem& item);
     void EndItem();

@@ -80,6 +80,20 @@ TEST_F(GraphDesktopTest, OpeningAMenuOverABoxLeavesTheChartCurrent) {
     EXPECT_EQ(w.ui().txtFreq->text(), QStringLiteral("450.0"));
 }
 
+// A command chosen from the keyboard still checks the box being edited before it draws.
+TEST_F(GraphDesktopTest, AModelChosenFromTheKeyboardChecksTheBoxBeingEdited) {
+    FrmOkumFieldStrength& w = OpenActive();
+    w.ui().txtFreq->setText(QStringLiteral("2500"));
+    QTest::keyClick(&w, Qt::Key_M, Qt::AltModifier);
+    QMenu* model = w.ui().menuBar->findChild<QMenu*>(QStringLiteral("mnuModel"));
+    ASSERT_NE(model, nullptr);
+    QTest::keyClick(model, Qt::Key_C); // "Compare &Models" has M; C picks "Field Strength (&Cost 231)"
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Valid Frequency Range 150 MHz to 2000 MHz"});
+    EXPECT_EQ(w.ui().txtFreq->text(), QStringLiteral("150.0"));
+    EXPECT_EQ(program::GraphModel, 3);
+    EXPECT_FALSE(w.IsStale());
+}
+
 // Every window shows the same two pictures, read once: Qt caches one drawing of each, not one
 // per window ever opened.
 TEST_F(GraphDesktopTest, ButtonPicturesAreLoadedOncePerRun) {

@@ -8,6 +8,7 @@
 #include <future>
 #include <gtest/gtest.h>
 #include <istream>
+#include <sstream>
 #include <streambuf>
 #include <string>
 #include <sys/stat.h>
@@ -270,6 +271,36 @@ private:
     std::uint64_t left_;
     std::uint64_t served_ = 0;
 };
+
+// Read in blocks, a file gives the tables its whole text gives, whatever falls on a block's edge:
+// line ends of two characters, quoted areas, padded numbers.
+TEST(ReadMeasuredTest, StreamGivesTheTablesOfTheWholeText) {
+    std::string text;
+    for (int t = 0; t < 40; ++t) {
+        text += "0, " + std::to_string(100 + t) + ".125 ,0.5,\"Sub urban\",1.5,6,10,20,30,40,50,60\r\n";
+        for (int r = 1; r <= 75; ++r) {
+            text += std::to_string(r) + ".0625";
+            for (int c = 0; c < 6; ++c)
+                text += ",  " + std::to_string(t * 1000 + r * 10 + c) + ".5";
+            text += "\r\n";
+        }
+    }
+    ASSERT_GT(text.size(), 3u * 64 * 1024);
+    auto whole = OneEmptyRecord();
+    ASSERT_TRUE(Parse(text, whole).ok);
+    std::istringstream stream(text);
+    auto streamed = OneEmptyRecord();
+    ASSERT_TRUE(ParseMeasured(stream, "/data/measured.csv", streamed).ok);
+    ASSERT_EQ(streamed.size(), 40u);
+    for (std::size_t t = 0; t < whole.size(); ++t) {
+        EXPECT_EQ(streamed[t].Freq, 100 + t + 0.125);
+        EXPECT_EQ(streamed[t].Area, "Sub urban");
+        EXPECT_EQ(streamed[t].RowCount, 75);
+        EXPECT_EQ(streamed[t].Dist, whole[t].Dist) << t;
+        EXPECT_EQ(streamed[t].Reading, whole[t].Reading) << t;
+    }
+    EXPECT_EQ(streamed[39].Reading[74][5], 39755.5);
+}
 
 // A gigabyte that goes wrong at its start is refused there, without reading the rest.
 TEST(ReadMeasuredTest, StreamIsRefusedAtItsFirstBadLineWithoutReadingTheRest) {
