@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <new>
 
 std::vector<MeasuredRecord> MeasuredData;
 
@@ -260,9 +261,16 @@ std::uintmax_t BytesLeft(std::istream& stream) {
 MeasuredReadResult ReadTables(MeasuredItems& items, std::size_t tablesBound, const std::string& path,
                               std::vector<MeasuredRecord>& records) {
     std::vector<MeasuredRecord> tables;
-    tables.reserve(tablesBound);
     MeasuredParser parser(items);
-    if (!parser.Parse(tables)) {
+    bool parsed = false;
+    try {
+        tables.reserve(tablesBound);
+        parsed = parser.Parse(tables);
+    } catch (const std::bad_alloc&) {
+        // A system that will not grant the room refuses the file rather than end the program.
+        return CannotRead(path);
+    }
+    if (!parsed) {
         const Fault& fault = parser.fault();
         return Refused("Warning: Cannot read file " + path + "\nLine " + std::to_string(fault.line) + ": " +
                        fault.reason);
