@@ -76,9 +76,13 @@ QMessageBox::Icon iconOf(int style) {
 
 } // namespace
 
-void SetProgramTitle(const QString& title) { titleStore() = title; }
+void SetProgramTitle(const QString& title) {
+    titleStore() = title;
+}
 
-QString ProgramTitle() { return titleStore(); }
+QString ProgramTitle() {
+    return titleStore();
+}
 
 int DefaultButton(int style) {
     const std::vector<int> buttons = buttonsOf(style);
@@ -92,8 +96,9 @@ int DefaultButton(int style) {
 
 int MsgBox(const QString& prompt, int style, const QString& title, QWidget* parent) {
     ShownBox box{prompt, title.isEmpty() ? ProgramTitle() : title, style};
-    shownStore().push_back(box);
     if (answererStore()) {
+        // Only a test reads the record: a running program would keep every box it ever showed.
+        shownStore().push_back(box);
         const int answer = answererStore()(box);
         return answer != 0 ? answer : DefaultButton(style);
     }
@@ -117,10 +122,16 @@ int MsgBox(const QString& prompt, int style, const QString& title, QWidget* pare
     return defaultResult;
 }
 
-void SetTestAnswerer(Answerer answerer) { answererStore() = std::move(answerer); }
+void SetTestAnswerer(Answerer answerer) {
+    answererStore() = std::move(answerer);
+}
 
-const std::vector<ShownBox>& ShownBoxes() { return shownStore(); }
+const std::vector<ShownBox>& ShownBoxes() {
+    return shownStore();
+}
 
-void ClearShownBoxes() { shownStore().clear(); }
+void ClearShownBoxes() {
+    shownStore().clear();
+}
 
 } // namespace msgbox

@@ -3,8 +3,8 @@
 // style value, the program title when no title is given, and the pressed button as the result.
 // Tests install an answerer, so no box ever waits for a person, and read the recorded boxes.
 
-#include <QString>
 #include <functional>
+#include <QString>
 #include <vector>
 
 class QWidget;
@@ -51,7 +51,8 @@ int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = Q
            QWidget* parent = nullptr);
 
 // Test hook: while an answerer is set, boxes are not shown; the answerer gets each box and
-// returns the button. Without an answer (0) the box's default button is taken.
+// returns the button. Without an answer (0) the box's default button is taken. Boxes are recorded
+// only while an answerer is set.
 using Answerer = std::function<int(const ShownBox&)>;
 void SetTestAnswerer(Answerer answerer);
 const std::vector<ShownBox>& ShownBoxes();

@@ -44,6 +44,16 @@ std::string TextOf(TextForm form, double value) {
     return numtext::ShortestText(value);
 }
 
+// Twelve decimals lose a tiny power (below 5e-13 it shows as "0", and leaving the box would then
+// make it 1): a power they do not show to six digits is shown in full, in scientific form.
+std::string WattsText(double value) {
+    constexpr double kShownDigits = 1e-6;
+    const std::string fixed = FitNumberText(numtext::Format(value, "0000000.000000000000"));
+    if (std::fabs(numtext::Val(fixed) - value) <= kShownDigits * std::fabs(value))
+        return fixed;
+    return numtext::ShortestText(value);
+}
+
 } // namespace
 
 double ToMetric(InputBox box, double value, bool english) {
@@ -84,10 +94,10 @@ std::string PowerText(double watts, int powerUnit) {
     std::string text;
     switch (powerUnit) {
     case 0:
-        text = FitNumberText(numtext::Format(watts, "0000000.000000000000"));
+        text = WattsText(watts);
         break;
     case 1:
-        text = FitNumberText(numtext::Format(watts / 1000.0, "0000000.000000000000"));
+        text = WattsText(watts / 1000.0);
         break;
     case 2:
         text = FitNumberText(numtext::Format(10.0 * Log10(watts / 0.001), "0000000.0000"));

@@ -19,7 +19,10 @@ bool LostFocusFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::FocusOut || running_ || !OwnerAlive())
         return false;
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+    // The menu bar takes the focus while the keyboard walks its menus (Alt, Alt+letter, Escape
+    // out of a menu) and gives it back when they close: the box is still the one being edited.
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+        reason == Qt::MenuBarFocusReason)
         return false;
     const auto found = handlers_.find(watched);
     if (found == handlers_.end())

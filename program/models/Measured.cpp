@@ -10,7 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <limits>
-#include <sstream>
+#include <new>
 
 std::vector<MeasuredRecord> MeasuredData;
 
@@ -32,8 +32,16 @@ bool ReadNumber(const std::string& text, double& value) {
             return false;
         }
     }
-    if (digits.empty() || digits.find_first_not_of("0123456789.eE+-") != std::string_view::npos ||
-        digits.find_first_of("0123456789") == std::string_view::npos) {
+    // One pass over the characters: this runs for nearly every item of a large file.
+    bool anyDigit = false;
+    for (const char c : digits) {
+        if (c >= '0' && c <= '9') {
+            anyDigit = true;
+        } else if (c != '.' && c != 'e' && c != 'E' && c != '+' && c != '-') {
+            return false;
+        }
+    }
+    if (!anyDigit) {
         return false;
     }
     const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
@@ -59,7 +67,7 @@ std::string NotANumber(const std::string& text) {
 // Walks the items of the file and fills the tables; stops at the first fault.
 class MeasuredParser {
 public:
-    explicit MeasuredParser(std::string_view text) : items_(text) {}
+    explicit MeasuredParser(MeasuredItems& items) : items_(items) {}
 
     bool Parse(std::vector<MeasuredRecord>& tables);
     const Fault& fault() const { return fault_; }
@@ -70,15 +78,37 @@ private:
     bool NextNumber(double& value, const char* inside);
     bool ReadHeader(MeasuredRecord& table);
     bool ReadRow(MeasuredRecord& table, double distance, int line);
+    void FollowLines(std::string countReason);
 
-    MeasuredItems items_;
+    MeasuredItems& items_;
     Fault fault_;
     int startLine_ = 0; // line where the header or row being read began
+    // The header or row that began the present run of ones not ending with their line: a value
+    // too many or too few there shifts every later item, and the fault shows only further on.
+    Fault shifted_;
 };
 
 bool MeasuredParser::Fail(int line, std::string reason) {
-    fault_ = Fault{line, std::move(reason)};
+    // The format lets items run across lines, so a shift is no fault in itself; but a fault that
+    // follows one is blamed on the line where the count went wrong.
+    if (shifted_.line != 0 && shifted_.line < line) {
+        fault_ = shifted_;
+    } else {
+        fault_ = Fault{line, std::move(reason)};
+    }
     return false;
+}
+
+void MeasuredParser::FollowLines(std::string countReason) {
+    if (items_.AtLineStart()) {
+        shifted_ = Fault{};
+    } else if (shifted_.line == 0) {
+        shifted_ = Fault{startLine_, std::move(countReason)};
+    }
+}
+
+std::string Counted(int count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
 bool MeasuredParser::NextItem(MeasuredItem& item, const char* inside) {
@@ -154,10 +184,15 @@ bool MeasuredParser::Parse(std::vector<MeasuredRecord>& tables) {
             if (!ReadHeader(tables.back())) {
                 return false;
             }
+            FollowLines("a table header needs 6 values and then " +
+                        Counted(tables.back().ColumnCount, "base height", "base heights"));
         } else if (tables.empty()) {
             return Fail(first.line, "the file does not begin with a table header");
         } else if (!ReadRow(tables.back(), x, first.line)) {
             return false;
+        } else {
+            FollowLines("a data row needs a distance and " +
+                        Counted(tables.back().ColumnCount, "reading", "readings"));
         }
     }
     if (!items_.Fault().empty()) {
@@ -193,6 +228,62 @@ std::string Upper(std::string_view text) {
     return result;
 }
 
+MeasuredReadResult CannotRead(const std::string& path) {
+    return Refused("Warning: Cannot read file " + path);
+}
+
+// No file of this many bytes holds more tables: the shortest table is a header of six one-digit
+// numbers and an empty area, with its separators.
+std::size_t TablesBound(std::uintmax_t bytes) {
+    if (bytes == 0) {
+        return 0;
+    }
+    constexpr std::uintmax_t kShortestTable = 12;
+    return static_cast<std::size_t>(std::min<std::uintmax_t>(
+        bytes / kShortestTable + 1, static_cast<std::uintmax_t>(kMeasuredMaxTables)));
+}
+
+// The bytes from the stream's position to its end; 0 when it cannot tell (it cannot seek).
+std::uintmax_t BytesLeft(std::istream& stream) {
+    const std::istream::pos_type here = stream.tellg();
+    if (here == std::istream::pos_type(-1) || !stream.seekg(0, std::ios::end)) {
+        stream.clear();
+        return 0;
+    }
+    const std::istream::pos_type end = stream.tellg();
+    stream.seekg(here);
+    return end > here ? static_cast<std::uintmax_t>(end - here) : 0;
+}
+
+// The tables are stored as they are read, in room reserved for as many as the file can hold:
+// the room not used is never touched, so the memory used stays that of the tables read, and no
+// growth copies them. Records are replaced only by a file read whole.
+MeasuredReadResult ReadTables(MeasuredItems& items, std::size_t tablesBound, const std::string& path,
+                              std::vector<MeasuredRecord>& records) {
+    std::vector<MeasuredRecord> tables;
+    MeasuredParser parser(items);
+    bool parsed = false;
+    try {
+        tables.reserve(tablesBound);
+        parsed = parser.Parse(tables);
+    } catch (const std::bad_alloc&) {
+        // A system that will not grant the room refuses the file rather than end the program.
+        return CannotRead(path);
+    }
+    if (!parsed) {
+        const Fault& fault = parser.fault();
+        return Refused("Warning: Cannot read file " + path + "\nLine " + std::to_string(fault.line) + ": " +
+                       fault.reason);
+    }
+    for (MeasuredRecord& table : tables) {
+        CloseTable(table);
+    }
+    if (!tables.empty()) {
+        records = std::move(tables);
+    }
+    return MeasuredReadResult{true, {}, {}};
+}
+
 } // namespace
 
 double MeasuredEndMarker() {
@@ -207,33 +298,35 @@ bool IsMeasuredEndMarker(double value) {
 
 MeasuredReadResult ParseMeasured(std::string_view text, const std::string& path,
                                  std::vector<MeasuredRecord>& records) {
-    std::vector<MeasuredRecord> tables;
-    MeasuredParser parser(text);
-    if (!parser.Parse(tables)) {
-        const Fault& fault = parser.fault();
-        return Refused("Warning: Cannot read file " + path + "\nLine " + std::to_string(fault.line) + ": " +
-                       fault.reason);
+    MeasuredItems items(text);
+    return ReadTables(items, TablesBound(text.size()), path, records);
+}
+
+MeasuredReadResult ParseMeasured(std::istream& stream, const std::string& path,
+                                 std::vector<MeasuredRecord>& records) {
+    MeasuredItems items(stream);
+    MeasuredReadResult result = ReadTables(items, TablesBound(BytesLeft(stream)), path, records);
+    if (stream.bad()) {
+        return CannotRead(path);
     }
-    for (MeasuredRecord& table : tables) {
-        CloseTable(table);
-    }
-    if (!tables.empty()) {
-        records = std::move(tables);
-    }
-    return MeasuredReadResult{true, {}, {}};
+    return result;
 }
 
 MeasuredReadResult ReadMeasured(const std::string& path, std::vector<MeasuredRecord>& records) {
     std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status)) {
         return Refused("Warning: Cannot find file " + path);
     }
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    if (!std::filesystem::is_regular_file(path, error) || !file || !(text << file.rdbuf())) {
-        return Refused("Warning: Cannot read file " + path);
+    // Only a plain file is opened: opening a named pipe would wait for a writer for ever.
+    if (!std::filesystem::is_regular_file(status)) {
+        return CannotRead(path);
     }
-    return ParseMeasured(text.str(), path, records);
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return CannotRead(path);
+    }
+    return ParseMeasured(file, path, records);
 }
 
 MeasuredMatch FindMeasuredCurve(double f, double hb, double hm, std::string_view area, double timeFraction,

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,13 +49,18 @@ struct MeasuredReadResult {
     std::string title;
 };
 
-// Reads the file at path into records. A file that does not exist, cannot be read or breaks the
-// format is refused as a whole (one message naming the faulty line); records are replaced only by
-// a file read completely, and a file holding no table leaves them as they are.
+// Reads the file at path into records. A file that does not exist, is not a plain file (a folder,
+// a named pipe), cannot be read or breaks the format is refused as a whole (one message naming the
+// faulty line); records are replaced only by a file read completely, and a file holding no table
+// leaves them as they are. The file is read as a stream: a fault ends the reading at once, and
+// the memory used is that of the tables kept.
 MeasuredReadResult ReadMeasured(const std::string& path, std::vector<MeasuredRecord>& records);
 
-// The same for the file's text; path only names the file in a message.
+// The same for the file's text, or for its bytes as a stream delivers them; path only names the
+// file in a message.
 MeasuredReadResult ParseMeasured(std::string_view text, const std::string& path,
+                                 std::vector<MeasuredRecord>& records);
+MeasuredReadResult ParseMeasured(std::istream& stream, const std::string& path,
                                  std::vector<MeasuredRecord>& records);
 
 struct MeasuredMatch {

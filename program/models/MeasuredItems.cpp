@@ -1,12 +1,14 @@
 #include "MeasuredItems.h"
 
+#include <cstring>
+
 namespace {
 
-bool IsBlank(char c) {
+bool IsBlank(int c) {
     return c == ' ' || c == '\t';
 }
 
-bool IsLineEnd(char c) {
+bool IsLineEnd(int c) {
     return c == '\n' || c == '\r';
 }
 
@@ -14,31 +16,62 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 } // namespace
 
-MeasuredItems::MeasuredItems(std::string_view text) : text_(text) {
-    // Spreadsheets often save their text with a byte order mark in front.
-    if (text_.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        pos_ = kByteOrderMark.size();
+MeasuredItems::MeasuredItems(std::string_view text) : pos_(text.data()), end_(text.data() + text.size()) {
+    SkipByteOrderMark();
+}
+
+MeasuredItems::MeasuredItems(std::istream& stream) : stream_(&stream), block_(kBlockSize) {
+    Refill();
+    SkipByteOrderMark();
+}
+
+bool MeasuredItems::Refill() {
+    if (stream_ == nullptr || !*stream_) {
+        return false;
+    }
+    stream_->read(block_.data(), static_cast<std::streamsize>(block_.size()));
+    const std::streamsize got = stream_->gcount();
+    pos_ = block_.data();
+    end_ = pos_ + got;
+    return got > 0;
+}
+
+int MeasuredItems::Peek() {
+    if (pos_ == end_ && !Refill()) {
+        return kEnd;
+    }
+    return static_cast<unsigned char>(*pos_);
+}
+
+// Spreadsheets often save their text with a byte order mark in front. The first block holds the
+// file's first bytes whole, so the mark is looked for there only.
+void MeasuredItems::SkipByteOrderMark() {
+    const std::size_t size = static_cast<std::size_t>(end_ - pos_);
+    if (size >= kByteOrderMark.size() &&
+        std::memcmp(pos_, kByteOrderMark.data(), kByteOrderMark.size()) == 0) {
+        pos_ += kByteOrderMark.size();
     }
 }
 
-bool MeasuredItems::AtLineEnd() const {
-    return pos_ >= text_.size() || IsLineEnd(text_[pos_]);
+bool MeasuredItems::AtLineEnd() {
+    const int c = Peek();
+    return c == kEnd || IsLineEnd(c);
 }
 
 void MeasuredItems::SkipBlanks() {
-    while (pos_ < text_.size() && IsBlank(text_[pos_])) {
-        ++pos_;
+    while (IsBlank(Peek())) {
+        Skip();
     }
 }
 
 void MeasuredItems::SkipLineEnd() {
-    if (pos_ < text_.size() && text_[pos_] == '\r') {
-        ++pos_;
-        if (pos_ < text_.size() && text_[pos_] == '\n') {
-            ++pos_;
+    if (Peek() == '\r') {
+        Skip();
+        if (Peek() == '\n') {
+            Skip();
         }
-    } else if (pos_ < text_.size() && text_[pos_] == '\n') {
-        ++pos_;
+    } else if (Peek() == '\n') {
+        Skip();
     }
     ++line_;
 }
@@ -47,10 +80,11 @@ void MeasuredItems::SkipLineEnd() {
 bool MeasuredItems::StartLine() {
     for (;;) {
         SkipBlanks();
-        if (pos_ >= text_.size()) {
+        const int c = Peek();
+        if (c == kEnd) {
             return false;
         }
-        if (!IsLineEnd(text_[pos_])) {
+        if (!IsLineEnd(c)) {
             inLine_ = true;
             return true;
         }
@@ -58,52 +92,72 @@ bool MeasuredItems::StartLine() {
     }
 }
 
+bool MeasuredItems::TooLong() {
+    fault_ = "an item is longer than " + std::to_string(kMeasuredLongestItem) + " characters";
+    return false;
+}
+
 bool MeasuredItems::ReadQuoted(MeasuredItem& item) {
-    const std::size_t start = pos_ + 1;
-    std::size_t end = start;
-    while (end < text_.size() && text_[end] != '"' && !IsLineEnd(text_[end])) {
-        ++end;
+    Skip();
+    item.text.clear();
+    int c = Peek();
+    while (c != '"' && c != kEnd && !IsLineEnd(c)) {
+        if (item.text.size() >= kMeasuredLongestItem) {
+            return TooLong();
+        }
+        item.text.push_back(static_cast<char>(c));
+        Skip();
+        c = Peek();
     }
-    if (end >= text_.size() || text_[end] != '"') {
+    if (c != '"') {
         fault_ = "a quoted text is not closed";
         return false;
     }
-    item.text.assign(text_.substr(start, end - start));
+    Skip();
     item.quoted = true;
-    pos_ = end + 1;
     SkipBlanks();
-    if (!AtLineEnd() && text_[pos_] != ',') {
+    if (!AtLineEnd() && Peek() != ',') {
         fault_ = "text follows a closing quote";
         return false;
     }
     return true;
 }
 
-void MeasuredItems::ReadPlain(MeasuredItem& item) {
-    const std::size_t start = pos_;
-    while (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_])) {
-        ++pos_;
-    }
-    std::size_t end = pos_;
-    while (end > start && IsBlank(text_[end - 1])) {
-        --end;
-    }
-    item.text.assign(text_.substr(start, end - start));
+bool MeasuredItems::ReadPlain(MeasuredItem& item) {
+    item.text.clear();
     item.quoted = false;
+    // Whole runs of the block at a time: the file's items are most of its bytes.
+    while (Peek() != kEnd) {
+        const char* stop = pos_;
+        while (stop != end_ && *stop != ',' && !IsLineEnd(*stop)) {
+            ++stop;
+        }
+        const std::size_t run = static_cast<std::size_t>(stop - pos_);
+        if (item.text.size() + run > kMeasuredLongestItem) {
+            return TooLong();
+        }
+        item.text.append(pos_, run);
+        pos_ = stop;
+        if (stop != end_) {
+            break;
+        }
+    }
+    const std::size_t kept = item.text.find_last_not_of(" \t");
+    item.text.resize(kept == std::string::npos ? 0 : kept + 1);
+    return true;
 }
 
 // Consumes the delimiter after an item: a comma keeps the line open for one more item.
-bool MeasuredItems::EndItem() {
-    if (pos_ < text_.size() && text_[pos_] == ',') {
-        ++pos_;
+void MeasuredItems::EndItem() {
+    if (Peek() == ',') {
+        Skip();
         inLine_ = true;
-        return true;
+        return;
     }
     inLine_ = false;
-    if (pos_ < text_.size()) {
+    if (Peek() != kEnd) {
         SkipLineEnd();
     }
-    return true;
 }
 
 bool MeasuredItems::Next(MeasuredItem& item) {
@@ -115,12 +169,10 @@ bool MeasuredItems::Next(MeasuredItem& item) {
     }
     SkipBlanks();
     item.line = line_;
-    if (pos_ < text_.size() && text_[pos_] == '"') {
-        if (!ReadQuoted(item)) {
-            return false;
-        }
-    } else {
-        ReadPlain(item);
+    const bool read = Peek() == '"' ? ReadQuoted(item) : ReadPlain(item);
+    if (!read) {
+        return false;
     }
-    return EndItem();
+    EndItem();
+    return true;
 }

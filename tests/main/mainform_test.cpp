@@ -174,6 +174,19 @@ TEST_F(MainFormTest, PowerUnitShowsTheSamePowerAndDecibelsTakeAnyValue) {
     EXPECT_TRUE(Messages().empty());
 }
 
+// Twelve decimals in kW make 1e-10 W "0"; leaving the box must not turn it into 1 kW.
+TEST_F(MainFormTest, TinyPowerInKilowattsSurvivesLeavingTheBox) {
+    Start();
+    ui().cmbPowerUnit->setCurrentText("W e.r.p.");
+    ui().txtPowerUnit->setText("0.0000000001");
+    LeaveBox(ui().txtPowerUnit);
+    ui().cmbPowerUnit->setCurrentText("kW e.r.p.");
+    EXPECT_EQ(ui().txtPowerUnit->text(), "1E-13");
+    LeaveBox(ui().txtPowerUnit);
+    EXPECT_EQ(ui().txtPowerUnit->text(), "1E-13");
+    EXPECT_DOUBLE_EQ(PowerWatts, 1e-10);
+}
+
 // No label and no log line carries a power that is not a finite number of watts above 0.
 TEST_F(MainFormTest, PowersThatAreNoFiniteWattsAreRefusedSilently) {
     Start();

@@ -114,6 +114,22 @@ TEST(Validation, PowerTextInEachUnit) {
     EXPECT_EQ(PowerText(2.5, 1), "0.0025");
 }
 
+// A power too small for twelve decimals shows as it is, so leaving its box keeps it.
+TEST(Validation, TinyPowerShowsAsItIsAndLeavingTheBoxKeepsIt) {
+    const struct {
+        double watts;
+        int unit;
+        const char* text;
+    } cases[] = {
+        {1e-10, 1, "1E-13"}, {4.9e-10, 1, "4.9E-13"},     {1.23e-11, 1, "1.23E-14"},
+        {2e-13, 0, "2E-13"}, {1.5e-9, 0, "1.5E-09"}, {1e-9, 1, "1E-12"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PowerText(c.watts, c.unit), c.text) << c.watts;
+        EXPECT_DOUBLE_EQ(ValidatePower(c.text, c.unit, c.watts).watts, c.watts) << c.watts;
+    }
+}
+
 TEST(UnitText, SwitchAndBackRestoresTheExactText) {
     const struct {
         const char* text;

@@ -1,10 +1,18 @@
 #include "Measured.h"
 
+#include <chrono>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <gtest/gtest.h>
+#include <istream>
+#include <sstream>
+#include <streambuf>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -209,7 +217,18 @@ INSTANTIATE_TEST_SUITE_P(
                                               6),
                       2, "\"8?0\" is not a number"},
         MalformedCase{"LongItemShortened", Header(1) + "1," + std::string(100, '7') + "x\n", 2,
-                      "\"" + std::string(40, '7') + "...\" is not a number"}),
+                      "\"" + std::string(40, '7') + "...\" is not a number"},
+        MalformedCase{"ItemLongerThanAnyValue", Header(1) + "1," + std::string(300, '7') + "\n", 2,
+                      "an item is longer than 256 characters"},
+        // A value too many or too few shifts the later rows; the fault shows only further on.
+        MalformedCase{"ExtraValueInARow", Header(2) + "1,80,85,90\n2,71,77\n3,60,65\n", 2,
+                      "a data row needs a distance and 2 readings"},
+        MalformedCase{"MissingValueInARow", Header(2) + "1,80\n2,71,77\n3,60,65\n4,50,55\n", 2,
+                      "a data row needs a distance and 2 readings"},
+        MalformedCase{"ExtraBaseHeight", "0,450,0.5,Urban,1.5,1,30,100\n1,80\n2,70\n", 1,
+                      "a table header needs 6 values and then 1 base height"},
+        // Rows may share a line: a fault after them is its own.
+        MalformedCase{"RowsSharingALine", Header(1) + "1,80,2,70\n3,x\n", 3, "\"x\" is not a number"}),
     [](const ::testing::TestParamInfo<MalformedCase>& info) { return std::string(info.param.name); });
 
 TEST(ReadMeasuredTest, MoreTablesThanA16BitIndexReachesAreRefused) {
@@ -222,6 +241,85 @@ TEST(ReadMeasuredTest, MoreTablesThanA16BitIndexReachesAreRefused) {
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.message.find("Line 32768: the file holds more than 32767 tables"), std::string::npos);
     EXPECT_EQ(records.size(), 1u);
+}
+
+// Serves a first line, then the same line again and again up to a size, counting what it served.
+class RepeatedLines : public std::streambuf {
+public:
+    RepeatedLines(std::string first, std::string repeated, std::uint64_t size)
+        : first_(std::move(first)), repeated_(std::move(repeated)), left_(size) {}
+    std::uint64_t served() const { return served_; }
+
+protected:
+    int_type underflow() override {
+        if (left_ == 0) {
+            return traits_type::eof();
+        }
+        block_ = served_ == 0 ? first_ : std::string();
+        while (block_.size() < 4096 && block_.size() < left_) {
+            block_ += repeated_;
+        }
+        block_.resize(std::min<std::uint64_t>(block_.size(), left_));
+        left_ -= block_.size();
+        served_ += block_.size();
+        setg(block_.data(), block_.data(), block_.data() + block_.size());
+        return traits_type::to_int_type(block_[0]);
+    }
+
+private:
+    std::string first_, repeated_, block_;
+    std::uint64_t left_;
+    std::uint64_t served_ = 0;
+};
+
+// Read in blocks, a file gives the tables its whole text gives, whatever falls on a block's edge:
+// line ends of two characters, quoted areas, padded numbers.
+TEST(ReadMeasuredTest, StreamGivesTheTablesOfTheWholeText) {
+    std::string text;
+    for (int t = 0; t < 40; ++t) {
+        text += "0, " + std::to_string(100 + t) + ".125 ,0.5,\"Sub urban\",1.5,6,10,20,30,40,50,60\r\n";
+        for (int r = 1; r <= 75; ++r) {
+            text += std::to_string(r) + ".0625";
+            for (int c = 0; c < 6; ++c)
+                text += ",  " + std::to_string(t * 1000 + r * 10 + c) + ".5";
+            text += "\r\n";
+        }
+    }
+    ASSERT_GT(text.size(), 3u * 64 * 1024);
+    auto whole = OneEmptyRecord();
+    ASSERT_TRUE(Parse(text, whole).ok);
+    std::istringstream stream(text);
+    auto streamed = OneEmptyRecord();
+    ASSERT_TRUE(ParseMeasured(stream, "/data/measured.csv", streamed).ok);
+    ASSERT_EQ(streamed.size(), 40u);
+    for (std::size_t t = 0; t < whole.size(); ++t) {
+        EXPECT_EQ(streamed[t].Freq, 100 + t + 0.125);
+        EXPECT_EQ(streamed[t].Area, "Sub urban");
+        EXPECT_EQ(streamed[t].RowCount, 75);
+        EXPECT_EQ(streamed[t].Dist, whole[t].Dist) << t;
+        EXPECT_EQ(streamed[t].Reading, whole[t].Reading) << t;
+    }
+    EXPECT_EQ(streamed[39].Reading[74][5], 39755.5);
+}
+
+// A gigabyte that goes wrong at its start is refused there, without reading the rest.
+TEST(ReadMeasuredTest, StreamIsRefusedAtItsFirstBadLineWithoutReadingTheRest) {
+    constexpr std::uint64_t kGigabyte = 1ull << 30;
+    const struct {
+        std::string first, repeated, reason;
+    } cases[] = {
+        {"1,80\n", Header(1), "Line 1: the file does not begin with a table header"},
+        {std::string(1, '\0'), std::string(1, '\0'), "Line 1: an item is longer than 256 characters"},
+    };
+    for (const auto& c : cases) {
+        RepeatedLines bytes(c.first, c.repeated, kGigabyte);
+        std::istream stream(&bytes);
+        auto records = OneEmptyRecord();
+        const MeasuredReadResult result = ParseMeasured(stream, "/data/measured.csv", records);
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.message, "Warning: Cannot read file /data/measured.csv\n" + c.reason);
+        EXPECT_LT(bytes.served(), 1u << 20);
+    }
 }
 
 class MeasuredFileTest : public ::testing::Test {
@@ -263,6 +361,22 @@ TEST_F(MeasuredFileTest, FolderInPlaceOfTheFileIsRefused) {
     std::filesystem::create_directory(path);
     auto records = OneEmptyRecord();
     const MeasuredReadResult result = ReadMeasured(path, records);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message, "Warning: Cannot read file " + path);
+}
+
+// A named pipe opened for reading waits for a writer: the start would hang.
+TEST_F(MeasuredFileTest, NamedPipeIsRefusedWithoutWaitingForAWriter) {
+    const std::string path = PathOf("measured.csv");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    auto records = OneEmptyRecord();
+    auto reading = std::async(std::launch::async, [&] { return ReadMeasured(path, records); });
+    if (reading.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        // Lets the reader go, so that the test ends with its failure.
+        ::close(::open(path.c_str(), O_WRONLY | O_NONBLOCK));
+        FAIL() << "the reader waits on the pipe";
+    }
+    const MeasuredReadResult result = reading.get();
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message, "Warning: Cannot read file " + path);
 }

@@ -1,5 +1,6 @@
 #include "GraphFormBase.h"
 
+#include "ChartScrollArea.h"
 #include "LostFocusFilter.h"
 #include "MainForm.h"
 #include "ModMain.h"
@@ -17,7 +18,11 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <vector>
 
 GraphFormBase::GraphFormBase(const char* objectName, const char* archiveButtonName, QWidget* parent)
     : QDialog(parent) {
@@ -32,6 +37,7 @@ QGridLayout* GraphFormBase::BuildCommon(const QString& caption, const char* char
     setWindowTitle(caption);
     Controls& u = ui_;
     QGridLayout* grid = inputs_.Build();
+    grid_ = grid;
     u.cmdUpdateGraph = Named(new QPushButton(QStringLiteral("Update Graph")), "cmdUpdateGraph");
     u.cmdUpdateGraph->setToolTip(QStringLiteral("Replot The Graph "));
     u.cmdUpdateGraph->setIconSize(QSize(32, 32));
@@ -54,7 +60,7 @@ QGridLayout* GraphFormBase::BuildCommon(const QString& caption, const char* char
 
     auto* body = new QHBoxLayout;
     body->addLayout(left);
-    body->addWidget(u.chartWidget, 1);
+    body->addWidget(new ChartScrollArea(u.chartWidget), 1);
     auto* outer = new QVBoxLayout(this);
     u.menuBar = new QMenuBar(this);
     outer->setMenuBar(u.menuBar);
@@ -74,8 +80,23 @@ void GraphFormBase::AddUnitsMenu() {
     ui_.mnuUnitsMetric->setChecked(true);
 }
 
+void GraphFormBase::OrderTabs() {
+    std::vector<QWidget*> order;
+    for (int row = 0; row < grid_->rowCount(); ++row)
+        for (int column = 0; column < grid_->columnCount(); ++column)
+            if (QLayoutItem* item = grid_->itemAtPosition(row, column))
+                if (QWidget* control = item->widget(); control && (control->focusPolicy() & Qt::TabFocus))
+                    order.push_back(control);
+    order.insert(order.end(), {ui_.cmdUpdateGraph, ui_.cmdPrintGraph, ui_.archiveButton, ui_.chartWidget});
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
 void GraphFormBase::ConnectCommon() {
     Controls& u = ui_;
+    // Rows a window adds below the shared ones come after them in the focus chain; the keyboard
+    // passes every input before the buttons, as in the main window.
+    OrderTabs();
     connect(u.cmdPrintGraph, &QPushButton::clicked, this, &GraphFormBase::cmdPrintGraph_Click);
     connect(u.cmbareatype, &QComboBox::currentIndexChanged, this, &GraphFormBase::cmbareatype_Click);
     connect(u.cmbcitysize, &QComboBox::currentIndexChanged, this, &GraphFormBase::MarkStale);
@@ -170,6 +191,22 @@ void GraphFormBase::done(int result) {
 void GraphFormBase::closeEvent(QCloseEvent* event) {
     Form_Unload();
     QDialog::closeEvent(event);
+}
+
+void GraphFormBase::showEvent(QShowEvent* event) {
+    // Qt opens a window at two thirds of its screen at most; a graph window takes the room its
+    // chart needs, up to the screen less the frame, so the chart scrolls only on a screen too small
+    // for it (1920 x 1080 at 200 %).
+    if (!testAttribute(Qt::WA_Resized) && screen() != nullptr) {
+        const QSize frame(16, 48);
+        const QSize room = screen()->availableGeometry().size() - frame;
+        QSize size = sizeHint();
+        // A chart cut at the side shows its scroll bar below, and keeps its height whole if it can.
+        if (size.width() > room.width())
+            size.rheight() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        resize(size.boundedTo(room).expandedTo(minimumSizeHint()));
+    }
+    QDialog::showEvent(event);
 }
 
 void GraphFormBase::paintEvent(QPaintEvent* event) {

@@ -105,11 +105,14 @@ protected:
     // Every way of closing (menu, close box, Escape) unloads the window.
     void done(int result) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void CheckBox(InputBox box);
     void FollowUnits(Units units);
+    // The inputs of the grid, row by row, then the buttons and the chart.
+    void OrderTabs();
 
     Controls ui_;
     GraphInputPanel inputs_{ui_};
@@ -117,6 +120,7 @@ private:
     StaleMark stale_;
     GraphOutputs outputs_{*this};
     LostFocusFilter* lostFocus_ = nullptr;
+    QGridLayout* grid_ = nullptr;
     QLabel* toggleLabel_ = nullptr;
     QImage background_;
     double maxDistanceKm_ = 100;

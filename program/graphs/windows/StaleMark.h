@@ -10,8 +10,8 @@ class StaleMark {
 public:
     void Attach(QPushButton* button) { button_ = button; }
 
-    // The pictures beside the program; a missing bitmap leaves the button without a picture, its
-    // caption still says what it does.
+    // The pictures beside the program, read once per run; a missing bitmap leaves the button
+    // without a picture, its caption still says what it does.
     void LoadPictures();
     void MarkStale();
     void MarkCurrent();
