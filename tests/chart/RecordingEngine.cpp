@@ -382,3 +382,24 @@ EngineHandle EngineAddDataCursor(EngineHandle graph, EngineDC dc, int kind, Engi
          Hex(color));
     return NewHandle();
 }
+
+// What zoom asks of the engine: nothing to read, so every read-back answers 0.
+EngineBool EngineGetRubberBandRect(double*, double*, double*, double*) {
+    Call("GetRubberBandRect");
+    return 0;
+}
+
+EngineBool EngineDeviceToWorld(EngineHandle graph, EngineHandle xAxis, EngineHandle yAxis, double*, double*) {
+    Call("DeviceToWorld", I(graph), I(xAxis), I(yAxis));
+    return 0;
+}
+
+EngineBool EngineGetAxisTicks(EngineHandle graph, EngineHandle axis, double*, int*, int*) {
+    Call("GetAxisTicks", I(graph), I(axis));
+    return 0;
+}
+
+EngineBool EngineGetAxisScale(EngineHandle graph, EngineHandle axis, double*, double*, double*) {
+    Call("GetAxisScale", I(graph), I(axis));
+    return 0;
+}
