@@ -91,12 +91,12 @@ TEST_F(ChartBuildOrder, EveryStepInItsOrder) {
         "SetTextAttributes 0x0, \"Arial\", 6, 0",
         "AddAxisTitle 50, dc, 8, 2, \"Y2\"",
         "AddBarPlot 50, dc, 2, 0.75, 1, 6, 0x20202, -1, 0",
-        // Primary pair: Y auto-scaled over the enabled sets (stacked totals, the unranged set left
+        // Primary pair: Y auto-scaled over the enabled sets (bars as bars, the unranged set left
         // out), X with string labels, Y with a grid.
         "SetScaleTypes 50, 0, 0",
         "GetDatasetYRange 1",
-        "GetDatasetYRange 2",
-        "GetDatasetStackedYRange 3, 2",
+        "GetDatasetBarRange 2, 0, 0, -1, 0.75, 1, 6, 1",
+        "GetDatasetBarRange 3, 0, 0, 2, 1, 1, 6, 2",
         "GetDatasetYRange 4",
         "GetDatasetYRange 6",
         "AutoScale 50, 0, 0, 0, 8, 2",

@@ -339,7 +339,7 @@ TEST_F(ChartDrawing, BarsStandWhereTheOtherAxisCrosses) {
     EngineAddBarPlot(graph, nullptr, Data({7}, {2}), 0.5, 3, codes::Bar2DVertical, 0x00FF00, -1, 0);
     // Horizontal bars reach from where the Y axis crosses X (3, device 304).
     EngineAddBarPlot(graph, nullptr, Data({8}, {5}), 0.5, 3, codes::Bar2DHorizontal, 0xFF0000, -1, 0);
-    // Stacked bars start there too and go on from total to total.
+    // Stacked bars hold running totals: they grow from 0, whatever the crossing, from total to total.
     const ColorRef colours[2] = {0x00FFFF, 0xFF00FF};
     const int hatches[2] = {-1, -1}, opaque[2] = {0, 0};
     EngineAddGroupBarPlot(graph, nullptr, Data({2}, {5, 2}, 2), 0.5, 3, codes::Bar2DVertical,
@@ -348,7 +348,7 @@ TEST_F(ChartDrawing, BarsStandWhereTheOtherAxisCrosses) {
     expectExtent(0x0000FF, false, 480 - 6 * 36.0, 336.0);
     expectExtent(0x00FF00, false, 336.0, 480 - 2 * 36.0);
     expectExtent(0xFF0000, true, 304.0, 160 + 8 * 48.0);
-    expectExtent(0x00FFFF, false, 480 - 5 * 36.0, 336.0);
+    expectExtent(0x00FFFF, false, 480 - 5 * 36.0, 480.0);
     expectExtent(0xFF00FF, false, 480 - 7 * 36.0, 480 - 5 * 36.0);
 }
 
