@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <map>
 #include <QStringList>
 
@@ -37,6 +38,31 @@ TEST_F(ChartDrawing, LinePlotIsAPolylineInItsColourInsideThePlotArea) {
     EXPECT_EQ(lines.front()->points.front(), QPointF(160, 480)); // (0, 0)
     // y = 12 lies above the scale: the line is cut at the top edge.
     EXPECT_EQ(lines.size(), 2u);
+}
+
+// Values of any finite size, up to the largest double, are scaled into the plot and drawn there.
+TEST_F(ChartDrawing, AutoScaledHugeValuesAreDrawnInsideThePlot) {
+    const double top = std::numeric_limits<double>::max();
+    for (const std::vector<double>& y :
+         {std::vector<double>{1e305, 2e305, 3e305}, std::vector<double>{-1e308, 0, 1e308},
+          std::vector<double>{-top, 1, top}}) {
+        NewGraph();
+        double lo = y.front(), hi = y.back(), interval = 0;
+        ASSERT_EQ(EngineAutoScale(graph, 0, codes::ScaleLinear, &lo, &hi, &interval, codes::AutoRoundMajor),
+                  1);
+        EngineSetScale(graph, 0, lo, 10, hi);
+        EngineSetLineAttributes(graph, nullptr, codes::PenSolid, 1, 0x0000FF);
+        EngineAddLinePlot(graph, nullptr, Data({0, 5, 10}, y), 0, 0);
+        Draw();
+        const auto lines = InColour(Primitive::Polyline, 0x0000FF);
+        ASSERT_EQ(lines.size(), 1u) << y.back();
+        const std::vector<QPointF>& p = lines.front()->points;
+        ASSERT_EQ(p.size(), 3u) << y.back();
+        for (const QPointF& q : p) {
+            EXPECT_TRUE(InsidePlot(q)) << y.back() << " at " << q.x() << "," << q.y();
+        }
+        EXPECT_GT(p.front().y() - p.back().y(), 180) << y.back(); // rising over half the plot and more
+    }
 }
 
 TEST_F(ChartDrawing, WorldToDeviceAndBackWithinHalfAPixel) {
