@@ -141,15 +141,19 @@ TEST_F(EngineOutput, MetafileCountsInTwips) {
     EXPECT_EQ(std::int16_t(WmfU16(data, 10)), 12000); // bounding box right
     EXPECT_EQ(std::int16_t(WmfU16(data, 12)), 9000);  // and bottom
     EXPECT_EQ(WmfU16(data, 14), 1440);                // units per inch
-    bool found = false;
+    bool found = false, clipped = false;
     for (const WmfRecordView& r : WmfRecords(data)) {
         if (r.function == 0x0325) { // Polyline: count, then x y pairs
             for (std::size_t i = 2; i < r.params.size(); i += 2) {
                 found = found || r.params[i] == 7146;
             }
         }
+        // IntersectClipRect: bottom, right, top, left; the plot's pixels 160..640 by 120..480.
+        clipped = clipped ||
+                  (r.function == 0x0416 && r.params == std::vector<std::int16_t>{7215, 9615, 1800, 2400});
     }
     EXPECT_TRUE(found) << "the line at 476.4 pixels, 7146 twips";
+    EXPECT_TRUE(clipped) << "plots are clipped to the plot area";
 }
 
 TEST_F(EngineOutput, MetafileWithoutNameAsksTheHookAndFailsWhenCancelled) {
