@@ -27,9 +27,29 @@ void CopyValues(const DoubleArray& from, DoubleArray& to) {
     std::copy_n(from.begin(), std::min(from.size(), to.size()), to.begin());
 }
 
-bool Stacked(const CChartModel& m, int set) {
-    const int code = m.GPlotType[U(set)];
-    return m.SDataType[U(set)] == 1 && m.SDataNumGroups[U(set)] >= 2 && (code == 2 || code == 5);
+bool StackedLines(const CChartModel& m, int set) {
+    return m.SDataType[U(set)] == 1 && m.SDataNumGroups[U(set)] >= 2 && m.GPlotType[U(set)] == 5;
+}
+
+// The range of set i's bars along an axis, when the set is drawn as bars: plain bars of a simple
+// set, group, stacked or floating bars of a group set (the kinds the build hands the engine);
+// -1 when it is not.
+EngineBool BarRange(const CChartModel& m, int set, int axis, double& lo, double& hi) {
+    const std::size_t i = U(set);
+    const EngineHandle data = m.DataSet[i];
+    const int alongX = axis % 2 == 0 ? 1 : 0;
+    const int mode = m.AxisScaleMode[U(axis)];
+    if (m.SDataType[i] == 0 && m.SDataNumGroups[i] == 1 && m.SPlotType[i] == 1) {
+        return EngineGetDatasetBarRange(data, alongX, mode, -1, m.SPlotBarWidth[i], m.SPlotBarJustify[i],
+                                        m.SPlotBarType[i], 1, &lo, &hi);
+    }
+    const int code = m.GPlotType[i];
+    if (m.SDataType[i] == 1 && m.SDataNumGroups[i] >= 2 && code >= 0 && code <= 3) {
+        return EngineGetDatasetBarRange(data, alongX, mode, code, m.GPlotBarWidth[i], m.GPlotBarJustify[i],
+                                        m.GPlotBarType[i], std::min(m.SDataNumGroups[i], kGroupCount), &lo,
+                                        &hi);
+    }
+    return -1;
 }
 
 class Builder {
@@ -112,7 +132,8 @@ void Builder::BuildPlotArea() {
 }
 
 // A set the engine cannot range (no finite value) adds nothing: its absence must not pull the
-// scale to 0. Stacked bars and lines reach their running totals.
+// scale to 0. Bars are shown whole and standing on their base, stacked lines reach their running
+// totals.
 void Builder::GetDataExtents(int axis, double& min, double& max) const {
     min = max = 0.0;
     bool first = true;
@@ -122,13 +143,13 @@ void Builder::GetDataExtents(int axis, double& min, double& max) const {
         }
         double lo = 0.0, hi = 0.0;
         const EngineHandle data = m.DataSet[U(i)];
-        EngineBool ranged = 0;
-        if (axis % 2 == 0) {
+        EngineBool ranged = BarRange(m, i, axis, lo, hi);
+        if (ranged < 0 && axis % 2 == 0) {
             ranged = EngineGetDatasetXRange(data, &lo, &hi);
-        } else if (Stacked(m, i)) {
+        } else if (ranged < 0 && StackedLines(m, i)) {
             ranged =
                 EngineGetDatasetStackedYRange(data, std::min(m.SDataNumGroups[U(i)], kGroupCount), &lo, &hi);
-        } else {
+        } else if (ranged < 0) {
             ranged = EngineGetDatasetYRange(data, &lo, &hi);
         }
         if (ranged == 0) {

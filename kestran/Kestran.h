@@ -125,6 +125,13 @@ EngineBool EngineGetDatasetYRange(EngineHandle dataset, double* min, double* max
 // stacks start: what stacked bars and stacked lines cover. 0 (outputs untouched) when the set has
 // no finite value.
 EngineBool EngineGetDatasetStackedYRange(EngineHandle dataset, int groups, double* min, double* max);
+// The range a bar plot of the data set covers along the X axis (alongX 1) or the Y axis (0) on a
+// linear or logarithmic axis (scaleMode), for bars added as `kind` says (-1 EngineAddBarPlot, 0..2
+// the kinds of EngineAddGroupBarPlot, 3 EngineAddFloatingBarPlot) with their width, justification,
+// bar type and the number of groups drawn: the first and last bars whole, from where the bars start
+// to their values (BarRange.h). 0 (outputs untouched) when the set has no value to range.
+EngineBool EngineGetDatasetBarRange(EngineHandle dataset, int alongX, int scaleMode, int kind, double width,
+                                    int justify, int barType, int groups, double* min, double* max);
 EngineBool EngineSortDatasetX(EngineHandle dataset, int ascending);
 EngineBool EngineSortDatasetY(EngineHandle dataset, int ascending);
 EngineBool EngineMarkDataPoint(EngineHandle dataset, int index, int state);

@@ -2,10 +2,12 @@
 
 #include "EngineCodes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <QColor>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QRect>
 #include <unordered_map>
 
 namespace kestran {
@@ -36,6 +38,16 @@ const TextMetrics& MetricsOf(const QFont& font) {
 
 QColor ToQColor(ColorRef c) {
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
+QRect PixelsOf(const QRectF& rect) {
+    const QRectF r = rect.normalized();
+    // Whole pixels far beyond any device, NaN among them, stay within int.
+    auto last = [](double edge) {
+        return std::isfinite(edge) ? int(std::floor(std::clamp(edge - 0.5, -1e9, 1e9))) : 0;
+    };
+    auto first = [&](double edge) { return last(edge) + 1; };
+    return QRect(QPoint(first(r.left()), first(r.top())), QPoint(last(r.right()), last(r.bottom())));
 }
 
 double FontSpec::Pixels() const {

@@ -61,6 +61,12 @@ public:
     virtual void Polygon(const QPointF* points, int count) = 0;
     virtual void Rectangle(const QRectF& rect) = 0;
     virtual void Ellipse(const QRectF& rect) = 0;
+    // Until ClearClip nothing is drawn outside rect: on pixel devices exactly the pixels a fill of
+    // rect covers (those whose centres lie inside), the line widths, marker sizes and bar outlines
+    // that reach past its edges included. Clips do not nest.
+    virtual void SetClip(const QRectF& rect) = 0;
+    virtual void ClearClip() = 0;
+
     // True when leaving out points of a polyline that lie within one pixel column would change
     // what the current pen draws: a dashed line drawn pixel by pixel, whose pattern runs along
     // every point. Otherwise a run of points within one column may be reduced to the few that
@@ -88,5 +94,9 @@ private:
 };
 
 QColor ToQColor(ColorRef c);
+
+// The pixels a fill of rect covers on a pixel device: those whose centres lie inside it (a centre
+// on the left or top edge is outside, one on the right or bottom edge inside, as QPainter fills).
+QRect PixelsOf(const QRectF& rect);
 
 } // namespace kestran

@@ -208,9 +208,10 @@ private:
 // Pixels written straight into an image.
 class ImageSink {
 public:
-    ImageSink(QImage& image, QPoint offset, int width, QRgb color)
-        : bits_(image.bits()), stride_(image.bytesPerLine()), size_(image.size()), offset_(offset),
-          width_(width), color_(color) {}
+    ImageSink(QImage& image, QPoint offset, int width, QRgb color, const QRect& limit)
+        : bits_(image.bits()), stride_(image.bytesPerLine()),
+          area_(limit.translated(offset) & QRect(QPoint(0, 0), image.size())), offset_(offset), width_(width),
+          color_(color) {}
 
     void Run(const PixelRun& r) { Fill(r.x, r.y0, r.x, r.y1); }
     void Row(int y, int x0, int x1) { Fill(x0, y, x1, y); }
@@ -219,10 +220,13 @@ private:
     // The pixels x0..x1 by y0..y1, each stamped.
     void Fill(int x0, int y0, int x1, int y1) {
         const int back = width_ / 2;
-        x0 = std::max(x0 + offset_.x() - back, 0);
-        x1 = std::min(x1 + offset_.x() - back + width_ - 1, size_.width() - 1);
-        y0 = std::max(y0 + offset_.y() - back, 0);
-        y1 = std::min(y1 + offset_.y() - back + width_ - 1, size_.height() - 1);
+        x0 = std::max(x0 + offset_.x() - back, area_.left());
+        x1 = std::min(x1 + offset_.x() - back + width_ - 1, area_.right());
+        y0 = std::max(y0 + offset_.y() - back, area_.top());
+        y1 = std::min(y1 + offset_.y() - back + width_ - 1, area_.bottom());
+        if (x0 > x1) {
+            return;
+        }
         for (int y = y0; y <= y1; ++y) {
             QRgb* line = reinterpret_cast<QRgb*>(bits_ + qsizetype(y) * stride_);
             std::fill(line + x0, line + x1 + 1, color_);
@@ -231,7 +235,7 @@ private:
 
     uchar* bits_;
     qsizetype stride_;
-    QSize size_;
+    QRect area_; // the image's pixels that may be written
     QPoint offset_;
     int width_;
     QRgb color_;
@@ -333,8 +337,8 @@ void Raster(const QPointF* points, int count, const QRect& bounds, const std::ve
 } // namespace
 
 void RasterToImage(const QPointF* points, int count, const QRect& bounds, const std::vector<int>& pattern,
-                   QImage& image, QPoint offset, int width, QRgb color) {
-    ImageSink sink(image, offset, width, color);
+                   QImage& image, QPoint offset, int width, QRgb color, const QRect& limit) {
+    ImageSink sink(image, offset, width, color, limit);
     Raster(points, count, bounds, pattern, sink);
 }
 

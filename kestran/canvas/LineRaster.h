@@ -36,10 +36,11 @@ struct PixelRun {
 };
 
 // Writes the pixels straight into an RGB32 or ARGB32 image, each stamped as a width x width
-// square (from width / 2 up and left), moved by offset. pattern: on and off lengths in pixels,
-// in turn; empty draws solid.
+// square (from width / 2 up and left), moved by offset, and nothing outside limit (in the
+// points' pixels, before the offset). pattern: on and off lengths in pixels, in turn; empty
+// draws solid.
 void RasterToImage(const QPointF* points, int count, const QRect& bounds, const std::vector<int>& pattern,
-                   QImage& image, QPoint offset, int width, QRgb color);
+                   QImage& image, QPoint offset, int width, QRgb color, const QRect& limit);
 
 // The same pixels, each once: runs top down, columns left to right. bits is scratch memory the
 // caller keeps between calls.

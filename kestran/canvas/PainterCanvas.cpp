@@ -128,13 +128,54 @@ void PainterCanvas::Polyline(const QPointF* points, int count) {
         painter_.drawPolyline(points, count);
         return;
     }
-    // A pixel this far outside the device still reaches it through its stamp.
+    // A pixel this far outside the limit still reaches it through its stamp.
     const int reach = rasterWidth_ - 1;
-    const QRect bounds = deviceBounds_.adjusted(-reach, -reach, reach, reach);
+    const QRect limit = RasterLimit();
+    if (limit.isEmpty()) {
+        return;
+    }
+    const QRect bounds = limit.adjusted(-reach, -reach, reach, reach);
     if (image_) {
-        RasterToImage(points, count, bounds, pattern_, *image_, imageOffset_, rasterWidth_, rasterColor_);
+        RasterToImage(points, count, bounds, pattern_, *image_, imageOffset_, rasterWidth_, rasterColor_,
+                      limit);
     } else {
         RasterToPainter(points, count, bounds);
+    }
+}
+
+// Where raster lines may put pixels: the device, within the clip.
+QRect PainterCanvas::RasterLimit() const {
+    return clipping_ ? deviceBounds_ & clipPixels_ : deviceBounds_;
+}
+
+void PainterCanvas::SetClip(const QRectF& rect) {
+    if (!clipping_) {
+        painterClipped_ = painter_.hasClipping();
+        painterClip_ = painterClipped_ ? painter_.clipRegion() : QRegion();
+    }
+    clipping_ = true;
+    clipPixels_ = PixelsOf(rect);
+    // Pixel devices clip to the very pixels the raster keeps to; others, scaled, to the rectangle.
+    const Qt::ClipOperation op = painterClipped_ ? Qt::IntersectClip : Qt::ReplaceClip;
+    if (painterClipped_) {
+        painter_.setClipRegion(painterClip_);
+    }
+    if (pixelDevice_) {
+        painter_.setClipRect(clipPixels_, op);
+    } else {
+        painter_.setClipRect(rect.normalized(), op);
+    }
+}
+
+void PainterCanvas::ClearClip() {
+    if (!clipping_) {
+        return;
+    }
+    clipping_ = false;
+    if (painterClipped_) {
+        painter_.setClipRegion(painterClip_);
+    } else {
+        painter_.setClipping(false);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "canvas/Canvas.h"
 
 #include <QPainter>
+#include <QRegion>
 #include <vector>
 
 namespace kestran {
@@ -19,6 +20,8 @@ public:
     void Polygon(const QPointF* points, int count) override;
     void Rectangle(const QRectF& rect) override;
     void Ellipse(const QRectF& rect) override;
+    void SetClip(const QRectF& rect) override;
+    void ClearClip() override;
     bool NeedsEveryPoint() const override { return rasterWidth_ > 0 && !pattern_.empty(); }
 
 protected:
@@ -27,6 +30,7 @@ protected:
 private:
     void FillOpaqueUnder(const QPainterPath& path);
     void RasterToPainter(const QPointF* points, int count, const QRect& bounds);
+    QRect RasterLimit() const;
 
     QPainter& painter_;
     BrushSpec brush_;
@@ -41,6 +45,11 @@ private:
     int rasterWidth_ = 0; // 0: QPainter strokes the pen
     std::vector<int> pattern_;
     QRgb rasterColor_ = 0;
+    // The clip of SetClip, and the painter's own clip to go back to.
+    bool clipping_ = false;
+    QRect clipPixels_; // pixel devices: the pixels inside the clip, in page pixels
+    bool painterClipped_ = false;
+    QRegion painterClip_;
 };
 
 } // namespace kestran

@@ -12,6 +12,7 @@ Primitive RecordingCanvas::Make(Primitive::Kind kind) const {
     p.pen = pen_;
     p.brush = brush_;
     p.font = Font();
+    p.clip = clip_;
     return p;
 }
 

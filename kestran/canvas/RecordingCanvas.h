@@ -19,6 +19,7 @@ struct Primitive {
     PenSpec pen;
     BrushSpec brush;
     FontSpec font;
+    QRectF clip; // null when nothing clips
 };
 
 class RecordingCanvas : public Canvas {
@@ -30,6 +31,8 @@ public:
     void Polygon(const QPointF* points, int count) override;
     void Rectangle(const QRectF& rect) override;
     void Ellipse(const QRectF& rect) override;
+    void SetClip(const QRectF& rect) override { clip_ = rect; }
+    void ClearClip() override { clip_ = QRectF(); }
 
     const std::vector<Primitive>& Primitives() const { return items_; }
     std::vector<const Primitive*> Find(Primitive::Kind kind) const;
@@ -45,6 +48,7 @@ private:
     std::vector<Primitive> items_;
     PenSpec pen_;
     BrushSpec brush_;
+    QRectF clip_;
     QPointF anchor_;
     int anchorCode_ = 0;
 };

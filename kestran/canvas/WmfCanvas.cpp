@@ -7,28 +7,51 @@ namespace kestran {
 
 namespace {
 
-int I(double v) {
-    if (!std::isfinite(v)) {
-        return 0;
+// The dash patterns the screen draws (Qt's), in pen widths: on, off, on, off, ...
+const std::vector<double>& DashPattern(int style) {
+    static const std::vector<double> none, dash{4, 2}, dot{1, 2}, dashDot{4, 2, 1, 2},
+        dashDotDot{4, 2, 1, 2, 1, 2};
+    switch (style) {
+    case 1:
+        return dash;
+    case 2:
+        return dot;
+    case 3:
+        return dashDot;
+    case 4:
+        return dashDotDot;
+    default:
+        return none;
     }
-    return int(std::lround(std::clamp(v, -32768.0, 32767.0)));
 }
 
-WmfRect R(const QRectF& r) {
-    const QRectF n = r.normalized();
-    return WmfRect{I(n.left()), I(n.top()), I(n.right()), I(n.bottom())};
-}
+// More pieces than this in one line (a dotted line across a page has a few hundred) are not worth
+// a record each: the line is written with the styled pen, as thin players draw it anyway.
+constexpr std::size_t kMaxDashPieces = 1 << 16;
 
 } // namespace
 
-WmfCanvas::WmfCanvas(WmfWriter& writer) : w_(writer) {
+WmfCanvas::WmfCanvas(WmfWriter& writer, int scale) : w_(writer), scale_(std::clamp(scale, 1, 1000)) {
     w_.SetBkMode(WmfBkMode::Transparent);
     w_.SetTextAlign(wmf_align::Left | wmf_align::Baseline);
     w_.SetPolyFillMode(WmfPolyFill::Alternate);
     bkOpaque_ = 0;
 }
 
+int WmfCanvas::I(double v) const {
+    if (!std::isfinite(v)) {
+        return 0;
+    }
+    return int(std::lround(std::clamp(v * scale_, -32768.0, 32767.0)));
+}
+
+WmfRect WmfCanvas::R(const QRectF& r) const {
+    const QRectF n = r.normalized();
+    return WmfRect{I(n.left()), I(n.top()), I(n.right()), I(n.bottom())};
+}
+
 WmfCanvas::~WmfCanvas() {
+    ClearClip();
     for (int slot : {pen_, brush_, font_}) {
         if (slot >= 0) {
             w_.DeleteObject(slot);
@@ -41,7 +64,9 @@ void WmfCanvas::Replace(int& slot, int created) {
         return;
     }
     w_.SelectObject(created);
-    if (slot >= 0) {
+    if (slot >= 0 && clipped_ && (slot == savedPen_ || slot == savedBrush_ || slot == savedFont_)) {
+        deleteAfterClip_.push_back(slot);
+    } else if (slot >= 0) {
         w_.DeleteObject(slot);
     }
     slot = created;
@@ -54,8 +79,17 @@ void WmfCanvas::SetPen(const PenSpec& pen) {
     havePen_ = true;
     penSpec_ = pen;
     const int style = pen.style >= 0 && pen.style <= 5 ? pen.style : 0;
-    // Styled pens wider than one pixel are drawn solid by the players; keep their width.
-    Replace(pen_, w_.CreatePen(WmfPenStyle(style), std::clamp(pen.width, 0, 100), pen.color));
+    const int width = std::clamp(pen.width, 0, 100);
+    dashes_.clear();
+    if (width * scale_ > 1 && !DashPattern(style).empty()) {
+        for (double v : DashPattern(style)) {
+            dashes_.push_back(v * std::max(width, 1));
+        }
+        // Cut square like the screen's dashes, not lengthened by round ends.
+        Replace(pen_, w_.CreatePen(WmfPenStyle::Solid, width * scale_, pen.color, wmf_pen::EndcapFlat));
+        return;
+    }
+    Replace(pen_, w_.CreatePen(WmfPenStyle(style), width * scale_, pen.color));
 }
 
 void WmfCanvas::SetBrush(const BrushSpec& brush) {
@@ -94,7 +128,7 @@ void WmfCanvas::SetFont(const FontSpec& font) {
     haveFont_ = true;
     fontSpec_ = font;
     WmfFont f;
-    f.height = -std::max(1, int(std::lround(font.Pixels())));
+    f.height = -std::max(1, int(std::lround(font.Pixels() * scale_)));
     f.weight = font.style & 1 ? 700 : 400;
     f.italic = font.style & 2;
     f.underline = font.style & 4;
@@ -115,9 +149,99 @@ const WmfPoint* WmfCanvas::Convert(const QPointF* points, int count) {
 }
 
 void WmfCanvas::Polyline(const QPointF* points, int count) {
-    if (count >= 2 && penSpec_.style != 5) {
-        w_.Polyline(Convert(points, count), size_t(count));
+    if (count < 2 || penSpec_.style == 5) {
+        return;
     }
+    if (!dashes_.empty()) {
+        DashedPolyline(points, count);
+        return;
+    }
+    w_.Polyline(Convert(points, count), size_t(count));
+}
+
+// The pattern runs along the line from its first point, as on screen; each dash is one piece,
+// through the corners it passes.
+void WmfCanvas::DashedPolyline(const QPointF* points, int count) {
+    std::size_t entry = 0, pieces = 0;
+    double left = dashes_[0];
+    piece_.assign(1, points[0]);
+    auto on = [&] { return entry % 2 == 0; };
+    auto write = [&] {
+        if (piece_.size() >= 2) {
+            w_.Polyline(Convert(piece_.data(), int(piece_.size())), piece_.size());
+            ++pieces;
+        }
+        piece_.clear();
+    };
+    for (int i = 0; i + 1 < count && pieces < kMaxDashPieces; ++i) {
+        const QPointF a = points[i], b = points[i + 1];
+        const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
+        if (!std::isfinite(length)) {
+            piece_.clear();
+            continue;
+        }
+        double done = 0;
+        while (length - done > left && pieces < kMaxDashPieces) {
+            done += left;
+            const QPointF at = a + (b - a) * (done / length);
+            if (on()) {
+                piece_.push_back(at);
+                write();
+            } else {
+                piece_.assign(1, at);
+            }
+            entry = (entry + 1) % dashes_.size();
+            left = std::max(dashes_[entry], 0.01);
+        }
+        left -= length - done;
+        if (on()) {
+            piece_.push_back(b);
+        }
+    }
+    if (on()) {
+        write();
+    }
+    if (pieces >= kMaxDashPieces) {
+        const int style = std::clamp(penSpec_.style, 0, 5);
+        const int pen = w_.CreatePen(WmfPenStyle(style), 1, penSpec_.color);
+        w_.SelectObject(pen);
+        w_.Polyline(Convert(points, count), size_t(count));
+        w_.SelectObject(pen_);
+        w_.DeleteObject(pen);
+    }
+}
+
+// The context is saved and clipped; restoring it brings back the objects selected then, so the
+// current ones are selected again and the text colour and background mode set anew.
+void WmfCanvas::SetClip(const QRectF& rect) {
+    ClearClip();
+    w_.SaveDC();
+    clipped_ = true;
+    savedPen_ = pen_;
+    savedBrush_ = brush_;
+    savedFont_ = font_;
+    w_.IntersectClipRect(R(rect));
+}
+
+void WmfCanvas::ClearClip() {
+    if (!clipped_) {
+        return;
+    }
+    w_.RestoreDC(-1);
+    clipped_ = false;
+    for (int slot : {pen_, brush_, font_}) {
+        if (slot >= 0) {
+            w_.SelectObject(slot);
+        }
+    }
+    for (int slot : deleteAfterClip_) {
+        w_.DeleteObject(slot);
+    }
+    deleteAfterClip_.clear();
+    if (haveFont_) {
+        w_.SetTextColor(fontSpec_.color);
+    }
+    bkOpaque_ = -1;
 }
 
 void WmfCanvas::Polygon(const QPointF* points, int count) {
@@ -131,8 +255,8 @@ void WmfCanvas::Rectangle(const QRectF& rect) {
     UseBackground();
     WmfRect r = R(rect);
     if (penSpec_.style == 5) { // a rectangle without outline is drawn one pixel short by players
-        r.right += 1;
-        r.bottom += 1;
+        r.right += scale_;
+        r.bottom += scale_;
     }
     w_.Rectangle(r);
 }
@@ -158,13 +282,13 @@ void WmfCanvas::DrawText(const QPointF& baseline, const QString& text) {
 const std::vector<int>& WmfCanvas::Advances(const QString& text) {
     const QFontMetricsF fm(Font().ToQFont());
     advances_.clear();
-    int previous = 0;
+    long previous = 0;
     for (qsizetype i = 1; i <= text.size(); ++i) {
         if (i < text.size() && text[i].isLowSurrogate() && text[i - 1].isHighSurrogate()) {
             continue;
         }
-        const int edge = int(std::lround(fm.horizontalAdvance(text, int(i))));
-        advances_.push_back(edge - previous);
+        const long edge = std::lround(fm.horizontalAdvance(text, int(i)) * scale_);
+        advances_.push_back(int(edge - previous));
         previous = edge;
     }
     return advances_;

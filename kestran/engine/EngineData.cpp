@@ -1,5 +1,6 @@
 // Data sets and the queries on them.
 
+#include "data/BarRange.h"
 #include "engine/EngineState.h"
 #include "render/Render.h"
 
@@ -76,6 +77,14 @@ EngineBool EngineGetDatasetYRange(EngineHandle dataset, double* min, double* max
 EngineBool EngineGetDatasetStackedYRange(EngineHandle dataset, int groups, double* min, double* max) {
     return ReportRange(dataset, min, max, [groups](const DataSet& d, double& lo, double& hi) {
         return d.StackedYRange(groups, lo, hi);
+    });
+}
+
+EngineBool EngineGetDatasetBarRange(EngineHandle dataset, int alongX, int scaleMode, int kind, double width,
+                                    int justify, int barType, int groups, double* min, double* max) {
+    const BarShape shape{kind, barType, justify, width, groups};
+    return ReportRange(dataset, min, max, [&](const DataSet& d, double& lo, double& hi) {
+        return BarRange(d, shape, alongX != 0, scaleMode != 0, lo, hi);
     });
 }
 

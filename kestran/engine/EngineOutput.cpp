@@ -7,6 +7,7 @@
 #include "PdfFile.h"
 #include "render/Render.h"
 
+#include <algorithm>
 #include <cmath>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -151,17 +152,36 @@ void EngineSetFileNameHook(std::function<std::string()> hook) {
     S().fileNameHook = std::move(hook);
 }
 
+namespace {
+
+// Logical units per page pixel of a page's metafile: twips (15 to a 96-dpi pixel) where the page
+// fits the format's 16-bit coordinates so, else as many as fit (at least whole pixels).
+int MetafileScale(const PageRecord& p) {
+    const int longest = std::max({p.width, p.height, 1});
+    return std::clamp(32767 / longest, 1, 15);
+}
+
+// The page drawn into a metafile writer; false when it could not be painted.
+bool PaintMetafile(EngineHandle page, WmfWriter& writer, int scale) {
+    WmfCanvas canvas(writer, scale);
+    return PaintPage(page, canvas, RenderOptions{}) != 0;
+}
+
+WmfWriter PageWriter(const PageRecord& p, int scale) {
+    return WmfWriter(WmfRect{0, 0, p.width * scale, p.height * scale}, 96 * scale);
+}
+
+} // namespace
+
 QByteArray EnginePageMetafileBytes(EngineHandle page) {
     PageRecord* p = S().Page(page);
     if (!p) {
         return QByteArray();
     }
-    WmfWriter writer(WmfRect{0, 0, p->width, p->height}, 96);
-    {
-        WmfCanvas canvas(writer);
-        if (!PaintPage(page, canvas, RenderOptions{})) {
-            return QByteArray();
-        }
+    const int scale = MetafileScale(*p);
+    WmfWriter writer = PageWriter(*p, scale);
+    if (!PaintMetafile(page, writer, scale)) {
+        return QByteArray();
     }
     const std::vector<std::uint8_t>& data = writer.Data();
     return QByteArray(reinterpret_cast<const char*>(data.data()), qsizetype(data.size()));
@@ -180,11 +200,9 @@ EngineBool EngineSavePageMetafile(EngineHandle page, int type, const char* fileN
         }
     }
     PageRecord* p = S().Page(page);
-    WmfWriter writer(WmfRect{0, 0, p->width, p->height}, 96);
-    {
-        WmfCanvas canvas(writer);
-        PaintPage(page, canvas, RenderOptions{});
-    }
+    const int scale = MetafileScale(*p);
+    WmfWriter writer = PageWriter(*p, scale);
+    PaintMetafile(page, writer, scale);
     return writer.SaveToFile(name) ? 1 : 0;
 }
 

@@ -151,7 +151,7 @@ void DrawGroupBars(Context& c) {
     for (int i = 0; i < c.data.Count(); ++i) {
         const auto [p0, p1] = Slot(c.plot, GroupPosition(c, l, i), l.width);
         double stack = 0.0;
-        double stackTop = l.base; // the first segment stands where bars stand
+        double stackTop = BaseDevice(*l.value, 0.0); // stacks grow from 0, up or down
         for (int gi = 0; gi < m; ++gi) {
             const int g = c.plot.groupKind == codes::GroupDeepBars ? m - 1 - gi : gi;
             const double v = c.data.Y(i, g);

@@ -80,6 +80,11 @@ GraphFrame FrameOf(const GraphRecord& g, const PageRecord& p) {
     f.plot = QRectF(f.window.left() + g.plotArea.left() * f.window.width(),
                     f.window.top() + g.plotArea.top() * f.window.height(),
                     g.plotArea.width() * f.window.width(), g.plotArea.height() * f.window.height());
+    const auto floorOf = [](double v) {
+        return std::isfinite(v) ? std::floor(std::clamp(v, -1e9, 1e9)) : 0.0;
+    };
+    f.plotPixels = QRectF(QPointF(floorOf(f.plot.left()), floorOf(f.plot.top())),
+                          QPointF(floorOf(f.plot.right()) + 1, floorOf(f.plot.bottom()) + 1));
     f.majorTick = p.majorTick;
     f.minorTick = p.minorTick;
     return f;
@@ -138,18 +143,24 @@ void DrawGraph(const GraphRecord& g, const PageRecord& page, Canvas& canvas, con
     if (options.plotBackground) {
         canvas.SetPen({0, 0, codes::PenNull});
         canvas.SetBrush(BrushSpec{g.plotBackground, -1, false, false});
-        canvas.Rectangle(f.plot);
+        canvas.Rectangle(f.plotPixels);
     }
+    // Grids and plots stay inside the plot area, whatever their line widths, markers and bars;
+    // pies stand on the graph window.
+    canvas.SetClip(f.plotPixels);
     for (const AxisRecord& a : g.axes) {
         DrawAxisGrid(a, f, canvas);
     }
     for (const PlotRecord& p : g.plots) {
         if (p.kind == PlotKind::Pie) {
+            canvas.ClearClip();
             DrawPie(p, f, canvas);
+            canvas.SetClip(f.plotPixels);
         } else {
             DrawPlot(p, data(p.dataset), f, canvas);
         }
     }
+    canvas.ClearClip();
     for (const AxisRecord& a : g.axes) {
         DrawAxis(a, f, canvas);
     }

@@ -21,6 +21,9 @@ struct RenderOptions {
 struct GraphFrame {
     QRectF window;
     QRectF plot;
+    // The plot area out to the whole pixels its edges lie in: what its background fills and what
+    // clips its grids and plots, so a line along an edge is inside and nothing drawn leaves it.
+    QRectF plotPixels;
     int majorTick = 10;
     int minorTick = 5;
 };

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace kestran {
 
@@ -39,16 +40,22 @@ double RoundUp(double v, double step) {
     return r;
 }
 
+// (max - min) / n for any finite ends: their difference may pass the largest double.
+double Part(double min, double max, double n) {
+    const double span = max - min;
+    return std::isfinite(span) ? span / n : max / n - min / n;
+}
+
 AutoScaleResult LinearScale(double min, double max, int mode) {
     const double magnitude = std::max(std::fabs(min), std::fabs(max));
     if (max - min <= magnitude * 1e-9) { // degenerate: widen around the value
-        const double centre = (min + max) / 2;
+        const double centre = min / 2 + max / 2;
         const double d = centre == 0.0 ? 1.0 : std::fabs(centre) * 0.1;
-        min = centre - d;
-        max = centre + d;
+        min = std::isfinite(centre - d) ? centre - d : -std::numeric_limits<double>::max();
+        max = std::isfinite(centre + d) ? centre + d : std::numeric_limits<double>::max();
     }
     AutoScaleResult r;
-    r.interval = NiceStep((max - min) / kTargetIntervals);
+    r.interval = NiceStep(Part(min, max, kTargetIntervals));
     r.min = min;
     r.max = max;
     if (mode == codes::AutoRoundMajor || mode == codes::AutoRoundMinor) {
@@ -152,8 +159,6 @@ AutoScaleResult AutoScale(double min, double max, bool log, int mode) {
     } else if (!std::isfinite(max)) {
         max = min;
     }
-    min = std::clamp(min, -1e300, 1e300);
-    max = std::clamp(max, -1e300, 1e300);
     if (min > max) {
         std::swap(min, max);
     }
@@ -164,16 +169,16 @@ namespace {
 
 Ticks LinearTicks(double lo, double hi, double interval, int minorCount) {
     Ticks t;
-    if (!(interval > 0.0) || !std::isfinite(interval) || (hi - lo) / interval > kMaxMajorTicks ||
-        !std::isfinite((hi - lo) / interval)) {
+    if (!(interval > 0.0) || !std::isfinite(interval) || Part(lo, hi, interval) > kMaxMajorTicks ||
+        !std::isfinite(Part(lo, hi, interval))) {
         interval = AutoScale(lo, hi, false, codes::AutoExact).interval;
     }
     t.interval = interval;
     const double eps = interval * 1e-9;
-    const double k0 = std::ceil((lo - eps) / interval);
+    const double k0 = std::ceil(lo / interval - 1e-9); // lo - eps may pass the largest double
     for (int k = 0; k <= kMaxMajorTicks; ++k) {
         double v = Clean((k0 + k) * interval);
-        if (v > hi + eps) {
+        if (v > hi + eps || !std::isfinite(v)) {
             break;
         }
         if (std::fabs(v) < eps) {
@@ -187,10 +192,10 @@ Ticks LinearTicks(double lo, double hi, double interval, int minorCount) {
     minorCount = std::clamp(minorCount, 0, 100);
     if (minorCount > 0) {
         const double step = interval / (minorCount + 1);
-        const double m0 = std::ceil((lo - eps) / step);
+        const double m0 = std::ceil(lo / step - eps / step);
         for (int k = 0; k <= kMaxMinorTicks; ++k) {
             const double v = Clean((m0 + k) * step);
-            if (v > hi + eps || (!t.minor.empty() && v <= t.minor.back())) {
+            if (v > hi + eps || !std::isfinite(v) || (!t.minor.empty() && v <= t.minor.back())) {
                 break;
             }
             const double rel = std::fabs(std::remainder(v, interval));

@@ -5,17 +5,11 @@
 
 namespace kestran {
 
-namespace {
-constexpr double kHuge = 1e300;
-} // namespace
-
 ScaleMap::ScaleMap(double min, double max, bool log) : log_(log) {
     if (!std::isfinite(min) || !std::isfinite(max)) {
         min = log ? 1.0 : 0.0;
         max = log ? 10.0 : 1.0;
     }
-    min = std::clamp(min, -kHuge, kHuge);
-    max = std::clamp(max, -kHuge, kHuge);
     if (log) {
         const double hi = std::max(min, max);
         if (hi <= 0.0) {
@@ -33,8 +27,8 @@ ScaleMap::ScaleMap(double min, double max, bool log) : log_(log) {
             max *= 10.0;
         } else {
             const double d = min == 0.0 ? 1.0 : std::fabs(min) * 0.1;
-            min -= d;
-            max += d;
+            min = std::isfinite(min - d) ? min - d : min - d / 2;
+            max = std::isfinite(max + d) ? max + d : max + d / 2;
         }
     }
     min_ = min;
@@ -50,7 +44,8 @@ ScaleMap::ScaleMap(double min, double max, bool log) : log_(log) {
 double ScaleMap::ToWorld(double device) const {
     const double span = d1_ - d0_;
     const double f = span == 0.0 ? 0.0 : (device - d0_) / span;
-    const double t = t0_ + f * (t1_ - t0_);
+    // Beyond the largest double the span itself is not finite; the weighted ends still are.
+    const double t = std::isfinite(t1_ - t0_) ? t0_ + f * (t1_ - t0_) : t0_ * (1 - f) + t1_ * f;
     return log_ ? std::pow(10.0, std::clamp(t, -300.0, 300.0)) : t;
 }
 

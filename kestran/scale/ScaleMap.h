@@ -16,13 +16,16 @@ public:
     void SetDevice(double d0, double d1) {
         d0_ = d0;
         d1_ = d1;
-        factor_ = (d1_ - d0_) / (t1_ - t0_);
+        // A span wider than the largest double (-1e308 .. 1e308) takes the slow path of ToDevice.
+        factor_ = std::isfinite(t1_ - t0_) ? (d1_ - d0_) / (t1_ - t0_) : NAN;
     }
     // Inline with one multiplication: plots map every point of their data sets through it. A range
-    // too narrow for the factor to be finite divides as it must.
+    // too narrow for the factor to be finite, or too wide for its span to be, divides in halves.
     double ToDevice(double world) const {
-        const double t = T(Clamp(world)) - t0_;
-        return std::isfinite(factor_) ? d0_ + t * factor_ : d0_ + t / (t1_ - t0_) * (d1_ - d0_);
+        if (std::isfinite(factor_)) {
+            return d0_ + (T(Clamp(world)) - t0_) * factor_;
+        }
+        return d0_ + (T(Clamp(world)) / 2 - t0_ / 2) / (t1_ / 2 - t0_ / 2) * (d1_ - d0_);
     }
     // A linear scale as plain arithmetic, for loops over many points: the same values as
     // ToDevice without its branches.

@@ -239,12 +239,12 @@ int WmfWriter::AllocateSlot() {
     return int(slots_.size() - 1);
 }
 
-int WmfWriter::CreatePen(WmfPenStyle style, int width, std::uint32_t color) {
+int WmfWriter::CreatePen(WmfPenStyle style, int width, std::uint32_t color, std::uint16_t flags) {
     const int slot = AllocateSlot();
     if (slot < 0)
         return -1;
     std::uint8_t* p = BeginRecord(CreatePenIndirect, 5);
-    Put16(p, std::uint16_t(style));
+    Put16(p, std::uint16_t(std::uint16_t(style) | flags));
     PutCoord(p, std::max(width, 0));
     Put16(p, 0); // the pen width is a point whose y is unused
     Put32(p, color & 0x00FFFFFFu);

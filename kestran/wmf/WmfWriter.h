@@ -62,6 +62,11 @@ constexpr std::uint16_t Bottom = 0x0008;
 constexpr std::uint16_t Baseline = 0x0018;
 } // namespace wmf_align
 
+// Pen style bits beside the style itself.
+namespace wmf_pen {
+constexpr std::uint16_t EndcapFlat = 0x0200; // line ends cut square at the end point
+} // namespace wmf_pen
+
 // ExtTextOut options.
 namespace wmf_eto {
 constexpr std::uint16_t Opaque = 0x0002;
@@ -118,7 +123,8 @@ public:
     void RestoreDC(int which = -1);
 
     // Objects: each returns its object-table slot.
-    int CreatePen(WmfPenStyle style, int width, std::uint32_t color);
+    // flags: end cap and join bits to add to the style (wmf_pen).
+    int CreatePen(WmfPenStyle style, int width, std::uint32_t color, std::uint16_t flags = 0);
     int CreateSolidBrush(std::uint32_t color);
     int CreateHatchBrush(WmfHatch hatch, std::uint32_t color);
     int CreateNullBrush();

@@ -3,6 +3,7 @@
 #include "ChartBuild.h"
 #include "FakeEngineLink.h"
 #include "RecordingEngine.h"
+#include "Zoom.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -90,12 +91,12 @@ TEST_F(ChartBuildOrder, EveryStepInItsOrder) {
         "SetTextAttributes 0x0, \"Arial\", 6, 0",
         "AddAxisTitle 50, dc, 8, 2, \"Y2\"",
         "AddBarPlot 50, dc, 2, 0.75, 1, 6, 0x20202, -1, 0",
-        // Primary pair: Y auto-scaled over the enabled sets (stacked totals, the unranged set left
+        // Primary pair: Y auto-scaled over the enabled sets (bars as bars, the unranged set left
         // out), X with string labels, Y with a grid.
         "SetScaleTypes 50, 0, 0",
         "GetDatasetYRange 1",
-        "GetDatasetYRange 2",
-        "GetDatasetStackedYRange 3, 2",
+        "GetDatasetBarRange 2, 0, 0, -1, 0.75, 1, 6, 1",
+        "GetDatasetBarRange 3, 0, 0, 2, 1, 1, 6, 2",
         "GetDatasetYRange 4",
         "GetDatasetYRange 6",
         "AutoScale 50, 0, 0, 0, 8, 2",
@@ -178,6 +179,52 @@ TEST_F(ChartBuildOrder, AutoScaleWithNoRangeableSetAsksForZeroToZero) {
     Build();
     const Calls& calls = charttest::RecordedCalls();
     EXPECT_NE(std::find(calls.begin(), calls.end(), "AutoScale 50, 1, 0, 0, 0, 2"), calls.end());
+}
+
+// A secondary axis that tracks its partner crosses it at the partner's maximum: axis 2 stands at
+// the top of axis 3 and axis 3 at the right end of axis 2.
+TEST_F(ChartBuildOrder, TrackingSecondaryAxesCrossAtTheirPartnersMaximum) {
+    CChartModel& m = model;
+    for (std::size_t a : {2u, 3u}) {
+        m.AxisEnable[a] = -1;
+        m.AxisInterceptTrack[a] = -1;
+        m.AxisIntercept[a] = -7.0;
+    }
+    m.AxisMin[2] = 1.0;
+    m.AxisMax[2] = 20.0;
+    m.AxisMin[3] = 2.0;
+    m.AxisMax[3] = 30.0;
+    Build();
+    EXPECT_EQ(m.AxisIntercept[2], 30.0);
+    EXPECT_EQ(m.AxisIntercept[3], 20.0);
+    const Calls& calls = charttest::RecordedCalls();
+    // The secondary pass comes first: the Y axis stands at X = 20, the X axis at Y = 30.
+    const auto first = std::find_if(calls.begin(), calls.end(), [](const std::string& c) {
+        return c.rfind("SetAxesIntercepts", 0) == 0;
+    });
+    ASSERT_NE(first, calls.end());
+    EXPECT_EQ(*first, "SetAxesIntercepts 50, 20, 30");
+}
+
+// The zoom reset hands the engine the reset box narrowed by 5 % of its span at each end, X first.
+TEST_F(ChartBuildOrder, ZoomResetNarrowsTheResetBoxByFivePercentAtEachEnd) {
+    struct Case {
+        double minX, maxX, minY, maxY;
+        const char* x;
+        const char* y;
+    };
+    for (const Case& c :
+         {Case{0, 10, 0, 10, "AutoScale 50, 1, 0, 0.5, 9.5, 1", "AutoScale 50, 0, 0, 0.5, 9.5, 1"},
+          Case{-20, 80, 100, 300, "AutoScale 50, 1, 0, -15, 75, 1", "AutoScale 50, 0, 0, 110, 290, 1"}}) {
+        charttest::ResetRecording();
+        model.GraphHandle = kGraph;
+        model.EventZoomResetMinX = c.minX;
+        model.EventZoomResetMaxX = c.maxX;
+        model.EventZoomResetMinY = c.minY;
+        model.EventZoomResetMaxY = c.maxY;
+        chart::ZoomResetScales(model);
+        EXPECT_EQ(charttest::RecordedCalls(), (Calls{c.x, c.y}));
+    }
 }
 
 } // namespace

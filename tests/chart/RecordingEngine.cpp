@@ -83,7 +83,7 @@ std::string Block(const char* block, int slotCount) {
 // One line per call: the name without its "Engine" prefix, then the arguments.
 template <typename... T> void Call(const char* name, const T&... args) {
     std::string line = name;
-    const char* separator = " ";
+    [[maybe_unused]] const char* separator = " ";
     ((line += separator + std::string(args), separator = ", "), ...);
     R().calls.push_back(line);
 }
@@ -163,6 +163,23 @@ EngineBool EngineGetDatasetXRange(EngineHandle dataset, double* min, double* max
 EngineBool EngineGetDatasetYRange(EngineHandle dataset, double* min, double* max) {
     Call("GetDatasetYRange", I(dataset));
     return R().sets.count(dataset) ? Range(R().sets[dataset].second, min, max) : 0;
+}
+
+// The set's X range across, its Y range and 0 along the values: the engine's own bar ranges are
+// the engine's tests' business.
+EngineBool EngineGetDatasetBarRange(EngineHandle dataset, int alongX, int scaleMode, int kind, double width,
+                                    int justify, int barType, int groups, double* min, double* max) {
+    Call("GetDatasetBarRange", I(dataset), I(alongX), I(scaleMode), I(kind), D(width), I(justify), I(barType),
+         I(groups));
+    if (!R().sets.count(dataset)) {
+        return 0;
+    }
+    if (alongX != 0) {
+        return Range(R().sets[dataset].first, min, max);
+    }
+    std::vector<double> values = R().sets[dataset].second;
+    values.push_back(0.0);
+    return Range(values, min, max);
 }
 
 EngineBool EngineGetDatasetStackedYRange(EngineHandle dataset, int groups, double* min, double* max) {
@@ -381,4 +398,25 @@ EngineHandle EngineAddDataCursor(EngineHandle graph, EngineDC dc, int kind, Engi
     Call("AddDataCursor", I(graph), Dc(dc), I(kind), I(xAxis), I(yAxis), I(size), I(width), I(style),
          Hex(color));
     return NewHandle();
+}
+
+// What zoom asks of the engine: nothing to read, so every read-back answers 0.
+EngineBool EngineGetRubberBandRect(double*, double*, double*, double*) {
+    Call("GetRubberBandRect");
+    return 0;
+}
+
+EngineBool EngineDeviceToWorld(EngineHandle graph, EngineHandle xAxis, EngineHandle yAxis, double*, double*) {
+    Call("DeviceToWorld", I(graph), I(xAxis), I(yAxis));
+    return 0;
+}
+
+EngineBool EngineGetAxisTicks(EngineHandle graph, EngineHandle axis, double*, int*, int*) {
+    Call("GetAxisTicks", I(graph), I(axis));
+    return 0;
+}
+
+EngineBool EngineGetAxisScale(EngineHandle graph, EngineHandle axis, double*, double*, double*) {
+    Call("GetAxisScale", I(graph), I(axis));
+    return 0;
 }

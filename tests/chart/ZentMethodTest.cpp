@@ -250,6 +250,32 @@ TEST_F(ZentDrawnMethods, MousePositionNormalisedOverTheGraph) {
     EXPECT_DOUBLE_EQ(y, 0.75);
 }
 
+// Set 2 lies at X = 3 and 7 on Y = 5, away from every point of set 0.
+TEST_F(ZentDrawnMethods, NearestPointNamesTheDataSetItFoundItIn) {
+    std::vector<double> x = {3, 7}, y = {5, 5};
+    testsupport::DefineDataSet(control, 2, "Other", x, y);
+    testsupport::EnableDataSet(control, 2);
+    control.UpdateGraph();
+    control.grab();
+    struct Case {
+        double x, y;
+        std::int32_t set, index;
+        double foundX, foundY;
+    };
+    for (const Case& c :
+         {Case{7.2, 5.3, 2, 1, 7, 5}, Case{3.1, 4.6, 2, 0, 3, 5}, Case{9.8, 8.9, 0, 5, 10, 9}}) {
+        double fx = -1, fy = -1;
+        std::int32_t set = -1, index = -1;
+        EXPECT_EQ(Result(72, {Variant::R8(c.x), Variant::R8(c.y), Variant::I4(1), Variant::RefR8(fx),
+                              Variant::RefR8(fy), Variant::RefI4(set), Variant::RefI4(index)}),
+                  Variant::Bool(true));
+        EXPECT_EQ(set, c.set) << c.x;
+        EXPECT_EQ(index, c.index) << c.x;
+        EXPECT_EQ(fx, c.foundX);
+        EXPECT_EQ(fy, c.foundY);
+    }
+}
+
 TEST_F(ZentMethods, MethodsAreNotProperties) {
     Variant result;
     EXPECT_EQ(control.Invoke(51, InvokeKind::PropertyGet, {}, &result), automation::DISP_E_MEMBERNOTFOUND);

@@ -20,6 +20,7 @@ tarvek_add_test(zent_dispatch_test
 # Offscreen drawing, printing, metafiles, the file methods and the mouse.
 tarvek_add_test(zent_draw_test
     SOURCES ${TEST_DIR}/ZentDrawTest.cpp ${TEST_DIR}/ZentZoomTest.cpp ${TEST_DIR}/ZentBuildTest.cpp
+            ${TEST_DIR}/ZentBarScaleTest.cpp
     LIBS zent msgbox tarvek_test_support
     LABELS chart asan
     GUI)

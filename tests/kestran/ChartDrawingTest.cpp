@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <map>
 #include <QStringList>
 
@@ -37,6 +38,31 @@ TEST_F(ChartDrawing, LinePlotIsAPolylineInItsColourInsideThePlotArea) {
     EXPECT_EQ(lines.front()->points.front(), QPointF(160, 480)); // (0, 0)
     // y = 12 lies above the scale: the line is cut at the top edge.
     EXPECT_EQ(lines.size(), 2u);
+}
+
+// Values of any finite size, up to the largest double, are scaled into the plot and drawn there.
+TEST_F(ChartDrawing, AutoScaledHugeValuesAreDrawnInsideThePlot) {
+    const double top = std::numeric_limits<double>::max();
+    for (const std::vector<double>& y :
+         {std::vector<double>{1e305, 2e305, 3e305}, std::vector<double>{-1e308, 0, 1e308},
+          std::vector<double>{-top, 1, top}}) {
+        NewGraph();
+        double lo = y.front(), hi = y.back(), interval = 0;
+        ASSERT_EQ(EngineAutoScale(graph, 0, codes::ScaleLinear, &lo, &hi, &interval, codes::AutoRoundMajor),
+                  1);
+        EngineSetScale(graph, 0, lo, 10, hi);
+        EngineSetLineAttributes(graph, nullptr, codes::PenSolid, 1, 0x0000FF);
+        EngineAddLinePlot(graph, nullptr, Data({0, 5, 10}, y), 0, 0);
+        Draw();
+        const auto lines = InColour(Primitive::Polyline, 0x0000FF);
+        ASSERT_EQ(lines.size(), 1u) << y.back();
+        const std::vector<QPointF>& p = lines.front()->points;
+        ASSERT_EQ(p.size(), 3u) << y.back();
+        for (const QPointF& q : p) {
+            EXPECT_TRUE(InsidePlot(q)) << y.back() << " at " << q.x() << "," << q.y();
+        }
+        EXPECT_GT(p.front().y() - p.back().y(), 180) << y.back(); // rising over half the plot and more
+    }
 }
 
 TEST_F(ChartDrawing, WorldToDeviceAndBackWithinHalfAPixel) {
@@ -339,7 +365,7 @@ TEST_F(ChartDrawing, BarsStandWhereTheOtherAxisCrosses) {
     EngineAddBarPlot(graph, nullptr, Data({7}, {2}), 0.5, 3, codes::Bar2DVertical, 0x00FF00, -1, 0);
     // Horizontal bars reach from where the Y axis crosses X (3, device 304).
     EngineAddBarPlot(graph, nullptr, Data({8}, {5}), 0.5, 3, codes::Bar2DHorizontal, 0xFF0000, -1, 0);
-    // Stacked bars start there too and go on from total to total.
+    // Stacked bars hold running totals: they grow from 0, whatever the crossing, from total to total.
     const ColorRef colours[2] = {0x00FFFF, 0xFF00FF};
     const int hatches[2] = {-1, -1}, opaque[2] = {0, 0};
     EngineAddGroupBarPlot(graph, nullptr, Data({2}, {5, 2}, 2), 0.5, 3, codes::Bar2DVertical,
@@ -348,7 +374,7 @@ TEST_F(ChartDrawing, BarsStandWhereTheOtherAxisCrosses) {
     expectExtent(0x0000FF, false, 480 - 6 * 36.0, 336.0);
     expectExtent(0x00FF00, false, 336.0, 480 - 2 * 36.0);
     expectExtent(0xFF0000, true, 304.0, 160 + 8 * 48.0);
-    expectExtent(0x00FFFF, false, 480 - 5 * 36.0, 336.0);
+    expectExtent(0x00FFFF, false, 480 - 5 * 36.0, 480.0);
     expectExtent(0xFF00FF, false, 480 - 7 * 36.0, 480 - 5 * 36.0);
 }
 

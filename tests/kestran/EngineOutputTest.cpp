@@ -1,5 +1,6 @@
 #include "EngineFixture.h"
 #include "ExternalProgram.h"
+#include "wmf_records.h"
 #include "WriteFaults.h"
 
 #include <QClipboard>
@@ -108,6 +109,51 @@ TEST_F(EngineOutput, MetafileConvertsToSvgAtItsOwnSizeWithThePlotColourAndTexts)
         EXPECT_TRUE(characters.contains(QString::fromLatin1(shown)))
             << shown << " in " << characters.toStdString();
     }
+}
+
+// A dotted line two pixels wide (the Free Space curve) stays dotted in a player that follows the
+// Windows rule and draws styled pens wider than one unit solid: libwmf draws each dot.
+TEST_F(EngineOutput, WideDottedLineStaysDottedInLibwmf) {
+    EngineSetLineAttributes(graph, nullptr, codes::PenDot, 2, 0xFF0000); // blue
+    EngineAddLinePlot(graph, nullptr, Data({0, 10}, {5, 5}), 0, 0);
+    const QString wmf = Path("dotted.wmf");
+    const QString svg = Path("dotted.svg");
+    ASSERT_EQ(EngineSavePageMetafile(page, codes::MetafileFile, wmf.toUtf8().constData()), 1);
+    const auto run = testsupport::RunExternal("wmf2svg", {"-o", svg, wmf}, "libwmf-bin fonts-urw-base35");
+    ASSERT_TRUE(run.ok) << run.problem.toStdString();
+    QFile out(svg);
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(out.readAll());
+    // 480 pixels of 2 on, 4 off.
+    EXPECT_EQ(text.count(QStringLiteral("stroke:blue")), 80) << text.toStdString();
+}
+
+// Saved metafiles count in twips, so a document that enlarges the picture finds its curves as
+// fine as the engine placed them: the page of 800 x 600 pixels is 12000 x 9000 units at 1440 to
+// the inch, and a point that falls between pixels (Y = 0.1 is 3.6 pixels above the plot's
+// bottom, 476.4 down) keeps its place between them.
+TEST_F(EngineOutput, MetafileCountsInTwips) {
+    EngineSetLineAttributes(graph, nullptr, 0, 1, 0x00FF00);
+    EngineAddLinePlot(graph, nullptr, Data({0, 5, 10}, {0.1, 0.1, 0.1}), 0, 0);
+    const QByteArray bytes = EnginePageMetafileBytes(page);
+    const std::vector<std::uint8_t> data(bytes.begin(), bytes.end());
+    ASSERT_GT(data.size(), 40u);
+    EXPECT_EQ(std::int16_t(WmfU16(data, 10)), 12000); // bounding box right
+    EXPECT_EQ(std::int16_t(WmfU16(data, 12)), 9000);  // and bottom
+    EXPECT_EQ(WmfU16(data, 14), 1440);                // units per inch
+    bool found = false, clipped = false;
+    for (const WmfRecordView& r : WmfRecords(data)) {
+        if (r.function == 0x0325) { // Polyline: count, then x y pairs
+            for (std::size_t i = 2; i < r.params.size(); i += 2) {
+                found = found || r.params[i] == 7146;
+            }
+        }
+        // IntersectClipRect: bottom, right, top, left; the plot's pixels 160..640 by 120..480.
+        clipped = clipped ||
+                  (r.function == 0x0416 && r.params == std::vector<std::int16_t>{7215, 9615, 1800, 2400});
+    }
+    EXPECT_TRUE(found) << "the line at 476.4 pixels, 7146 twips";
+    EXPECT_TRUE(clipped) << "plots are clipped to the plot area";
 }
 
 TEST_F(EngineOutput, MetafileWithoutNameAsksTheHookAndFailsWhenCancelled) {

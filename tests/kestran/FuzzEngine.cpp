@@ -255,6 +255,8 @@ void Step(Input& in, Pool& pool, kestran::RecordingCanvas& canvas) {
         int index;
         EngineGetDatasetXRange(d, &lo, &hi);
         EngineGetDatasetYRange(d, &lo, &hi);
+        EngineGetDatasetBarRange(d, in.Int(0, 1), in.Int(0, 1), in.Int(-2, 4), in.Double(), in.Int(-1, 5),
+                                 in.Int(5, 10), in.Int(-1, 20), &lo, &hi);
         in.Int(0, 1) ? EngineSortDatasetX(d, in.Int(0, 1)) : EngineSortDatasetY(d, in.Int(0, 1));
         EngineMarkDataPoint(d, in.Int(-2, 70), in.Int(0, 1));
         EngineFindNearestPoint(g, in.Double(), in.Double(), in.Int(-1, 3), &fx, &fy, &found, &index);

@@ -86,3 +86,41 @@ TEST(WmfCanvas, TextCarriesTheAdvancesItWasMeasuredWith) {
         }
     }
 }
+
+// Players draw a styled pen wider than one logical unit solid; such a line is written as its
+// dashes, one piece each, with a solid pen of its width cut square at the ends. Dashes of a 300
+// pixel line at width 2, as the screen draws them: dash 8 on 4 off, dot 2 on 4 off, dash-dot
+// 8, 4, 2, 4 and dash-dot-dot 8, 4, 2, 4, 2, 4.
+TEST(WmfCanvas, WideStyledPensAreWrittenAsTheirDashes) {
+    struct Case {
+        int style, width, scale;
+        std::size_t pieces;
+    };
+    for (const Case& c :
+         {Case{codes::PenDash, 2, 1, 25}, Case{codes::PenDot, 2, 1, 50}, Case{codes::PenDashDot, 2, 1, 33},
+          Case{codes::PenDashDotDot, 2, 1, 37}, Case{codes::PenDot, 2, 15, 50},
+          Case{codes::PenDot, 1, 15, 100}, Case{codes::PenDot, 1, 1, 1}}) {
+        SCOPED_TRACE(::testing::Message()
+                     << "style " << c.style << " width " << c.width << " scale " << c.scale);
+        WmfWriter writer(WmfRect{0, 0, 400 * c.scale, 100 * c.scale}, 96 * c.scale);
+        {
+            WmfCanvas canvas(writer, c.scale);
+            canvas.SetPen({0xFF0000, c.width, c.style});
+            const QPointF line[3] = {{50, 50}, {200, 50}, {350, 50}};
+            canvas.Polyline(line, 3);
+        }
+        std::size_t pieces = 0;
+        for (const WmfRecordView& r : WmfRecords(writer.Data())) {
+            if (r.function == 0x02FA) { // CreatePenIndirect: style, width
+                const int style = r.params.at(0) & 0xFF;
+                EXPECT_TRUE(style == 0 || r.params.at(1) <= 1) << style << " at " << r.params.at(1);
+                if (style == 0) {
+                    EXPECT_EQ(r.params.at(1), c.width * c.scale);
+                    EXPECT_EQ(r.params.at(0) & 0x0F00, 0x0200); // flat ends
+                }
+            }
+            pieces += r.function == 0x0325 ? 1 : 0; // Polyline
+        }
+        EXPECT_EQ(pieces, c.pieces);
+    }
+}

@@ -14,6 +14,7 @@ tarvek_add_test(kestran_test
         ${TEST_DIR}/PrintLayoutTest.cpp
         ${TEST_DIR}/EngineHandleTest.cpp
         ${TEST_DIR}/ChartDrawingTest.cpp
+        ${TEST_DIR}/PlotClipTest.cpp
         ${TEST_DIR}/AxisDrawingTest.cpp
         ${TEST_DIR}/EngineOutputTest.cpp
         ${TEST_DIR}/WmfCanvasTest.cpp
