@@ -3,7 +3,6 @@
 #include "FrmReport.h"
 
 #include <QFileInfo>
-#include <QTextEdit>
 
 RLogClass::RLogClass() : m_form(std::make_unique<FrmReport>()) {
     Title(QStringLiteral("Report Log"));
@@ -23,7 +22,7 @@ bool RLogClass::ReadFile(const QString& path) {
 }
 
 bool RLogClass::SaveFile(const QString& path) {
-    if (m_lastWritten.isNull())
+    if (!m_written)
         return false;
     return m_form->SaveRtf(path);
 }
@@ -52,7 +51,7 @@ void RLogClass::Clear() {
 
 void RLogClass::Add(const QString& text) {
     m_form->AppendText(text);
-    m_lastWritten = m_form->rtbLog;
+    m_written = true;
 }
 
 void RLogClass::AddLine(const QString& text) {

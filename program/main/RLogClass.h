@@ -20,16 +20,13 @@
 //   PasteClipboard()       appends the clipboard's picture or text
 //   Form()                 the report window, for the few callers that need it directly
 //
-// Appended text reaches Form().rtbLog's document at each line end, at the next change of
-// attributes, when the log or its window reads the text (saving, printing, showing) and whenever
-// the event loop runs; Form().Flush() puts a line still being written there at once.
+// Appended text is in Form().Text() at once; a shown window draws it when the event loop next
+// runs (Form().Flush() at once).
 
 #include <memory>
-#include <QPointer>
 #include <QString>
 
 class FrmReport;
-class QTextEdit;
 
 class RLogClass {
 public:
@@ -59,6 +56,6 @@ public:
 
 private:
     std::unique_ptr<FrmReport> m_form;
-    // The text area last written; SaveFile writes nothing before the first append.
-    QPointer<QTextEdit> m_lastWritten;
+    // SaveFile writes nothing before the first append.
+    bool m_written = false;
 };

@@ -98,7 +98,7 @@ protected:
         control<QLineEdit>("txtStep")->setText(step);
     }
     QStringList lines() const {
-        QString text = log->Form().rtbLog->toPlainText();
+        QString text = log->Form().Text().PlainText();
         text.remove(QLatin1Char('\r'));
         return text.split(QLatin1Char('\n'));
     }
@@ -324,14 +324,14 @@ TEST_F(RangeReportTest, PercentOfLocationsIsTakenFromTheMainWindow) {
 TEST_F(RangeReportTest, OutOfRangeResultsAreUnderlinedInTheLog) {
     setRange("150", "150", "1");
     dialog->cmdLogDistRange_Click();
-    const QTextBlock first = log->Form().rtbLog->document()->firstBlock();
+    const ReportLogText& text = log->Form().Text();
     QString underlined;
-    for (auto it = first.begin(); !it.atEnd(); ++it) {
-        if (it.fragment().charFormat().fontUnderline())
-            underlined += it.fragment().text();
+    for (const ReportLogText::Run& run : text.Runs(0)) {
+        if (run.attributes.underline)
+            underlined += text.Line(0).sliced(run.begin, run.end - run.begin);
     }
     EXPECT_EQ(underlined.size(), 32) << underlined.toStdString();
-    EXPECT_FALSE(log->Form().CurrentFormat().fontUnderline()) << "underline off after the run";
+    EXPECT_FALSE(log->Form().CurrentAttributes().underline) << "underline off after the run";
 }
 
 TEST_F(RangeReportTest, RunningLookShowsProgressAndTheExitButton) {

@@ -20,7 +20,7 @@ TEST_F(ReportTest, AddLineWritesEachTextWithItsLineEnd) {
     log.AddLine("first");
     log.AddLine("second");
     EXPECT_EQ(text(), "first\nsecond\n");
-    EXPECT_TRUE(log.Form().rtbLog->textCursor().atEnd());
+    EXPECT_TRUE(log.Form().rtbLog->CaretAtEnd());
 }
 
 TEST_F(ReportTest, UnderlineAppliesOnlyToTextAddedWhileOn) {
@@ -52,15 +52,12 @@ TEST_F(ReportTest, AddTitleWritesTheTitleBoldUnderlinedWithALineEnd) {
 
 TEST_F(ReportTest, AddAppendsAtTheEndWhateverTheUserSelected) {
     log.AddLine("first line");
-    log.Form().Flush();
-    QTextCursor selection(&doc());
-    selection.setPosition(2);
-    selection.setPosition(6, QTextCursor::KeepAnchor);
-    log.Form().rtbLog->setTextCursor(selection);
+    log.Form().rtbLog->Select({0, 2}, {0, 6});
+    ASSERT_TRUE(log.Form().rtbLog->HasSelection());
     log.AddLine("second");
     EXPECT_EQ(text(), "first line\nsecond\n");
-    EXPECT_FALSE(log.Form().rtbLog->textCursor().hasSelection());
-    EXPECT_TRUE(log.Form().rtbLog->textCursor().atEnd());
+    EXPECT_FALSE(log.Form().rtbLog->HasSelection());
+    EXPECT_TRUE(log.Form().rtbLog->CaretAtEnd());
 }
 
 TEST_F(ReportTest, TextOfAnOpenLineReachesTheDocumentWhenEventsRun) {
@@ -127,7 +124,7 @@ TEST_F(ReportTest, ReadFileReplacesTheLogAndTurnsAttributesOff) {
     EXPECT_TRUE(log.ReadFile(path("old.rtf")));
     log.Add("new");
     EXPECT_EQ(runs(), (std::vector<std::string>{"BU:Title", "|", ":old line", "|", ":new"}));
-    EXPECT_TRUE(log.Form().rtbLog->textCursor().atEnd());
+    EXPECT_TRUE(log.Form().rtbLog->CaretAtEnd());
     EXPECT_TRUE(log.SaveFile(path("again.rtf")));
 }
 
@@ -143,8 +140,7 @@ TEST_F(ReportTest, LogWithTitleUnderlinesAndPictureSurvivesSaveAndRead) {
 
     RLogClass other;
     ASSERT_TRUE(other.ReadFile(path("log.rtf")));
-    other.Form().Flush();
-    EXPECT_EQ(runsOf(*other.Form().rtbLog->document()), runs());
+    EXPECT_EQ(runsOf(other.Form().Document()), runs());
     // The runs of each report line and its line end.
     const std::vector<std::string> line = {":      10     450     100     1.5 Urban     Small/Medium",
                                            "U: 146.21 ",
@@ -196,8 +192,7 @@ TEST_F(ReportTest, PasteClipboardAppendsText) {
 
 TEST_F(ReportTest, ReportInsertTextAppendsWithoutCountingAsAWrite) {
     ReportInsertText("\r\nTable Segments: 3\r\n");
-    ReportLog().Form().Flush();
-    EXPECT_EQ(ReportLog().Form().rtbLog->toPlainText(), "\nTable Segments: 3\n");
+    EXPECT_EQ(ReportLog().Form().Text().PlainText(), "\r\nTable Segments: 3\r\n");
     EXPECT_FALSE(ReportLog().SaveFile(path("dump.rtf")));
     DestroyReportLog();
     EXPECT_FALSE(ReportLogExists());
