@@ -74,8 +74,13 @@ public:
     // From line/column to line/column (exclusive), as PlainText writes it.
     QString PlainText(int fromLine, int fromColumn, int toLine, int toColumn) const;
 
+    // The log's size limit, as the size of its RTF file: every log within it is opened at the next
+    // start, shown within seconds and in a few hundred MB.
+    static constexpr qsizetype kMaxRtfBytes = 64LL * 1024 * 1024;
     // The size of the log's RTF file.
     qsizetype RtfFileSize() const;
+    // The log's RTF body, every attribute off at its end.
+    QByteArray RtfBody() const { return m_rtf.Bytes() + m_rtf.Closing(); }
     // Writes the log as an RTF file, atomically: false leaves an existing file as it was.
     bool SaveRtf(const QString& path) const;
     // The log's content of an RTF file; no value when the bytes are not RTF. A file this log wrote
