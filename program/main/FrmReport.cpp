@@ -224,19 +224,25 @@ QTextCharFormat FrmReport::baseFormat() const {
     return base;
 }
 
-void FrmReport::PasteClipboard() {
+bool FrmReport::PasteClipboard(qsizetype maxFileBytes) {
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     if (mime == nullptr)
-        return;
+        return true;
+    bool added = true;
     if (mime->hasImage()) {
         const QImage image = qvariant_cast<QImage>(mime->imageData());
         if (!image.isNull())
-            m_text.AppendPicture(image);
+            added = m_text.AppendPicture(image, maxFileBytes) != ReportLogText::PictureAdded::TooLarge;
     } else if (mime->hasText()) {
-        m_text.Append(mime->text(), m_attributes);
+        // A character takes at most 8 bytes of the file.
+        const QString text = mime->text();
+        added = m_text.RtfFileSize() + text.size() * 8 <= maxFileBytes;
+        if (added)
+            m_text.Append(text, m_attributes);
     }
     rtbLog->MoveCaretToEnd();
     textChanged();
+    return added;
 }
 
 bool FrmReport::LoadRtf(const QString& path) {

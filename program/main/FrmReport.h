@@ -57,8 +57,9 @@ public:
     void ClearText();
     // Whether the log holds no text.
     bool IsEmpty();
-    // Appends the clipboard's text or picture at the end.
-    void PasteClipboard();
+    // Appends the clipboard's text or picture at the end, unless the log's file would pass
+    // maxFileBytes then (false, nothing added).
+    bool PasteClipboard(qsizetype maxFileBytes = ReportLogText::kMaxRtfBytes);
 
     // Whole-log files. LoadRtf replaces the log (false and the log untouched when the file is
     // missing, unreadable or not RTF) and turns bold, italic and underline off. Both save

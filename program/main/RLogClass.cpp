@@ -1,8 +1,38 @@
 #include "RLogClass.h"
 
 #include "FrmReport.h"
+#include "MessageBox.h"
 
+#include <QClipboard>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
+
+namespace {
+
+// The most a character takes in the file (a \u escape of a character outside the code page).
+constexpr qsizetype kMaxBytesPerChar = 8;
+
+bool EndsLine(const QString& text) {
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+}
+
+void TellFull() {
+    msgbox::MsgBox(RLogClass::FullMessage(), msgbox::vbExclamation | msgbox::vbOKOnly,
+                   QStringLiteral("Output Log"));
+}
+
+} // namespace
+
+QString RLogClass::FullMessage() {
+    return QStringLiteral("The output log has reached its limit of %1 MB, so this is not added to it. "
+                          "Save the log with \"Save to File\" and clear it to go on.")
+        .arg(ReportLogText::kMaxRtfBytes / (1024 * 1024));
+}
+
+bool RLogClass::HasRoomFor(qsizetype bytes) const {
+    return m_form->Text().RtfFileSize() + bytes <= ReportLogText::kMaxRtfBytes;
+}
 
 RLogClass::RLogClass() : m_form(std::make_unique<FrmReport>()) {
     Title(QStringLiteral("Report Log"));
@@ -45,11 +75,23 @@ QString RLogClass::Title() const {
 }
 
 void RLogClass::Clear() {
+    m_refusingLine = false;
     m_form->ClearText();
     m_form->SetRightMargin(kRightMargin);
 }
 
 void RLogClass::Add(const QString& text) {
+    const ReportLogText& log = m_form->Text();
+    const bool lineStart = log.Line(log.LineCount() - 1).isEmpty();
+    if (!m_refusingLine && !text.isEmpty() &&
+        !HasRoomFor(text.size() * kMaxBytesPerChar + (lineStart ? kLineRoom : 0))) {
+        m_refusingLine = true;
+        TellFull();
+    }
+    if (m_refusingLine) {
+        m_refusingLine = !EndsLine(text);
+        return;
+    }
     m_form->AppendText(text);
     m_written = true;
 }
@@ -68,5 +110,6 @@ void RLogClass::AddTitle() {
 }
 
 void RLogClass::PasteClipboard() {
-    m_form->PasteClipboard();
+    if (!m_form->PasteClipboard(ReportLogText::kMaxRtfBytes))
+        TellFull();
 }

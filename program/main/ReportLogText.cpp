@@ -117,20 +117,24 @@ void ReportLogText::addPicture(std::shared_ptr<const LogPicture> picture) {
     ++m_revision;
 }
 
-bool ReportLogText::AppendPicture(const QImage& image) {
+ReportLogText::PictureAdded ReportLogText::AppendPicture(const QImage& image, qsizetype maxFileBytes) {
     if (image.isNull())
-        return false;
+        return PictureAdded::NotEncoded;
     auto picture = std::make_shared<LogPicture>();
     QBuffer buffer(&picture->encoded);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG"))
-        return false;
+        return PictureAdded::NotEncoded;
+    // Written as hexadecimal digits, 128 to a line, after a short heading.
+    const qsizetype bytes = picture->encoded.size() * 2 + picture->encoded.size() / 32 + 128;
+    if (RtfFileSize() + bytes > maxFileBytes)
+        return PictureAdded::TooLarge;
     picture->pixels = image.size();
     picture->shown = image.size();
     m_rtf.PngPicture(picture->encoded, image.size(), std::lround(image.width() * kTwipsPerPixel),
                      std::lround(image.height() * kTwipsPerPixel));
     addPicture(std::move(picture));
-    return true;
+    return PictureAdded::Added;
 }
 
 void ReportLogText::Clear() {

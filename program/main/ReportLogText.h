@@ -46,12 +46,18 @@ public:
         std::shared_ptr<const LogPicture> picture;
     };
 
+    // The log's size limit, as the size of its RTF file: every log within it is opened at the next
+    // start, shown within seconds and in a few hundred MB.
+    static constexpr qsizetype kMaxRtfBytes = 64LL * 1024 * 1024;
+
     ReportLogText();
 
     // Appends at the end; CR LF, LF, CR and the paragraph separator start a new line.
     void Append(QStringView text, const Attributes& attributes);
-    // Appends the picture, shown at its own size, encoded as PNG now. False when it cannot be.
-    bool AppendPicture(const QImage& image);
+    // Appends the picture, shown at its own size, encoded as PNG now, unless it cannot be encoded
+    // or the RTF file would pass maxFileBytes with it.
+    enum class PictureAdded { Added, NotEncoded, TooLarge };
+    PictureAdded AppendPicture(const QImage& image, qsizetype maxFileBytes = kMaxRtfBytes);
     void Clear();
 
     bool IsEmpty() const { return m_text.isEmpty() && m_lineStart.size() == 1; }
@@ -74,9 +80,6 @@ public:
     // From line/column to line/column (exclusive), as PlainText writes it.
     QString PlainText(int fromLine, int fromColumn, int toLine, int toColumn) const;
 
-    // The log's size limit, as the size of its RTF file: every log within it is opened at the next
-    // start, shown within seconds and in a few hundred MB.
-    static constexpr qsizetype kMaxRtfBytes = 64LL * 1024 * 1024;
     // The size of the log's RTF file.
     qsizetype RtfFileSize() const;
     // The log's RTF body, every attribute off at its end.

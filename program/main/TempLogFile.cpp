@@ -14,6 +14,11 @@ const char* const kSuffix = ".rtf";
 
 } // namespace
 
+QString TempFolderTried() {
+    const QString folder = qEnvironmentVariable("TMPDIR");
+    return folder.isEmpty() ? QStringLiteral("/tmp") : QDir::cleanPath(folder);
+}
+
 QString GetTempLogName() {
     // A temporary folder that does not exist reads as "", which must not become the root folder.
     const QString folder = QDir::tempPath();

@@ -5,8 +5,8 @@
 
 #include <QString>
 
-// A temporary log larger than this is not opened: reading it would take long and much memory.
-constexpr qint64 kMaxTempLogBytes = 64LL * 1024 * 1024;
+// The temporary folder the program tries, named as the user knows it even when it does not exist.
+QString TempFolderTried();
 
 // Creates a new, empty file with a unique name in the temporary folder and returns its full path;
 // "" when none could be created.

@@ -357,7 +357,7 @@ TEST_F(RangeReportTest, RunningLookShowsProgressAndTheExitButton) {
 
 TEST_F(RangeReportTest, ClosingDuringARunStopsItAndSavesWhatWasWritten) {
     dialog->show();
-    setRange("0.1", "299.9", "0.0001");
+    setRange("0.1", "299.9", "0.002");
     atEventPass(40, [this] { dialog->close(); });
     dialog->cmdLogDistRange_Click();
     EXPECT_FALSE(dialog->IsRunning());
@@ -371,7 +371,7 @@ TEST_F(RangeReportTest, ClosingDuringARunStopsItAndSavesWhatWasWritten) {
 
 TEST_F(RangeReportTest, ExitCalculationsStopsTheRun) {
     dialog->show();
-    setRange("0.1", "299.9", "0.0001");
+    setRange("0.1", "299.9", "0.002");
     atEventPass(10, [this] { control<QPushButton>("cmdExitCalc")->click(); });
     dialog->cmdLogDistRange_Click();
     EXPECT_FALSE(dialog->isVisible());
@@ -381,7 +381,7 @@ TEST_F(RangeReportTest, ExitCalculationsStopsTheRun) {
 
 TEST_F(RangeReportTest, EscapeDuringARunStopsItToo) {
     dialog->show();
-    setRange("0.1", "299.9", "0.0001");
+    setRange("0.1", "299.9", "0.002");
     atEventPass(5, [this] { dialog->reject(); });
     dialog->cmdLogDistRange_Click();
     EXPECT_FALSE(dialog->isVisible());
@@ -415,7 +415,7 @@ TEST_F(RangeReportTest, RestartKeepingTheLogClosesTheFirstTableWithAnEmptyLine) 
 
 TEST_F(RangeReportTest, DestroyingTheDialogDuringARunIsSafe) {
     dialog->show();
-    setRange("0.1", "299.9", "0.0001");
+    setRange("0.1", "299.9", "0.002");
     atEventPass(20, [this] { delete dialog.data(); });
     frmLogDistRange* raw = dialog.data();
     raw->cmdLogDistRange_Click();
