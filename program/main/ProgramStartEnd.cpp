@@ -179,7 +179,6 @@ void ProgramStartEnd::restoreLog() {
     }
     const qint64 size = QFileInfo(stored).size();
     if (size > ReportLogText::kMaxRtfBytes) {
-        logLock_->Release();
         startNewLog(true);
         tellLog(QStringLiteral("The output log %1 is too large to open (%2 MB). A new log is started; "
                                "that file is left as it is.")
@@ -188,7 +187,6 @@ void ProgramStartEnd::restoreLog() {
         return;
     }
     if (size > 0 && !log.ReadFile(stored)) {
-        logLock_->Release();
         startNewLog(true);
         tellLog(QStringLiteral("The output log %1 could not be read. A new log is started; that file is left "
                                "as it is.")
@@ -208,6 +206,7 @@ void ProgramStartEnd::startNewLog(bool storeName) {
     RLogClass& log = ReportLog();
     program::TempLogName = GetTempLogName();
     log.AddTitle();
+    logLock_->Release();
     if (program::TempLogName.isEmpty() || !logLock_->Take(program::TempLogName))
         return;
     SaveLogToTempFile(log, program::TempLogName, &form_);
@@ -242,8 +241,8 @@ QString ProgramStartEnd::keptLogName(bool retain) {
                     .arg(program::TempLogName, stored));
         return stored;
     }
-    logLock_->Release();
     RemoveTempLog(program::TempLogName);
+    logLock_->Release(!QFileInfo::exists(program::TempLogName));
     return othersLog ? stored : QString();
 }
 

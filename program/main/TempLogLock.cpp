@@ -1,48 +1,45 @@
 #include "TempLogLock.h"
 
-#include <QLockFile>
+#include <fcntl.h>
+#include <QFile>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
-QString LockName(const QString& logPath) {
-    return logPath.trimmed() + QStringLiteral(".lock");
-}
-
-std::unique_ptr<QLockFile> TryLock(const QString& logPath) {
-    auto lock = std::make_unique<QLockFile>(LockName(logPath));
-    // A copy holds its log for the whole run, hours perhaps: only a copy that is no longer running
-    // leaves a stale mark.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0))
-        return nullptr;
-    return lock;
+QString MarkName(const QString& logPath) {
+    return logPath + QStringLiteral(".lock");
 }
 
 } // namespace
 
-TempLogLock::TempLogLock() = default;
-TempLogLock::~TempLogLock() = default;
+TempLogLock::~TempLogLock() {
+    Release();
+}
 
 bool TempLogLock::Take(const QString& logPath) {
-    if (!path_.isEmpty() && path_ == logPath.trimmed())
+    const QString path = logPath.trimmed();
+    if (fd_ >= 0 && path == path_)
         return true;
-    std::unique_ptr<QLockFile> lock = TryLock(logPath);
-    if (!lock)
+    const int fd = ::open(QFile::encodeName(MarkName(path)).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return true; // a folder that takes no mark cannot take a second copy's log either
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
         return false;
-    lock_ = std::move(lock);
-    path_ = logPath.trimmed();
+    }
+    Release();
+    fd_ = fd;
+    path_ = path;
     return true;
 }
 
-void TempLogLock::Release() {
-    lock_.reset();
+void TempLogLock::Release(bool removeMark) {
+    if (fd_ < 0)
+        return;
+    if (removeMark)
+        QFile::remove(MarkName(path_));
+    ::close(fd_);
+    fd_ = -1;
     path_.clear();
-}
-
-bool TempLogLock::InUseElsewhere(const QString& logPath) {
-    QLockFile lock(LockName(logPath));
-    lock.setStaleLockTime(0);
-    if (lock.tryLock(0))
-        return false; // the mark goes again with `lock`
-    return lock.error() == QLockFile::LockFailedError;
 }

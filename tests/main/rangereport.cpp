@@ -432,4 +432,23 @@ TEST_F(RangeReportTest, ClosingWhileIdleSavesNothing) {
     EXPECT_FALSE(QFileInfo::exists(tempLog));
 }
 
+// 0.1 to 300 km in steps of 0.00001 km: about 30 million lines, far past the log's size limit.
+TEST_F(RangeReportTest, ARangeThatWouldPassTheLogsLimitIsRefusedBeforeItStarts) {
+    dialog->show();
+    setRange("0.1", "300", "0.00001");
+    dialog->cmdLogDistRange_Click();
+    ASSERT_EQ(msgbox::ShownBoxes().size(), 1u);
+    const QString message = msgbox::ShownBoxes()[0].prompt;
+    EXPECT_TRUE(message.startsWith("This range gives 2999")) << message.toStdString();
+    EXPECT_TRUE(message.contains("limit of 64 MB")) << message.toStdString();
+    EXPECT_EQ(dialog->LinesSent(), 0);
+    EXPECT_FALSE(dialog->IsRunning());
+    EXPECT_TRUE(control<QLineEdit>("txtStep")->isVisible()) << "idle, so the range can be changed";
+    EXPECT_EQ(lines(), (QStringList{"TITLE", ""})) << "the log is not cleared";
+    EXPECT_FALSE(QFileInfo::exists(tempLog));
+    setRange("0.1", "300", "0.1");
+    dialog->cmdLogDistRange_Click();
+    EXPECT_EQ(dialog->LinesSent(), 3000) << "a range within the limit runs";
+}
+
 } // namespace
