@@ -224,8 +224,10 @@ QImage GraphPicture(int seed) {
     return image;
 }
 
-// What a Calculate does to the log beyond the models: one report line appended and the whole log
-// saved to its temporary file. Arguments: lines already in the log, pasted graphs already in it.
+// What a Calculate does to the log beyond the models: one report line appended and the log saved to
+// its temporary file (after the first save, what was added since). Arguments: lines already in
+// the log, pasted graphs already in it, and 1 to save the whole file each time instead (as after
+// every megabyte added, and at the end of a run).
 void BM_CalculateSave(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("log.rtf"));
@@ -240,17 +242,20 @@ void BM_CalculateSave(benchmark::State& state) {
     }
     QApplication::processEvents();
     state.counters["file_MB"] = double(log.Form().Text().RtfFileSize()) / (1024 * 1024);
+    const bool whole = state.range(2) != 0;
+    log.SaveTempFile(path, true);
     for (auto _ : state) {
         AppendReportLine(log);
-        benchmark::DoNotOptimize(log.SaveFile(path));
+        benchmark::DoNotOptimize(log.SaveTempFile(path, whole));
         QApplication::processEvents();
     }
 }
 BENCHMARK(BM_CalculateSave)
-    ->Args({0, 0})
-    ->Args({100000, 0})
-    ->Args({0, 400})
-    ->Args({100000, 400})
+    ->Args({0, 0, 0})
+    ->Args({100000, 0, 0})
+    ->Args({0, 400, 0})
+    ->Args({100000, 400, 0})
+    ->Args({100000, 400, 1})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(10);
 

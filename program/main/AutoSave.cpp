@@ -17,8 +17,8 @@ void ResetAutoSaveReports() {
     g_settingsTold = false;
 }
 
-bool SaveLogToTempFile(RLogClass& log, const QString& path, QWidget* owner) {
-    if (!path.isEmpty() && log.SaveFile(path))
+bool SaveLogToTempFile(RLogClass& log, const QString& path, QWidget* owner, bool whole) {
+    if (!path.isEmpty() && log.SaveTempFile(path, whole))
         return true;
     if (!g_logTold) {
         g_logTold = true;

@@ -246,11 +246,8 @@ bool FrmReport::PasteClipboard(qsizetype maxFileBytes) {
 }
 
 bool FrmReport::LoadRtf(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
     WaitCursor wait;
-    std::optional<ReportLogText> loaded = ReportLogText::FromRtf(file.readAll());
+    std::optional<ReportLogText> loaded = m_tempSaves.Load(path);
     if (!loaded)
         return false;
     ClearText();
@@ -262,6 +259,10 @@ bool FrmReport::LoadRtf(const QString& path) {
 
 bool FrmReport::SaveRtf(const QString& path) {
     return m_text.SaveRtf(path);
+}
+
+bool FrmReport::SaveTempLog(const QString& path, bool whole) {
+    return m_tempSaves.Save(m_text, path, whole);
 }
 
 bool FrmReport::SavePlainText(const QString& path) {

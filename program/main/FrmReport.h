@@ -7,6 +7,7 @@
 // with the attributes set by SetBold/SetItalic/SetUnderline, the clipboard paste and file loads.
 
 #include "ReportLogText.h"
+#include "TempLogSaves.h"
 
 #include <functional>
 #include <memory>
@@ -66,6 +67,8 @@ public:
     // functions write atomically: a failure leaves an existing file as it was. Saving as RTF
     // writes the log's body as it was made while the log grew: its cost is that of the bytes.
     bool LoadRtf(const QString& path);
+    // Saves to the temporary log file, only what was added since the last save unless `whole`.
+    bool SaveTempLog(const QString& path, bool whole);
     bool SaveRtf(const QString& path);
     bool SavePlainText(const QString& path);
 
@@ -125,6 +128,7 @@ private:
     bool chooseSaveFile();
 
     ReportLogText m_text;
+    TempLogSaves m_tempSaves;
     ReportLogText::Attributes m_attributes;
     bool m_viewBehind = false; // the view has not yet seen the last change
     std::unique_ptr<QTextDocument> m_document;

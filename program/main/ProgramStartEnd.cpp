@@ -232,7 +232,8 @@ QString ProgramStartEnd::keptLogName(bool retain) {
     const QString stored = reg.Setting().trimmed();
     const bool othersLog = !stored.isEmpty() && stored != program::TempLogName && IsOwnTempLog(stored);
     if (retain) {
-        SaveLogToTempFile(ReportLog(), program::TempLogName, &form_);
+        // The kept file holds the whole log by itself.
+        SaveLogToTempFile(ReportLog(), program::TempLogName, &form_, true);
         if (!othersLog)
             return program::TempLogName;
         tellLog(QStringLiteral(

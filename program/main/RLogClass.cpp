@@ -57,6 +57,12 @@ bool RLogClass::SaveFile(const QString& path) {
     return m_form->SaveRtf(path);
 }
 
+bool RLogClass::SaveTempFile(const QString& path, bool whole) {
+    if (!m_written)
+        return false;
+    return m_form->SaveTempLog(path, whole);
+}
+
 void RLogClass::Underline(bool on) {
     m_form->SetUnderline(on);
 }

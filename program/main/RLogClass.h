@@ -44,6 +44,9 @@ public:
     void Show();
     bool ReadFile(const QString& path);
     bool SaveFile(const QString& path);
+    // SaveFile to the temporary log file: after the first save, only what was added since, unless
+    // `whole` (TempLogSaves.h); ReadFile takes what was saved so.
+    bool SaveTempFile(const QString& path, bool whole = false);
     void Underline(bool on);
     void Italic(bool on);
     void Bold(bool on);

@@ -61,6 +61,8 @@ private:
 };
 
 ReportLogText::ReportLogText() {
+    static quint64 bodies = 0;
+    m_bodyId = ++bodies;
     m_lineStart.push_back(0);
     m_spans.push_back(Span{0, Attributes()});
 }
@@ -257,6 +259,7 @@ std::optional<ReportLogText> ReportLogText::FromRtf(QByteArray rtf) {
             rtf.remove(0, header.size());
             log->m_rtf.Adopt(std::move(rtf));
             log->m_writeRtf = true;
+            log->m_keptFileBytes = true;
             return log;
         }
         log.emplace();

@@ -82,8 +82,15 @@ public:
 
     // The size of the log's RTF file.
     qsizetype RtfFileSize() const;
-    // The log's RTF body, every attribute off at its end.
+    // The log's RTF body, every attribute off at its end: the bytes written so far and what closes
+    // them.
     QByteArray RtfBody() const { return m_rtf.Bytes() + m_rtf.Closing(); }
+    const QByteArray& RtfBytes() const { return m_rtf.Bytes(); }
+    QByteArray RtfClosing() const { return m_rtf.Closing(); }
+    // Which body the bytes are: a new one after Clear and after a file was read.
+    quint64 BodyId() const { return m_bodyId; }
+    // Whether FromRtf kept the file's own bytes as the body.
+    bool KeptFileBytes() const { return m_keptFileBytes; }
     // Writes the log as an RTF file, atomically: false leaves an existing file as it was.
     bool SaveRtf(const QString& path) const;
     // The log's content of an RTF file; no value when the bytes are not RTF. A file this log wrote
@@ -114,5 +121,7 @@ private:
     int m_longestLine = 0;
     quint64 m_revision = 0;
     richtext::RtfBodyWriter m_rtf;
+    quint64 m_bodyId;
+    bool m_keptFileBytes = false;
     bool m_writeRtf = true; // off while a file whose body is kept as it came is read
 };

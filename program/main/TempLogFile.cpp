@@ -46,6 +46,11 @@ bool IsOwnTempLog(const QString& path) {
 }
 
 void RemoveTempLog(const QString& path) {
-    if (IsOwnTempLog(path))
-        QFile::remove(path.trimmed());
+    if (!IsOwnTempLog(path))
+        return;
+    QFile::remove(path.trimmed());
+    // What the last saves added, beside it.
+    const QString tail = path.trimmed() + QStringLiteral(".tail");
+    if (QFileInfo(tail).isFile() && !QFileInfo(tail).isSymLink())
+        QFile::remove(tail);
 }

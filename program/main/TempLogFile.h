@@ -16,6 +16,6 @@ QString GetTempLogName();
 // link), right in the temporary folder, named as GetTempLogName names them.
 bool IsOwnTempLog(const QString& path);
 
-// Removes the file when it is a temporary log of this program; anything else stays. A file that
-// is already gone is not an error.
+// Removes the file, and the tail of its last saves, when it is a temporary log of this program;
+// anything else stays. A file that is already gone is not an error.
 void RemoveTempLog(const QString& path);

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QTextBlock>
 
 namespace {
@@ -196,6 +197,43 @@ TEST_F(ReportTest, ReportInsertTextAppendsWithoutCountingAsAWrite) {
     EXPECT_FALSE(ReportLog().SaveFile(path("dump.rtf")));
     DestroyReportLog();
     EXPECT_FALSE(ReportLogExists());
+}
+
+// After a calculation the temporary file takes only what the calculation added, in its tail; the
+// file and its tail read back as the whole log, and a whole save leaves the file alone complete.
+TEST_F(ReportTest, SavesToTheTemporaryFileWriteOnlyWhatWasAdded) {
+    const QString file = path("temp.rtf");
+    log.AddTitle();
+    addReportLine(log);
+    ASSERT_TRUE(log.SaveTempFile(file));
+    const QByteArray first = testsupport::FileBytes(file);
+    addReportLine(log);
+    ASSERT_TRUE(log.SaveTempFile(file));
+    EXPECT_EQ(testsupport::FileBytes(file), first) << "the file is not written again";
+    EXPECT_TRUE(QFile::exists(file + ".tail"));
+    RLogClass next;
+    ASSERT_TRUE(next.ReadFile(file));
+    EXPECT_EQ(runsOf(next.Form().Document()), runs());
+    addReportLine(next);
+    ASSERT_TRUE(next.SaveTempFile(file)) << "the next run goes on adding to the tail";
+    ASSERT_TRUE(next.SaveTempFile(file, true));
+    EXPECT_FALSE(QFile::exists(file + ".tail"));
+    ASSERT_TRUE(next.SaveFile(path("whole.rtf")));
+    EXPECT_EQ(testsupport::FileBytes(file), testsupport::FileBytes(path("whole.rtf")));
+}
+
+TEST_F(ReportTest, ATailLeftByAnEarlierFileIsNotRead) {
+    const QString file = path("temp.rtf");
+    log.AddLine("first");
+    ASSERT_TRUE(log.SaveTempFile(file));
+    log.AddLine("second");
+    ASSERT_TRUE(log.SaveTempFile(file));
+    RLogClass other;
+    other.AddLine("another log, longer than the first");
+    ASSERT_TRUE(other.SaveFile(file));
+    RLogClass next;
+    ASSERT_TRUE(next.ReadFile(file));
+    EXPECT_EQ(next.Form().Document().toPlainText(), "another log, longer than the first\n");
 }
 
 // The window.

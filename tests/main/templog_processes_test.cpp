@@ -8,6 +8,7 @@
 #include "ProgramState.h"
 #include "ReportLogText.h"
 #include "SettingsStore.h"
+#include "TempLogSaves.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -78,12 +79,9 @@ private:
     QProcess process_;
 };
 
-// The report lines of a log file, or -1 when it is not a whole log.
+// The report lines of a log file with what its last saves added, or -1 when it is not a whole log.
 int ReportLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const std::optional<ReportLogText> log = ReportLogText::FromRtf(file.readAll());
+    const std::optional<ReportLogText> log = TempLogSaves().Load(path);
     if (!log)
         return -1;
     int lines = 0;
