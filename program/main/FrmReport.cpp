@@ -344,7 +344,6 @@ void FrmReport::cmdPrint_Click() {
                        msgbox::vbExclamation | msgbox::vbOKOnly, QString(), this);
         return;
     }
-    const std::unique_ptr<QTextDocument> printed = PrintedDocument();
     // The PDF file printer asks for its file before the wait begins.
     QString file;
     if (printing::IsPdfFilePrinter(printer.Printer()) && printer.Printer().outputFileName().isEmpty()) {
@@ -354,6 +353,8 @@ void FrmReport::cmdPrint_Click() {
         printer.PrintToFile(file);
     }
     std::optional<WaitCursor> wait(std::in_place);
+    // A long log takes a while to become a printed document.
+    const std::unique_ptr<QTextDocument> printed = PrintedDocument();
     const printing::PrintResult result = printer.PrintDocument(*printed, this);
     if (!file.isEmpty())
         printer.PrintToFile(QString());
