@@ -36,7 +36,6 @@ void ReportLogView::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         measureFont();
-        m_measured = ~quint64(0);
         TextReset();
     }
 }
@@ -59,6 +58,7 @@ const QFont& ReportLogView::fontFor(const ReportLogText::Attributes& a) const {
 }
 
 void ReportLogView::TextReset() {
+    m_measured = ~quint64(0);
     m_tall.clear();
     m_pictureCount = 0;
     m_widestPictureLine = 0;
