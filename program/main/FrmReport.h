@@ -3,8 +3,10 @@
 // clear, save, print and close the log. It belongs to the report log object (RLogClass), is
 // created hidden with it and only ever hidden again, so its text lasts for the whole run.
 //
-// The text area is read-only for the user; text only enters through the log: appends at the end
-// with the attributes set by SetBold/SetItalic/SetUnderline, the clipboard paste and file loads.
+// The log's content is a ReportLogText, which the text area rtbLog (a ReportLogView) shows by
+// drawing only the lines in view, so the window opens at once whatever the log's size. The text
+// area is read-only for the user; text only enters through the log: appends at the end with the
+// attributes set by SetBold/SetItalic/SetUnderline, the clipboard paste and file loads.
 
 #include "ReportLogText.h"
 #include "TempLogSaves.h"
@@ -63,7 +65,8 @@ public:
     bool PasteClipboard(qsizetype maxFileBytes = ReportLogText::kMaxRtfBytes);
 
     // Whole-log files. LoadRtf replaces the log (false and the log untouched when the file is
-    // missing, unreadable or not RTF) and turns bold, italic and underline off. Both save
+    // missing, unreadable or not RTF), with what saves to the temporary file left in its tail,
+    // and turns bold, italic and underline off. Both save
     // functions write atomically: a failure leaves an existing file as it was. Saving as RTF
     // writes the log's body as it was made while the log grew: its cost is that of the bytes.
     bool LoadRtf(const QString& path);
