@@ -128,8 +128,7 @@ std::optional<RtfBodyBytes> RtfBodyOf(QByteArray rtf, const RtfFont& font, const
         RtfEnd end;
         if (!ParseRtf(rtf, check, &end))
             return std::nullopt;
-        if (end.closed == rtf.size() - endSize + 1 && end.attributes == CharAttributes() && end.text &&
-            end.unicodeSkip == 1) {
+        if (KeepsItsBody(rtf, end)) {
             const qsizetype size = rtf.size() - endSize - header.size();
             return RtfBodyBytes{std::move(rtf), header.size(), size};
         }
@@ -140,6 +139,12 @@ std::optional<RtfBodyBytes> RtfBodyOf(QByteArray rtf, const RtfFont& font, const
     QByteArray body = writer.Finish();
     const qsizetype size = body.size();
     return RtfBodyBytes{std::move(body), 0, size};
+}
+
+bool KeepsItsBody(const QByteArray& rtf, const RtfEnd& end) {
+    const qsizetype endSize = qsizetype(sizeof kRtfEnd) - 1;
+    return end.closed == rtf.size() - endSize + 1 && end.attributes == CharAttributes() && end.text &&
+           end.unicodeSkip == 1;
 }
 
 QByteArray RtfHeader(const RtfFont& font, const RtfPage& page) {

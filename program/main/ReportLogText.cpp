@@ -245,16 +245,14 @@ std::optional<ReportLogText> ReportLogText::FromRtf(QByteArray rtf) {
     std::optional<ReportLogText> log(std::in_place);
     const QByteArray header = richtext::RtfHeader(Font());
     const qsizetype endSize = qsizetype(sizeof richtext::kRtfEnd) - 1;
-    // Our own file keeps its body when the whole group closes right at the final brace and text
-    // written before it would be read as after the header.
+    // Our own file keeps its body.
     if (rtf.startsWith(header) && rtf.endsWith(richtext::kRtfEnd)) {
         log->m_writeRtf = false;
         Loader loader(*log);
         richtext::RtfEnd end;
         if (!richtext::ParseRtf(rtf, loader, &end))
             return std::nullopt;
-        if (end.closed == rtf.size() - endSize + 1 && end.attributes == Attributes() && end.text &&
-            end.unicodeSkip == 1) {
+        if (richtext::KeepsItsBody(rtf, end)) {
             rtf.chop(endSize);
             rtf.remove(0, header.size());
             log->m_rtf.Adopt(std::move(rtf));

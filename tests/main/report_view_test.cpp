@@ -9,11 +9,13 @@
 #include "frmPrinterSelect.h"
 #include "PlainText.h"
 #include "ReportLogView.h"
+#include "RtfReader.h"
 #include "RtfWriter.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QPageSize>
 #include <QPrinter>
 #include <QScreen>
@@ -167,6 +169,24 @@ TEST_F(ReportTest, EveryLinePrintsWholeOnTheLandscapePageOfEachCommonPaper) {
         EXPECT_EQ(line.layout()->lineCount(), 1) << QPageSize(paper).name().toStdString();
     }
     printer.setPageSize(original);
+}
+
+// The seed files of the RTF fuzzer: our own files, a word processor's, and broken ones.
+TEST_F(ReportTest, EverySampleFileReadsIntoTheLogAsIntoADocument) {
+    QTextCharFormat base;
+    base.setFontPointSize(8.25);
+    const QDir samples(QStringLiteral(RTF_SAMPLES));
+    ASSERT_FALSE(samples.entryList(QDir::Files).isEmpty());
+    for (const QString& name : samples.entryList(QDir::Files)) {
+        const QByteArray bytes = testsupport::FileBytes(samples.filePath(name));
+        QTextDocument doc;
+        const bool read = richtext::ReadRtf(bytes, doc, base);
+        const std::optional<ReportLogText> text = ReportLogText::FromRtf(bytes);
+        ASSERT_EQ(text.has_value(), read) << name.toStdString();
+        if (read) {
+            EXPECT_EQ(runsOf(*text->ToDocument(base)), runsOf(doc)) << name.toStdString();
+        }
+    }
 }
 
 } // namespace
