@@ -91,6 +91,9 @@ void ReportLogView::measure() {
         }
         m_widestPictureLine = std::max(m_widestPictureLine, lineWidth(line));
     }
+    // Text goes on after a picture on its line ("[Clip Board Image]").
+    if (!m_tall.empty())
+        m_widestPictureLine = std::max(m_widestPictureLine, lineWidth(m_tall.back().line));
 }
 
 qint64 ReportLogView::LineTop(int line) const {
