@@ -4,6 +4,7 @@
 
 #include "AtomicFile.h"
 #include "FrmReport.h"
+#include "ProgramPrinter.h"
 #include "ReportLines.h"
 #include "ReportLogText.h"
 #include "RLogClass.h"
@@ -258,5 +259,23 @@ BENCHMARK(BM_CalculateSave)
     ->Args({100000, 400, 1})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(10);
+
+// "Print" of a long log to the PDF file printer: the log becomes a document and is printed page by
+// page.
+void BM_PrintLog(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = WriteLogFile(dir.filePath(QStringLiteral("log.rtf")), state.range(0));
+    RLogClass log;
+    log.ReadFile(path);
+    auto& printer = printing::ProgramPrinter::Instance();
+    for (auto _ : state) {
+        printer.PrintToFile(dir.filePath(QStringLiteral("log.pdf")));
+        log.Form().cmdPrint_Click();
+    }
+    printer.PrintToFile(QString());
+    state.counters["pdf_MB"] =
+        double(QFileInfo(dir.filePath(QStringLiteral("log.pdf"))).size()) / (1024 * 1024);
+}
+BENCHMARK(BM_PrintLog)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QtMath>
 
 namespace {
 
@@ -50,7 +51,9 @@ void ReportLogView::measureFont() {
     const QFontMetrics metrics(font());
     m_lineHeight = std::max(1, metrics.height());
     m_ascent = metrics.ascent();
-    m_columnWidth = std::max(1, metrics.horizontalAdvance(QLatin1Char('M')));
+    // A fixed-pitch face's advance is rarely a whole pixel: columns are placed at their exact
+    // positions, as the text is drawn.
+    m_columnWidth = std::max(1.0, QFontMetricsF(font()).horizontalAdvance(QLatin1Char('M')));
 }
 
 const QFont& ReportLogView::fontFor(const ReportLogText::Attributes& a) const {
@@ -123,7 +126,7 @@ int ReportLogView::lineAt(qint64 y) const {
 }
 
 int ReportLogView::columnX(int line, int column) const {
-    int x = 0;
+    qreal x = 0;
     for (const ReportLogText::Run& run : m_text.Runs(line)) {
         if (column <= run.begin)
             break;
@@ -132,7 +135,7 @@ int ReportLogView::columnX(int line, int column) const {
         else
             x += (std::min(column, run.end) - run.begin) * m_columnWidth;
     }
-    return x;
+    return qRound(x);
 }
 
 int ReportLogView::lineWidth(int line) const {
@@ -151,10 +154,11 @@ void ReportLogView::updateScrollBars() {
     verticalScrollBar()->setRange(0, static_cast<int>(std::clamp<qint64>(total - page, 0, INT_MAX)));
     verticalScrollBar()->setPageStep(page);
     verticalScrollBar()->setSingleStep(m_lineHeight);
-    const int width = std::max(m_text.LongestLine() * m_columnWidth, m_widestPictureLine) + m_columnWidth;
+    const int width =
+        std::max(qCeil(m_text.LongestLine() * m_columnWidth), m_widestPictureLine) + ColumnWidth();
     horizontalScrollBar()->setRange(0, std::max(0, width - viewport()->width()));
     horizontalScrollBar()->setPageStep(viewport()->width());
-    horizontalScrollBar()->setSingleStep(m_columnWidth);
+    horizontalScrollBar()->setSingleStep(ColumnWidth());
 }
 
 void ReportLogView::resizeEvent(QResizeEvent* event) {
@@ -233,15 +237,15 @@ void ReportLogView::ensureCaretVisible() {
     QScrollBar* h = horizontalScrollBar();
     if (x < h->value())
         h->setValue(x);
-    else if (x + m_columnWidth > h->value() + viewport()->width())
-        h->setValue(x + m_columnWidth - viewport()->width());
+    else if (x + ColumnWidth() > h->value() + viewport()->width())
+        h->setValue(x + ColumnWidth() - viewport()->width());
 }
 
 ReportLogView::Place ReportLogView::placeAt(const QPoint& point) const {
     const qint64 y = qint64(verticalScrollBar()->value()) + std::max(0, point.y());
     const int line = lineAt(y);
     const int x = horizontalScrollBar()->value() + std::max(0, point.x());
-    int left = 0;
+    qreal left = 0;
     for (const ReportLogText::Run& run : m_text.Runs(line)) {
         if (run.picture != nullptr) {
             const int w = run.picture->shown.width();
@@ -250,9 +254,9 @@ ReportLogView::Place ReportLogView::placeAt(const QPoint& point) const {
             left += w;
             continue;
         }
-        const int w = (run.end - run.begin) * m_columnWidth;
+        const qreal w = (run.end - run.begin) * m_columnWidth;
         if (x < left + w)
-            return Place{line, run.begin + (x - left + m_columnWidth / 2) / m_columnWidth};
+            return Place{line, run.begin + int((x - left + m_columnWidth / 2) / m_columnWidth)};
         left += w;
     }
     return Place{line, static_cast<int>(m_text.Line(line).size())};
@@ -277,7 +281,7 @@ void ReportLogView::drawLine(QPainter& painter, int line, int top, const QColor&
     const QStringView text = m_text.Line(line);
     const int height = LineHeight(line);
     const int baseline = top + height - (m_lineHeight - m_ascent);
-    int x = -horizontalScrollBar()->value();
+    qreal x = -horizontalScrollBar()->value();
     const int right = viewport()->width();
     painter.setPen(pen);
     for (const ReportLogText::Run& run : m_text.Runs(line)) {
@@ -286,15 +290,19 @@ void ReportLogView::drawLine(QPainter& painter, int line, int top, const QColor&
         if (run.picture != nullptr) {
             const QSize shown = run.picture->shown;
             if (x + shown.width() >= 0)
-                painter.drawPixmap(QRect(QPoint(x, baseline - shown.height()), shown),
+                painter.drawPixmap(QRect(QPoint(qRound(x), baseline - shown.height()), shown),
                                    pixmapOf(*run.picture));
             x += shown.width();
             continue;
         }
-        const int width = (run.end - run.begin) * m_columnWidth;
+        const qreal width = (run.end - run.begin) * m_columnWidth;
         if (x + width >= 0) {
+            // Only the columns in view: a pasted text may make one line very long.
+            const int first = std::max(0, int(-x / m_columnWidth) - 1);
+            const int last = std::min(run.end - run.begin, int((right - x) / m_columnWidth) + 2);
             painter.setFont(fontFor(run.attributes));
-            painter.drawText(QPoint(x, baseline), text.sliced(run.begin, run.end - run.begin).toString());
+            painter.drawText(QPointF(x + first * m_columnWidth, baseline),
+                             text.sliced(run.begin + first, last - first).toString());
         }
         x += width;
     }
@@ -319,7 +327,7 @@ void ReportLogView::paintEvent(QPaintEvent*) {
             continue;
         // The selected part of the line, its end included when the selection goes on below.
         const int begin = line == from.line ? columnX(line, from.column) : 0;
-        int end = line == to.line ? columnX(line, to.column) : lineWidth(line) + m_columnWidth;
+        int end = line == to.line ? columnX(line, to.column) : lineWidth(line) + ColumnWidth();
         const int offset = horizontalScrollBar()->value();
         const QRect selected(begin - offset, y, end - begin, LineHeight(line));
         if (selected.width() <= 0)

@@ -11,6 +11,7 @@
 #include <QAbstractScrollArea>
 #include <QFont>
 #include <QPixmap>
+#include <QtMath>
 #include <vector>
 
 class ReportLogView : public QAbstractScrollArea {
@@ -54,7 +55,7 @@ public:
     qint64 LineTop(int line) const;
     int LineHeight(int line) const;
     // Width of one column of the log's face.
-    int ColumnWidth() const { return m_columnWidth; }
+    int ColumnWidth() const { return qCeil(m_columnWidth); }
 
     QFont LogFont() const { return font(); }
 
@@ -93,7 +94,7 @@ private:
     QFont m_fonts[8];
     int m_lineHeight = 14;
     int m_ascent = 11;
-    int m_columnWidth = 7;
+    qreal m_columnWidth = 7;
     std::vector<TallLine> m_tall;
     std::size_t m_pictureCount = 0; // pictures of the log already measured
     int m_widestPictureLine = 0;
