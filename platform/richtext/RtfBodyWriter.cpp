@@ -80,6 +80,14 @@ QByteArray RtfBodyWriter::Closing() const {
     return change(m_current, CharAttributes());
 }
 
+// Asked before every append of a long log: counted, not written.
+qsizetype RtfBodyWriter::ClosedSize() const {
+    if (m_current == CharAttributes())
+        return m_out.size();
+    return m_out.size() + (m_current.bold ? 3 : 0) + (m_current.italic ? 3 : 0) +
+           (m_current.underline ? 7 : 0) + 1;
+}
+
 void RtfBodyWriter::Adopt(QByteArray body) {
     m_out = std::move(body);
     m_current = CharAttributes();

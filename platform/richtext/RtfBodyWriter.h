@@ -30,7 +30,7 @@ public:
     // What was written, and what closes it: every attribute off.
     const QByteArray& Bytes() const { return m_out; }
     QByteArray Closing() const;
-    qsizetype ClosedSize() const { return m_out.size() + Closing().size(); }
+    qsizetype ClosedSize() const;
 
     // Continues after a body that ends with every attribute off.
     void Adopt(QByteArray body);

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QPageSize>
 #include <QPrinter>
 #include <QScreen>
@@ -113,6 +114,7 @@ TEST_F(ReportTest, SavedFilesAreByteIdenticalToWhatADocumentOfTheLogGave) {
 
     ASSERT_TRUE(log.SaveFile(path("log.rtf")));
     EXPECT_EQ(testsupport::FileBytes(path("log.rtf")), richtext::WriteRtf(doc));
+    EXPECT_EQ(log.Form().Text().RtfFileSize(), QFileInfo(path("log.rtf")).size()) << "what the size limit counts";
     chosenName = path("log.txt");
     log.Form().cmdFile_Click();
     EXPECT_EQ(testsupport::FileBytes(path("log.txt")), richtext::ToCp1252(richtext::PlainText(doc) + "\r\n"));
