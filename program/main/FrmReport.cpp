@@ -5,6 +5,7 @@
 #include "frmPrinterSelect.h"
 #include "MessageBox.h"
 #include "ProgramPrinter.h"
+#include "ReportLogPrint.h"
 #include "ReportLogView.h"
 #include "ReportPrintFont.h"
 #include "WaitCursor.h"
@@ -270,17 +271,13 @@ bool FrmReport::SavePlainText(const QString& path) {
     return files::WriteFileAtomically(path, richtext::ToCp1252(text));
 }
 
-std::unique_ptr<QTextDocument> FrmReport::PrintedDocument() {
-    QTextCharFormat base = baseFormat();
+QFont FrmReport::PrintedFont() {
     const QString face = printing::ProgramPrinter::Instance().FontName();
-    if (!face.isEmpty())
-        base.setFontFamilies({face});
-    base.setFontPointSize(PrintedPointSize(printing::ProgramPrinter::Instance().Printer(), base.font()));
-    std::unique_ptr<QTextDocument> doc = m_text.ToDocument(base);
-    doc->setDefaultFont(base.font());
-    QTextCursor cursor(doc.get());
-    cursor.insertBlock(cursor.blockFormat(), base);
-    return doc;
+    QFont font(face.isEmpty() ? QString::fromLatin1(kLogFontFace) : face);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSizeF(kLogFontPoints);
+    font.setPointSizeF(PrintedPointSize(printing::ProgramPrinter::Instance().Printer(), font));
+    return font;
 }
 
 void FrmReport::SetTestFileChooser(FileChooser chooser) {
@@ -353,9 +350,9 @@ void FrmReport::cmdPrint_Click() {
         printer.PrintToFile(file);
     }
     std::optional<WaitCursor> wait(std::in_place);
-    // A long log takes a while to become a printed document.
-    const std::unique_ptr<QTextDocument> printed = PrintedDocument();
-    const printing::PrintResult result = printer.PrintDocument(*printed, this);
+    const QFont font = PrintedFont();
+    const printing::PrintResult result = printer.PrintPages(
+        [this, &font](QPagedPaintDevice& device) { return PrintLog(m_text, device, font); }, this);
     if (!file.isEmpty())
         printer.PrintToFile(QString());
     wait.reset();

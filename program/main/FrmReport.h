@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <QDialog>
+#include <QFont>
 #include <QString>
 #include <QTextCharFormat>
 
@@ -75,9 +76,9 @@ public:
     bool SaveRtf(const QString& path);
     bool SavePlainText(const QString& path);
 
-    // What "Print" sends to the printer: an empty line, then the log with its attributes, in a
-    // size of the printer's face at which a whole report line fits across the page.
-    std::unique_ptr<QTextDocument> PrintedDocument();
+    // "Print" sends the log page by page (ReportLogPrint.h) in the printer's face, at a size at
+    // which a whole report line fits across the page.
+    static QFont PrintedFont();
     // The width of the window that shows a whole report line, limited to the screen.
     int WidthForWholeLines() const;
     // Report lines are this many columns wide.
