@@ -3,11 +3,20 @@
 // input columns in four pieces, six results (the second and fifth out of range, so underlined),
 // then the percentages, units, power and date, and the line end.
 
+#include "ReportLogText.h"
 #include "RLogClass.h"
 
 #include <QString>
 
-inline void AppendReportLine(RLogClass& log) {
+// Appends through the log object or straight to a log's content.
+struct TextAppender {
+    ReportLogText& text;
+    ReportLogText::Attributes attributes;
+    void Add(const QString& s) { text.Append(s, attributes); }
+    void Underline(bool on) { attributes.underline = on; }
+};
+
+template <class Log> void AppendReportLineTo(Log& log) {
     log.Add(QStringLiteral("      10     450"));
     log.Add(QStringLiteral("     100     1.5"));
     log.Add(QStringLiteral(" Urban     "));
@@ -25,4 +34,13 @@ inline void AppendReportLine(RLogClass& log) {
     log.Add(QStringLiteral("    1000.0"));
     log.Add(QStringLiteral(" 12/08/2026 09:41 pm"));
     log.Add(QStringLiteral("\r\n"));
+}
+
+inline void AppendReportLine(RLogClass& log) {
+    AppendReportLineTo(log);
+}
+
+inline void AppendReportLine(ReportLogText& text) {
+    TextAppender appender{text, {}};
+    AppendReportLineTo(appender);
 }

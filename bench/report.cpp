@@ -2,14 +2,24 @@
 // a long log as RTF. Saving and loading must grow in proportion to the log: 100,000 lines within
 // 12 times the time of 10,000.
 
+#include "AtomicFile.h"
 #include "FrmReport.h"
+#include "ProgramPrinter.h"
 #include "ReportLines.h"
+#include "ReportLogText.h"
 #include "RLogClass.h"
 
 #include <benchmark/benchmark.h>
+#include <cmath>
 #include <malloc.h>
 #include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
 #include <QTemporaryDir>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -109,22 +119,163 @@ void BM_LoadAddLineSave(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadAddLineSave)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
 
-// Showing a loaded log puts all of it into the window's document, which lays it out.
+// Showing a loaded log: the window opens and draws its first text. Run at 10,000 and 100,000
+// lines and at the size limit of the log (a file of ReportLogText::kMaxRtfBytes); the counters give
+// the resident memory after the show and the process's peak (run the limit alone for its peak:
+// --benchmark_filter=BM_ShowLoadedLog/0).
+constexpr int kAtTheLimit = 0;
+
+// A log file of report lines written straight to disk, so making it costs the benchmark no memory.
+QString WriteLogFile(const QString& path, qint64 lines) {
+    ReportLogText one;
+    AppendReportLine(one);
+    const QByteArray line = one.RtfBody();
+    const QByteArray title = [] {
+        ReportLogText t;
+        t.Append(QStringLiteral("  Dist     Frq    BaseH   MobilH\r\n"), {true, false, true});
+        return t.RtfBody();
+    }();
+    const qint64 frame = richtext::RtfHeader().size() + title.size() + 3;
+    if (lines == kAtTheLimit)
+        lines = (ReportLogText::kMaxRtfBytes - frame) / line.size();
+    files::AtomicFile file(path);
+    file.Open();
+    file.Write(richtext::RtfHeader());
+    file.Write(title);
+    for (qint64 i = 0; i < lines; ++i)
+        file.Write(line);
+    file.Write(richtext::kRtfEnd, 3);
+    file.Commit();
+    return path;
+}
+
+long ResidentMB() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLong() * sysconf(_SC_PAGESIZE) / (1024 * 1024) : 0;
+}
+
+long PeakMB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
 void BM_ShowLoadedLog(benchmark::State& state) {
-    LongLog data(static_cast<int>(state.range(0)));
-    data.log.SaveFile(data.path);
+    QTemporaryDir dir;
+    const QString path = WriteLogFile(dir.filePath(QStringLiteral("log.rtf")), state.range(0));
+    state.counters["file_MB"] = double(QFileInfo(path).size()) / (1024 * 1024);
     for (auto _ : state) {
         state.PauseTiming();
         RLogClass target;
-        target.ReadFile(data.path);
+        target.ReadFile(path);
         state.ResumeTiming();
         target.Form().show();
         QApplication::processEvents();
         state.PauseTiming();
+        state.counters["lines"] = target.Form().Text().LineCount();
+        state.counters["resident_MB"] = ResidentMB();
+        state.counters["peak_MB"] = PeakMB();
         target.Form().hide();
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_ShowLoadedLog)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ShowLoadedLog)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(kAtTheLimit)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+// Loading the log at the limit, as the program starts with it.
+void BM_LoadLogAtTheLimit(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = WriteLogFile(dir.filePath(QStringLiteral("log.rtf")), kAtTheLimit);
+    for (auto _ : state) {
+        RLogClass target;
+        benchmark::DoNotOptimize(target.ReadFile(path));
+    }
+}
+BENCHMARK(BM_LoadLogAtTheLimit)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// A picture like a pasted graph: axes, a grid, labels and curves.
+QImage GraphPicture(int seed) {
+    QImage image(600, 400, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setPen(Qt::lightGray);
+    for (int x = 40; x < 600; x += 40)
+        p.drawLine(x, 0, x, 380);
+    for (int y = 20; y < 400; y += 40)
+        p.drawLine(40, y, 600, y);
+    for (int c = 0; c < 4; ++c) {
+        p.setPen(QColor::fromHsv(c * 80, 255, 200));
+        QPointF last(40, 380);
+        for (int x = 41; x < 600; ++x) {
+            const QPointF next(x, 380 - 300 * std::log10(1 + (x - 40) * (c + seed % 7 + 1) / 60.0) / 2.5);
+            p.drawLine(last, next);
+            last = next;
+        }
+    }
+    p.setPen(Qt::black);
+    for (int i = 0; i < 10; ++i)
+        p.drawText(QPointF(5, 25 + 40 * i), QString::number(160 - 10 * i + seed % 3));
+    return image;
+}
+
+// What a Calculate does to the log beyond the models: one report line appended and the log saved to
+// its temporary file (after the first save, what was added since). Arguments: lines already in
+// the log, pasted graphs already in it, and 1 to save the whole file each time instead (as after
+// every megabyte added, and at the end of a run).
+void BM_CalculateSave(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("log.rtf"));
+    RLogClass log;
+    log.AddTitle();
+    for (int i = 0; i < state.range(0); ++i)
+        AppendReportLine(log);
+    for (int i = 0; i < state.range(1); ++i) {
+        QApplication::clipboard()->setImage(GraphPicture(i));
+        log.PasteClipboard();
+        log.AddLine(QStringLiteral("[Clip Board Image]"));
+    }
+    QApplication::processEvents();
+    state.counters["file_MB"] = double(log.Form().Text().RtfFileSize()) / (1024 * 1024);
+    const bool whole = state.range(2) != 0;
+    log.SaveTempFile(path, true);
+    for (auto _ : state) {
+        AppendReportLine(log);
+        benchmark::DoNotOptimize(log.SaveTempFile(path, whole));
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_CalculateSave)
+    ->Args({0, 0, 0})
+    ->Args({100000, 0, 0})
+    ->Args({0, 400, 0})
+    ->Args({100000, 400, 0})
+    ->Args({100000, 400, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+
+// "Print" of a long log to the PDF file printer: the log becomes a document and is printed page by
+// page.
+void BM_PrintLog(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = WriteLogFile(dir.filePath(QStringLiteral("log.rtf")), state.range(0));
+    RLogClass log;
+    log.ReadFile(path);
+    auto& printer = printing::ProgramPrinter::Instance();
+    for (auto _ : state) {
+        printer.PrintToFile(dir.filePath(QStringLiteral("log.pdf")));
+        log.Form().cmdPrint_Click();
+    }
+    printer.PrintToFile(QString());
+    state.counters["pdf_MB"] =
+        double(QFileInfo(dir.filePath(QStringLiteral("log.pdf"))).size()) / (1024 * 1024);
+}
+BENCHMARK(BM_PrintLog)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace

@@ -87,6 +87,15 @@ bool ProgramPrinter::IsUsable() const {
 }
 
 PrintResult ProgramPrinter::PrintDocument(const QTextDocument& doc, QWidget* owner) {
+    return PrintPages(
+        [&doc](QPagedPaintDevice& device) {
+            doc.print(&device);
+            return true;
+        },
+        owner);
+}
+
+PrintResult ProgramPrinter::PrintPages(const PagePainter& paint, QWidget* owner) {
     if (!IsUsable())
         return PrintResult::NoPrinter;
     if (IsPdfFilePrinter(*m_printer)) {
@@ -95,14 +104,11 @@ PrintResult ProgramPrinter::PrintDocument(const QTextDocument& doc, QWidget* own
             path = AskPdfFile(owner);
         if (path.isEmpty())
             return PrintResult::Cancelled;
-        const bool printed = PrintPdfFile(*m_printer, path, [&doc](QPagedPaintDevice& device) {
-            doc.print(&device);
-            return true;
-        });
-        return printed ? PrintResult::Printed : PrintResult::Failed;
+        return PrintPdfFile(*m_printer, path, paint) ? PrintResult::Printed : PrintResult::Failed;
     }
-    doc.print(m_printer.get());
-    return m_printer->printerState() != QPrinter::Error ? PrintResult::Printed : PrintResult::Failed;
+    const bool painted = paint(*m_printer);
+    return painted && m_printer->printerState() != QPrinter::Error ? PrintResult::Printed
+                                                                   : PrintResult::Failed;
 }
 
 void ProgramPrinter::SetFileChooser(FileChooser chooser) {

@@ -58,6 +58,9 @@ public:
     // Prints the document in pages. The PDF file printer asks for its file first (Cancelled when
     // the user gives none) and writes it whole or not at all.
     PrintResult PrintDocument(const QTextDocument& doc, QWidget* owner = nullptr);
+    // The same for pages a function paints itself on the device (false: failed).
+    using PagePainter = std::function<bool(QPagedPaintDevice&)>;
+    PrintResult PrintPages(const PagePainter& paint, QWidget* owner = nullptr);
 
     // The question for the PDF file's name; "" is a cancel. Tests answer it themselves; an empty
     // function goes back to the file dialog.

@@ -2,6 +2,7 @@
 
 #include "Cp1252.h"
 #include "DocumentImages.h"
+#include "RtfBodyWriter.h"
 #include "RtfContent.h"
 #include "RtfParser.h"
 
@@ -16,127 +17,11 @@
 namespace richtext {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-constexpr int kHexLineLength = 128;
-
-// Writes a body; as a sink it takes what the parser reads from another file.
-class BodyWriter : public RtfSink {
-public:
-    // `expected`: about how many bytes the body will take, so it is not copied as it grows.
-    explicit BodyWriter(qsizetype expected = 0) { m_out.reserve(expected); }
-
-    void Text(QStringView s, const CharAttributes& a) override {
-        attributes(a);
-        const qsizetype n = s.size();
-        for (qsizetype i = 0; i < n;) {
-            // Printable ASCII other than RTF's own characters stands for itself.
-            const qsizetype start = i;
-            while (i < n && s[i].unicode() >= 0x20 && s[i].unicode() < 0x7F && s[i] != QLatin1Char('\\') &&
-                   s[i] != QLatin1Char('{') && s[i] != QLatin1Char('}'))
-                ++i;
-            if (i > start) {
-                const qsizetype at = m_out.size();
-                m_out.resize(at + (i - start));
-                char* out = m_out.data() + at;
-                for (qsizetype k = start; k < i; ++k)
-                    *out++ = static_cast<char>(s[k].unicode());
-                continue;
-            }
-            const QChar ch = s[i++];
-            const char16_t u = ch.unicode();
-            if (u < 0x20 && u != '\t') {
-                continue;
-            } else if (u == '\\' || u == '{' || u == '}') {
-                m_out += '\\';
-                m_out += static_cast<char>(u);
-            } else if (u == '\t') {
-                m_out += "\\tab ";
-            } else if (u == 0x2028) {
-                m_out += "\\line ";
-            } else if (u == 0xFFFC) {
-                continue;
-            } else if (const unsigned char b = CharToCp1252(ch); b != 0) {
-                hexByte(b);
-            } else {
-                m_out += "\\u";
-                m_out += QByteArray::number(static_cast<int>(static_cast<std::int16_t>(u)));
-                m_out += '?';
-            }
-        }
-    }
-
-    void ParagraphEnd() override { m_out += "\\par\r\n"; }
-
-    void Picture(const QByteArray& data, int widthTwips, int heightTwips) override {
-        const bool png = data.startsWith("\x89PNG");
-        QImage image;
-        if (!image.loadFromData(data))
-            return;
-        picture(data, png ? "\\pngblip" : "\\jpegblip", image.size(), widthTwips, heightTwips);
-    }
-
-    void Picture(const QImage& image, double width, double height) {
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        if (!image.save(&buffer, "PNG"))
-            return;
-        picture(png, "\\pngblip", image.size(), std::lround(width * kTwipsPerPixel),
-                std::lround(height * kTwipsPerPixel));
-    }
-
-    // The body, every attribute off at its end.
-    QByteArray Finish() {
-        attributes(CharAttributes());
-        return std::move(m_out);
-    }
-
-private:
-    void attributes(const CharAttributes& a) {
-        if (a == m_current)
-            return;
-        if (a.bold != m_current.bold)
-            m_out += a.bold ? "\\b" : "\\b0";
-        if (a.italic != m_current.italic)
-            m_out += a.italic ? "\\i" : "\\i0";
-        if (a.underline != m_current.underline)
-            m_out += a.underline ? "\\ul" : "\\ulnone";
-        m_out += ' ';
-        m_current = a;
-    }
-
-    void hexByte(unsigned char b) {
-        static const char digits[] = "0123456789abcdef";
-        m_out += "\\'";
-        m_out += digits[b >> 4];
-        m_out += digits[b & 15];
-    }
-
-    void picture(const QByteArray& data, const char* kind, QSize pixels, long widthTwips, long heightTwips) {
-        if (widthTwips <= 0)
-            widthTwips = pixels.width() * kTwipsPerPixel;
-        if (heightTwips <= 0)
-            heightTwips = pixels.height() * kTwipsPerPixel;
-        m_out += QByteArray("{\\pict") + kind + "\\picw" + QByteArray::number(pixels.width()) + "\\pich" +
-                 QByteArray::number(pixels.height()) + "\\picwgoal" + QByteArray::number(widthTwips) +
-                 "\\pichgoal" + QByteArray::number(heightTwips) + "\r\n";
-        const QByteArray hex = data.toHex();
-        for (qsizetype i = 0; i < hex.size(); i += kHexLineLength) {
-            m_out += hex.mid(i, kHexLineLength);
-            m_out += "\r\n";
-        }
-        m_out += "}";
-    }
-
-    CharAttributes m_current;
-    QByteArray m_out;
-};
-
 // Writes a document's fragments. Text is taken from the document's whole text at once and
 // attributes once per format, so a long log costs no allocation per fragment.
 class DocumentWriter {
 public:
-    DocumentWriter(const QTextDocument& doc, BodyWriter& writer)
+    DocumentWriter(const QTextDocument& doc, RtfBodyWriter& writer)
         : m_doc(doc), m_writer(writer), m_text(doc.toRawText()) {}
 
     // `at`: the fragment's position, counted along (asking the document costs a walk of its tree).
@@ -182,13 +67,13 @@ private:
     }
 
     const QTextDocument& m_doc;
-    BodyWriter& m_writer;
+    RtfBodyWriter& m_writer;
     const QString m_text;
     std::vector<Known> m_known;
 };
 
 void Escaped(QByteArray& out, const QString& text) {
-    BodyWriter writer;
+    RtfBodyWriter writer;
     writer.Text(text, CharAttributes());
     out += writer.Finish();
 }
@@ -211,7 +96,7 @@ void PageDescription(QByteArray& out, const RtfPage& page) {
 } // namespace
 
 QByteArray RtfBody(const QTextDocument& doc) {
-    BodyWriter writer(doc.characterCount() + qsizetype(doc.blockCount()) * 8);
+    RtfBodyWriter writer(doc.characterCount() + qsizetype(doc.blockCount()) * 8);
     DocumentWriter fragments(doc, writer);
     qsizetype blockAt = 0;
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
@@ -243,18 +128,23 @@ std::optional<RtfBodyBytes> RtfBodyOf(QByteArray rtf, const RtfFont& font, const
         RtfEnd end;
         if (!ParseRtf(rtf, check, &end))
             return std::nullopt;
-        if (end.closed == rtf.size() - endSize + 1 && end.attributes == CharAttributes() && end.text &&
-            end.unicodeSkip == 1) {
+        if (KeepsItsBody(rtf, end)) {
             const qsizetype size = rtf.size() - endSize - header.size();
             return RtfBodyBytes{std::move(rtf), header.size(), size};
         }
     }
-    BodyWriter writer(rtf.size());
+    RtfBodyWriter writer(rtf.size());
     if (!ParseRtf(rtf, writer))
         return std::nullopt;
     QByteArray body = writer.Finish();
     const qsizetype size = body.size();
     return RtfBodyBytes{std::move(body), 0, size};
+}
+
+bool KeepsItsBody(const QByteArray& rtf, const RtfEnd& end) {
+    const qsizetype endSize = qsizetype(sizeof kRtfEnd) - 1;
+    return end.closed == rtf.size() - endSize + 1 && end.attributes == CharAttributes() && end.text &&
+           end.unicodeSkip == 1;
 }
 
 QByteArray RtfHeader(const RtfFont& font, const RtfPage& page) {

@@ -50,6 +50,12 @@ struct RtfBodyBytes {
 std::optional<RtfBodyBytes> RtfBodyOf(QByteArray rtf, const RtfFont& font = RtfFont(),
                                       const RtfPage& page = RtfPage());
 
+// Whether bytes that start with our header and end with kRtfEnd, read up to `end`, are a file of
+// this writer whose body may be kept as it is: the whole group closes at that final brace, and
+// text written before it would be read as right after the header.
+struct RtfEnd;
+bool KeepsItsBody(const QByteArray& rtf, const RtfEnd& end);
+
 // What comes before and after a body in a file.
 QByteArray RtfHeader(const RtfFont& font = RtfFont(), const RtfPage& page = RtfPage());
 inline constexpr char kRtfEnd[] = "}\r\n";

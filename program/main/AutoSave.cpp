@@ -3,8 +3,7 @@
 #include "MessageBox.h"
 #include "RLogClass.h"
 #include "SettingsStore.h"
-
-#include <QDir>
+#include "TempLogFile.h"
 
 namespace {
 
@@ -18,12 +17,12 @@ void ResetAutoSaveReports() {
     g_settingsTold = false;
 }
 
-bool SaveLogToTempFile(RLogClass& log, const QString& path, QWidget* owner) {
-    if (!path.isEmpty() && log.SaveFile(path))
+bool SaveLogToTempFile(RLogClass& log, const QString& path, QWidget* owner, bool whole) {
+    if (!path.isEmpty() && log.SaveTempFile(path, whole))
         return true;
     if (!g_logTold) {
         g_logTold = true;
-        const QString where = path.isEmpty() ? QStringLiteral("no file could be made in ") + QDir::tempPath()
+        const QString where = path.isEmpty() ? QStringLiteral("no file could be made in ") + TempFolderTried()
                                              : QStringLiteral("the file is ") + path;
         msgbox::MsgBox(QStringLiteral("The output log could not be saved; ") + where + QLatin1Char('.'),
                        msgbox::vbExclamation | msgbox::vbOKOnly, QStringLiteral("Output Log"), owner);

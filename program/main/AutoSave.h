@@ -12,8 +12,9 @@ class RLogClass;
 // A new run: both kinds may be told again.
 void ResetAutoSaveReports();
 
-// Saves the log to the temporary log file; false (told once) when it could not be saved.
-bool SaveLogToTempFile(RLogClass& log, const QString& path, QWidget* owner);
+// Saves the log to the temporary log file, only what was added since the last save unless `whole`;
+// false (told once) when it could not be saved.
+bool SaveLogToTempFile(RLogClass& log, const QString& path, QWidget* owner, bool whole = false);
 
 // Tells, once, that the settings could not be saved.
 void TellSettingsNotSaved(QWidget* owner);

@@ -2,13 +2,12 @@
 
 #include "AtomicFile.h"
 #include "Cp1252.h"
-#include "DocumentImages.h"
 #include "frmPrinterSelect.h"
 #include "MessageBox.h"
-#include "PlainText.h"
 #include "ProgramPrinter.h"
-#include "RtfReader.h"
-#include "RtfWriter.h"
+#include "ReportLogPrint.h"
+#include "ReportLogView.h"
+#include "ReportPrintFont.h"
 #include "WaitCursor.h"
 
 #include <optional>
@@ -23,7 +22,10 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
-#include <QTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -79,45 +81,32 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& caption) {
 FrmReport::FrmReport(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FrmReport"));
     setWindowTitle(QStringLiteral("Calculation Log"));
-    m_format.setFontFamilies({QLatin1String(kLogFontFace)});
-    m_format.setFontPointSize(kLogFontPoints);
-    m_format.setFontWeight(QFont::Normal);
-    m_format.setFontItalic(false);
-    m_format.setFontUnderline(false);
     createControls();
     connectHandlers();
-    m_cursor = QTextCursor(rtbLog->document());
-    // Nobody sees the text while the window is hidden, and long runs append thousands of lines
-    // then: lay it out only when the window shows.
-    rtbLog->document()->setLayoutEnabled(false);
-    resize(760, 420);
+    resize(WidthForWholeLines(), 420);
 }
 
 void FrmReport::showEvent(QShowEvent* event) {
-    Flush();
-    rtbLog->document()->setLayoutEnabled(true);
+    updateView();
     QDialog::showEvent(event);
-    rtbLog->ensureCursorVisible();
+    rtbLog->FollowCaret();
+    // The view has its final size once the layout ran.
+    QMetaObject::invokeMethod(rtbLog, &ReportLogView::FollowCaret, Qt::QueuedConnection);
 }
 
 void FrmReport::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
-    rtbLog->document()->setLayoutEnabled(false);
 }
 
 FrmReport::~FrmReport() = default;
 
 void FrmReport::createControls() {
-    rtbLog = new QTextEdit(this);
+    rtbLog = new ReportLogView(m_text, this);
     rtbLog->setObjectName(QStringLiteral("rtbLog"));
-    rtbLog->setReadOnly(true);
-    rtbLog->setLineWrapMode(QTextEdit::NoWrap);
-    rtbLog->setUndoRedoEnabled(false);
     QFont font{QString::fromLatin1(kLogFontFace)};
     font.setPointSizeF(kLogFontPoints);
     font.setStyleHint(QFont::TypeWriter);
     rtbLog->setFont(font);
-    rtbLog->document()->setDefaultFont(font);
 
     cmdClear = button(this, "cmdClear", QStringLiteral("Clear Log"));
     cmdFile = button(this, "cmdFile", QStringLiteral("Save to File"));
@@ -142,6 +131,18 @@ void FrmReport::createControls() {
     layout->addLayout(buttons);
 }
 
+int FrmReport::WidthForWholeLines() const {
+    const QMargins margins = layout()->contentsMargins();
+    const int text = kReportColumns * rtbLog->ColumnWidth() + rtbLog->ColumnWidth();
+    const int frame = 2 * rtbLog->frameWidth() + rtbLog->verticalScrollBar()->sizeHint().width();
+    const int wanted = text + frame + margins.left() + margins.right();
+    const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return wanted;
+    // The window's frame takes a little of the screen too.
+    return std::min(wanted, screen->availableGeometry().width() - 16);
+}
+
 void FrmReport::connectHandlers() {
     connect(cmdClear, &QPushButton::clicked, this, &FrmReport::cmdClear_Click);
     connect(cmdFile, &QPushButton::clicked, this, &FrmReport::cmdFile_Click);
@@ -155,174 +156,128 @@ void FrmReport::connectHandlers() {
 }
 
 void FrmReport::SetBold(bool on) {
-    if ((m_format.fontWeight() > QFont::Normal) == on)
-        return;
-    insertPending();
-    m_format.setFontWeight(on ? QFont::Bold : QFont::Normal);
+    m_attributes.bold = on;
 }
 
 void FrmReport::SetItalic(bool on) {
-    if (m_format.fontItalic() == on)
-        return;
-    insertPending();
-    m_format.setFontItalic(on);
+    m_attributes.italic = on;
 }
 
 void FrmReport::SetUnderline(bool on) {
-    if (m_format.fontUnderline() == on)
-        return;
-    insertPending();
-    m_format.setFontUnderline(on);
-}
-
-QTextCursor FrmReport::endCursor() {
-    m_cursor.movePosition(QTextCursor::End);
-    return m_cursor;
+    m_attributes.underline = on;
 }
 
 void FrmReport::AppendText(const QString& text) {
-    // A report line arrives in many small pieces. The line is one edit of the document, and
-    // pieces in the same format go in together: at the line's end, at a change of format,
-    // before anything reads the document, or as soon as the event loop runs.
-    if (!text.isEmpty()) {
-        if (!m_lineOpen) {
-            m_lineOpen = true;
-            endCursor().beginEditBlock();
-            QMetaObject::invokeMethod(this, &FrmReport::flushPending, Qt::QueuedConnection);
-        }
-        m_pending += text;
-        if (!text.endsWith(QLatin1Char('\n')))
-            return;
-    }
-    flushPending();
+    m_text.Append(text, m_attributes);
+    rtbLog->MoveCaretToEnd();
+    textChanged();
 }
 
-void FrmReport::insertPending() {
-    if (m_pending.isEmpty())
-        return;
-    endCursor().insertText(m_pending, m_format);
-    m_pending.clear();
+// A range report appends a dozen pieces per line: the view looks at them once, when events run.
+void FrmReport::textChanged() {
+    if (!m_viewBehind) {
+        m_viewBehind = true;
+        QMetaObject::invokeMethod(this, &FrmReport::updateView, Qt::QueuedConnection);
+    }
 }
 
-void FrmReport::flushPending() {
-    insertPending();
-    if (m_lineOpen) {
-        m_lineOpen = false;
-        m_cursor.endEditBlock();
-    }
+void FrmReport::updateView() {
+    m_viewBehind = false;
+    rtbLog->TextChanged();
     // The caret stays at the end of the log, however the user moved it.
-    const QTextCursor caret = rtbLog->textCursor();
-    if (caret.hasSelection() || !caret.atEnd())
-        rtbLog->setTextCursor(endCursor());
-}
-
-// Text still held back for the document goes too, and so do the attributes for the next text.
-void FrmReport::ClearText() {
-    m_pending.clear();
-    m_loaded = richtext::RtfBodyBytes();
-    if (m_lineOpen) {
-        m_lineOpen = false;
-        m_cursor.endEditBlock();
-    }
-    rtbLog->document()->clear();
-    m_format.setFontWeight(QFont::Normal);
-    m_format.setFontItalic(false);
-    m_format.setFontUnderline(false);
-}
-
-bool FrmReport::IsEmpty() {
-    flushPending();
-    return m_loaded.size == 0 && rtbLog->document()->isEmpty();
+    rtbLog->MoveCaretToEnd();
+    rtbLog->FollowCaret();
 }
 
 void FrmReport::Flush() {
-    insertLoaded();
-    flushPending();
+    if (m_viewBehind)
+        updateView();
 }
 
 QTextDocument& FrmReport::Document() {
     Flush();
-    return *rtbLog->document();
+    if (!m_document || m_documentRevision != m_text.Revision()) {
+        m_document = m_text.ToDocument(baseFormat());
+        m_documentRevision = m_text.Revision();
+    }
+    return *m_document;
+}
+
+// The attributes for the next text go too.
+void FrmReport::ClearText() {
+    m_text.Clear();
+    m_attributes = ReportLogText::Attributes();
+    rtbLog->TextReset();
+    textChanged();
+}
+
+bool FrmReport::IsEmpty() {
+    return m_text.IsEmpty();
 }
 
 QTextCharFormat FrmReport::baseFormat() const {
-    QTextCharFormat base = m_format;
+    QTextCharFormat base;
+    base.setFontFamilies({QLatin1String(kLogFontFace)});
+    base.setFontPointSize(kLogFontPoints);
     base.setFontWeight(QFont::Normal);
     base.setFontItalic(false);
     base.setFontUnderline(false);
     return base;
 }
 
-// The loaded text goes in front of what was appended since.
-void FrmReport::insertLoaded() {
-    if (m_loaded.size == 0)
-        return;
-    const richtext::RtfBodyBytes loaded = std::exchange(m_loaded, richtext::RtfBodyBytes());
-    QTextCursor start(rtbLog->document());
-    richtext::InsertRtf("{\\rtf1 " + loaded.View().toByteArray() + "}", start, baseFormat());
-}
-
-richtext::RtfFont FrmReport::logFont() {
-    richtext::RtfFont font;
-    font.face = QLatin1String(kLogFontFace);
-    font.pointSize = kLogFontPoints;
-    return font;
-}
-
-void FrmReport::PasteClipboard() {
+bool FrmReport::PasteClipboard(qsizetype maxFileBytes) {
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     if (mime == nullptr)
-        return;
-    flushPending();
-    QTextCursor cursor = endCursor();
+        return true;
+    bool added = true;
     if (mime->hasImage()) {
         const QImage image = qvariant_cast<QImage>(mime->imageData());
         if (!image.isNull())
-            richtext::InsertImage(cursor, image);
+            added = m_text.AppendPicture(image, maxFileBytes) != ReportLogText::PictureAdded::TooLarge;
     } else if (mime->hasText()) {
-        cursor.insertText(mime->text(), m_format);
+        // A character takes at most 8 bytes of the file.
+        const QString text = mime->text();
+        added = m_text.RtfFileSize() + text.size() * 8 <= maxFileBytes;
+        if (added)
+            m_text.Append(text, m_attributes);
     }
-    rtbLog->setTextCursor(cursor);
+    rtbLog->MoveCaretToEnd();
+    textChanged();
+    return added;
 }
 
 bool FrmReport::LoadRtf(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    std::optional<richtext::RtfBodyBytes> body = richtext::RtfBodyOf(file.readAll(), logFont());
-    if (!body)
+    WaitCursor wait;
+    std::optional<ReportLogText> loaded = m_tempSaves.Load(path);
+    if (!loaded)
         return false;
     ClearText();
-    m_loaded = std::move(*body);
-    AppendText(QString());
+    m_text = std::move(*loaded);
+    rtbLog->TextReset();
+    textChanged();
     return true;
 }
 
-// The loaded text goes out as it came in, followed by what was appended since.
 bool FrmReport::SaveRtf(const QString& path) {
-    flushPending();
-    const QByteArray header = richtext::RtfHeader(logFont());
-    const QByteArrayView loaded = m_loaded.View();
-    const QByteArray appended = richtext::RtfBody(*rtbLog->document());
-    files::AtomicFile file(path);
-    return file.Open() && file.Write(header) && file.Write(loaded.data(), loaded.size()) &&
-           file.Write(appended) && file.Write(richtext::kRtfEnd, qint64(sizeof richtext::kRtfEnd) - 1) &&
-           file.Commit();
+    return m_text.SaveRtf(path);
+}
+
+bool FrmReport::SaveTempLog(const QString& path, bool whole) {
+    return m_tempSaves.Save(m_text, path, whole);
 }
 
 bool FrmReport::SavePlainText(const QString& path) {
-    const QString text = richtext::PlainText(Document()) + QStringLiteral("\r\n");
+    const QString text = m_text.PlainText() + QStringLiteral("\r\n");
     return files::WriteFileAtomically(path, richtext::ToCp1252(text));
 }
 
-std::unique_ptr<QTextDocument> FrmReport::PrintedDocument() {
-    std::unique_ptr<QTextDocument> doc(Document().clone());
-    QFont font = rtbLog->font();
-    font.setFamily(printing::ProgramPrinter::Instance().FontName());
-    doc->setDefaultFont(font);
-    QTextCursor cursor(doc.get());
-    cursor.insertBlock(cursor.blockFormat(), m_format);
-    return doc;
+QFont FrmReport::PrintedFont() {
+    const QString face = printing::ProgramPrinter::Instance().FontName();
+    QFont font(face.isEmpty() ? QString::fromLatin1(kLogFontFace) : face);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSizeF(kLogFontPoints);
+    font.setPointSizeF(PrintedPointSize(printing::ProgramPrinter::Instance().Printer(), font));
+    return font;
 }
 
 void FrmReport::SetTestFileChooser(FileChooser chooser) {
@@ -379,14 +334,13 @@ void FrmReport::cmdFile_Click() {
 
 void FrmReport::cmdPrint_Click() {
     auto& printer = printing::ProgramPrinter::Instance();
-    printer.SetFontName(rtbLog->font().family());
+    printer.SetFontName(QString::fromLatin1(kLogFontFace));
     printer.SetOrientation(printing::vbPRORLandscape);
     if (!printer.IsUsable()) {
         msgbox::MsgBox(QStringLiteral("No printer is available. Choose one with Printer Setup."),
                        msgbox::vbExclamation | msgbox::vbOKOnly, QString(), this);
         return;
     }
-    const std::unique_ptr<QTextDocument> printed = PrintedDocument();
     // The PDF file printer asks for its file before the wait begins.
     QString file;
     if (printing::IsPdfFilePrinter(printer.Printer()) && printer.Printer().outputFileName().isEmpty()) {
@@ -396,7 +350,9 @@ void FrmReport::cmdPrint_Click() {
         printer.PrintToFile(file);
     }
     std::optional<WaitCursor> wait(std::in_place);
-    const printing::PrintResult result = printer.PrintDocument(*printed, this);
+    const QFont font = PrintedFont();
+    const printing::PrintResult result = printer.PrintPages(
+        [this, &font](QPagedPaintDevice& device) { return PrintLog(m_text, device, font); }, this);
     if (!file.isEmpty())
         printer.PrintToFile(QString());
     wait.reset();

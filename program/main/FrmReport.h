@@ -3,24 +3,27 @@
 // clear, save, print and close the log. It belongs to the report log object (RLogClass), is
 // created hidden with it and only ever hidden again, so its text lasts for the whole run.
 //
-// The text area is read-only for the user; text only enters through the log: appends at the end
-// with the attributes set by SetBold/SetItalic/SetUnderline, the clipboard paste and file loads.
+// The log's content is a ReportLogText, which the text area rtbLog (a ReportLogView) shows by
+// drawing only the lines in view, so the window opens at once whatever the log's size. The text
+// area is read-only for the user; text only enters through the log: appends at the end with the
+// attributes set by SetBold/SetItalic/SetUnderline, the clipboard paste and file loads.
 
-#include "RtfWriter.h"
+#include "ReportLogText.h"
+#include "TempLogSaves.h"
 
 #include <functional>
 #include <memory>
 #include <QDialog>
+#include <QFont>
 #include <QString>
 #include <QTextCharFormat>
-#include <QTextCursor>
 
 class QAction;
 class QMenu;
 class QMenuBar;
 class QPushButton;
 class QTextDocument;
-class QTextEdit;
+class ReportLogView;
 
 class FrmReport : public QDialog {
     Q_OBJECT
@@ -44,37 +47,42 @@ public:
     void SetBold(bool on);
     void SetItalic(bool on);
     void SetUnderline(bool on);
-    QTextCharFormat CurrentFormat() const { return m_format; }
+    ReportLogText::Attributes CurrentAttributes() const { return m_attributes; }
 
-    // Appends at the end of the log (a CR LF or LF starts a new line) and leaves the caret and
-    // the view's selection at the end. Text reaches the document at the line's end, at the next
-    // change of attributes, when anything of this window reads the log, or when the event loop
-    // next runs; Flush() puts it there at once.
+    // Appends at the end of the log (a CR LF or LF starts a new line) and leaves the caret at the
+    // end with nothing selected. A shown view follows when the event loop next runs, or at Flush().
     void AppendText(const QString& text);
-    // Puts all of the log into the document: text being appended and text loaded from a file.
     void Flush();
-    // The whole log as a document.
+    // The log's content.
+    const ReportLogText& Text() const { return m_text; }
+    // The whole log as a document, made when asked for (it costs a document of every line).
     QTextDocument& Document();
     // Empties the log, attributes included.
     void ClearText();
     // Whether the log holds no text.
     bool IsEmpty();
-    // Appends the clipboard's text or picture at the end.
-    void PasteClipboard();
+    // Appends the clipboard's text or picture at the end, unless the log's file would pass
+    // maxFileBytes then (false, nothing added).
+    bool PasteClipboard(qsizetype maxFileBytes = ReportLogText::kMaxRtfBytes);
 
     // Whole-log files. LoadRtf replaces the log (false and the log untouched when the file is
-    // missing, unreadable or not RTF) and turns bold, italic and underline off. Both save
-    // functions write atomically: a failure leaves an existing file as it was.
-    //
-    // A loaded log stays in its file form until the window shows it or something reads its text
-    // (Flush, Document): starting with a long log costs one read of the file, and saving it again
-    // after a calculation writes that form with the new lines appended.
+    // missing, unreadable or not RTF), with what saves to the temporary file left in its tail,
+    // and turns bold, italic and underline off. Both save
+    // functions write atomically: a failure leaves an existing file as it was. Saving as RTF
+    // writes the log's body as it was made while the log grew: its cost is that of the bytes.
     bool LoadRtf(const QString& path);
+    // Saves to the temporary log file, only what was added since the last save unless `whole`.
+    bool SaveTempLog(const QString& path, bool whole);
     bool SaveRtf(const QString& path);
     bool SavePlainText(const QString& path);
 
-    // What "Print" sends to the printer: an empty line, then the log with its attributes.
-    std::unique_ptr<QTextDocument> PrintedDocument();
+    // "Print" sends the log page by page (ReportLogPrint.h) in the printer's face, at a size at
+    // which a whole report line fits across the page.
+    static QFont PrintedFont();
+    // The width of the window that shows a whole report line, limited to the screen.
+    int WidthForWholeLines() const;
+    // Report lines are this many columns wide.
+    static constexpr int kReportColumns = 147;
 
     // The save dialog's state, kept while the window lives (the last chosen name comes back).
     struct SaveDialogState {
@@ -98,7 +106,7 @@ public:
     void mnuFilePrint_Click();
     void mnuFileClose_Click();
 
-    QTextEdit* rtbLog = nullptr;
+    ReportLogView* rtbLog = nullptr;
     QPushButton* cmdClear = nullptr;
     QPushButton* cmdFile = nullptr;
     QPushButton* cmdPrint = nullptr;
@@ -118,19 +126,17 @@ protected:
 private:
     void createControls();
     void connectHandlers();
-    QTextCursor endCursor();
-    void insertPending();
-    void flushPending();
-    void insertLoaded();
+    void textChanged();
+    void updateView();
     QTextCharFormat baseFormat() const;
-    static richtext::RtfFont logFont();
     bool chooseSaveFile();
 
-    QTextCharFormat m_format;
-    QTextCursor m_cursor;
-    QString m_pending;               // appended text not yet in the document, in m_format
-    richtext::RtfBodyBytes m_loaded; // loaded text not yet in the document, before it
-    bool m_lineOpen = false;         // an edit block spans the line being appended
+    ReportLogText m_text;
+    TempLogSaves m_tempSaves;
+    ReportLogText::Attributes m_attributes;
+    bool m_viewBehind = false; // the view has not yet seen the last change
+    std::unique_ptr<QTextDocument> m_document;
+    quint64 m_documentRevision = 0;
     QString m_title;
     int m_rightMargin = 0;
     SaveDialogState m_cmdlg;

@@ -14,8 +14,10 @@
 #include "Registry.h"
 #include "ReportLine.h"
 #include "ReportLog.h"
+#include "ReportLogText.h"
 #include "RLogClass.h"
 #include "TempLogFile.h"
+#include "TempLogLock.h"
 #include "UnitSystem.h"
 #include "VariantChange.h"
 
@@ -66,7 +68,8 @@ std::optional<double> Number(const QString& text) {
 
 } // namespace
 
-ProgramStartEnd::ProgramStartEnd(MainForm& form, MainInputPanel& inputs) : form_(form), inputs_(inputs) {}
+ProgramStartEnd::ProgramStartEnd(MainForm& form, MainInputPanel& inputs)
+    : form_(form), inputs_(inputs), logLock_(std::make_unique<TempLogLock>()) {}
 
 ProgramStartEnd::~ProgramStartEnd() = default;
 
@@ -153,33 +156,95 @@ void ProgramStartEnd::restoreSuiteInputs() {
 }
 
 // The previous run's log continues when the stored name is a log file of this program that can be
-// read as a log; anything else is left alone and a fresh log starts with its title line.
+// read as a log and that no other running copy of the program holds; anything else is left alone,
+// named to the user when it holds a log, and a fresh log starts with its title line.
 void ProgramStartEnd::restoreLog() {
     Registry& reg = registry();
     RLogClass& log = ReportLog();
     reg.SetKey(QStringLiteral("TempLogName"));
     reg.RegGet();
     const QString stored = reg.Setting().trimmed();
-    if (IsOwnTempLog(stored)) {
-        const qint64 size = QFileInfo(stored).size();
-        if (size > kMaxTempLogBytes) {
-            msgbox::MsgBox(
-                QStringLiteral("The output log %1 is too large to open (%2 MB). A new log is started; "
+    if (!IsOwnTempLog(stored)) {
+        startNewLog(true);
+        return;
+    }
+    if (!logLock_->Take(stored)) {
+        // The other copy keeps the stored name; this one's log is named to the user instead.
+        startNewLog(false);
+        tellLog(QStringLiteral(
+                    "The output log %1 is in use by another copy of the program. This copy keeps a log "
+                    "of its own in %2.")
+                    .arg(stored, program::TempLogName));
+        return;
+    }
+    const qint64 size = QFileInfo(stored).size();
+    if (size > ReportLogText::kMaxRtfBytes) {
+        startNewLog(true);
+        tellLog(QStringLiteral("The output log %1 is too large to open (%2 MB). A new log is started; "
                                "that file is left as it is.")
                     .arg(stored)
-                    .arg(size / (1024 * 1024)),
-                msgbox::vbExclamation | msgbox::vbOKOnly, QStringLiteral("Output Log"), &form_);
-        } else if (log.ReadFile(stored)) {
-            program::TempLogName = stored;
-            if (!log.Form().IsEmpty())
-                return;
-            log.Clear();
-            log.AddTitle();
-            return;
-        }
+                    .arg(size / (1024 * 1024)));
+        return;
     }
+    if (size > 0 && !log.ReadFile(stored)) {
+        startNewLog(true);
+        tellLog(QStringLiteral("The output log %1 could not be read. A new log is started; that file is left "
+                               "as it is.")
+                    .arg(stored));
+        return;
+    }
+    program::TempLogName = stored;
+    if (log.Form().IsEmpty()) {
+        log.Clear();
+        log.AddTitle();
+    }
+}
+
+// A new log is written and, unless another copy's log keeps the name, named in the settings at
+// once: a run that ends without its end (a crash, a kill) leaves a log the next start opens.
+void ProgramStartEnd::startNewLog(bool storeName) {
+    RLogClass& log = ReportLog();
     program::TempLogName = GetTempLogName();
     log.AddTitle();
+    logLock_->Release();
+    if (program::TempLogName.isEmpty() || !logLock_->Take(program::TempLogName))
+        return;
+    SaveLogToTempFile(log, program::TempLogName, &form_);
+    if (storeName) {
+        Registry& reg = registry();
+        reg.SetKey(QStringLiteral("TempLogName"));
+        reg.SetSetting(program::TempLogName);
+        if (!reg.RegSave())
+            TellSettingsNotSaved(&form_);
+    }
+}
+
+void ProgramStartEnd::tellLog(const QString& message) {
+    msgbox::MsgBox(message, msgbox::vbExclamation | msgbox::vbOKOnly, QStringLiteral("Output Log"), &form_);
+}
+
+// The name kept for the next start: this copy's log, unless the stored name is another copy's log
+// that is still there, which stays; the user is told where this copy's log is then.
+QString ProgramStartEnd::keptLogName(bool retain) {
+    Registry& reg = registry();
+    reg.SetKey(QStringLiteral("TempLogName"));
+    reg.RegGet();
+    const QString stored = reg.Setting().trimmed();
+    const bool othersLog = !stored.isEmpty() && stored != program::TempLogName && IsOwnTempLog(stored);
+    if (retain) {
+        // The kept file holds the whole log by itself.
+        SaveLogToTempFile(ReportLog(), program::TempLogName, &form_, true);
+        if (!othersLog)
+            return program::TempLogName;
+        tellLog(QStringLiteral(
+                    "This copy's output log is kept in %1; the next start opens %2, the log of another "
+                    "copy of the program.")
+                    .arg(program::TempLogName, stored));
+        return stored;
+    }
+    RemoveTempLog(program::TempLogName);
+    logLock_->Release(!QFileInfo::exists(program::TempLogName));
+    return othersLog ? stored : QString();
 }
 
 bool ProgramStartEnd::writeSuiteValues() {
@@ -211,13 +276,7 @@ void ProgramStartEnd::Unload() {
     bool saved = !orbelLaunched_ || writeSuiteValues();
     const int answer = msgbox::MsgBox(QStringLiteral("Retain Output Log?"), msgbox::vbYesNo,
                                       QStringLiteral("Output Log"), &form_);
-    QString logName;
-    if (answer == msgbox::vbYes) {
-        SaveLogToTempFile(ReportLog(), program::TempLogName, &form_);
-        logName = program::TempLogName;
-    } else {
-        RemoveTempLog(program::TempLogName);
-    }
+    const QString logName = keptLogName(answer == msgbox::vbYes);
     const MainInputs in = form_.Inputs();
     QList<QPair<QString, QString>> values;
     for (const StoredBox& stored : kStoredBoxes) {

@@ -5,10 +5,12 @@
 
 #include <functional>
 #include <memory>
+#include <QString>
 
 class MainForm;
 class MainInputPanel;
 class Registry;
+class TempLogLock;
 
 class ProgramStartEnd {
 public:
@@ -28,12 +30,16 @@ private:
     void restoreOwnInputs();
     void restoreSuiteInputs();
     void restoreLog();
+    void startNewLog(bool storeName);
+    void tellLog(const QString& message);
+    QString keptLogName(bool retain);
     bool writeSuiteValues();
     Registry& registry();
 
     MainForm& form_;
     MainInputPanel& inputs_;
     std::unique_ptr<Registry> registry_;
+    std::unique_ptr<TempLogLock> logLock_; // this copy's log, while the program runs
     bool orbelLaunched_ = false;
     bool unloaded_ = false;
 };

@@ -1,9 +1,38 @@
 #include "RLogClass.h"
 
 #include "FrmReport.h"
+#include "MessageBox.h"
 
+#include <QClipboard>
 #include <QFileInfo>
-#include <QTextEdit>
+#include <QGuiApplication>
+#include <QMimeData>
+
+namespace {
+
+// The most a character takes in the file (a \u escape of a character outside the code page).
+constexpr qsizetype kMaxBytesPerChar = 8;
+
+bool EndsLine(const QString& text) {
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+}
+
+void TellFull() {
+    msgbox::MsgBox(RLogClass::FullMessage(), msgbox::vbExclamation | msgbox::vbOKOnly,
+                   QStringLiteral("Output Log"));
+}
+
+} // namespace
+
+QString RLogClass::FullMessage() {
+    return QStringLiteral("The output log has reached its limit of %1 MB, so this is not added to it. "
+                          "Save the log with \"Save to File\" and clear it to go on.")
+        .arg(ReportLogText::kMaxRtfBytes / (1024 * 1024));
+}
+
+bool RLogClass::HasRoomFor(qsizetype bytes) const {
+    return m_form->Text().RtfFileSize() + bytes <= ReportLogText::kMaxRtfBytes;
+}
 
 RLogClass::RLogClass() : m_form(std::make_unique<FrmReport>()) {
     Title(QStringLiteral("Report Log"));
@@ -23,9 +52,15 @@ bool RLogClass::ReadFile(const QString& path) {
 }
 
 bool RLogClass::SaveFile(const QString& path) {
-    if (m_lastWritten.isNull())
+    if (!m_written)
         return false;
     return m_form->SaveRtf(path);
+}
+
+bool RLogClass::SaveTempFile(const QString& path, bool whole) {
+    if (!m_written)
+        return false;
+    return m_form->SaveTempLog(path, whole);
 }
 
 void RLogClass::Underline(bool on) {
@@ -46,13 +81,25 @@ QString RLogClass::Title() const {
 }
 
 void RLogClass::Clear() {
+    m_refusingLine = false;
     m_form->ClearText();
     m_form->SetRightMargin(kRightMargin);
 }
 
 void RLogClass::Add(const QString& text) {
+    const ReportLogText& log = m_form->Text();
+    const bool lineStart = log.Line(log.LineCount() - 1).isEmpty();
+    if (!m_refusingLine && !text.isEmpty() &&
+        !HasRoomFor(text.size() * kMaxBytesPerChar + (lineStart ? kLineRoom : 0))) {
+        m_refusingLine = true;
+        TellFull();
+    }
+    if (m_refusingLine) {
+        m_refusingLine = !EndsLine(text);
+        return;
+    }
     m_form->AppendText(text);
-    m_lastWritten = m_form->rtbLog;
+    m_written = true;
 }
 
 void RLogClass::AddLine(const QString& text) {
@@ -69,5 +116,6 @@ void RLogClass::AddTitle() {
 }
 
 void RLogClass::PasteClipboard() {
-    m_form->PasteClipboard();
+    if (!m_form->PasteClipboard(ReportLogText::kMaxRtfBytes))
+        TellFull();
 }

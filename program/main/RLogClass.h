@@ -18,18 +18,21 @@
 //   AddLine(text = "")     appends the text and a line end (CR LF)
 //   AddTitle()             appends the title in bold underline and a line end
 //   PasteClipboard()       appends the clipboard's picture or text
+//   HasRoomFor(bytes)      whether the log may grow by that much of its RTF file
 //   Form()                 the report window, for the few callers that need it directly
 //
-// Appended text reaches Form().rtbLog's document at each line end, at the next change of
-// attributes, when the log or its window reads the text (saving, printing, showing) and whenever
-// the event loop runs; Form().Flush() puts a line still being written there at once.
+// The log grows up to one size limit (ReportLogText::kMaxRtfBytes), so that every log opens at the
+// next start: a line that would begin past it, and a pasted picture or text that would pass it,
+// are not added, and the user is told at that moment. Writers of many lines (the range report)
+// ask HasRoomFor first and stop on their own.
+//
+// Appended text is in Form().Text() at once; a shown window draws it when the event loop next
+// runs (Form().Flush() at once).
 
 #include <memory>
-#include <QPointer>
 #include <QString>
 
 class FrmReport;
-class QTextEdit;
 
 class RLogClass {
 public:
@@ -41,6 +44,9 @@ public:
     void Show();
     bool ReadFile(const QString& path);
     bool SaveFile(const QString& path);
+    // SaveFile to the temporary log file: after the first save, only what was added since, unless
+    // `whole` (TempLogSaves.h); ReadFile takes what was saved so.
+    bool SaveTempFile(const QString& path, bool whole = false);
     void Underline(bool on);
     void Italic(bool on);
     void Bold(bool on);
@@ -51,14 +57,21 @@ public:
     void AddLine(const QString& text = QString());
     void AddTitle();
     void PasteClipboard();
+    bool HasRoomFor(qsizetype bytes) const;
 
     FrmReport& Form() { return *m_form; }
 
     // The right margin of the text area after Clear and AddTitle, in twips.
     static constexpr int kRightMargin = 32000;
+    // Room a line needs at its start: a report line takes about 200 bytes of the file.
+    static constexpr qsizetype kLineRoom = 4096;
+    // What the user is told when the log is full.
+    static QString FullMessage();
 
 private:
     std::unique_ptr<FrmReport> m_form;
-    // The text area last written; SaveFile writes nothing before the first append.
-    QPointer<QTextEdit> m_lastWritten;
+    // SaveFile writes nothing before the first append.
+    bool m_written = false;
+    // The rest of a line that could not begin is left out too.
+    bool m_refusingLine = false;
 };

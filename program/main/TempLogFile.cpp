@@ -14,6 +14,11 @@ const char* const kSuffix = ".rtf";
 
 } // namespace
 
+QString TempFolderTried() {
+    const QString folder = qEnvironmentVariable("TMPDIR");
+    return folder.isEmpty() ? QStringLiteral("/tmp") : QDir::cleanPath(folder);
+}
+
 QString GetTempLogName() {
     // A temporary folder that does not exist reads as "", which must not become the root folder.
     const QString folder = QDir::tempPath();
@@ -41,6 +46,11 @@ bool IsOwnTempLog(const QString& path) {
 }
 
 void RemoveTempLog(const QString& path) {
-    if (IsOwnTempLog(path))
-        QFile::remove(path.trimmed());
+    if (!IsOwnTempLog(path))
+        return;
+    QFile::remove(path.trimmed());
+    // What the last saves added, beside it.
+    const QString tail = path.trimmed() + QStringLiteral(".tail");
+    if (QFileInfo(tail).isFile() && !QFileInfo(tail).isSymLink())
+        QFile::remove(tail);
 }

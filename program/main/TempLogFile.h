@@ -5,8 +5,8 @@
 
 #include <QString>
 
-// A temporary log larger than this is not opened: reading it would take long and much memory.
-constexpr qint64 kMaxTempLogBytes = 64LL * 1024 * 1024;
+// The temporary folder the program tries, named as the user knows it even when it does not exist.
+QString TempFolderTried();
 
 // Creates a new, empty file with a unique name in the temporary folder and returns its full path;
 // "" when none could be created.
@@ -16,6 +16,6 @@ QString GetTempLogName();
 // link), right in the temporary folder, named as GetTempLogName names them.
 bool IsOwnTempLog(const QString& path);
 
-// Removes the file when it is a temporary log of this program; anything else stays. A file that
-// is already gone is not an error.
+// Removes the file, and the tail of its last saves, when it is a temporary log of this program;
+// anything else stays. A file that is already gone is not an error.
 void RemoveTempLog(const QString& path);

@@ -3,6 +3,7 @@
 #include "AutoSave.h"
 #include "ContextIDs.h"
 #include "frmLogDistRangeLogic.h"
+#include "FrmReport.h"
 #include "Help.h"
 #include "InputValidation.h"
 #include "LostFocusFilter.h"
@@ -13,6 +14,7 @@
 #include "NumberText.h"
 #include "ProgramState.h"
 #include "ReportLog.h"
+#include "ReportLogText.h"
 #include "RLogClass.h"
 #include "WaitCursor.h"
 
@@ -53,6 +55,15 @@ void appendLine(RLogClass& log, const std::vector<ReportPiece>& pieces, bool& un
         }
         log.Add(QString::fromStdString(piece.text));
     }
+}
+
+// The bytes one line of the run takes in the log's file, with room for a longer distance text.
+qsizetype RangeLineBytes(const ShownInputs& inputs, double distanceKm) {
+    ReportLogText text;
+    const qsizetype empty = text.RtfFileSize();
+    for (const ReportPiece& piece : JoinPieces(RangeReportLine(inputs, distanceKm, numtext::LocalNow())))
+        text.Append(QString::fromStdString(piece.text), {false, false, piece.underline});
+    return text.RtfFileSize() - empty + 16;
 }
 
 } // namespace
@@ -219,6 +230,34 @@ bool frmLogDistRange::readMainInputs(ShownInputs& in) {
     return true;
 }
 
+// The log has a size limit: a run that would pass it is refused before it starts, with what it
+// would take, so the user can choose a larger step or a shorter range.
+bool frmLogDistRange::rangeFitsTheLog(const ShownInputs& inputs) {
+    const Controls& u = *ui_;
+    const DistanceRange range{leadingNumber(u.txtStart), leadingNumber(u.txtEnd), leadingNumber(u.txtStep)};
+    const long long count = DistanceCount(range);
+    lineBytes_ = RangeLineBytes(inputs, range.start);
+    const qsizetype used =
+        u.chkClearLog->isChecked() ? ReportLogText().RtfFileSize() : log_.Form().Text().RtfFileSize();
+    const qsizetype room = std::max<qsizetype>(0, ReportLogText::kMaxRtfBytes - used - RLogClass::kLineRoom);
+    if (count <= room / lineBytes_)
+        return true;
+    constexpr double kMB = 1024.0 * 1024.0;
+    msgbox::MsgBox(
+        QStringLiteral("This range gives %1 lines, about %2 MB of the output log, which has room for "
+                       "%3 more lines (%4 MB of its limit of %5 MB). Choose a larger step or a "
+                       "shorter range%6.")
+            .arg(count)
+            .arg(std::ceil(double(count) * double(lineBytes_) / kMB), 0, 'f', 0)
+            .arg(room / lineBytes_)
+            .arg(double(room) / kMB, 0, 'f', 1)
+            .arg(ReportLogText::kMaxRtfBytes / (1024 * 1024))
+            .arg(u.chkClearLog->isChecked() ? QString()
+                                            : QStringLiteral(", or clear the log before the run")),
+        msgbox::vbExclamation | msgbox::vbOKOnly, QStringLiteral("Warning"), this);
+    return false;
+}
+
 void frmLogDistRange::cmdLogDistRange_Click() {
     if (running_) {
         requestStop(true);
@@ -230,7 +269,7 @@ void frmLogDistRange::cmdLogDistRange_Click() {
         return;
     }
     ShownInputs inputs;
-    if (!readMainInputs(inputs))
+    if (!readMainInputs(inputs) || !rangeFitsTheLog(inputs))
         return;
 
     // Window events run inside the loop and may destroy this dialog: from here on, members are
@@ -281,6 +320,12 @@ frmLogDistRange::RunEnd frmLogDistRange::runRange(const ShownInputs& inputs) {
             return RunEnd::Destroyed;
         if (stopRequested_)
             return RunEnd::Stopped;
+        // The check before the run allows for this; a log that grew otherwise stops the run.
+        if (!log.HasRoomFor(lineBytes_ + RLogClass::kLineRoom)) {
+            msgbox::MsgBox(RLogClass::FullMessage(), msgbox::vbExclamation | msgbox::vbOKOnly,
+                           QStringLiteral("Output Log"), this);
+            return RunEnd::Stopped;
+        }
         const double d = DistanceAt(range, i);
         u.pgbDist->setValue(scale.ValueAt(d));
         u.lblDist->setText(QString::fromStdString(numtext::Format(d, "####.0")) + QStringLiteral(" Km"));

@@ -56,6 +56,7 @@ private:
     bool ValidateRange();
     void boxLostFocus(QLineEdit* box, const char* message, const char* replacement);
     bool readMainInputs(ShownInputs& inputs);
+    bool rangeFitsTheLog(const ShownInputs& inputs);
     void showRunningLook(bool running);
     RunEnd runRange(const ShownInputs& inputs);
     void requestStop(bool restart);
@@ -71,4 +72,5 @@ private:
     bool restartRequested_ = false;
     bool closeRequested_ = false;
     long long linesSent_ = 0;
+    long long lineBytes_ = 256; // of the log's file, per line of the run
 };

@@ -15,6 +15,8 @@ public:
 
     void Form_Load();
     void cmdSelect_Click();
+    // The size the window opens at.
+    QSize FittingSize() const;
 
     QComboBox* cboPrinterNames = nullptr;
     QPushButton* cmdSelect = nullptr;

@@ -5,7 +5,7 @@ target_link_libraries(mainform_fixture PUBLIC tarvek_main tarvek_test_support GT
 
 tarvek_add_test(mainform_test
     SOURCES ${TEST_DIR}/mainform_test.cpp ${TEST_DIR}/mainform_startend_test.cpp ${TEST_DIR}/mainform_saves.cpp
-            ${TEST_DIR}/mainform_tables.cpp
+            ${TEST_DIR}/mainform_tables.cpp ${TEST_DIR}/mainform_templog_test.cpp
     LIBS mainform_fixture
     LABELS main gui locale asan
     GUI)

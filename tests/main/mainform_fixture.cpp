@@ -103,10 +103,14 @@ void MainFormTest::TearDown() {
     MainForm::SetProgramEnd(nullptr);
 }
 
-MainForm& MainFormTest::Start() {
+void MainFormTest::EndWindow() {
     controls_ = {};
     form_.reset();
     DestroyReportLog();
+}
+
+MainForm& MainFormTest::Start() {
+    EndWindow();
     ended_ = false;
     form_ = std::make_unique<MainForm>();
     controls_ = FindMainControls(*form_);

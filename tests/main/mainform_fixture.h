@@ -78,6 +78,8 @@ protected:
     MainForm& Start();
     // Ends the run through the window's close; retain answers "Retain Output Log?".
     void Exit(bool retain);
+    // The window and the log go, as at the end of the process.
+    void EndWindow();
 
     MainControls& ui() { return controls_; }
     MainForm& form() { return *form_; }

@@ -93,6 +93,8 @@ TEST_F(MainFormTest, FailedSavesOfTheLogAndTheSettingsAreToldOnce) {
     const auto log = Messages();
     ASSERT_EQ(log.size(), 1u);
     EXPECT_NE(log[0].find("output log could not be saved"), std::string::npos) << log[0];
+    const std::string folder = "no file could be made in " + (tempDir() + "/missing.").toStdString();
+    EXPECT_NE(log[0].find(folder), std::string::npos) << log[0];
     // A folder below a file can never be made, whoever runs the test.
     ASSERT_TRUE(testsupport::WriteBytes(tempDir() + "/file", "x"));
     qputenv("XDG_CONFIG_HOME", (tempDir() + "/file/config").toUtf8());

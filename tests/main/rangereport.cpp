@@ -98,7 +98,7 @@ protected:
         control<QLineEdit>("txtStep")->setText(step);
     }
     QStringList lines() const {
-        QString text = log->Form().rtbLog->toPlainText();
+        QString text = log->Form().Text().PlainText();
         text.remove(QLatin1Char('\r'));
         return text.split(QLatin1Char('\n'));
     }
@@ -324,14 +324,14 @@ TEST_F(RangeReportTest, PercentOfLocationsIsTakenFromTheMainWindow) {
 TEST_F(RangeReportTest, OutOfRangeResultsAreUnderlinedInTheLog) {
     setRange("150", "150", "1");
     dialog->cmdLogDistRange_Click();
-    const QTextBlock first = log->Form().rtbLog->document()->firstBlock();
+    const ReportLogText& text = log->Form().Text();
     QString underlined;
-    for (auto it = first.begin(); !it.atEnd(); ++it) {
-        if (it.fragment().charFormat().fontUnderline())
-            underlined += it.fragment().text();
+    for (const ReportLogText::Run& run : text.Runs(0)) {
+        if (run.attributes.underline)
+            underlined += text.Line(0).sliced(run.begin, run.end - run.begin);
     }
     EXPECT_EQ(underlined.size(), 32) << underlined.toStdString();
-    EXPECT_FALSE(log->Form().CurrentFormat().fontUnderline()) << "underline off after the run";
+    EXPECT_FALSE(log->Form().CurrentAttributes().underline) << "underline off after the run";
 }
 
 TEST_F(RangeReportTest, RunningLookShowsProgressAndTheExitButton) {
@@ -357,7 +357,7 @@ TEST_F(RangeReportTest, RunningLookShowsProgressAndTheExitButton) {
 
 TEST_F(RangeReportTest, ClosingDuringARunStopsItAndSavesWhatWasWritten) {
     dialog->show();
-    setRange("0.1", "299.9", "0.0001");
+    setRange("0.1", "299.9", "0.002");
     atEventPass(40, [this] { dialog->close(); });
     dialog->cmdLogDistRange_Click();
     EXPECT_FALSE(dialog->IsRunning());
@@ -371,7 +371,7 @@ TEST_F(RangeReportTest, ClosingDuringARunStopsItAndSavesWhatWasWritten) {
 
 TEST_F(RangeReportTest, ExitCalculationsStopsTheRun) {
     dialog->show();
-    setRange("0.1", "299.9", "0.0001");
+    setRange("0.1", "299.9", "0.002");
     atEventPass(10, [this] { control<QPushButton>("cmdExitCalc")->click(); });
     dialog->cmdLogDistRange_Click();
     EXPECT_FALSE(dialog->isVisible());
@@ -381,7 +381,7 @@ TEST_F(RangeReportTest, ExitCalculationsStopsTheRun) {
 
 TEST_F(RangeReportTest, EscapeDuringARunStopsItToo) {
     dialog->show();
-    setRange("0.1", "299.9", "0.0001");
+    setRange("0.1", "299.9", "0.002");
     atEventPass(5, [this] { dialog->reject(); });
     dialog->cmdLogDistRange_Click();
     EXPECT_FALSE(dialog->isVisible());
@@ -415,7 +415,7 @@ TEST_F(RangeReportTest, RestartKeepingTheLogClosesTheFirstTableWithAnEmptyLine) 
 
 TEST_F(RangeReportTest, DestroyingTheDialogDuringARunIsSafe) {
     dialog->show();
-    setRange("0.1", "299.9", "0.0001");
+    setRange("0.1", "299.9", "0.002");
     atEventPass(20, [this] { delete dialog.data(); });
     frmLogDistRange* raw = dialog.data();
     raw->cmdLogDistRange_Click();
@@ -430,6 +430,25 @@ TEST_F(RangeReportTest, ClosingWhileIdleSavesNothing) {
     dialog->close();
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_FALSE(QFileInfo::exists(tempLog));
+}
+
+// 0.1 to 300 km in steps of 0.00001 km: about 30 million lines, far past the log's size limit.
+TEST_F(RangeReportTest, ARangeThatWouldPassTheLogsLimitIsRefusedBeforeItStarts) {
+    dialog->show();
+    setRange("0.1", "300", "0.00001");
+    dialog->cmdLogDistRange_Click();
+    ASSERT_EQ(msgbox::ShownBoxes().size(), 1u);
+    const QString message = msgbox::ShownBoxes()[0].prompt;
+    EXPECT_TRUE(message.startsWith("This range gives 2999")) << message.toStdString();
+    EXPECT_TRUE(message.contains("limit of 64 MB")) << message.toStdString();
+    EXPECT_EQ(dialog->LinesSent(), 0);
+    EXPECT_FALSE(dialog->IsRunning());
+    EXPECT_TRUE(control<QLineEdit>("txtStep")->isVisible()) << "idle, so the range can be changed";
+    EXPECT_EQ(lines(), (QStringList{"TITLE", ""})) << "the log is not cleared";
+    EXPECT_FALSE(QFileInfo::exists(tempLog));
+    setRange("0.1", "300", "0.1");
+    dialog->cmdLogDistRange_Click();
+    EXPECT_EQ(dialog->LinesSent(), 3000) << "a range within the limit runs";
 }
 
 } // namespace

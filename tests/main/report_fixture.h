@@ -6,6 +6,7 @@
 #include "FrmReport.h"
 #include "MessageBox.h"
 #include "ProgramPrinter.h"
+#include "ReportLogView.h"
 #include "RLogClass.h"
 #include "WriteFaults.h"
 
@@ -16,7 +17,6 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QTextDocument>
-#include <QTextEdit>
 #include <string>
 #include <vector>
 
@@ -53,15 +53,9 @@ protected:
         printing::ProgramPrinter::SetFileChooser(nullptr);
     }
     QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
-    QTextDocument& doc() { return *log.Form().rtbLog->document(); }
-    QString text() {
-        log.Form().Flush();
-        return doc().toPlainText();
-    }
-    std::vector<std::string> runs() {
-        log.Form().Flush();
-        return runsOf(doc());
-    }
+    QTextDocument& doc() { return log.Form().Document(); }
+    QString text() { return doc().toPlainText(); }
+    std::vector<std::string> runs() { return runsOf(doc()); }
 
     QTemporaryDir dir;
     RLogClass log;

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QTextBlock>
 
 namespace {
@@ -20,7 +21,7 @@ TEST_F(ReportTest, AddLineWritesEachTextWithItsLineEnd) {
     log.AddLine("first");
     log.AddLine("second");
     EXPECT_EQ(text(), "first\nsecond\n");
-    EXPECT_TRUE(log.Form().rtbLog->textCursor().atEnd());
+    EXPECT_TRUE(log.Form().rtbLog->CaretAtEnd());
 }
 
 TEST_F(ReportTest, UnderlineAppliesOnlyToTextAddedWhileOn) {
@@ -52,15 +53,12 @@ TEST_F(ReportTest, AddTitleWritesTheTitleBoldUnderlinedWithALineEnd) {
 
 TEST_F(ReportTest, AddAppendsAtTheEndWhateverTheUserSelected) {
     log.AddLine("first line");
-    log.Form().Flush();
-    QTextCursor selection(&doc());
-    selection.setPosition(2);
-    selection.setPosition(6, QTextCursor::KeepAnchor);
-    log.Form().rtbLog->setTextCursor(selection);
+    log.Form().rtbLog->Select({0, 2}, {0, 6});
+    ASSERT_TRUE(log.Form().rtbLog->HasSelection());
     log.AddLine("second");
     EXPECT_EQ(text(), "first line\nsecond\n");
-    EXPECT_FALSE(log.Form().rtbLog->textCursor().hasSelection());
-    EXPECT_TRUE(log.Form().rtbLog->textCursor().atEnd());
+    EXPECT_FALSE(log.Form().rtbLog->HasSelection());
+    EXPECT_TRUE(log.Form().rtbLog->CaretAtEnd());
 }
 
 TEST_F(ReportTest, TextOfAnOpenLineReachesTheDocumentWhenEventsRun) {
@@ -127,7 +125,7 @@ TEST_F(ReportTest, ReadFileReplacesTheLogAndTurnsAttributesOff) {
     EXPECT_TRUE(log.ReadFile(path("old.rtf")));
     log.Add("new");
     EXPECT_EQ(runs(), (std::vector<std::string>{"BU:Title", "|", ":old line", "|", ":new"}));
-    EXPECT_TRUE(log.Form().rtbLog->textCursor().atEnd());
+    EXPECT_TRUE(log.Form().rtbLog->CaretAtEnd());
     EXPECT_TRUE(log.SaveFile(path("again.rtf")));
 }
 
@@ -143,8 +141,7 @@ TEST_F(ReportTest, LogWithTitleUnderlinesAndPictureSurvivesSaveAndRead) {
 
     RLogClass other;
     ASSERT_TRUE(other.ReadFile(path("log.rtf")));
-    other.Form().Flush();
-    EXPECT_EQ(runsOf(*other.Form().rtbLog->document()), runs());
+    EXPECT_EQ(runsOf(other.Form().Document()), runs());
     // The runs of each report line and its line end.
     const std::vector<std::string> line = {":      10     450     100     1.5 Urban     Small/Medium",
                                            "U: 146.21 ",
@@ -196,11 +193,47 @@ TEST_F(ReportTest, PasteClipboardAppendsText) {
 
 TEST_F(ReportTest, ReportInsertTextAppendsWithoutCountingAsAWrite) {
     ReportInsertText("\r\nTable Segments: 3\r\n");
-    ReportLog().Form().Flush();
-    EXPECT_EQ(ReportLog().Form().rtbLog->toPlainText(), "\nTable Segments: 3\n");
+    EXPECT_EQ(ReportLog().Form().Text().PlainText(), "\r\nTable Segments: 3\r\n");
     EXPECT_FALSE(ReportLog().SaveFile(path("dump.rtf")));
     DestroyReportLog();
     EXPECT_FALSE(ReportLogExists());
+}
+
+// After a calculation the temporary file takes only what the calculation added, in its tail; the
+// file and its tail read back as the whole log, and a whole save leaves the file alone complete.
+TEST_F(ReportTest, SavesToTheTemporaryFileWriteOnlyWhatWasAdded) {
+    const QString file = path("temp.rtf");
+    log.AddTitle();
+    addReportLine(log);
+    ASSERT_TRUE(log.SaveTempFile(file));
+    const QByteArray first = testsupport::FileBytes(file);
+    addReportLine(log);
+    ASSERT_TRUE(log.SaveTempFile(file));
+    EXPECT_EQ(testsupport::FileBytes(file), first) << "the file is not written again";
+    EXPECT_TRUE(QFile::exists(file + ".tail"));
+    RLogClass next;
+    ASSERT_TRUE(next.ReadFile(file));
+    EXPECT_EQ(runsOf(next.Form().Document()), runs());
+    addReportLine(next);
+    ASSERT_TRUE(next.SaveTempFile(file)) << "the next run goes on adding to the tail";
+    ASSERT_TRUE(next.SaveTempFile(file, true));
+    EXPECT_FALSE(QFile::exists(file + ".tail"));
+    ASSERT_TRUE(next.SaveFile(path("whole.rtf")));
+    EXPECT_EQ(testsupport::FileBytes(file), testsupport::FileBytes(path("whole.rtf")));
+}
+
+TEST_F(ReportTest, ATailLeftByAnEarlierFileIsNotRead) {
+    const QString file = path("temp.rtf");
+    log.AddLine("first");
+    ASSERT_TRUE(log.SaveTempFile(file));
+    log.AddLine("second");
+    ASSERT_TRUE(log.SaveTempFile(file));
+    RLogClass other;
+    other.AddLine("another log, longer than the first");
+    ASSERT_TRUE(other.SaveFile(file));
+    RLogClass next;
+    ASSERT_TRUE(next.ReadFile(file));
+    EXPECT_EQ(next.Form().Document().toPlainText(), "another log, longer than the first\n");
 }
 
 // The window.

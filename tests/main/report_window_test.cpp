@@ -5,6 +5,7 @@
 
 #include "frmPrinterSelect.h"
 #include "ReportLog.h"
+#include "ReportLogPrint.h"
 #include "WriteFaults.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace {
@@ -26,8 +28,6 @@ TEST_F(ReportTest, WindowHasTheControlsByName) {
     for (const char* name :
          {"mnuFileClearLog", "mnuFileSaveAs", "mnuFilePrinterSetup", "mnuFilePrint", "mnuFileClose"})
         EXPECT_NE(w.findChild<QAction*>(name), nullptr) << name;
-    EXPECT_TRUE(w.rtbLog->isReadOnly());
-    EXPECT_EQ(w.rtbLog->lineWrapMode(), QTextEdit::NoWrap);
 }
 
 TEST_F(ReportTest, ClearLogButtonWritesTheTitleBack) {
@@ -56,13 +56,15 @@ TEST_F(ReportTest, CloseBoxHidesTheWindowAndKeepsItsText) {
     log.Form().hide();
 }
 
-TEST_F(ReportTest, ShownWindowLaysOutTextAppendedWhileHidden) {
+TEST_F(ReportTest, ShownWindowShowsTheEndOfTextAppendedWhileHidden) {
     for (int i = 0; i < 50; ++i)
         addReportLine(log);
     log.Form().show();
     QApplication::processEvents();
-    EXPECT_GT(log.Form().rtbLog->document()->size().height(), 100.0);
-    EXPECT_GT(log.Form().rtbLog->document()->size().width(), 300.0);
+    EXPECT_GT(log.Form().rtbLog->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(log.Form().rtbLog->verticalScrollBar()->value(),
+              log.Form().rtbLog->verticalScrollBar()->maximum());
+    EXPECT_TRUE(log.Form().rtbLog->CaretAtEnd());
     log.Form().hide();
 }
 
@@ -244,14 +246,34 @@ TEST_F(ReportTest, PrintMenuItemPrintsToo) {
     EXPECT_TRUE(QFile::exists(path("menu.pdf")));
 }
 
-TEST_F(ReportTest, PrintedDocumentStartsWithAnEmptyLineAndKeepsUnderlines) {
-    addReportLine(log);
-    const std::unique_ptr<QTextDocument> printed = log.Form().PrintedDocument();
-    EXPECT_TRUE(printed->isLayoutEnabled());
-    std::vector<std::string> expected = {"|"};
-    const std::vector<std::string> logRuns = runs();
-    expected.insert(expected.end(), logRuns.begin(), logRuns.end());
-    EXPECT_EQ(runsOf(*printed), expected);
+// Pages begin with the print's empty line, and a line is never split between pages: heights in
+// points, a text area of 30.
+TEST(ReportPages, PagesStartWithAnEmptyLineAndNeverSplitALine) {
+    const struct {
+        std::vector<double> heights;
+        std::vector<int> starts;
+    } cases[] = {
+        {{10}, {0}},
+        {{10, 10, 10, 10, 10}, {0, 2}},
+        {{10, 10, 10, 10, 10, 10}, {0, 2, 5}},
+        {{10, 50, 10}, {0, 1, 2}}, // a picture taller than the page has a page of its own
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PageStarts(c.heights, 30, 10), c.starts) << c.heights.size();
+}
+
+TEST_F(ReportTest, ALongLogWithPicturesPrintsOnPagesOfItsOwn) {
+    for (int i = 0; i < 300; ++i)
+        addReportLine(log);
+    QApplication::clipboard()->setImage(graphPicture());
+    log.PasteClipboard();
+    log.AddLine("[Clip Board Image]");
+    printing::ProgramPrinter::Instance().PrintToFile(path("long.pdf"));
+    log.Form().cmdPrint_Click();
+    const QByteArray pdf = testsupport::FileBytes(path("long.pdf"));
+    EXPECT_GE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 4)
+        << "300 lines";
+    EXPECT_TRUE(msgbox::ShownBoxes().empty());
 }
 
 // With no printer on the machine the PDF file printer prints: it asks for its file each time, and
