@@ -8,6 +8,8 @@
 #include "ZENTModuleState.h"
 #include "Zoom.h"
 
+#include <new>
+
 namespace {
 
 std::function<void(CZENTCtrl&)>& PropertyFrameHook() {
@@ -31,7 +33,8 @@ CZENTCtrl::CZENTCtrl(QWidget* parent) : QWidget(parent) {
                                                 [this] { ShowPropertyFrame(); });
     output_ = std::make_unique<zent::ChartOutput>(
         *this, *holder_, *view_,
-        chart::ChartFileHooks{[this] { RebuildGraph(); }, [this] { RefreshOpenPages(); }});
+        chart::ChartFileHooks{[this] { RebuildGraph(); }, [this] { RefreshOpenPages(); }},
+        [this] { FireEvent(kDrawReady); });
     persistence_ = std::make_unique<zent::ControlPersistence>(*this, Model(), *events_);
     parts_ = std::make_unique<zent::ControlParts>(zent::ControlParts{Model(), *view_, *mouse_, *output_});
     resize(200, 200);
@@ -44,10 +47,13 @@ CZENTCtrl::CZENTCtrl(QWidget* parent) : QWidget(parent) {
     zent::CountObject(this);
     pages::ExchangeHooks hooks = pages::HooksForControl(*this);
     hooks.readBackZoomedScale = [this] { chart::ReadBackZoomedScale(Model()); };
-    pageTarget_ = std::make_unique<pages::CModelExchangeTarget>(Model(), std::move(hooks));
+    hooks.reportRefusal = [this](const QString& text) { FireError(kOutOfMemoryError, text); };
+    pageTarget_ = std::make_shared<pages::CModelExchangeTarget>(Model(), std::move(hooks));
 }
 
 CZENTCtrl::~CZENTCtrl() {
+    // Pages a container keeps open beyond this control stop trading before anything goes.
+    pageTarget_.reset();
     zent::BindEngine();
     // The engine keeps the holder as the page's callback object: the page goes first.
     view_->DeletePage();
@@ -64,13 +70,71 @@ automation::HRESULT CZENTCtrl::Invoke(automation::DISPID member, automation::Inv
             if (kind != automation::InvokeKind::Method) {
                 return automation::DISP_E_MEMBERNOTFOUND;
             }
-            return zent::InvokeMethod(*parts_, *method, args, result);
+            const automation::HRESULT hr = zent::InvokeMethod(*parts_, *method, args, result);
+            view_->ReportEngineError(false);
+            return hr;
         }
         return chart::InvokeProperty(Model(), member, kind, args, result);
+    } catch (const chart::ChartTooLarge& refused) {
+        return RefuseCall(member, QString::fromUtf8(refused.what()), result);
+    } catch (const std::bad_alloc&) {
+        return RefuseCall(member, OutOfMemoryText(), result);
     } catch (const std::exception&) {
         // A failure inside the control is the caller's error code, never the container's crash.
         return automation::DISP_E_EXCEPTION;
     }
+}
+
+// A call the chart cannot hold (beyond its limits, or more memory than there is) changes nothing:
+// the containers get the Error event, a BOOL method returns FALSE and anything else an error.
+automation::HRESULT CZENTCtrl::RefuseCall(automation::DISPID member, const QString& text,
+                                          automation::Variant* result) {
+    EngineHandleError(); // whatever the engine recorded belongs to this call
+    FireError(kOutOfMemoryError, text);
+    if (zent::ReturnsBool(member)) {
+        if (result != nullptr) {
+            *result = automation::Variant::Bool(false);
+        }
+        return automation::S_OK;
+    }
+    return automation::E_OUTOFMEMORY;
+}
+
+QString CZENTCtrl::OutOfMemoryText() {
+    return QStringLiteral("There is not enough memory for this chart: the call was refused and the chart is "
+                          "unchanged.");
+}
+
+bool CZENTCtrl::Refusable(const std::function<bool()>& action) {
+    try {
+        return action();
+    } catch (const chart::ChartTooLarge& refused) {
+        FireError(kOutOfMemoryError, QString::fromUtf8(refused.what()));
+    } catch (const std::bad_alloc&) {
+        FireError(kOutOfMemoryError, OutOfMemoryText());
+    }
+    return false;
+}
+
+bool CZENTCtrl::LoadFromFile(const QString& path) {
+    return Refusable([&] { return output_->LoadFromFile(path); });
+}
+
+bool CZENTCtrl::SaveToFile(const QString& path) {
+    return Refusable([&] { return output_->SaveToFile(path); });
+}
+
+// The Print page's button: a metafile that could not be written is told to the user.
+void CZENTCtrl::SavePageMetaDefault() {
+    Refusable([&] { return SavePageMeta(1, QString()); });
+    view_->ReportEngineError(false);
+}
+
+void CZENTCtrl::PrintPage() {
+    Refusable([&] {
+        output_->PrintPage();
+        return true;
+    });
 }
 
 void CZENTCtrl::AboutBox() {
@@ -104,8 +168,14 @@ pages::CPageExchangeTarget& CZENTCtrl::PageTarget() {
     return *pageTarget_;
 }
 
+std::weak_ptr<pages::CPageExchangeTarget> CZENTCtrl::PageTargetRef() const {
+    return std::shared_ptr<pages::CPageExchangeTarget>(pageTarget_);
+}
+
 void CZENTCtrl::RefreshOpenPages() {
-    pageTarget_->RefreshOpenPages();
+    if (pageTarget_) {
+        pageTarget_->RefreshOpenPages();
+    }
     if (refreshPages_) {
         refreshPages_();
     }

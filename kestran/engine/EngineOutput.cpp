@@ -185,7 +185,11 @@ EngineBool EngineSavePageMetafile(EngineHandle page, int type, const char* fileN
         WmfCanvas canvas(writer);
         PaintPage(page, canvas, RenderOptions{});
     }
-    return writer.SaveToFile(name) ? 1 : 0;
+    if (!writer.SaveToFile(name)) {
+        EngineReportError(codes::ErrorFileWrite, 0, 0);
+        return 0;
+    }
+    return 1;
 }
 
 QImage EngineRenderPageImage(EngineHandle page) {
