@@ -8,6 +8,8 @@
 #include "ZENTModuleState.h"
 #include "Zoom.h"
 
+#include <EngineCodes.h>
+
 #include <new>
 
 namespace {
@@ -71,8 +73,7 @@ automation::HRESULT CZENTCtrl::Invoke(automation::DISPID member, automation::Inv
                 return automation::DISP_E_MEMBERNOTFOUND;
             }
             const automation::HRESULT hr = zent::InvokeMethod(*parts_, *method, args, result);
-            view_->ReportEngineError(false);
-            return hr;
+            return EngineFailureOfCall(member, hr, result);
         }
         return chart::InvokeProperty(Model(), member, kind, args, result);
     } catch (const chart::ChartTooLarge& refused) {
@@ -98,6 +99,20 @@ automation::HRESULT CZENTCtrl::RefuseCall(automation::DISPID member, const QStri
         return automation::S_OK;
     }
     return automation::E_OUTOFMEMORY;
+}
+
+// A method the engine could not carry out for memory is refused like any other; its other failures
+// go to the containers, except a file it could not write, which the method's FALSE tells.
+automation::HRESULT CZENTCtrl::EngineFailureOfCall(automation::DISPID member, automation::HRESULT hr,
+                                                   automation::Variant* result) {
+    const int code = zent::ChartView::TakeEngineError();
+    if (code == kestran::codes::ErrorOutOfMemory) {
+        return RefuseCall(member, OutOfMemoryText(), result);
+    }
+    if (code != 0 && code != kestran::codes::ErrorFileWrite) {
+        FireError(code, zent::ChartView::EngineErrorText(code));
+    }
+    return hr;
 }
 
 QString CZENTCtrl::OutOfMemoryText() {

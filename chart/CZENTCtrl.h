@@ -119,6 +119,8 @@ protected:
 private:
     automation::HRESULT RefuseCall(automation::DISPID member, const QString& text,
                                    automation::Variant* result);
+    automation::HRESULT EngineFailureOfCall(automation::DISPID member, automation::HRESULT hr,
+                                            automation::Variant* result);
     static QString OutOfMemoryText();
     bool Refusable(const std::function<bool()>& action);
 

@@ -50,13 +50,21 @@ void ChartView::Paint(const QPaintEvent& event) {
     }
 }
 
-void ChartView::ReportEngineError(bool deferred) {
+int ChartView::TakeEngineError() {
     EngineContext& context = EngineContextBlock();
     if (context.errorFlag == 0) {
-        return;
+        return 0;
     }
     const int code = context.lastError;
     EngineHandleError();
+    return code;
+}
+
+void ChartView::ReportEngineError(bool deferred) {
+    const int code = TakeEngineError();
+    if (code == 0) {
+        return;
+    }
     if (!deferred) {
         events_.FireError(code, EngineErrorText(code), &widget_);
         return;

@@ -39,6 +39,8 @@ public:
     void DrawInto(QPainter& painter, const QRect& bounds);
     // The page goes before the holder it calls back.
     void DeletePage();
+    // The failure the engine recorded since it was last asked (its code, 0 for none), now cleared.
+    static int TakeEngineError();
     // A failure the engine recorded goes to the containers as the Error event: at once, or, from
     // inside a paint, once the paint is over.
     void ReportEngineError(bool deferred);

@@ -389,8 +389,8 @@ const std::vector<Method>& Methods() {
 }
 
 bool ReturnsBool(automation::DISPID dispid) {
-    static constexpr std::array<automation::DISPID, 16> kBoolMethods = {54, 55, 60, 61, 62, 63, 64, 65,
-                                                                        72, 73, 74, 75, 76, 80, 81, 82};
+    static constexpr std::array<automation::DISPID, 12> kBoolMethods = {54, 55, 60, 61, 72, 73,
+                                                                        74, 75, 76, 80, 81, 82};
     return std::find(kBoolMethods.begin(), kBoolMethods.end(), dispid) != kBoolMethods.end();
 }
 

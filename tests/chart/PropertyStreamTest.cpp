@@ -213,14 +213,17 @@ TEST(PropertyStream, ArraysKeepEveryStoredElementAndAtLeastTheirNominalSize) {
     CChartModel target(nullptr, nullptr);
     ASSERT_TRUE(Load(target, s));
     EXPECT_EQ(target.AxisTitleColor, LongArray(wide.begin(), wide.end()));
-    EXPECT_EQ(target.PlotHandle, LongArray(30016, 0)); // handles of another process mean nothing
-    EXPECT_EQ(SavePropertyStream(target, ControlExtent{}),
-              ReplaceBlob(s, BlobIndex("PlotHandle"), LongBlob(std::vector<std::int32_t>(30016, 0))));
+    EXPECT_EQ(target.PlotHandle, LongArray(32, 0)); // the live model's handles, never the stream's
+    // Saved again whole: a 16-bit count and 30016 four-byte elements.
+    EXPECT_EQ(
+        WalkStream(SavePropertyStream(target, ControlExtent{})).blobs[BlobIndex("AxisTitleColor")].byteCount,
+        120066u);
     EXPECT_EQ(target.AxisMax, (DoubleArray{1.5, 2.5, 10, 10})); // the rest keeps the defaults
     EXPECT_EQ(target.GPlotLineStyle[2].size(), 16u);
     EXPECT_EQ(target.GPlotLineStyle[2][0], 3);
 }
 
+// Y keeps what the stream holds; no point is drawn from it.
 TEST(PropertyStream, AnOlderEmptyArrayImageLoadsAsEmpty) {
     CChartModel source(nullptr, nullptr);
     const Bytes s =
@@ -229,7 +232,7 @@ TEST(PropertyStream, AnOlderEmptyArrayImageLoadsAsEmpty) {
     ASSERT_TRUE(Load(target, s));
     EXPECT_TRUE(target.SDataXData[0].empty());
     EXPECT_EQ(target.SDataNumPlotPoints[0], 0);
-    EXPECT_TRUE(target.SDataYData[0].empty());
+    EXPECT_EQ(target.SDataYData[0], source.SDataYData[0]);
 }
 
 TEST(PropertyStream, PointCountsFollowTheStoredValuesAndYKeepsAllItHolds) {

@@ -108,17 +108,6 @@ TEST_F(ZentDraw, DrawReadyFollowsEveryDrawOnceTheChartIsBuilt) {
     control.Unadvise(&ready);
 }
 
-TEST_F(ZentDraw, MetafileThatCannotBeWrittenFiresTheErrorEvent) {
-    zenttest::ErrorSink errors;
-    control.Advise(&errors);
-    control.grab();
-    const std::string path = (dir.path() + "/missing/chart.wmf").toStdString();
-    EXPECT_EQ(Call(61, {Variant::I2(2), Variant::Str(path)}), Variant::Bool(false));
-    ASSERT_EQ(errors.errors.size(), 1u);
-    EXPECT_EQ(errors.errors[0].text, "The metafile could not be written.");
-    control.Unadvise(&errors);
-}
-
 TEST_F(ZentDraw, ContainerDrawAtAnOffsetGoesThroughABitmap) {
     control.grab();
     QImage picture(400, 300, QImage::Format_RGB32);

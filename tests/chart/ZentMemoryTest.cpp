@@ -138,18 +138,16 @@ TEST_F(ZentMemory, DataFileTooLargeForMemoryIsRefusedAndTheSetStays) {
     ExpectOneOutOfMemoryError();
 }
 
-TEST_F(ZentMemory, FftThatRunsOutReturnsFalse) {
+TEST_F(ZentMemory, FftThatRunsOutIsRefused) {
     const long n = 1L << 22;
     std::vector<double> re(n, 1.0), im(n, 0.0);
-    Variant result;
     {
         AddressSpaceLimit limit(8u << 20);
-        EXPECT_EQ(Call(63,
-                       {Variant::RefR8(re[0]), Variant::RefR8(im[0]), Variant::I4(n), Variant::Bool(false)},
-                       &result),
-                  automation::S_OK);
+        EXPECT_EQ(
+            Call(63, {Variant::RefR8(re[0]), Variant::RefR8(im[0]), Variant::I4(n), Variant::Bool(false)}),
+            automation::E_OUTOFMEMORY);
     }
-    EXPECT_EQ(result, Variant::Bool(false));
+    EXPECT_EQ(re[1], 1.0); // the caller's values are left as they were
     ExpectOneOutOfMemoryError();
 }
 
