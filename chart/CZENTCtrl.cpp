@@ -164,12 +164,15 @@ automation::HRESULT CZENTCtrl::Load(const std::uint8_t* data, std::size_t size) 
     if (data == nullptr && size != 0) {
         return automation::E_INVALIDARG;
     }
-    return LoadProperties(data, size) ? automation::S_OK : automation::E_FAIL;
+    return Refusable([&] { return LoadProperties(data, size); }) ? automation::S_OK : automation::E_FAIL;
 }
 
 automation::HRESULT CZENTCtrl::Save(std::vector<std::uint8_t>& stream) {
-    stream = SaveProperties();
-    return automation::S_OK;
+    const bool saved = Refusable([&] {
+        stream = SaveProperties();
+        return true;
+    });
+    return saved ? automation::S_OK : automation::E_OUTOFMEMORY;
 }
 
 automation::HRESULT CZENTCtrl::InitNew() {

@@ -15,6 +15,8 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include <new>
+
 namespace pages {
 
 QString ControlName(int id) {
@@ -73,7 +75,15 @@ bool CPropertyPage::UpdateData(bool save) {
         return false;
     }
     if (exchangeFlag_) {
-        ExchangeWithControl(1);
+        try {
+            ExchangeWithControl(1);
+        } catch (const std::bad_alloc&) {
+            // The page keeps what the user entered; the control keeps its values.
+            exchanging_ = false;
+            msgbox::MsgBox(QStringLiteral("There is not enough memory to apply this page."),
+                           msgbox::vbExclamation, QString(), this);
+            return false;
+        }
     }
     return true;
 }

@@ -46,6 +46,9 @@ void ExerciseEveryControl(pages::CPropertyPage& page) {
         } else if (auto* lines = qobject_cast<QPlainTextEdit*>(widget)) {
             lines->setPlainText(QStringLiteral("a\nb"));
         } else if (auto* grid = qobject_cast<QTableView*>(widget)) {
+            if (grid->model() != nullptr && grid->model()->rowCount() > 2) {
+                grid->setCurrentIndex(grid->model()->index(2, 1));
+            }
             QKeyEvent paste(QEvent::KeyPress, Qt::Key_Insert, Qt::ShiftModifier);
             QApplication::sendEvent(grid, &paste);
         }
