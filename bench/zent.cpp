@@ -1,11 +1,15 @@
 // The chart control as a graph window drives it: property puts and data-set definitions by
-// dispatch id, then a rebuild and a draw of 13 curves of 3,001 points at 1280 x 800.
+// dispatch id, then a rebuild and a draw of 13 curves of 3,001 points at 1280 x 800; and the save
+// and load of a chart file of 500,000 points x 10 groups, with their peak memory.
 
 #include "ContainerCalls.h"
 #include "CZENTCtrl.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
+#include <fstream>
+#include <QTemporaryDir>
+#include <string>
 #include <vector>
 
 namespace {
@@ -64,5 +68,79 @@ void BM_RebuildAndDraw(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RebuildAndDraw)->Unit(benchmark::kMillisecond);
+
+// Resident memory in MiB from /proc/self/status: "VmRSS" now, "VmHWM" the peak since the last
+// ResetPeakMemory.
+double MemoryMiB(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field + ":", 0) == 0) {
+            return std::stod(line.substr(field.size() + 1)) / 1024.0;
+        }
+    }
+    return 0.0;
+}
+
+void ResetPeakMemory() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+// The largest chart a container is expected to keep: 500,000 points of 10 groups in one set.
+void DefineLargeChart(CZENTCtrl& control) {
+    const int points = 500'000, groups = 10;
+    std::vector<double> x(points), y(static_cast<std::size_t>(points) * groups);
+    for (std::size_t i = 0; i < y.size(); ++i) {
+        y[i] = std::sin(0.001 * static_cast<double>(i));
+    }
+    for (int i = 0; i < points; ++i) {
+        x[static_cast<std::size_t>(i)] = i;
+    }
+    control.Invoke(71, InvokeKind::Method,
+                   {Variant::I2(0), Variant::Str("Large"), Variant::RefR8(x[0]), Variant::RefR8(y[0]),
+                    Variant::I4(points), Variant::I2(groups)},
+                   nullptr);
+}
+
+// Peak resident memory of the timed calls above what the process held before them.
+void ReportPeak(benchmark::State& state, double before) {
+    state.counters["peak_MiB"] = MemoryMiB("VmHWM") - before;
+}
+
+void BM_SaveLargeChartFile(benchmark::State& state) {
+    QTemporaryDir dir;
+    CZENTCtrl control;
+    DefineLargeChart(control);
+    const QString path = dir.filePath(QStringLiteral("large.ser"));
+    const double before = MemoryMiB("VmRSS");
+    ResetPeakMemory();
+    for (auto _ : state) {
+        if (!control.SaveToFile(path)) {
+            state.SkipWithError("the chart was not saved");
+        }
+    }
+    ReportPeak(state, before);
+}
+BENCHMARK(BM_SaveLargeChartFile)->Unit(benchmark::kMillisecond);
+
+void BM_LoadLargeChartFile(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("large.ser"));
+    {
+        CZENTCtrl saved;
+        DefineLargeChart(saved);
+        saved.SaveToFile(path);
+    }
+    CZENTCtrl control;
+    const double before = MemoryMiB("VmRSS");
+    ResetPeakMemory();
+    for (auto _ : state) {
+        if (!control.LoadFromFile(path)) {
+            state.SkipWithError("the chart did not load");
+        }
+    }
+    ReportPeak(state, before);
+}
+BENCHMARK(BM_LoadLargeChartFile)->Unit(benchmark::kMillisecond);
 
 } // namespace

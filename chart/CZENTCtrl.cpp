@@ -8,6 +8,10 @@
 #include "ZENTModuleState.h"
 #include "Zoom.h"
 
+#include <EngineCodes.h>
+
+#include <new>
+
 namespace {
 
 std::function<void(CZENTCtrl&)>& PropertyFrameHook() {
@@ -31,7 +35,8 @@ CZENTCtrl::CZENTCtrl(QWidget* parent) : QWidget(parent) {
                                                 [this] { ShowPropertyFrame(); });
     output_ = std::make_unique<zent::ChartOutput>(
         *this, *holder_, *view_,
-        chart::ChartFileHooks{[this] { RebuildGraph(); }, [this] { RefreshOpenPages(); }});
+        chart::ChartFileHooks{[this] { RebuildGraph(); }, [this] { RefreshOpenPages(); }},
+        [this] { FireEvent(kDrawReady); });
     persistence_ = std::make_unique<zent::ControlPersistence>(*this, Model(), *events_);
     parts_ = std::make_unique<zent::ControlParts>(zent::ControlParts{Model(), *view_, *mouse_, *output_});
     resize(200, 200);
@@ -44,10 +49,13 @@ CZENTCtrl::CZENTCtrl(QWidget* parent) : QWidget(parent) {
     zent::CountObject(this);
     pages::ExchangeHooks hooks = pages::HooksForControl(*this);
     hooks.readBackZoomedScale = [this] { chart::ReadBackZoomedScale(Model()); };
-    pageTarget_ = std::make_unique<pages::CModelExchangeTarget>(Model(), std::move(hooks));
+    hooks.reportRefusal = [this](const QString& text) { FireError(kOutOfMemoryError, text); };
+    pageTarget_ = std::make_shared<pages::CModelExchangeTarget>(Model(), std::move(hooks));
 }
 
 CZENTCtrl::~CZENTCtrl() {
+    // Pages a container keeps open beyond this control stop trading before anything goes.
+    pageTarget_.reset();
     zent::BindEngine();
     // The engine keeps the holder as the page's callback object: the page goes first.
     view_->DeletePage();
@@ -64,13 +72,84 @@ automation::HRESULT CZENTCtrl::Invoke(automation::DISPID member, automation::Inv
             if (kind != automation::InvokeKind::Method) {
                 return automation::DISP_E_MEMBERNOTFOUND;
             }
-            return zent::InvokeMethod(*parts_, *method, args, result);
+            const automation::HRESULT hr = zent::InvokeMethod(*parts_, *method, args, result);
+            return EngineFailureOfCall(member, hr, result);
         }
         return chart::InvokeProperty(Model(), member, kind, args, result);
+    } catch (const chart::ChartTooLarge& refused) {
+        return RefuseCall(member, QString::fromUtf8(refused.what()), result);
+    } catch (const std::bad_alloc&) {
+        return RefuseCall(member, OutOfMemoryText(), result);
     } catch (const std::exception&) {
         // A failure inside the control is the caller's error code, never the container's crash.
         return automation::DISP_E_EXCEPTION;
     }
+}
+
+// A call the chart cannot hold (beyond its limits, or more memory than there is) changes nothing:
+// the containers get the Error event, a BOOL method returns FALSE and anything else an error.
+automation::HRESULT CZENTCtrl::RefuseCall(automation::DISPID member, const QString& text,
+                                          automation::Variant* result) {
+    EngineHandleError(); // whatever the engine recorded belongs to this call
+    FireError(kOutOfMemoryError, text);
+    if (zent::ReturnsBool(member)) {
+        if (result != nullptr) {
+            *result = automation::Variant::Bool(false);
+        }
+        return automation::S_OK;
+    }
+    return automation::E_OUTOFMEMORY;
+}
+
+// A method the engine could not carry out for memory is refused like any other; its other failures
+// go to the containers, except a file it could not write, which the method's FALSE tells.
+automation::HRESULT CZENTCtrl::EngineFailureOfCall(automation::DISPID member, automation::HRESULT hr,
+                                                   automation::Variant* result) {
+    const int code = zent::ChartView::TakeEngineError();
+    if (code == kestran::codes::ErrorOutOfMemory) {
+        return RefuseCall(member, OutOfMemoryText(), result);
+    }
+    if (code != 0 && code != kestran::codes::ErrorFileWrite) {
+        FireError(code, zent::ChartView::EngineErrorText(code));
+    }
+    return hr;
+}
+
+QString CZENTCtrl::OutOfMemoryText() {
+    return QStringLiteral("There is not enough memory for this chart: the call was refused and the chart is "
+                          "unchanged.");
+}
+
+bool CZENTCtrl::Refusable(const std::function<bool()>& action) {
+    try {
+        return action();
+    } catch (const chart::ChartTooLarge& refused) {
+        FireError(kOutOfMemoryError, QString::fromUtf8(refused.what()));
+    } catch (const std::bad_alloc&) {
+        FireError(kOutOfMemoryError, OutOfMemoryText());
+    }
+    return false;
+}
+
+bool CZENTCtrl::LoadFromFile(const QString& path) {
+    return Refusable([&] { return output_->LoadFromFile(path); });
+}
+
+bool CZENTCtrl::SaveToFile(const QString& path) {
+    return Refusable([&] { return output_->SaveToFile(path); });
+}
+
+// The Print page's button: a metafile that could not be written is told to the user.
+void CZENTCtrl::SavePageMetaDefault() {
+    Refusable([&] { return SavePageMeta(1, QString()); });
+    view_->ReportEngineError(false);
+}
+
+void CZENTCtrl::PrintPage() {
+    Refusable([&] {
+        output_->PrintPage();
+        return true;
+    });
 }
 
 void CZENTCtrl::AboutBox() {
@@ -85,12 +164,15 @@ automation::HRESULT CZENTCtrl::Load(const std::uint8_t* data, std::size_t size) 
     if (data == nullptr && size != 0) {
         return automation::E_INVALIDARG;
     }
-    return LoadProperties(data, size) ? automation::S_OK : automation::E_FAIL;
+    return Refusable([&] { return LoadProperties(data, size); }) ? automation::S_OK : automation::E_FAIL;
 }
 
 automation::HRESULT CZENTCtrl::Save(std::vector<std::uint8_t>& stream) {
-    stream = SaveProperties();
-    return automation::S_OK;
+    const bool saved = Refusable([&] {
+        stream = SaveProperties();
+        return true;
+    });
+    return saved ? automation::S_OK : automation::E_OUTOFMEMORY;
 }
 
 automation::HRESULT CZENTCtrl::InitNew() {
@@ -104,8 +186,14 @@ pages::CPageExchangeTarget& CZENTCtrl::PageTarget() {
     return *pageTarget_;
 }
 
+std::weak_ptr<pages::CPageExchangeTarget> CZENTCtrl::PageTargetRef() const {
+    return std::shared_ptr<pages::CPageExchangeTarget>(pageTarget_);
+}
+
 void CZENTCtrl::RefreshOpenPages() {
-    pageTarget_->RefreshOpenPages();
+    if (pageTarget_) {
+        pageTarget_->RefreshOpenPages();
+    }
     if (refreshPages_) {
         refreshPages_();
     }

@@ -38,6 +38,8 @@ class CZENTCtrl : public QWidget,
 public:
     static constexpr automation::DISPID kDrawReady = zent::kDrawReady;
     static constexpr automation::DISPID kAboutBox = -552;
+    // The Error event's number for a call refused for its size or for memory ("Out of memory").
+    static constexpr int kOutOfMemoryError = 7;
 
     explicit CZENTCtrl(QWidget* parent = nullptr);
     ~CZENTCtrl() override;
@@ -69,17 +71,21 @@ public:
     void RefreshOpenPages();
     // What property pages made for this control trade their values through.
     pages::CPageExchangeTarget& PageTarget();
+    // The same target for a page that may outlive this control: it expires when the control goes.
+    std::weak_ptr<pages::CPageExchangeTarget> PageTargetRef() const;
 
     // --- Methods the interface and the pages share ------------------------------------------
     void UpdateGraph() { view_->RebuildGraph(); }
     bool SavePageMeta(int type, const QString& fileName) { return output_->SavePageMeta(type, fileName); }
-    void SavePageMetaDefault() { SavePageMeta(1, QString()); }
+    void SavePageMetaDefault();
     bool CopyToClipboard() { return output_->CopyToClipboard(); }
-    void PrintPage() { output_->PrintPage(); }
+    void PrintPage();
     void PrinterSetup() { output_->PrinterSetup(); }
     void GraphZoomReset() { mouse_->ZoomReset(); }
-    bool LoadFromFile(const QString& path) { return output_->LoadFromFile(path); }
-    bool SaveToFile(const QString& path) { return output_->SaveToFile(path); }
+    // The chart files of the pages; a chart too large or out of memory is refused with the Error
+    // event and FALSE.
+    bool LoadFromFile(const QString& path);
+    bool SaveToFile(const QString& path);
     void AboutBox();
     static std::vector<std::string> GetPropPageIDs();
 
@@ -111,6 +117,13 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override { events_->KeyReleased(*event); }
 
 private:
+    automation::HRESULT RefuseCall(automation::DISPID member, const QString& text,
+                                   automation::Variant* result);
+    automation::HRESULT EngineFailureOfCall(automation::DISPID member, automation::HRESULT hr,
+                                            automation::Variant* result);
+    static QString OutOfMemoryText();
+    bool Refusable(const std::function<bool()>& action);
+
     std::unique_ptr<zent::ControlEvents> events_;
     std::unique_ptr<CGraphHolder> holder_;
     std::unique_ptr<zent::ChartView> view_;
@@ -119,6 +132,7 @@ private:
     std::unique_ptr<zent::ControlPersistence> persistence_;
     std::unique_ptr<zent::ControlParts> parts_;
     std::function<void()> refreshPages_;
-    // What the property pages trade their working copies through; it keeps the open pages.
-    std::unique_ptr<pages::CModelExchangeTarget> pageTarget_;
+    // What the property pages trade their working copies through; it keeps the open pages. Shared
+    // only so pages can tell it is gone; this control holds the one owning reference.
+    std::shared_ptr<pages::CModelExchangeTarget> pageTarget_;
 };

@@ -270,6 +270,8 @@ HRESULT PutRule(CChartModel& m, const IndexedProperty& p, const std::vector<int>
         if (n < 0 || n > kMaxPlotPoints) {
             return automation::DISP_E_OVERFLOW;
         }
+        const auto groups = static_cast<std::size_t>(std::max(m.SDataNumGroups[U(set)], 1));
+        CheckSetFits(m, set, U(n), U(n) * groups, m.SDataNumGroups[U(set)]);
         SetPointCount(m, set, n);
         return automation::S_OK;
     }
@@ -277,6 +279,8 @@ HRESULT PutRule(CChartModel& m, const IndexedProperty& p, const std::vector<int>
     if (groups < 0 || groups > kGroupCount) {
         return automation::DISP_E_OVERFLOW;
     }
+    // The values stay as they are, but a save and load lays them out for the new count.
+    CheckSetFits(m, set, m.SDataXData[U(set)].size(), m.SDataYData[U(set)].size(), groups);
     m.SDataNumGroups[U(set)] = groups;
     return automation::S_OK;
 }
@@ -411,9 +415,13 @@ HRESULT InvokeProperty(CChartModel& model, automation::DISPID dispid, automation
 void SetPointCount(CChartModel& model, int set, int count) {
     const std::size_t i = U(set);
     const std::size_t n = U(std::max(count, 0));
+    const std::size_t cells = n * U(std::max(model.SDataNumGroups[i], 1));
+    // Room for both first: a failed allocation leaves the set as it was.
+    model.SDataXData[i].reserve(n);
+    model.SDataYData[i].reserve(cells);
     model.SDataNumPlotPoints[i] = count;
     model.SDataXData[i].resize(n, 0.0);
-    model.SDataYData[i].resize(n * U(std::max(model.SDataNumGroups[i], 1)), 0.0);
+    model.SDataYData[i].resize(cells, 0.0);
 }
 
 } // namespace chart

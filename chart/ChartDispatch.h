@@ -5,6 +5,7 @@
 // the model alone, so they need no window. Every index is checked against its range: a bad one is
 // refused with DISP_E_BADINDEX and changes nothing.
 
+#include "ChartLimits.h"
 #include "ChartModel.h"
 
 #include <Dispatch.h>
@@ -46,8 +47,6 @@ struct IndexedProperty {
 };
 
 constexpr int kIndexedPropertyCount = 97; // with CurrentPlot and CurrentAxis
-// Limits of what a caller may ask the model to hold.
-constexpr int kMaxPlotPoints = 10'000'000;
 
 const std::vector<IndexedProperty>& IndexedProperties();
 const IndexedProperty* FindIndexedProperty(int dispid);

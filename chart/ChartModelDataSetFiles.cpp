@@ -1,6 +1,7 @@
 // CChartModel's side of ASCII data-set files: connecting a file to one data set.
 
 #include "AsciiDataFile.h"
+#include "ChartLimits.h"
 #include "ChartModel.h"
 
 namespace chart {
@@ -39,16 +40,23 @@ bool CChartModel::ReadDataSetFile(const QString& path, const QString& name, int 
     }
     const auto i = static_cast<std::size_t>(set);
     const auto n = static_cast<std::size_t>(rows);
+    // The set's new groups and Y values are made before anything changes, and must fit the chart.
+    int newGroups = SDataNumGroups[i];
     if (type == kGroupData && groups > 0) {
-        SDataNumGroups[i] = groups;
-        SDataYData[i] = std::move(y);
+        newGroups = groups;
     } else if (type == kSimpleData || type == kGroupData) {
         // A one-column file read as a simple or group set gets one group of zeros.
-        SDataNumGroups[i] = 1;
-        SDataYData[i] = FirstColumn(y, n, static_cast<std::size_t>(groups));
+        newGroups = 1;
+        y = FirstColumn(y, n, static_cast<std::size_t>(groups));
     } else if (type == kPieData) {
         // Pies draw their X values; their Y data is left as it was.
-        SDataNumGroups[i] = 0;
+        newGroups = 0;
+    }
+    const bool newY = type == kSimpleData || type == kGroupData;
+    CheckSetFits(*this, set, n, newY ? y.size() : SDataYData[i].size(), newGroups);
+    SDataNumGroups[i] = newGroups;
+    if (newY) {
+        SDataYData[i].swap(y);
     }
     // Any other type takes the X values, the count, the type and the name only.
     SDataXData[i] = std::move(x);

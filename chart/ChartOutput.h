@@ -5,6 +5,7 @@
 
 #include "SerializedChartFile.h"
 
+#include <functional>
 #include <QString>
 
 class CGraphHolder;
@@ -16,8 +17,9 @@ class ChartView;
 
 class ChartOutput {
 public:
-    // `hooks` run after a chart file has replaced the model.
-    ChartOutput(QWidget& widget, CGraphHolder& holder, const ChartView& view, chart::ChartFileHooks hooks);
+    // `hooks` run after a chart file has replaced the model, `printed` after each printed page.
+    ChartOutput(QWidget& widget, CGraphHolder& holder, const ChartView& view, chart::ChartFileHooks hooks,
+                std::function<void()> printed = {});
 
     bool SavePageMeta(int type, const QString& fileName);
     bool CopyToClipboard();
@@ -34,6 +36,7 @@ private:
     CGraphHolder& holder_;
     const ChartView& view_;
     chart::ChartFileHooks hooks_;
+    std::function<void()> printed_;
 };
 
 } // namespace zent

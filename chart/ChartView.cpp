@@ -6,6 +6,7 @@
 #include "ZENTModuleState.h"
 
 #include <cmath>
+#include <new>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QPointer>
@@ -25,26 +26,69 @@ ChartView::ChartView(QWidget& widget, CGraphHolder& holder, ControlEvents& event
     : widget_(widget), holder_(holder), events_(events) {}
 
 void ChartView::Paint(const QPaintEvent& event) {
-    OnDraw(widget_.rect());
-    QPainter painter(&widget_);
-    if (page_ == 0 || EnginePaintPage(page_, painter) == 0) {
-        painter.fillRect(event.rect(), widget_.palette().window());
+    bool drawn = false;
+    // Nothing may leave a paint: a draw out of memory leaves the chart as it is and is told.
+    try {
+        OnDraw(widget_.rect());
+    } catch (const std::bad_alloc&) {
+        EngineReportError(kestran::codes::ErrorOutOfMemory, 0, 0);
     }
-    ReportEngineError();
+    {
+        QPainter painter(&widget_);
+        try {
+            drawn = page_ != 0 && EnginePaintPage(page_, painter) != 0;
+        } catch (const std::bad_alloc&) {
+            EngineReportError(kestran::codes::ErrorOutOfMemory, 0, 0);
+        }
+        if (!drawn) {
+            painter.fillRect(event.rect(), widget_.palette().window());
+        }
+    }
+    ReportEngineError(true);
+    if (drawn) {
+        events_.Fire(kDrawReady);
+    }
 }
 
-// An engine failure inside the paint has no automation call to report it to: the Error event goes
-// out once the paint is over, so a sink or the message box never runs inside it.
-void ChartView::ReportEngineError() {
+int ChartView::TakeEngineError() {
     EngineContext& context = EngineContextBlock();
     if (context.errorFlag == 0) {
-        return;
+        return 0;
     }
     const int code = context.lastError;
     EngineHandleError();
-    QTimer::singleShot(0, &widget_, [this, code] {
-        events_.FireError(code, QStringLiteral("Charting engine error %1").arg(code), &widget_);
-    });
+    return code;
+}
+
+void ChartView::ReportEngineError(bool deferred) {
+    const int code = TakeEngineError();
+    if (code == 0) {
+        return;
+    }
+    if (!deferred) {
+        events_.FireError(code, EngineErrorText(code), &widget_);
+        return;
+    }
+    // Inside a paint there is no automation call to report to, and a sink or the message box must
+    // never run inside it.
+    QTimer::singleShot(0, &widget_,
+                       [this, code] { events_.FireError(code, EngineErrorText(code), &widget_); });
+}
+
+QString ChartView::EngineErrorText(int code) {
+    switch (code) {
+    case kestran::codes::ErrorGraphLost:
+        return QStringLiteral("The graph was lost while the chart was built; nothing was drawn.");
+    case kestran::codes::ErrorOutOfMemory:
+        return QStringLiteral("There is not enough memory for the chart: it was not drawn whole.");
+    case kestran::codes::ErrorDataSetRefused:
+        return QStringLiteral("The charting engine refused a data set: all charts together hold more "
+                              "values than it can draw.");
+    case kestran::codes::ErrorFileWrite:
+        return QStringLiteral("The metafile could not be written.");
+    default:
+        return QStringLiteral("Charting engine error %1").arg(code);
+    }
 }
 
 void ChartView::OnDraw(const QRect& bounds) {
@@ -55,7 +99,6 @@ void ChartView::OnDraw(const QRect& bounds) {
         height_ = bounds.height();
         DeletePage();
         page_ = CreateGraphWindow(bounds);
-        events_.Fire(kDrawReady);
         return;
     }
     if (page_ == 0) {
@@ -134,6 +177,10 @@ void ChartView::DrawInto(QPainter& painter, const QRect& bounds) {
         }
     }
     firstDrawPending_ = true;
+    ReportEngineError(true);
+    if (page_ != 0) {
+        events_.Fire(kDrawReady);
+    }
     widget_.update();
 }
 

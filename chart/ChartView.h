@@ -29,6 +29,7 @@ public:
     bool IsModified() const { return modified_; }
     void SetModifiedFlag(bool modified) { modified_ = modified; }
 
+    // Paints the page; DrawReady follows every draw, once the chart is on the device.
     void Paint(const QPaintEvent& event);
     // A new engine graph whose first draw builds the chart from the model; nothing before the
     // first draw.
@@ -38,11 +39,17 @@ public:
     void DrawInto(QPainter& painter, const QRect& bounds);
     // The page goes before the holder it calls back.
     void DeletePage();
+    // The failure the engine recorded since it was last asked (its code, 0 for none), now cleared.
+    static int TakeEngineError();
+    // A failure the engine recorded goes to the containers as the Error event: at once, or, from
+    // inside a paint, once the paint is over.
+    void ReportEngineError(bool deferred);
+    // The Error event's text for an engine error code.
+    static QString EngineErrorText(int code);
 
 private:
     void OnDraw(const QRect& bounds);
     EngineHandle CreateGraphWindow(const QRect& bounds);
-    void ReportEngineError();
 
     QWidget& widget_;
     CGraphHolder& holder_;

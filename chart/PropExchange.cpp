@@ -114,11 +114,9 @@ template <typename T> constexpr std::size_t MinElementBytes() {
     }
 }
 
+// An array with no elements still has an image, its count 0: only pointer arrays are stored with
+// no image at all.
 template <typename T> void SaveBlob(ByteWriter& out, const std::vector<T>& array) {
-    if (array.empty()) {
-        out.U32(0);
-        return;
-    }
     const std::size_t countAt = out.Size();
     out.U32(0);
     WriteCount(out, array.size());
@@ -165,14 +163,15 @@ template <typename T> bool ReadImage(ByteReader& in, std::vector<T>& loaded) {
     return true;
 }
 
+// Every stored element is kept, so the next save writes the array as it was read; a shorter array
+// keeps the target's own elements up to the nominal size the control indexes.
 template <typename T> void FitLoaded(std::vector<T>& target, std::vector<T>&& loaded, int nominal) {
-    if (nominal == kVariableSize) {
+    if (nominal == kVariableSize || loaded.size() >= static_cast<std::size_t>(nominal)) {
         target = std::move(loaded);
         return;
     }
     target.resize(static_cast<std::size_t>(nominal));
-    const std::size_t kept = std::min(loaded.size(), target.size());
-    std::move(loaded.begin(), loaded.begin() + static_cast<std::ptrdiff_t>(kept), target.begin());
+    std::move(loaded.begin(), loaded.end(), target.begin());
 }
 
 template <typename T> void LoadBlob(ByteReader& in, std::vector<T>& array, int nominal) {
@@ -239,7 +238,9 @@ void PX_Bool(PropExchange& px, std::int32_t& value) {
     if (px.IsLoading()) {
         std::uint8_t byte = 0;
         if (px.Reader().U8(byte)) {
-            value = byte != 0 ? 1 : 0;
+            // The byte's own value, sign-extended: 0xFF loads as the automation TRUE -1 and is
+            // saved 0xFF again.
+            value = static_cast<std::int8_t>(byte);
         }
         return;
     }

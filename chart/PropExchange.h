@@ -42,13 +42,13 @@ void PX_Long(PropExchange& px, std::int32_t& value);
 void PX_ULong(PropExchange& px, std::uint32_t& value);
 void PX_Double(PropExchange& px, double& value);
 // A scalar flag: one byte. Written as the value's low byte (-1 gives 0xFF); any non-zero byte
-// loads as 1.
+// loads as TRUE and keeps its value, so it is saved as the same byte.
 void PX_Bool(PropExchange& px, std::int32_t& value);
 void PX_String(PropExchange& px, QString& value);
 
-// One array as a blob: a 32-bit byte count, then the array's count and elements. An empty array is
-// the byte count 0. Loading fits the array to `nominal` elements (kVariableSize: as stored), keeping
-// the target's own elements past the stored ones.
+// One array as a blob: a 32-bit byte count, then the array's count and elements (an empty array: the
+// byte count 2 and the count 0). Loading keeps every stored element and, when fewer were stored
+// than `nominal` (kVariableSize: none), the target's own elements up to that size.
 void PX_ArrayBlob(PropExchange& px, LongArray& array, int nominal);
 void PX_ArrayBlob(PropExchange& px, DoubleArray& array, int nominal);
 void PX_ArrayBlob(PropExchange& px, StringArray& array, int nominal);

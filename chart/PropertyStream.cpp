@@ -1,18 +1,14 @@
 #include "PropertyStream.h"
 
 #include "ArrayProperties.h"
+#include "ChartLimits.h"
 #include "ScalarProperties.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace chart {
 
 namespace {
-
-// A stream may hold a group count that its Y values do not fill (the count was changed without a
-// new point count); the gap is filled with zeros. A corrupt count must not make that gap huge.
-constexpr std::size_t kMaxPaddedCells = std::size_t(1) << 22;
 
 // Lends the live model's palette to the model a stream is read into, and nothing else: that model
 // must never delete engine data sets or drop the live control's graphics.
@@ -27,28 +23,21 @@ private:
     const ChartEngineLink* source_;
 };
 
+// The values load as the control that saved them held them, also a Y array that a changed group
+// count no longer fills, or one that holds values past it (readers never read past an array). The
+// chart must fit the limits every put is held to.
 bool FitDataSets(CChartModel& model) {
-    std::size_t padded = 0;
+    if (ChartValueCount(model) > kMaxChartValues) {
+        return false;
+    }
     for (std::size_t i = 0; i < static_cast<std::size_t>(kSetCount); ++i) {
-        DoubleArray& x = model.SDataXData[i];
-        DoubleArray& y = model.SDataYData[i];
-        if (x.size() > static_cast<std::size_t>(INT_MAX)) {
+        const DoubleArray& x = model.SDataXData[i];
+        const int groups = model.SDataNumGroups[i];
+        if (x.size() > static_cast<std::size_t>(kMaxPlotPoints) || groups < 0 || groups > kGroupCount) {
             return false;
         }
         // The X values are what the next build draws, so they decide the point count.
         model.SDataNumPlotPoints[i] = static_cast<std::int32_t>(x.size());
-        const auto groups = static_cast<std::size_t>(std::max(model.SDataNumGroups[i], 1));
-        if (groups > SIZE_MAX / std::max<std::size_t>(x.size(), 1)) {
-            return false;
-        }
-        const std::size_t cells = x.size() * groups;
-        if (cells > y.size()) {
-            padded += cells - y.size();
-            if (padded > kMaxPaddedCells) {
-                return false;
-            }
-        }
-        y.resize(cells, 0.0);
     }
     return true;
 }

@@ -1,21 +1,20 @@
 #include "SerializedChartFile.h"
 
 #include "AtomicFile.h"
+#include "ChartLimits.h"
 #include "PropertyStream.h"
 
 #include <QFile>
 
 namespace chart {
 
-namespace {
-
-// Far beyond any chart the control can hold; a larger file is not read into memory.
-constexpr qint64 kMaxChartFileBytes = qint64(1) << 30;
-
-} // namespace
-
+// A file larger than any chart within the limits is not read into memory, so a chart is saved only
+// when it is not larger: what is saved loads back.
 bool SaveToFile(const CChartModel& model, const ControlExtent& extent, const QString& path) {
     const std::vector<std::uint8_t> bytes = SavePropertyStream(model, extent);
+    if (static_cast<long long>(bytes.size()) > kMaxChartFileBytes) {
+        throw ChartTooLarge();
+    }
     return files::WriteFileAtomically(path,
                                       QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
                                                               static_cast<qsizetype>(bytes.size())));

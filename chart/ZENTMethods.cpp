@@ -2,15 +2,18 @@
 
 #include "ChartAxes.h"
 #include "ChartDispatch.h"
+#include "ChartLimits.h"
 #include "ChartMouse.h"
 #include "ChartOutput.h"
 #include "ChartView.h"
 #include "ZENTAboutBox.h"
 #include "ZENTModuleState.h"
 
+#include <new>
 #include <VariantChange.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <limits>
 #include <type_traits>
@@ -66,11 +69,17 @@ HRESULT DefineSet(ControlParts& c, const MethodArgs& a, int groups) {
         return hr;
     }
     M& m = c.model;
+    const std::size_t cells = static_cast<std::size_t>(n) * U(groups);
+    chart::CheckSetFits(m, set, U(n), cells, groups);
+    // The copies are made before anything changes: a failed allocation leaves the set as it was.
+    chart::DoubleArray x(a.Points(2), a.Points(2) + n);
+    chart::DoubleArray y(a.Points(3), a.Points(3) + cells);
+    QString name = a.S(1);
     m.SDataNumPlotPoints[U(set)] = n;
-    m.SDataName[U(set)] = a.S(1);
+    m.SDataName[U(set)].swap(name);
     m.SDataNumGroups[U(set)] = groups;
-    m.SDataXData[U(set)].assign(a.Points(2), a.Points(2) + n);
-    m.SDataYData[U(set)].assign(a.Points(3), a.Points(3) + static_cast<std::size_t>(n) * U(groups));
+    m.SDataXData[U(set)].swap(x);
+    m.SDataYData[U(set)].swap(y);
     return automation::S_OK;
 }
 
@@ -241,10 +250,8 @@ HRESULT GetNearestPoint(ControlParts& c, const MethodArgs& a, Variant& r) {
     return automation::S_OK;
 }
 
+// A set outside 0..31 is a file that cannot be read into it: FALSE, as for any other failure.
 HRESULT LoadAscii(ControlParts& c, const MethodArgs& a, Variant& r) {
-    if (!ValidSet(a.L(3))) {
-        return automation::DISP_E_BADINDEX;
-    }
     r = BoolResult(c.model.ReadDataSetFile(a.S(0), a.S(1), a.L(2), a.L(3)) ? 1 : 0);
     return automation::S_OK;
 }
@@ -381,6 +388,12 @@ const std::vector<Method>& Methods() {
     return table;
 }
 
+bool ReturnsBool(automation::DISPID dispid) {
+    static constexpr std::array<automation::DISPID, 12> kBoolMethods = {54, 55, 60, 61, 72, 73,
+                                                                        74, 75, 76, 80, 81, 82};
+    return std::find(kBoolMethods.begin(), kBoolMethods.end(), dispid) != kBoolMethods.end();
+}
+
 const Method* FindMethod(automation::DISPID dispid) {
     const auto& table = Methods();
     const auto found =
@@ -398,6 +411,10 @@ HRESULT InvokeMethod(ControlParts& control, const Method& method, const std::vec
     HRESULT hr = automation::S_OK;
     try {
         hr = method.handler(control, read, value);
+    } catch (const std::bad_alloc&) {
+        throw; // a refused call: the control tells its containers
+    } catch (const chart::ChartTooLarge&) {
+        throw;
     } catch (const std::exception&) {
         // Nothing a container passes may take the container down with it.
         hr = automation::DISP_E_EXCEPTION;

@@ -40,6 +40,8 @@ struct Method {
 constexpr int kMethodCount = 33; // 51..82 and AboutBox
 
 const std::vector<Method>& Methods();
+// Methods whose result is a BOOL: a refused call returns FALSE.
+bool ReturnsBool(automation::DISPID dispid);
 const Method* FindMethod(automation::DISPID dispid);
 automation::HRESULT InvokeMethod(ControlParts& control, const Method& method,
                                  const std::vector<automation::Variant>& args, automation::Variant* result);

@@ -60,7 +60,7 @@ public:
 };
 
 // One property page per request, editing the control made or clicked last (a page finds its
-// control so when its frame names none).
+// control so when its frame names none). The page may outlive that control.
 class CPropertyPageFactory : public automation::IClassFactory {
 public:
     explicit CPropertyPageFactory(const pages::PageInfo& page) : page_(page) {}
@@ -70,7 +70,10 @@ public:
         if (control == nullptr) {
             return automation::E_FAIL;
         }
-        QWidget* page = pages::CreatePage(page_.kind, control->PageTarget(), parent).release();
+        pages::CPropertyPage* page = pages::CreatePage(page_.kind, control->PageTarget(), parent).release();
+        // A container may keep the page open after the control goes: the page then turns inert.
+        page->FollowControl(control->PageTargetRef());
+        QObject::connect(control, &QObject::destroyed, page, [page] { page->setEnabled(false); });
         page->setObjectName(QString::fromLatin1(page_.className));
         zent::CountObject(page);
         instance.widget = page;

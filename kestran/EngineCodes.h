@@ -184,6 +184,9 @@ enum MetafileType : int {
 // Error codes (EngineReportError).
 enum ErrorCode : int {
     ErrorGraphLost = 65,
+    ErrorOutOfMemory = 66,    // a draw, a data set or a transform needed more memory than there was
+    ErrorDataSetRefused = 67, // a data set beyond what all data sets together may hold
+    ErrorFileWrite = 68,      // a metafile could not be written
 };
 
 // Palette size of EngineGetPaletteColor; codes outside give black.

@@ -1,5 +1,6 @@
 #include "CPropertyPage.h"
 
+#include "InertExchangeTarget.h"
 #include "PageDialogs.h"
 #include "PageLimits.h"
 
@@ -14,6 +15,8 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include <new>
+
 namespace pages {
 
 QString ControlName(int id) {
@@ -24,6 +27,23 @@ CPropertyPage::CPropertyPage(PageKind kind, CPageExchangeTarget& target, QWidget
     : QWidget(parent), kind_(kind), target_(target), layout_(*this) {}
 
 CPropertyPage::~CPropertyPage() = default;
+
+CPageExchangeTarget* CPropertyPage::GetPageControl() {
+    if (!following_) {
+        return &target_;
+    }
+    if (const std::shared_ptr<CPageExchangeTarget> target = followed_.lock()) {
+        // The control holds the only owning reference: the target lives as long as the control.
+        return target.get();
+    }
+    setEnabled(false);
+    return &InertExchangeTarget();
+}
+
+void CPropertyPage::FollowControl(std::weak_ptr<CPageExchangeTarget> target) {
+    following_ = true;
+    followed_ = std::move(target);
+}
 
 QWidget* CPropertyPage::Control(int id) const {
     return findChild<QWidget*>(ControlName(id));
@@ -55,7 +75,15 @@ bool CPropertyPage::UpdateData(bool save) {
         return false;
     }
     if (exchangeFlag_) {
-        ExchangeWithControl(1);
+        try {
+            ExchangeWithControl(1);
+        } catch (const std::bad_alloc&) {
+            // The page keeps what the user entered; the control keeps its values.
+            exchanging_ = false;
+            msgbox::MsgBox(QStringLiteral("There is not enough memory to apply this page."),
+                           msgbox::vbExclamation, QString(), this);
+            return false;
+        }
     }
     return true;
 }

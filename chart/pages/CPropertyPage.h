@@ -10,6 +10,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <QStringList>
 #include <QWidget>
@@ -45,7 +46,13 @@ public:
     // Called whenever the user changes something on the page (the frame enables Apply).
     void SetModifiedHandler(std::function<void()> handler) { onModified_ = std::move(handler); }
     int ExchangeFlag() const { return exchangeFlag_; }
-    CPageExchangeTarget* GetPageControl() { return &target_; }
+    // The control this page edits; once a followed control is gone, a target that reads and writes
+    // nothing, so a page left open by its container stays harmless.
+    CPageExchangeTarget* GetPageControl();
+    // Makes the page follow a control that may go before it (pages made by the class factory): the
+    // page trades only while the control's target exists, and is disabled when it goes.
+    void FollowControl(std::weak_ptr<CPageExchangeTarget> target);
+    bool ControlGone() const { return following_ && followed_.expired(); }
     int CurrentItem() const { return current_; }
 
     QWidget* Control(int id) const;
@@ -142,6 +149,8 @@ private:
 
     PageKind kind_;
     CPageExchangeTarget& target_;
+    bool following_ = false;
+    std::weak_ptr<CPageExchangeTarget> followed_;
     std::deque<PageField> fields_; // stable addresses: handlers keep them
     PageLayout layout_;
     bool modified_ = false;

@@ -95,6 +95,13 @@ CSDataPPg::~CSDataPPg() {
     grid_->onCurrentCellChanged = nullptr;
 }
 
+void CSDataPPg::StoreFields() {
+    if (gridReady_ && cellEdited_) {
+        StoreCellText();
+    }
+    CPropertyPage::StoreFields();
+}
+
 void CSDataPPg::StoreEdits() {
     if (cellEdited_) {
         StoreCellText();

@@ -37,6 +37,9 @@ public:
 
 protected:
     void ExchangeValues(CPageExchangeTarget& target, int save) override;
+    // What is typed in the cell editor goes into the cell it was typed for before the counts are
+    // read from the dialog: they may lay the values out anew.
+    void StoreFields() override;
     void OnComboChosen(int id) override;
     void OnItemSpin(int value) override;
     void OnUserChange() override { currentEdited_ = true; }

@@ -6,6 +6,7 @@
 #include "PageLimits.h"
 
 #include <algorithm>
+#include <new>
 
 namespace pages {
 
@@ -139,8 +140,12 @@ bool DataSetTable::Import(const QString& path) {
     chart::DoubleArray newY;
     int rows = 0;
     int newGroups = 0;
-    if (!chart::LoadAsciiDataFile(path, newX, newY, rows, newGroups)) {
-        return false;
+    try {
+        if (!chart::LoadAsciiDataFile(path, newX, newY, rows, newGroups)) {
+            return false;
+        }
+    } catch (const std::bad_alloc&) {
+        return false; // a file larger than memory is one that cannot be read
     }
     TakeTable(std::move(newX), std::move(newY), rows, newGroups);
     return true;
@@ -157,7 +162,11 @@ bool DataSetTable::Paste() {
     chart::DoubleArray newY;
     int rows = 0;
     int newGroups = 0;
-    if (chart::PasteDataFromClipboard(newX, newY, rows, newGroups) != chart::PasteResult::Stored) {
+    try {
+        if (chart::PasteDataFromClipboard(newX, newY, rows, newGroups) != chart::PasteResult::Stored) {
+            return false;
+        }
+    } catch (const std::bad_alloc&) {
         return false;
     }
     TakeTable(std::move(newX), std::move(newY), rows, newGroups);

@@ -1,7 +1,9 @@
 #include "ModelExchangeTarget.h"
 
 #include "ArrayExchange.h"
+#include "ChartLimits.h"
 
+#include <new>
 #include <stdexcept>
 #include <type_traits>
 #include <utility>
@@ -106,6 +108,18 @@ void CModelExchangeTarget::ExchangeDataPage(IOpenPage* page, std::int16_t& set, 
     }
     const auto i = static_cast<std::size_t>(set);
     if (save) {
+        // A set the chart cannot hold is refused whole: the control keeps the set as it was.
+        try {
+            chart::CheckSetFits(model_, set, x.size(), y.size(), SDataNumGroups);
+            model_.SDataXData[i].reserve(x.size());
+            model_.SDataYData[i].reserve(y.size());
+        } catch (const chart::ChartTooLarge& refused) {
+            Refuse(QString::fromUtf8(refused.what()));
+            return;
+        } catch (const std::bad_alloc&) {
+            Refuse(QStringLiteral("There is not enough memory for this data set: the chart is unchanged."));
+            return;
+        }
         // The same steps as the automation puts, in their order, so the set's arrays always match
         // its counts even before the page's arrays replace them.
         const auto points = static_cast<std::size_t>(std::max<Long>(SDataNumPlotPoints, 0));
@@ -127,6 +141,12 @@ void CModelExchangeTarget::ExchangeDataPage(IOpenPage* page, std::int16_t& set, 
     ExchangeDoubleArray(model_.SDataXData[i], x, save);
     ExchangeDoubleArray(model_.SDataYData[i], y, save);
     Finish(save);
+}
+
+void CModelExchangeTarget::Refuse(const QString& text) const {
+    if (hooks_.reportRefusal) {
+        hooks_.reportRefusal(text);
+    }
 }
 
 void CModelExchangeTarget::GetDataSetList(LongArray& enable, StringArray& names, LongArray& types) {

@@ -26,6 +26,8 @@ struct ExchangeHooks {
     std::function<void()> printPage;
     std::function<void()> printerSetup;
     std::function<void()> savePageMetaDefault;
+    // A page's values the chart could not take (beyond its limits, or out of memory).
+    std::function<void(const QString& text)> reportRefusal;
 };
 
 class CModelExchangeTarget : public CPageExchangeTarget {
@@ -59,6 +61,7 @@ private:
     };
 
     void Remember(PageKind kind, IOpenPage* page);
+    void Refuse(const QString& text) const;
     void Finish(int save);
     void Trade(const PageSetting& setting, const PageValue& value, int save);
     template <typename T> void Scalar(const char* name, T chart::CChartModel::*member, T& page, int save);

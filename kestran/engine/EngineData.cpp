@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <new>
 
 using namespace kestran;
 
@@ -13,11 +14,22 @@ namespace {
 
 EngineHandle Create(const double* x, const double* y, int count, int groups) {
     EngineState& s = S();
-    if (count <= 0 || groups <= 0 ||
-        s.datasetValues + static_cast<long long>(count) * (groups + 1) > EngineState::kMaxTotalValues) {
+    if (count <= 0 || groups <= 0) {
         return 0;
     }
-    std::unique_ptr<DataSet> d = DataSet::Create(x, y, count, groups);
+    // Refused for what all data sets together would hold, or for the memory it needs: the
+    // caller's draw is then incomplete, and the error tells it so.
+    if (s.datasetValues + static_cast<long long>(count) * (groups + 1) > EngineState::kMaxTotalValues) {
+        EngineReportError(codes::ErrorDataSetRefused, 0, 0);
+        return 0;
+    }
+    std::unique_ptr<DataSet> d;
+    try {
+        d = DataSet::Create(x, y, count, groups);
+    } catch (const std::bad_alloc&) {
+        EngineReportError(codes::ErrorOutOfMemory, 0, 0);
+        return 0;
+    }
     if (!d) {
         return 0;
     }

@@ -203,7 +203,11 @@ EngineBool EngineSavePageMetafile(EngineHandle page, int type, const char* fileN
     const int scale = MetafileScale(*p);
     WmfWriter writer = PageWriter(*p, scale);
     PaintMetafile(page, writer, scale);
-    return writer.SaveToFile(name) ? 1 : 0;
+    if (!writer.SaveToFile(name)) {
+        EngineReportError(codes::ErrorFileWrite, 0, 0);
+        return 0;
+    }
+    return 1;
 }
 
 QImage EngineRenderPageImage(EngineHandle page) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <QPainter>
 #include <QtGlobal>
 
@@ -42,7 +43,13 @@ EngineBool PaintPage(Handle page, Canvas& canvas, const RenderOptions& options) 
         return 0; // a callback that paints its own page again gets nothing drawn
     }
     p->painting = true;
-    const EngineBool ok = PaintGraphs(page, canvas, options);
+    EngineBool ok = 0;
+    try {
+        ok = PaintGraphs(page, canvas, options);
+    } catch (const std::bad_alloc&) {
+        // A draw that runs out of memory is a failed draw, never the end of the caller's program.
+        EngineReportError(codes::ErrorOutOfMemory, 0, 0);
+    }
     if (PageRecord* still = S().Page(page)) {
         still->painting = false;
     }
@@ -349,7 +356,12 @@ EngineBool EngineDrawGraph(EngineHandle graph, Canvas& canvas) {
     if (!p) {
         return 0;
     }
-    DrawGraph(*g, *p, canvas, RenderOptions{}, [](Handle h) { return S().DataOf(h); });
+    try {
+        DrawGraph(*g, *p, canvas, RenderOptions{}, [](Handle h) { return S().DataOf(h); });
+    } catch (const std::bad_alloc&) {
+        EngineReportError(codes::ErrorOutOfMemory, 0, 0);
+        return 0;
+    }
     g->drawn = true;
     return 1;
 }

@@ -2,8 +2,10 @@
 // applies there reaches the chart.
 #include "CPropertyFrame.h"
 #include "CZENTCtrl.h"
+#include "PageFactory.h"
 
 #include <Kestran.h>
+#include <MessageBox.h>
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -85,6 +87,24 @@ TEST(PrintPage, SaveAsMetafileAsksForANameAndWritesAPlaceableMetafile) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.read(4), QByteArray("\xD7\xCD\xC6\x9A", 4));
     EXPECT_GT(file.size(), 100);
+}
+
+TEST(PrintPage, SaveAsMetafileTellsTheUserWhenTheFileCannotBeWritten) {
+    QTemporaryDir dir;
+    CZENTCtrl control;
+    control.resize(300, 200);
+    control.grab();
+    EngineSetFileNameHook([&] { return dir.filePath(QStringLiteral("missing/page.wmf")).toStdString(); });
+    msgbox::ClearShownBoxes();
+    msgbox::SetTestAnswerer([](const msgbox::ShownBox&) { return msgbox::vbOK; });
+    std::unique_ptr<pages::CPropertyPage> page =
+        pages::CreatePage(pages::PageKind::Print, control.PageTarget());
+    page->OnInitDialog();
+    page->ControlAs<QPushButton>(337)->click();
+    EngineSetFileNameHook(nullptr);
+    msgbox::SetTestAnswerer({});
+    ASSERT_EQ(msgbox::ShownBoxes().size(), 1u);
+    EXPECT_EQ(msgbox::ShownBoxes()[0].prompt, QStringLiteral("The metafile could not be written."));
 }
 
 } // namespace

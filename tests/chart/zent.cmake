@@ -12,7 +12,7 @@ target_compile_definitions(zent_registration_test PRIVATE ZENT_LIBRARY_PATH="$<T
 tarvek_add_test(zent_dispatch_test
     SOURCES ${TEST_DIR}/ZentDispatchTest.cpp ${TEST_DIR}/ZentMethodTest.cpp ${TEST_DIR}/ZentLineBlockTest.cpp
             ${TEST_DIR}/InterfaceTables.cpp ${TEST_DIR}/StreamLayout.cpp
-            ${TEST_DIR}/ZentRobustnessTest.cpp
+            ${TEST_DIR}/ZentRobustnessTest.cpp ${TEST_DIR}/ZentLimitsTest.cpp
     LIBS zent
     LABELS chart asan
     GUI)
@@ -25,9 +25,19 @@ tarvek_add_test(zent_draw_test
     LABELS chart asan
     GUI)
 
-# The property frame opened by the control.
+# The property frame opened by the control, and pages made by the factory that outlive it.
 tarvek_add_test(zent_pages_test
-    SOURCES ${TEST_DIR}/ZentPropertyFrameTest.cpp
-    LIBS zent
+    SOURCES ${TEST_DIR}/ZentPropertyFrameTest.cpp ${TEST_DIR}/ZentPageLifetimeTest.cpp
+    LIBS zent msgbox
     LABELS chart asan
     GUI)
+
+# Failed allocations under a limited address space end as refused calls. The sanitizers reserve
+# more address space than such a limit allows, so the sanitizer build leaves it out.
+if(NOT TARVEK_SANITIZE)
+    tarvek_add_test(zent_memory_test
+        SOURCES ${TEST_DIR}/ZentMemoryTest.cpp
+        LIBS zent
+        LABELS chart
+        GUI)
+endif()

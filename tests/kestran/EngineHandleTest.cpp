@@ -35,6 +35,15 @@ TEST_F(EngineHandles, UnknownAndStaleHandlesAreRefusedWithoutEffect) {
     EXPECT_EQ(EngineMoveDataCursor(graph, 0, 1, 1, 1), 0);
 }
 
+// Refused before a value is read: the caller's draw is then incomplete, and the engine says why.
+TEST_F(EngineHandles, DataSetBeyondWhatAllSetsMayHoldIsRefusedWithAnError) {
+    EngineHandleError();
+    double x = 0.0, y = 0.0;
+    EXPECT_EQ(EngineCreateGroupDataset(nullptr, &x, &y, 4'000'000, 16), 0);
+    EXPECT_EQ(EngineGetLastError(), kestran::codes::ErrorDataSetRefused);
+    EngineHandleError();
+}
+
 TEST_F(EngineHandles, RangeQueriesOfUnknownSetsLeaveThePresets) {
     double lo = 0.0, hi = 1.0;
     EXPECT_EQ(EngineGetDatasetYRange(0, &lo, &hi), 0);

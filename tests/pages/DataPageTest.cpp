@@ -195,6 +195,21 @@ TEST_F(PageTest, DataCurrentCellIsDrawnDarkBlueWithWhiteText) {
     EXPECT_EQ(drawn.pixelColor(plain.left() + 2, plain.top() + 2), QColor(Qt::white));
 }
 
+// A program sets the group count while the cell editor still holds what the user typed.
+TEST_F(PageTest, DataApplyStoresAPendingCellEditIntoTheCellItWasTypedFor) {
+    model.SDataNumPlotPoints[0] = 3;
+    model.SDataNumGroups[0] = 2;
+    model.SDataXData[0] = {1, 2, 3};
+    model.SDataYData[0] = {10, 11, 20, 21, 30, 31};
+    auto page = Open<CSDataPPg>();
+    page->Grid()->SetCurrentCell(2, 3); // point 1, group 1
+    Type(*page, 259, QStringLiteral("99"));
+    Edit(*page, 260)->setText(QStringLiteral("3"));
+    ASSERT_TRUE(page->Apply());
+    EXPECT_EQ(model.SDataNumGroups[0], 3);
+    EXPECT_EQ(model.SDataYData[0], (chart::DoubleArray{10, 11, 0, 20, 99, 0, 30, 31, 0}));
+}
+
 TEST_F(PageTest, DataCellEditEnablesApplyAtOnceAndApplyStoresIt) {
     StoreTwoPoints(model);
     CPropertyFrame frame(target);

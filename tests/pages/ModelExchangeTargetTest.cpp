@@ -224,6 +224,27 @@ TEST_F(ExchangeTargetTest, DataExchangeRefusesASetOutsideTheModel) {
     }
 }
 
+// The page is one more way to put values: a set the chart cannot hold is refused whole and told.
+TEST_F(ExchangeTargetTest, DataSaveBeyondTheChartsValuesIsRefusedAndTold) {
+    QString told;
+    target.Hooks().reportRefusal = [&told](const QString& text) { told = text; };
+    model.SDataXData[1].assign(3'700'000, 0.0); // with 16 groups, 62,900,000 of the chart's values
+    model.SDataNumGroups[1] = 16;
+    const chart::DoubleArray before = model.SDataXData[0];
+    FakePage page(PageKind::Data);
+    Side side;
+    side.set = 0;
+    side.l[2] = 100'000;
+    side.l[3] = 16;
+    side.x.assign(100'000, 1.0);
+    side.y.assign(1'600'000, 2.0);
+    Calls().at(PageKind::Data)(target, &page, side, 1);
+    EXPECT_EQ(model.SDataXData[0], before);
+    EXPECT_EQ(model.SDataNumGroups[0], 1);
+    EXPECT_EQ(rebuilds, 0);
+    EXPECT_FALSE(told.isEmpty());
+}
+
 TEST_F(ExchangeTargetTest, DataSetListCopiesTheThreeArrays) {
     model.SDataEnable[3] = 1;
     model.SDataName[3] = "three";

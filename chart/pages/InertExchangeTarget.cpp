@@ -1,0 +1,10 @@
+#include "InertExchangeTarget.h"
+
+namespace pages {
+
+CInertExchangeTarget& InertExchangeTarget() {
+    static CInertExchangeTarget target;
+    return target;
+}
+
+} // namespace pages

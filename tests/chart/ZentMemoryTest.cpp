@@ -1,0 +1,154 @@
+// Allocations that fail, in a process whose address space is limited as `ulimit -v` limits it: a
+// put, a load, a draw, the FFT and a data file each end as a refused call with the Error event, and
+// the chart keeps what it held. (AddressSanitizer reserves more address space than any such limit,
+// so this runs in the normal build only.)
+#include "CZENTCtrl.h"
+#include "ErrorSink.h"
+
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using automation::InvokeKind;
+using automation::Variant;
+
+namespace {
+
+// The address space this process uses now plus `headroom`, until the guard goes.
+class AddressSpaceLimit {
+public:
+    explicit AddressSpaceLimit(std::size_t headroom) {
+        getrlimit(RLIMIT_AS, &saved_);
+        std::ifstream statm("/proc/self/statm");
+        std::size_t pages = 0;
+        statm >> pages;
+        rlimit limited = saved_;
+        limited.rlim_cur = pages * static_cast<std::size_t>(sysconf(_SC_PAGESIZE)) + headroom;
+        setrlimit(RLIMIT_AS, &limited);
+    }
+    ~AddressSpaceLimit() { setrlimit(RLIMIT_AS, &saved_); }
+
+private:
+    rlimit saved_{};
+};
+
+constexpr std::size_t kHeadroom = 48u << 20;
+
+class ZentMemory : public ::testing::Test {
+protected:
+    ZentMemory() {
+        control.resize(300, 200);
+        control.Advise(&sink);
+    }
+    ~ZentMemory() override { control.Unadvise(&sink); }
+
+    automation::HRESULT Call(int id, std::vector<Variant> args, Variant* result = nullptr) {
+        return control.Invoke(id, InvokeKind::Method, args, result);
+    }
+    // Set 0 with n points of g groups, through DefineGroupDataSet.
+    automation::HRESULT DefineGroups(int n, int g, std::vector<double>& x, std::vector<double>& y) {
+        return Call(71, {Variant::I2(0), Variant::Str("Big"), Variant::RefR8(x[0]), Variant::RefR8(y[0]),
+                         Variant::I4(n), Variant::I2(static_cast<std::int16_t>(g))});
+    }
+    void ExpectOneOutOfMemoryError() {
+        QCoreApplication::processEvents(); // errors of a paint are told once it is over
+        ASSERT_EQ(sink.errors.size(), 1u);
+        EXPECT_FALSE(sink.errors[0].text.empty());
+    }
+
+    CZENTCtrl control;
+    zenttest::ErrorSink sink;
+    QTemporaryDir dir;
+};
+
+TEST_F(ZentMemory, PutThatCannotBeCopiedIsRefusedAndTheSetStays) {
+    const int n = 2'000'000, g = 16;
+    std::vector<double> x(n, 1.0), y(static_cast<std::size_t>(n) * g, 2.0);
+    {
+        AddressSpaceLimit limit(kHeadroom);
+        EXPECT_EQ(DefineGroups(n, g, x, y), automation::E_OUTOFMEMORY);
+    }
+    EXPECT_EQ(control.Model().SDataNumPlotPoints[0], 10); // the demo set
+    EXPECT_EQ(control.Model().SDataXData[0].size(), 10u);
+    ExpectOneOutOfMemoryError();
+}
+
+TEST_F(ZentMemory, DrawThatRunsOutIsToldAndTheProgramGoesOn) {
+    const int n = 1'000'000, g = 16;
+    {
+        std::vector<double> x(n, 1.0), y(static_cast<std::size_t>(n) * g, 2.0);
+        ASSERT_EQ(DefineGroups(n, g, x, y), automation::S_OK);
+    }
+    control.Model().SDataType[0] = 1;
+    {
+        AddressSpaceLimit limit(kHeadroom);
+        control.grab();
+    }
+    EXPECT_EQ(control.Model().SDataNumPlotPoints[0], n);
+    ExpectOneOutOfMemoryError();
+}
+
+TEST_F(ZentMemory, ChartFileTooLargeForMemoryIsRefusedAndTheChartStays) {
+    const QString path = dir.filePath("big.ser");
+    {
+        CZENTCtrl big;
+        const int n = 1'000'000, g = 16;
+        std::vector<double> x(n, 1.0), y(static_cast<std::size_t>(n) * g, 2.0);
+        big.Invoke(71, InvokeKind::Method,
+                   {Variant::I2(0), Variant::Str("Big"), Variant::RefR8(x[0]), Variant::RefR8(y[0]),
+                    Variant::I4(n), Variant::I2(g)},
+                   nullptr);
+        ASSERT_TRUE(big.SaveToFile(path));
+    }
+    Variant result;
+    {
+        AddressSpaceLimit limit(kHeadroom);
+        EXPECT_EQ(Call(75, {Variant::Str(path.toStdString())}, &result), automation::S_OK);
+    }
+    EXPECT_EQ(result, Variant::Bool(false));
+    EXPECT_EQ(control.Model().SDataNumPlotPoints[0], 10);
+    ExpectOneOutOfMemoryError();
+}
+
+TEST_F(ZentMemory, DataFileTooLargeForMemoryIsRefusedAndTheSetStays) {
+    const QString path = dir.filePath("big.txt");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        const QByteArray rows = QByteArray("1 2 3 4 5 6 7 8\r\n").repeated(200'000);
+        for (int i = 0; i < 10; ++i) {
+            file.write(rows);
+        }
+    }
+    Variant result;
+    {
+        AddressSpaceLimit limit(8u << 20);
+        EXPECT_EQ(
+            Call(73, {Variant::Str(path.toStdString()), Variant::Str("File"), Variant::I2(1), Variant::I2(0)},
+                 &result),
+            automation::S_OK);
+    }
+    EXPECT_EQ(result, Variant::Bool(false));
+    EXPECT_EQ(control.Model().SDataNumPlotPoints[0], 10);
+    ExpectOneOutOfMemoryError();
+}
+
+TEST_F(ZentMemory, FftThatRunsOutIsRefused) {
+    const long n = 1L << 22;
+    std::vector<double> re(n, 1.0), im(n, 0.0);
+    {
+        AddressSpaceLimit limit(8u << 20);
+        EXPECT_EQ(
+            Call(63, {Variant::RefR8(re[0]), Variant::RefR8(im[0]), Variant::I4(n), Variant::Bool(false)}),
+            automation::E_OUTOFMEMORY);
+    }
+    EXPECT_EQ(re[1], 1.0); // the caller's values are left as they were
+    ExpectOneOutOfMemoryError();
+}
+
+} // namespace
