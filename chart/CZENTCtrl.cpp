@@ -35,8 +35,7 @@ CZENTCtrl::CZENTCtrl(QWidget* parent) : QWidget(parent) {
                                                 [this] { ShowPropertyFrame(); });
     output_ = std::make_unique<zent::ChartOutput>(
         *this, *holder_, *view_,
-        chart::ChartFileHooks{[this] { RebuildGraph(); }, [this] { RefreshOpenPages(); }},
-        [this] { FireEvent(kDrawReady); });
+        chart::ChartFileHooks{[this] { RebuildGraph(); }, [this] { RefreshOpenPages(); }});
     persistence_ = std::make_unique<zent::ControlPersistence>(*this, Model(), *events_);
     parts_ = std::make_unique<zent::ControlParts>(zent::ControlParts{Model(), *view_, *mouse_, *output_});
     resize(200, 200);

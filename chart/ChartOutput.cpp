@@ -15,8 +15,8 @@
 namespace zent {
 
 ChartOutput::ChartOutput(QWidget& widget, CGraphHolder& holder, const ChartView& view,
-                         chart::ChartFileHooks hooks, std::function<void()> printed)
-    : widget_(widget), holder_(holder), view_(view), hooks_(std::move(hooks)), printed_(std::move(printed)) {}
+                         chart::ChartFileHooks hooks)
+    : widget_(widget), holder_(holder), view_(view), hooks_(std::move(hooks)) {}
 
 bool ChartOutput::SavePageMeta(int type, const QString& fileName) {
     BindEngine();
@@ -49,8 +49,6 @@ void ChartOutput::PrintPage() {
     const bool printed = PrintWithSettings();
     if (!file.isEmpty())
         printer->setOutputFileName(QString());
-    if (printed && printed_)
-        printed_();
     if (!printed)
         msgbox::MsgBox(QStringLiteral("The graph could not be printed") +
                            (file.isEmpty() ? QString() : QStringLiteral(" to ") + file) + QLatin1Char('.'),

@@ -17,9 +17,8 @@ class ChartView;
 
 class ChartOutput {
 public:
-    // `hooks` run after a chart file has replaced the model, `printed` after each printed page.
-    ChartOutput(QWidget& widget, CGraphHolder& holder, const ChartView& view, chart::ChartFileHooks hooks,
-                std::function<void()> printed = {});
+    // `hooks` run after a chart file has replaced the model.
+    ChartOutput(QWidget& widget, CGraphHolder& holder, const ChartView& view, chart::ChartFileHooks hooks);
 
     bool SavePageMeta(int type, const QString& fileName);
     bool CopyToClipboard();
@@ -36,7 +35,6 @@ private:
     CGraphHolder& holder_;
     const ChartView& view_;
     chart::ChartFileHooks hooks_;
-    std::function<void()> printed_;
 };
 
 } // namespace zent

@@ -26,6 +26,7 @@ ChartView::ChartView(QWidget& widget, CGraphHolder& holder, ControlEvents& event
     : widget_(widget), holder_(holder), events_(events) {}
 
 void ChartView::Paint(const QPaintEvent& event) {
+    const bool firstDraw = firstDrawPending_;
     bool drawn = false;
     // Nothing may leave a paint: a draw out of memory leaves the chart as it is and is told.
     try {
@@ -45,7 +46,8 @@ void ChartView::Paint(const QPaintEvent& event) {
         }
     }
     ReportEngineError(true);
-    if (drawn) {
+    // DrawReady ends each first draw, once the chart is on the device; later paints only repaint.
+    if (firstDraw && drawn) {
         events_.Fire(kDrawReady);
     }
 }
@@ -163,7 +165,8 @@ void ChartView::RebuildGraph() {
 
 void ChartView::DrawInto(QPainter& painter, const QRect& bounds) {
     BindEngine();
-    if (firstDrawPending_) {
+    const bool firstDraw = firstDrawPending_;
+    if (firstDraw) {
         OnDraw(bounds);
     }
     if (page_ != 0) {
@@ -176,9 +179,10 @@ void ChartView::DrawInto(QPainter& painter, const QRect& bounds) {
                             QRect(0, 0, width_, height_));
         }
     }
+    // The next paint makes a fresh page over the control and is a first draw again.
     firstDrawPending_ = true;
     ReportEngineError(true);
-    if (page_ != 0) {
+    if (firstDraw && page_ != 0) {
         events_.Fire(kDrawReady);
     }
     widget_.update();

@@ -29,7 +29,7 @@ public:
     bool IsModified() const { return modified_; }
     void SetModifiedFlag(bool modified) { modified_ = modified; }
 
-    // Paints the page; DrawReady follows every draw, once the chart is on the device.
+    // Paints the page; a first draw ends with DrawReady, once the chart is on the device.
     void Paint(const QPaintEvent& event);
     // A new engine graph whose first draw builds the chart from the model; nothing before the
     // first draw.

@@ -207,8 +207,7 @@ TEST_F(ZentZoom, EngineFailureInAPaintFiresErrorAndShowsItUnlessCancelled) {
         EngineReportError(65, 0, 0);
         control.grab();
         QApplication::processEvents();
-        EXPECT_EQ(sink.events, (std::vector<automation::DISPID>{CZENTCtrl::kDrawReady, zent::kError}))
-            << cancel;
+        EXPECT_EQ(sink.events, std::vector<automation::DISPID>{zent::kError}) << cancel;
         ASSERT_EQ(sink.arguments.back().size(), 7u);
         EXPECT_EQ(sink.arguments.back()[0], "I2 65");
         EXPECT_EQ(msgbox::ShownBoxes().size(), cancel ? 0u : 1u);
