@@ -7,6 +7,7 @@
 // the gigabyte is a sparse file, so it takes no room on the disk.
 
 #include "Measured.h"
+#include "ProcessMemory.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,22 +24,6 @@ constexpr std::uintmax_t kValidBytes = 244'000'000;
 constexpr std::uintmax_t kZeroBytes = 1ull << 30;
 constexpr int kRows = 75;
 constexpr int kColumns = 6;
-
-// A value of /proc/self/status ("VmRSS", "VmHWM") in MB; 0 where there is none.
-double StatusMegabytes(const char* key) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    const std::string prefix = std::string(key) + ":";
-    while (std::getline(status, line))
-        if (line.compare(0, prefix.size(), prefix) == 0)
-            return std::strtod(line.c_str() + prefix.size(), nullptr) * 1024.0 / 1e6; // given in kB
-    return 0;
-}
-
-// Starts the peak anew at the present use (Linux 4.0 and later).
-void ResetPeak() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
 
 class Folder {
 public:
@@ -103,10 +88,10 @@ void ReadOnce(benchmark::State& state, const std::string& path, bool expectOk) {
     std::size_t tables = 0;
     for (auto _ : state) {
         std::vector<MeasuredRecord> records(1);
-        const double before = StatusMegabytes("VmRSS");
-        ResetPeak();
+        const double before = benchmem::ResidentBytes();
+        benchmem::ResetPeak();
         const MeasuredReadResult result = ReadMeasured(path, records);
-        peak = StatusMegabytes("VmHWM") - before;
+        peak = (benchmem::PeakBytes() - before) / 1e6;
         if (result.ok != expectOk) {
             state.SkipWithError(result.ok ? "the file was read" : result.message.c_str());
             return;

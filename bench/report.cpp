@@ -4,6 +4,7 @@
 
 #include "AtomicFile.h"
 #include "FrmReport.h"
+#include "ProcessMemory.h"
 #include "ProgramPrinter.h"
 #include "ReportLines.h"
 #include "ReportLogText.h"
@@ -14,12 +15,9 @@
 #include <malloc.h>
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <sys/resource.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -149,20 +147,6 @@ QString WriteLogFile(const QString& path, qint64 lines) {
     return path;
 }
 
-long ResidentMB() {
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toLong() * sysconf(_SC_PAGESIZE) / (1024 * 1024) : 0;
-}
-
-long PeakMB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
-
 void BM_ShowLoadedLog(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = WriteLogFile(dir.filePath(QStringLiteral("log.rtf")), state.range(0));
@@ -176,8 +160,8 @@ void BM_ShowLoadedLog(benchmark::State& state) {
         QApplication::processEvents();
         state.PauseTiming();
         state.counters["lines"] = target.Form().Text().LineCount();
-        state.counters["resident_MB"] = ResidentMB();
-        state.counters["peak_MB"] = PeakMB();
+        state.counters["resident_MB"] = benchmem::ResidentBytes() / benchmem::kMiB;
+        state.counters["peak_MB"] = benchmem::PeakBytes() / benchmem::kMiB;
         target.Form().hide();
         state.ResumeTiming();
     }

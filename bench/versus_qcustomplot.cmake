@@ -4,6 +4,6 @@ find_package(QCustomPlotQt6 QUIET)
 if(QCustomPlotQt6_FOUND)
     add_executable(bench_versus_qcustomplot ${CMAKE_CURRENT_SOURCE_DIR}/versus_qcustomplot.cpp
         ${CMAKE_CURRENT_SOURCE_DIR}/Scene.cpp)
-    target_link_libraries(bench_versus_qcustomplot PRIVATE zent kestran tarvek_test_support
+    target_link_libraries(bench_versus_qcustomplot PRIVATE zent kestran tarvek_test_support tarvek_bench_memory
         QCustomPlotQt6::QCustomPlotQt6)
 endif()

@@ -10,6 +10,7 @@
 
 #include "ContainerCalls.h"
 #include "CZENTCtrl.h"
+#include "ProcessMemory.h"
 #include "Scene.h"
 
 #include <qcustomplot.h>
@@ -18,7 +19,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <QApplication>
 #include <QDir>
 #include <QImage>
@@ -173,18 +173,6 @@ void CompareDrawing(const scene::Spec& spec, int rounds, const QString& imageDir
     }
 }
 
-// Peak resident memory of this process so far, in KiB.
-long PeakKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0) {
-            return std::stol(line.substr(6));
-        }
-    }
-    return -1;
-}
-
 constexpr int kMemoryPoints = 1'000'000;
 
 void FillControl(CZENTCtrl& control, std::vector<double> x, std::vector<double> y) {
@@ -203,7 +191,7 @@ int MeasureMemory(const std::string& side) {
         CZENTCtrl control;
         control.resize(scene::kWidth, scene::kHeight);
         control.grab();
-        baseline = PeakKiB();
+        baseline = static_cast<long>(benchmem::PeakBytes() / 1024);
         FillControl(control, scene::Xs(kMemoryPoints), scene::Ys(0, kMemoryPoints));
         control.UpdateGraph();
         control.grab();
@@ -211,7 +199,7 @@ int MeasureMemory(const std::string& side) {
         QCustomPlot plot;
         plot.resize(scene::kWidth, scene::kHeight);
         plot.grab();
-        baseline = PeakKiB();
+        baseline = static_cast<long>(benchmem::PeakBytes() / 1024);
         plot.addGraph()->setData(ToQVector(scene::Xs(kMemoryPoints)), ToQVector(scene::Ys(0, kMemoryPoints)),
                                  true);
         plot.xAxis->setRange(scene::kXMin, scene::kXMax);
@@ -219,7 +207,7 @@ int MeasureMemory(const std::string& side) {
         plot.replot();
         plot.grab();
     }
-    std::printf("%ld %ld\n", baseline, PeakKiB());
+    std::printf("%ld %ld\n", baseline, static_cast<long>(benchmem::PeakBytes() / 1024));
     return 0;
 }
 

@@ -4,10 +4,10 @@
 
 #include "ContainerCalls.h"
 #include "CZENTCtrl.h"
+#include "ProcessMemory.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
-#include <fstream>
 #include <QTemporaryDir>
 #include <string>
 #include <vector>
@@ -69,23 +69,6 @@ void BM_RebuildAndDraw(benchmark::State& state) {
 }
 BENCHMARK(BM_RebuildAndDraw)->Unit(benchmark::kMillisecond);
 
-// Resident memory in MiB from /proc/self/status: "VmRSS" now, "VmHWM" the peak since the last
-// ResetPeakMemory.
-double MemoryMiB(const std::string& field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(field + ":", 0) == 0) {
-            return std::stod(line.substr(field.size() + 1)) / 1024.0;
-        }
-    }
-    return 0.0;
-}
-
-void ResetPeakMemory() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
 // The largest chart a container is expected to keep: 500,000 points of 10 groups in one set.
 void DefineLargeChart(CZENTCtrl& control) {
     const int points = 500'000, groups = 10;
@@ -104,7 +87,7 @@ void DefineLargeChart(CZENTCtrl& control) {
 
 // Peak resident memory of the timed calls above what the process held before them.
 void ReportPeak(benchmark::State& state, double before) {
-    state.counters["peak_MiB"] = MemoryMiB("VmHWM") - before;
+    state.counters["peak_MiB"] = (benchmem::PeakBytes() - before) / benchmem::kMiB;
 }
 
 void BM_SaveLargeChartFile(benchmark::State& state) {
@@ -112,8 +95,8 @@ void BM_SaveLargeChartFile(benchmark::State& state) {
     CZENTCtrl control;
     DefineLargeChart(control);
     const QString path = dir.filePath(QStringLiteral("large.ser"));
-    const double before = MemoryMiB("VmRSS");
-    ResetPeakMemory();
+    const double before = benchmem::ResidentBytes();
+    benchmem::ResetPeak();
     for (auto _ : state) {
         if (!control.SaveToFile(path)) {
             state.SkipWithError("the chart was not saved");
@@ -132,8 +115,8 @@ void BM_LoadLargeChartFile(benchmark::State& state) {
         saved.SaveToFile(path);
     }
     CZENTCtrl control;
-    const double before = MemoryMiB("VmRSS");
-    ResetPeakMemory();
+    const double before = benchmem::ResidentBytes();
+    benchmem::ResetPeak();
     for (auto _ : state) {
         if (!control.LoadFromFile(path)) {
             state.SkipWithError("the chart did not load");
