@@ -114,24 +114,22 @@ QByteArray RtfBody(const QTextDocument& doc) {
 }
 
 std::optional<RtfBodyBytes> RtfBodyOf(QByteArray rtf, const RtfFont& font, const RtfPage& page) {
-    const QByteArray header = RtfHeader(font, page);
-    const qsizetype endSize = qsizetype(sizeof kRtfEnd) - 1;
-    // Our own file: its body stands between our header and the closing brace, when the whole group
-    // closes right at that brace and text written before it would be read as after the header.
-    if (rtf.startsWith(header) && rtf.endsWith(kRtfEnd)) {
-        struct Check : RtfSink {
-            void Text(QStringView, const CharAttributes&) override {}
-            void ParagraphEnd() override {}
-            void Picture(const QByteArray&, int, int) override {}
-            bool WantsText() const override { return false; }
-        } check;
-        RtfEnd end;
-        if (!ParseRtf(rtf, check, &end))
-            return std::nullopt;
-        if (KeepsItsBody(rtf, end)) {
-            const qsizetype size = rtf.size() - endSize - header.size();
-            return RtfBodyBytes{std::move(rtf), header.size(), size};
-        }
+    struct Check : RtfSink {
+        void Text(QStringView, const CharAttributes&) override {}
+        void ParagraphEnd() override {}
+        void Picture(const QByteArray&, int, int) override {}
+        bool WantsText() const override { return false; }
+    } check;
+    switch (ReadOwnFile(rtf, check, font, page)) {
+    case OwnFile::Unreadable:
+        return std::nullopt;
+    case OwnFile::KeptBody: {
+        const qsizetype begin = RtfHeader(font, page).size();
+        const qsizetype size = rtf.size() - (qsizetype(sizeof kRtfEnd) - 1) - begin;
+        return RtfBodyBytes{std::move(rtf), begin, size};
+    }
+    case OwnFile::Other:
+        break;
     }
     RtfBodyWriter writer(rtf.size());
     if (!ParseRtf(rtf, writer))
@@ -141,10 +139,16 @@ std::optional<RtfBodyBytes> RtfBodyOf(QByteArray rtf, const RtfFont& font, const
     return RtfBodyBytes{std::move(body), 0, size};
 }
 
-bool KeepsItsBody(const QByteArray& rtf, const RtfEnd& end) {
+OwnFile ReadOwnFile(const QByteArray& rtf, RtfSink& sink, const RtfFont& font, const RtfPage& page) {
+    if (!rtf.startsWith(RtfHeader(font, page)) || !rtf.endsWith(kRtfEnd))
+        return OwnFile::Other;
+    RtfEnd end;
+    if (!ParseRtf(rtf, sink, &end))
+        return OwnFile::Unreadable;
     const qsizetype endSize = qsizetype(sizeof kRtfEnd) - 1;
-    return end.closed == rtf.size() - endSize + 1 && end.attributes == CharAttributes() && end.text &&
-           end.unicodeSkip == 1;
+    const bool kept = end.closed == rtf.size() - endSize + 1 && end.attributes == CharAttributes() &&
+                      end.text && end.unicodeSkip == 1;
+    return kept ? OwnFile::KeptBody : OwnFile::Other;
 }
 
 QByteArray RtfHeader(const RtfFont& font, const RtfPage& page) {

@@ -50,11 +50,21 @@ struct RtfBodyBytes {
 std::optional<RtfBodyBytes> RtfBodyOf(QByteArray rtf, const RtfFont& font = RtfFont(),
                                       const RtfPage& page = RtfPage());
 
-// Whether bytes that start with our header and end with kRtfEnd, read up to `end`, are a file of
-// this writer whose body may be kept as it is: the whole group closes at that final brace, and
-// text written before it would be read as right after the header.
-struct RtfEnd;
-bool KeepsItsBody(const QByteArray& rtf, const RtfEnd& end);
+// How bytes read as a file of this writer with the given font and page.
+enum class OwnFile {
+    // Not such a file, or one whose body cannot be kept as it stands: read it as any other (the
+    // sink may have been given part or all of it).
+    Other,
+    // Read into the sink whole; its body, between our header and kRtfEnd, may be kept as it stands:
+    // the whole group closes at that final brace, and text written before it would be read as right
+    // after the header.
+    KeptBody,
+    // It starts and ends as such a file but is no RTF.
+    Unreadable,
+};
+class RtfSink;
+OwnFile ReadOwnFile(const QByteArray& rtf, RtfSink& sink, const RtfFont& font = RtfFont(),
+                    const RtfPage& page = RtfPage());
 
 // What comes before and after a body in a file.
 QByteArray RtfHeader(const RtfFont& font = RtfFont(), const RtfPage& page = RtfPage());

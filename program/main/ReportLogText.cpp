@@ -246,22 +246,24 @@ std::optional<ReportLogText> ReportLogText::FromRtf(QByteArray rtf) {
     const QByteArray header = richtext::RtfHeader(Font());
     const qsizetype endSize = qsizetype(sizeof richtext::kRtfEnd) - 1;
     // Our own file keeps its body.
-    if (rtf.startsWith(header) && rtf.endsWith(richtext::kRtfEnd)) {
+    {
         log->m_writeRtf = false;
         Loader loader(*log);
-        richtext::RtfEnd end;
-        if (!richtext::ParseRtf(rtf, loader, &end))
+        switch (richtext::ReadOwnFile(rtf, loader, Font())) {
+        case richtext::OwnFile::Unreadable:
             return std::nullopt;
-        if (richtext::KeepsItsBody(rtf, end)) {
+        case richtext::OwnFile::KeptBody:
             rtf.chop(endSize);
             rtf.remove(0, header.size());
             log->m_rtf.Adopt(std::move(rtf));
             log->m_writeRtf = true;
             log->m_keptFileBytes = true;
             return log;
+        case richtext::OwnFile::Other:
+            break;
         }
-        log.emplace();
     }
+    log.emplace();
     Loader loader(*log);
     if (!richtext::ParseRtf(rtf, loader))
         return std::nullopt;
