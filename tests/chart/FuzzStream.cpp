@@ -1,29 +1,84 @@
-// The property stream reader must refuse or accept any bytes without a fault, and an accepted
-// stream must leave a model whose arrays agree with its counts.
+// The property stream reader must refuse or accept any bytes without a fault. An accepted stream
+// leaves a model that holds what the reader promises: every array at least its nominal count (more
+// when the stream stored more), no engine handle of the writer's, data sets whose point counts
+// agree with their values, and a save that reads back and saves again to the same bytes.
 
+#include "ArrayProperties.h"
 #include "PropertyStream.h"
 
+#include <algorithm>
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    chart::CChartModel model(nullptr, nullptr);
-    if (!chart::LoadPropertyStream(model, data, size)) {
-        return 0;
+namespace {
+
+using namespace chart;
+
+bool HoldsNominalCounts(const CChartModel& model) {
+    for (const ArrayProperty& property : ArrayProperties()) {
+        const bool ok = std::visit(
+            [&](auto member) {
+                if constexpr (std::is_same_v<decltype(member), PointerArray>) {
+                    return true;
+                } else {
+                    const auto& array = model.*member;
+                    if (array.size() < static_cast<std::size_t>(property.nominal)) {
+                        return false;
+                    }
+                    if constexpr (std::is_same_v<decltype(member), LongArray CChartModel::*>) {
+                        return !property.engineHandle ||
+                               std::all_of(array.begin(), array.end(), [](auto h) { return h == 0; });
+                    }
+                    return true;
+                }
+            },
+            property.member);
+        if (!ok) {
+            return false;
+        }
     }
-    for (int i = 0; i < chart::kSetCount; ++i) {
+    for (const NestedArrayProperty& family : NestedArrayProperties()) {
+        const bool ok = std::visit(
+            [&](auto member) {
+                const auto& arrays = model.*member;
+                return arrays.size() == static_cast<std::size_t>(kSetCount) &&
+                       std::all_of(arrays.begin(), arrays.end(), [&](const auto& inner) {
+                           return family.innerNominal == kVariableSize ||
+                                  inner.size() >= static_cast<std::size_t>(family.innerNominal);
+                       });
+            },
+            family.member);
+        if (!ok) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool DataSetsAgree(const CChartModel& model) {
+    for (int i = 0; i < kSetCount; ++i) {
         const auto n = static_cast<std::size_t>(model.SDataNumPlotPoints[i]);
         const auto groups = static_cast<std::size_t>(std::max(model.SDataNumGroups[i], 1));
         if (model.SDataXData[i].size() != n || model.SDataYData[i].size() != n * groups) {
-            std::abort();
+            return false;
         }
     }
-    if (model.AxisMin.size() != 4 || model.PieSliceLabel[31].size() != 16 || model.DataSet[0] != 0) {
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    CChartModel model(nullptr, nullptr);
+    if (!LoadPropertyStream(model, data, size)) {
+        return 0;
+    }
+    if (!HoldsNominalCounts(model) || !DataSetsAgree(model)) {
         std::abort();
     }
-    // What was accepted saves and reads back.
-    const auto again = chart::SavePropertyStream(model, chart::ControlExtent{});
-    chart::CChartModel second(nullptr, nullptr);
-    if (!chart::LoadPropertyStream(second, again.data(), again.size())) {
+    const auto again = SavePropertyStream(model, ControlExtent{});
+    CChartModel second(nullptr, nullptr);
+    if (!LoadPropertyStream(second, again.data(), again.size()) ||
+        SavePropertyStream(second, ControlExtent{}) != again) {
         std::abort();
     }
     return 0;
