@@ -17,8 +17,9 @@ namespace chart {
 std::vector<std::uint8_t> SavePropertyStream(const CChartModel& model, const ControlExtent& extent);
 
 // Reads a stream into `fresh`, a model as its constructor left it. After a successful read every
-// array has its nominal size, every data set's point count equals its X values and its Y values
-// number points x groups (at least one group), and every engine handle is 0. False on a short,
+// array holds at least its nominal count (all the stream stored, when that is more), every data
+// set's point count equals its X values and its group count lies in 0..16 (its Y values are kept as
+// stored, whatever their number), and every engine handle is 0. False on a short,
 // corrupt or inconsistent stream, with `fresh` partly overwritten. Bytes after the stream are
 // ignored (a container may store more behind it).
 bool ReadPropertyStream(const std::uint8_t* data, std::size_t size, CChartModel& fresh,
