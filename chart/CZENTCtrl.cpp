@@ -207,5 +207,12 @@ void CZENTCtrl::ShowPropertyFrame() {
         PropertyFrameHook()(*this);
         return;
     }
-    pages::ShowPropertyFrame(*pageTarget_, this);
+    // Every page loads its values as the frame opens: a chart too large for the memory left shows
+    // no frame rather than pages with part of their values.
+    try {
+        pages::ShowPropertyFrame(*pageTarget_, this);
+    } catch (const std::bad_alloc&) {
+        FireError(kOutOfMemoryError, QStringLiteral("There is not enough memory to show the properties of "
+                                                    "this chart: the chart is unchanged."));
+    }
 }
