@@ -149,6 +149,8 @@ void CZENTCtrl::PrintPage() {
         output_->PrintPage();
         return true;
     });
+    // What the engine recorded (a print refused for memory) is this print's, not the next call's.
+    view_->ReportEngineError(false);
 }
 
 void CZENTCtrl::AboutBox() {
