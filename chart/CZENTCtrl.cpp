@@ -149,6 +149,8 @@ void CZENTCtrl::PrintPage() {
         output_->PrintPage();
         return true;
     });
+    // What the engine recorded (a print refused for memory) is this print's, not the next call's.
+    view_->ReportEngineError(false);
 }
 
 void CZENTCtrl::AboutBox() {
@@ -207,5 +209,12 @@ void CZENTCtrl::ShowPropertyFrame() {
         PropertyFrameHook()(*this);
         return;
     }
-    pages::ShowPropertyFrame(*pageTarget_, this);
+    // Every page loads its values as the frame opens: a chart too large for the memory left shows
+    // no frame rather than pages with part of their values.
+    try {
+        pages::ShowPropertyFrame(*pageTarget_, this);
+    } catch (const std::bad_alloc&) {
+        FireError(kOutOfMemoryError, QStringLiteral("There is not enough memory to show the properties of "
+                                                    "this chart: the chart is unchanged."));
+    }
 }

@@ -1,10 +1,13 @@
 #include "CMSFlexGrid.h"
 
+#include "MemoryRoom.h"
 #include "PageDialogs.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+
+#include <new>
 
 namespace pages {
 
@@ -21,6 +24,15 @@ bool IsFixed(const QModelIndex& index) {
 }
 
 const QColor kFixedBack(0xC0, 0xC0, 0xC0);
+
+// The view's headers keep a few bytes for every row and column, in lists they grow by copying, and
+// cannot fail gracefully when that memory is not there: it is checked before they are sized.
+bool HaveRoomForSections(int sections) {
+    constexpr std::size_t kBytesPerSection = 16;
+    constexpr std::size_t kFixedBytes = 4u << 20;
+    return memory::HaveRoomFor(static_cast<std::size_t>(std::max(sections, 0)) * kBytesPerSection +
+                               kFixedBytes);
+}
 
 // Every way a cell becomes current (mouse, keys, the page) passes here.
 class FlexGridSelection : public QItemSelectionModel {
@@ -125,6 +137,9 @@ int CMSFlexGrid::Rows() const {
 }
 
 void CMSFlexGrid::SetRows(int rows) {
+    if (!HaveRoomForSections(rows)) {
+        throw std::bad_alloc();
+    }
     model_->Reset(rows, model_->columns);
 }
 
@@ -133,6 +148,9 @@ int CMSFlexGrid::Cols() const {
 }
 
 void CMSFlexGrid::SetCols(int columns) {
+    if (!HaveRoomForSections(columns)) {
+        throw std::bad_alloc();
+    }
     model_->Reset(model_->rows, columns);
 }
 

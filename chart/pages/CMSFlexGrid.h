@@ -20,6 +20,7 @@ public:
     explicit CMSFlexGrid(QWidget* parent = nullptr);
     ~CMSFlexGrid() override;
 
+    // More rows or columns than memory holds throw std::bad_alloc and leave the grid as it was.
     int Rows() const;
     void SetRows(int rows);
     int Cols() const;

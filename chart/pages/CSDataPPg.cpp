@@ -3,6 +3,8 @@
 #include "PageDialogs.h"
 #include "PageLimits.h"
 
+#include <MessageBox.h>
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,6 +12,8 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <new>
 
 namespace pages {
 
@@ -51,7 +55,7 @@ CSDataPPg::CSDataPPg(CPageExchangeTarget& target, QWidget* parent)
     AddEdit(260, QStringLiteral("Number of Groups"), FieldKind::EditLong, ValueSlot(Data.groups),
             std::pair<double, double>{1, GetMaxGroups()});
     AddSection(QStringLiteral("Datafile"));
-    AddButton(308, QStringLiteral("Import"), [this] { OnImport(); });
+    AddButton(308, QStringLiteral("Import"), [this] { Refusable([this] { OnImport(); }); });
     AddButton(316, QStringLiteral("Export"), [this] { OnExport(); });
     cellEditor_ = new QLineEdit(this);
     cellEditor_->setObjectName(ControlName(259));
@@ -137,6 +141,10 @@ void CSDataPPg::ExchangeValues(CPageExchangeTarget& target, int save) {
 }
 
 void CSDataPPg::OnComboChosen(int id) {
+    Refusable([&] { ChooseKind(id); });
+}
+
+void CSDataPPg::ChooseKind(int id) {
     if (id == 261) {
         // What was typed stays; "Group Data" then needs a second group column at once.
         StoreFields();
@@ -147,6 +155,11 @@ void CSDataPPg::OnComboChosen(int id) {
 }
 
 void CSDataPPg::OnItemSpin(int value) {
+    Refusable([&] { ChooseSet(value); });
+    exchangeFlag_ = 1;
+}
+
+void CSDataPPg::ChooseSet(int value) {
     exchangeFlag_ = 0;
     if (!ValidateFields()) {
         // The refused value stays in its box to be corrected; the set stays.
@@ -161,18 +174,22 @@ void CSDataPPg::OnItemSpin(int value) {
         StoreEdits();
         edited_[current_] = Data;
     }
-    current_ = ClampIndex(value, GetMaxDataSets());
-    const auto kept = edited_.find(current_);
+    const int chosen = ClampIndex(value, GetMaxDataSets());
+    const auto kept = edited_.find(chosen);
     if (kept != edited_.end()) {
         Data = std::move(kept->second);
         edited_.erase(kept);
         currentEdited_ = true;
     } else {
-        Data.set = static_cast<std::int16_t>(current_);
-        GetPageControl()->ExchangeDataPage(this, Data.set, Data.enable, Data.name, Data.type, Data.points,
-                                           Data.groups, Data.x, Data.y, 0);
+        // Loaded whole or not at all: a set half copied must never be applied.
+        DataSetTable loaded;
+        loaded.set = static_cast<std::int16_t>(chosen);
+        GetPageControl()->ExchangeDataPage(this, loaded.set, loaded.enable, loaded.name, loaded.type,
+                                           loaded.points, loaded.groups, loaded.x, loaded.y, 0);
+        Data = std::move(loaded);
         currentEdited_ = false;
     }
+    current_ = chosen;
     RefreshGrid();
     LoadFields();
     exchangeFlag_ = 1;
@@ -183,8 +200,27 @@ void CSDataPPg::RefreshGrid() {
     Data.points = static_cast<Long>(Data.x.size());
     gridGroups_ = Data.groups;
     cellEdited_ = false;
-    FillGrid();
+    try {
+        FillGrid();
+    } catch (const std::bad_alloc&) {
+        // A grid the memory cannot hold shows its header only; the set keeps its values.
+        grid_->SetCurrentCell(-1, -1);
+        grid_->SetRows(1);
+        grid_->show();
+        gridReady_ = true;
+        LoadFields();
+        throw;
+    }
     gridReady_ = true;
+}
+
+void CSDataPPg::Refusable(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::bad_alloc&) {
+        msgbox::MsgBox(QStringLiteral("There is not enough memory to show the values of this data set."),
+                       msgbox::vbExclamation, QString(), this);
+    }
 }
 
 void CSDataPPg::FillGrid() {
@@ -288,7 +324,7 @@ void CSDataPPg::OnPaste() {
 bool CSDataPPg::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grid_ && event->type() == QEvent::KeyPress &&
         IsPasteKey(*static_cast<QKeyEvent*>(event))) {
-        OnPaste();
+        Refusable([this] { OnPaste(); });
         return true;
     }
     return CPropertyPage::eventFilter(watched, event);

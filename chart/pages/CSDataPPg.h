@@ -9,6 +9,7 @@
 #include "CPropertyPage.h"
 #include "DataSetTable.h"
 
+#include <functional>
 #include <map>
 
 class QLineEdit;
@@ -27,6 +28,7 @@ public:
     QLineEdit* CellEditor() const { return cellEditor_; }
     bool GridReady() const { return gridReady_; }
 
+    // Throws std::bad_alloc, the grid then showing its header only, when it cannot hold the set.
     void RefreshGrid();
     void ShowCellInEdit();
     // The cell editor's text into the current cell's value.
@@ -48,6 +50,10 @@ private:
     // What the dialog and the cell editor hold, into the working set, laid out for its counts.
     void StoreEdits();
     void StoreCellTextAt(int row, int column);
+    void ChooseKind(int id);
+    void ChooseSet(int value);
+    // What the user asked for, or the page's message when the memory for it is not there.
+    void Refusable(const std::function<void()>& action);
     void FillGrid();
     void OnCurrentCellChanged(int row, int column, int previousRow, int previousColumn);
     void PaintCell(int row, int column, bool current);

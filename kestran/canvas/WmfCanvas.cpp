@@ -50,13 +50,20 @@ WmfRect WmfCanvas::R(const QRectF& r) const {
     return WmfRect{I(n.left()), I(n.top()), I(n.right()), I(n.bottom())};
 }
 
+// The closing records fit in the room the writer keeps for them, so they never allocate; should
+// that ever fail, an unclosed picture is better than a destructor that throws.
 WmfCanvas::~WmfCanvas() {
-    ClearClip();
-    for (int slot : {pen_, brush_, font_}) {
-        if (slot >= 0) {
-            w_.DeleteObject(slot);
+    w_.SetClosing(true);
+    try {
+        ClearClip();
+        for (int slot : {pen_, brush_, font_}) {
+            if (slot >= 0) {
+                w_.DeleteObject(slot);
+            }
         }
+    } catch (...) {
     }
+    w_.SetClosing(false);
 }
 
 void WmfCanvas::Replace(int& slot, int created) {

@@ -4,11 +4,14 @@
 #include "canvas/WmfCanvas.h"
 #include "engine/EngineState.h"
 #include "engine/PrintLayout.h"
+#include "MemoryRoom.h"
 #include "PdfFile.h"
 #include "render/Render.h"
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <new>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
@@ -33,6 +36,54 @@ RenderOptions PrintRender() {
     return RenderOptions{o.graphBackground, o.plotBackground, o.border};
 }
 
+// Counts the bytes a PDF page of what the page draws takes at most: path operators with their
+// coordinates, the state blocks around each change of pen, brush and clip, text with its glyphs.
+class PdfSizeCanvas : public Canvas {
+public:
+    std::size_t bytes = 0;
+
+    void SetPen(const PenSpec&) override { bytes += kStateBytes; }
+    void SetBrush(const BrushSpec&) override { bytes += kStateBytes; }
+    void Polyline(const QPointF*, int count) override { Points(count); }
+    void Polygon(const QPointF*, int count) override { Points(count); }
+    void Rectangle(const QRectF&) override { Points(5); }
+    void Ellipse(const QRectF&) override { Points(13); } // four curves
+    void SetClip(const QRectF&) override { Points(5); }
+    void ClearClip() override { bytes += kStateBytes; }
+
+protected:
+    void DrawText(const QPointF&, const QString& text) override {
+        bytes += kStateBytes + static_cast<std::size_t>(text.size()) * kCharBytes;
+    }
+
+private:
+    static constexpr std::size_t kStateBytes = 512;
+    static constexpr std::size_t kPointBytes = 48;
+    static constexpr std::size_t kCharBytes = 32;
+    void Points(int count) {
+        bytes += kStateBytes + static_cast<std::size_t>(std::max(count, 0)) * kPointBytes;
+    }
+};
+
+// Qt's PDF engine (a PDF file, and the print system's spool of a printer) keeps the page's drawing,
+// then compresses and writes it when the painter ends, where an allocation that fails aborts the
+// program. So the room is checked before painting starts: the page as drawn, its compressed copy,
+// the file growing in memory, and the fonts and the file's tables; the engine compresses through
+// buffers of 10 MB each way, so even a small page needs some 35 MB. False, with the engine's
+// out-of-memory error, when it is not there.
+bool RoomToPrint(EngineHandle page) {
+    PdfSizeCanvas size;
+    if (!PaintPage(page, size, PrintRender())) {
+        return false;
+    }
+    constexpr std::size_t kFixedBytes = 48u << 20;
+    if (!memory::HaveRoomFor(4 * size.bytes + kFixedBytes)) {
+        EngineReportError(codes::ErrorOutOfMemory, 0, 0);
+        return false;
+    }
+    return true;
+}
+
 // Paints the page on a paged device whose pages have the given resolution.
 EngineBool PaintPrinted(EngineHandle page, const PrintPlacement& placement, QPagedPaintDevice& device,
                         int resolution) {
@@ -42,18 +93,29 @@ EngineBool PaintPrinted(EngineHandle page, const PrintPlacement& placement, QPag
     }
     const QRectF paper(QPointF(0, 0), device.pageLayout().paintRectPixels(resolution).size());
     const QRectF target = PrintTarget(placement, paper, QSizeF(p->width, p->height), resolution);
-    if (target.isEmpty()) {
+    if (target.isEmpty() || !RoomToPrint(page) || !(p = S().Page(page))) {
         return 0;
     }
-    QPainter painter;
-    if (!painter.begin(&device)) {
+    // A painter whose end failed would end again in its destructor: it is let go instead, since
+    // nothing may be thrown from a destructor.
+    auto painter = std::make_unique<QPainter>();
+    if (!painter->begin(&device)) {
         return 0;
     }
-    painter.translate(target.topLeft());
-    painter.scale(target.width() / p->width, target.height() / p->height);
-    PainterCanvas canvas(painter);
-    const EngineBool ok = PaintPage(page, canvas, PrintRender());
-    return painter.end() && ok ? 1 : 0;
+    painter->translate(target.topLeft());
+    painter->scale(target.width() / p->width, target.height() / p->height);
+    EngineBool ok = 0;
+    {
+        PainterCanvas canvas(*painter);
+        ok = PaintPage(page, canvas, PrintRender());
+    }
+    try {
+        return painter->end() && ok ? 1 : 0;
+    } catch (const std::bad_alloc&) {
+        (void)painter.release();
+        EngineReportError(codes::ErrorOutOfMemory, 0, 0);
+        return 0;
+    }
 }
 
 // A printer that prints to a PDF file writes the file whole or not at all; one without a file
@@ -202,7 +264,10 @@ EngineBool EngineSavePageMetafile(EngineHandle page, int type, const char* fileN
     PageRecord* p = S().Page(page);
     const int scale = MetafileScale(*p);
     WmfWriter writer = PageWriter(*p, scale);
-    PaintMetafile(page, writer, scale);
+    // A picture the page could not be drawn into whole (out of memory) is not written.
+    if (!PaintMetafile(page, writer, scale)) {
+        return 0;
+    }
     if (!writer.SaveToFile(name)) {
         EngineReportError(codes::ErrorFileWrite, 0, 0);
         return 0;

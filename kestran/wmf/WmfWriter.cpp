@@ -154,7 +154,12 @@ std::uint8_t* WmfWriter::BeginRecord(std::uint16_t function, std::size_t paramWo
     Unfinish();
     const std::size_t words = RecordHeaderWords + paramWords;
     const std::size_t at = buf_.size();
-    buf_.resize(at + words * 2);
+    const std::size_t end = at + words * 2;
+    const std::size_t wanted = closing_ ? end : end + ClosingRoom;
+    if (wanted > buf_.capacity()) {
+        buf_.reserve(std::max(wanted, 2 * buf_.capacity()));
+    }
+    buf_.resize(end);
     std::uint8_t* p = buf_.data() + at;
     Put32(p, std::uint32_t(words));
     Put16(p, function);
@@ -462,7 +467,10 @@ void WmfWriter::ExtTextOut(int x, int y, std::string_view text, std::uint16_t op
 
 const std::vector<std::uint8_t>& WmfWriter::Data() {
     if (!finished_) {
+        const bool closing = closing_;
+        closing_ = true;
         BeginRecord(EofRecord, 0);
+        closing_ = closing;
         finished_ = true;
         Poke32(buf_, PlaceableBytes + 6, std::uint32_t((buf_.size() - PlaceableBytes) / 2));
         Poke16(buf_, PlaceableBytes + 10, std::uint16_t(slots_.size()));

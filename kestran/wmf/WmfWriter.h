@@ -161,6 +161,12 @@ public:
     void ExtTextOut(int x, int y, std::string_view text, std::uint16_t options = 0, const WmfRect& clip = {},
                     const std::vector<int>& dx = {});
 
+    // Every record leaves this many bytes free for the records that close a picture (restoring the
+    // context, deleting its objects, the end record). While closing, records use that room instead
+    // of keeping it, so a destructor closes its picture without allocating, memory or not.
+    static constexpr std::size_t ClosingRoom = 512;
+    void SetClosing(bool closing) noexcept { closing_ = closing; }
+
     // The finished metafile (end record and header sizes in place).
     const std::vector<std::uint8_t>& Data();
     // Atomic write; false when the file cannot be written.
@@ -196,6 +202,7 @@ private:
     std::vector<WmfPoint> scratch_;
     std::uint32_t maxRecordWords_ = 0;
     bool finished_ = false;
+    bool closing_ = false;
 };
 
 template <class P> const std::vector<WmfPoint>& WmfWriter::Rounded(const P* points, std::size_t count) {

@@ -2,13 +2,21 @@
 // put, a load, a draw, the FFT and a data file each end as a refused call with the Error event, and
 // the chart keeps what it held. (AddressSanitizer reserves more address space than any such limit,
 // so this runs in the normal build only.)
+#include "CPropertyFrame.h"
+#include "CSDataPPg.h"
 #include "CZENTCtrl.h"
 #include "ErrorSink.h"
 
+#include <Kestran.h>
+#include <MessageBox.h>
+
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <QPrinter>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <fstream>
 #include <sys/resource.h>
@@ -149,6 +157,105 @@ TEST_F(ZentMemory, FftThatRunsOutIsRefused) {
     }
     EXPECT_EQ(re[1], 1.0); // the caller's values are left as they were
     ExpectOneOutOfMemoryError();
+}
+
+// Outputs of a drawn chart of a million points in 16 groups, each under limits from a few MB to
+// 200 MB above what the process holds: each is done, or refused with one Error, never an abort.
+class ZentMemoryBigChart : public ZentMemory {
+protected:
+    static constexpr int kPoints = 1'000'000;
+    static constexpr std::size_t kHeadrooms[] = {2u << 20, 24u << 20, 80u << 20, 200u << 20};
+
+    void SetUp() override {
+        std::vector<double> x(kPoints, 1.0), y(static_cast<std::size_t>(kPoints) * 16, 2.0);
+        for (int i = 0; i < kPoints; ++i) {
+            x[i] = i;
+            y[static_cast<std::size_t>(i) * 16] = i % 1000;
+        }
+        ASSERT_EQ(DefineGroups(kPoints, 16, x, y), automation::S_OK);
+        control.grab();
+        QCoreApplication::processEvents();
+        sink.errors.clear();
+    }
+    // Done (and nothing told), or refused with the out-of-memory Error and its text.
+    void ExpectDoneOrRefused(bool done, std::size_t headroom) {
+        QCoreApplication::processEvents();
+        SCOPED_TRACE(headroom >> 20);
+        if (done) {
+            EXPECT_TRUE(sink.errors.empty());
+        } else {
+            ASSERT_EQ(sink.errors.size(), 1u);
+            EXPECT_EQ(sink.errors[0].number, CZENTCtrl::kOutOfMemoryError);
+            EXPECT_FALSE(sink.errors[0].text.empty());
+        }
+        sink.errors.clear();
+    }
+};
+
+TEST_F(ZentMemoryBigChart, MetafileSaveIsDoneOrRefused) {
+    const QString path = dir.filePath("big.wmf");
+    for (std::size_t headroom : kHeadrooms) {
+        Variant result;
+        QFile::remove(path);
+        {
+            AddressSpaceLimit limit(headroom);
+            Call(61, {Variant::I2(2), Variant::Str(path.toStdString())}, &result);
+        }
+        ExpectDoneOrRefused(result == Variant::Bool(true), headroom);
+        EXPECT_EQ(QFile::exists(path), result == Variant::Bool(true));
+    }
+}
+
+TEST_F(ZentMemoryBigChart, PrintToPdfIsDoneOrRefused) {
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString path = dir.filePath("big.pdf");
+    printer.setOutputFileName(path);
+    EngineSetPrinter(&printer);
+    msgbox::SetTestAnswerer([](const msgbox::ShownBox&) { return msgbox::vbOK; });
+    for (std::size_t headroom : kHeadrooms) {
+        QFile::remove(path);
+        automation::HRESULT hr;
+        {
+            AddressSpaceLimit limit(headroom);
+            hr = Call(78, {});
+        }
+        ExpectDoneOrRefused(hr == automation::S_OK, headroom);
+        EXPECT_EQ(QFile::exists(path), hr == automation::S_OK);
+    }
+    msgbox::SetTestAnswerer(nullptr);
+    EngineSetPrinter(nullptr);
+}
+
+TEST_F(ZentMemoryBigChart, PropertyFrameOpensOnTheDataOrIsRefused) {
+    // The Data page holds a copy of the set; just past it, Qt's views lay out their rows. (Memory
+    // a larger limit let the process take stays with it: the tightest limits go first.)
+    std::vector<std::size_t> headrooms;
+    const std::size_t copy = sizeof(double) * kPoints * 17;
+    for (std::size_t more = 2; more <= 16; more += 2) {
+        headrooms.push_back(copy + (more << 20));
+    }
+    headrooms.insert(headrooms.end(), std::begin(kHeadrooms), std::end(kHeadrooms));
+    for (std::size_t headroom : headrooms) {
+        int shownRows = -1;
+        QTimer::singleShot(0, [&] {
+            if (auto* frame = dynamic_cast<pages::CPropertyFrame*>(QApplication::activeModalWidget())) {
+                shownRows =
+                    static_cast<pages::CSDataPPg*>(frame->Page(pages::PageKind::Data))->Grid()->Rows();
+                frame->reject();
+            }
+        });
+        {
+            AddressSpaceLimit limit(headroom);
+            control.ShowPropertyFrame();
+        }
+        QCoreApplication::processEvents(); // a timer left unfired by a refused frame
+        ExpectDoneOrRefused(shownRows >= 0, headroom);
+        if (shownRows >= 0) {
+            EXPECT_EQ(shownRows, kPoints + 1);
+        }
+    }
+    EXPECT_EQ(control.Model().SDataNumPlotPoints[0], kPoints);
 }
 
 } // namespace

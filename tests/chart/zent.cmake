@@ -37,7 +37,7 @@ tarvek_add_test(zent_pages_test
 if(NOT TARVEK_SANITIZE)
     tarvek_add_test(zent_memory_test
         SOURCES ${TEST_DIR}/ZentMemoryTest.cpp
-        LIBS zent
+        LIBS zent msgbox
         LABELS chart
         GUI)
 endif()

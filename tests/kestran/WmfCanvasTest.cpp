@@ -124,3 +124,27 @@ TEST(WmfCanvas, WideStyledPensAreWrittenAsTheirDashes) {
         EXPECT_EQ(pieces, c.pieces);
     }
 }
+
+// A canvas that goes when memory has run out (a draw that failed, unwinding) closes its picture in
+// the room the writer kept: restoring the clipped context and deleting its objects allocate
+// nothing, however full the buffer was.
+TEST(WmfCanvas, ClosingAPictureAllocatesNothing) {
+    for (std::size_t spare = 0; spare <= 128; spare += 4) {
+        WmfWriter writer(WmfRect{0, 0, 200, 100}, 96);
+        std::size_t capacity = 0;
+        {
+            WmfCanvas canvas(writer);
+            canvas.SetFont(FontSpec{});
+            canvas.SetBrush(BrushSpec{});
+            canvas.SetClip(QRectF(0, 0, 100, 50));
+            canvas.SetPen({0x0000FF, 1, codes::PenSolid});
+            // A polyline record of n points takes 8 + 4n bytes: fill the buffer up to `spare`.
+            const std::size_t free = writer.Data().capacity() - writer.Data().size() + 6 - 8 - spare;
+            std::vector<QPointF> line(free / 4, QPointF(1, 1));
+            canvas.Polyline(line.data(), int(line.size()));
+            capacity = writer.Data().capacity();
+        }
+        SCOPED_TRACE(spare);
+        EXPECT_EQ(writer.Data().capacity(), capacity);
+    }
+}
