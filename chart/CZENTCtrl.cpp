@@ -37,8 +37,9 @@ CZENTCtrl::CZENTCtrl(QWidget* parent) : QWidget(parent) {
         *this, *holder_, *view_,
         chart::ChartFileHooks{[this] { RebuildGraph(); }, [this] { RefreshOpenPages(); }});
     persistence_ = std::make_unique<zent::ControlPersistence>(*this, Model(), *events_);
-    parts_ = std::make_unique<zent::ControlParts>(zent::ControlParts{
-        Model(), *view_, *mouse_, *output_, [this](const QString& text) { FireError(kOutOfMemoryError, text); }});
+    parts_ = std::make_unique<zent::ControlParts>(
+        zent::ControlParts{Model(), *view_, *mouse_, *output_,
+                           [this](const QString& text) { FireError(kOutOfMemoryError, text); }});
     resize(200, 200);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A click activates the control, so its keys reach it as the platform's controls' do.

@@ -18,7 +18,7 @@ ChartTooLarge::ChartTooLarge(const std::string& text) : std::length_error(text) 
 
 std::string GroupedCount(long long count) {
     std::string digits = std::to_string(count < 0 ? -static_cast<unsigned long long>(count)
-                                                   : static_cast<unsigned long long>(count));
+                                                  : static_cast<unsigned long long>(count));
     for (std::size_t at = digits.size(); at > 3; at -= 3) {
         digits.insert(at - 3, 1, ',');
     }

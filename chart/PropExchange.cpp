@@ -183,7 +183,7 @@ template <typename T> bool ReadImage(PropExchange& px, ByteReader& in, std::vect
         in.Fail();
         return false;
     }
-    if (px.RanOutOfMemory() || !Allocate(loaded, count)) {
+    if (!Allocate(loaded, count)) {
         px.NoteNoMemory(std::is_same_v<T, double> ? count : 0);
         loaded.clear();
         return SkipElements<T>(in, count);

@@ -34,8 +34,8 @@ public:
     ByteReader& Reader() { return *reader_; }
     bool Ok() const { return reader_ == nullptr || reader_->Ok(); }
 
-    // A load goes on past an array there is no memory for, allocating no further array but still
-    // checking the stream and counting the values it holds, so that its refusal can name them.
+    // A load goes on past an array there is no memory for, still checking the stream and counting
+    // the values it could not hold, so that its refusal can name them.
     void NoteNoMemory(std::size_t values) {
         noMemory_ = true;
         valuesWithoutMemory_ += static_cast<long long>(values);

@@ -52,8 +52,8 @@ long long DataValueCount(const CChartModel& model) {
 } // namespace
 
 std::string NoMemoryToLoadText(long long values, const QString& file) {
-    const std::string what = file.isEmpty() ? std::string("The chart")
-                                            : "The chart file " + file.toStdString();
+    const std::string what =
+        file.isEmpty() ? std::string("The chart") : "The chart file " + file.toStdString();
     return what + " holds " + GroupedCount(values) +
            " values, and there is not enough memory for them: it was not loaded, and the chart is unchanged.";
 }

@@ -51,8 +51,8 @@ bool LoadFromFile(CChartModel& model, const QString& path, const ChartFileHooks&
     bool loaded = false;
     try {
         std::vector<std::uint8_t> bytes;
-        loaded = ReadChartFile(path, bytes) &&
-                 LoadPropertyStream(model, bytes.data(), bytes.size(), extent, [&model] { model.ResetData(); });
+        loaded = ReadChartFile(path, bytes) && LoadPropertyStream(model, bytes.data(), bytes.size(), extent,
+                                                                  [&model] { model.ResetData(); });
     } catch (const StreamOutOfMemory& refused) {
         throw ChartTooLarge(NoMemoryToLoadText(refused.Values(), path));
     }

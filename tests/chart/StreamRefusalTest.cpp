@@ -101,7 +101,8 @@ TEST_F(StreamRefusal, FlippedBytesNeverBreakTheModel) {
         if (LoadPropertyStream(target, s.data(), s.size())) {
             for (int i = 0; i < kSetCount; ++i) {
                 ASSERT_GE(target.SDataNumPlotPoints[i], 0);
-                ASSERT_LE(static_cast<std::size_t>(target.SDataNumPlotPoints[i]), target.SDataXData[i].size());
+                ASSERT_LE(static_cast<std::size_t>(target.SDataNumPlotPoints[i]),
+                          target.SDataXData[i].size());
             }
             ASSERT_EQ(target.AxisMin.size(), 4u);
         }
