@@ -10,10 +10,6 @@ const char* const kUnchanged = ": the call was refused and the chart is unchange
 
 } // namespace
 
-ChartTooLarge::ChartTooLarge()
-    : std::length_error("The chart would hold more than 64,000,000 values (or a data set more than "
-                        "10,000,000 points): the call was refused and the chart is unchanged.") {}
-
 ChartTooLarge::ChartTooLarge(const std::string& text) : std::length_error(text) {}
 
 std::string GroupedCount(long long count) {

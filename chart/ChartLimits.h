@@ -23,7 +23,6 @@ constexpr long long kMaxChartValues = 64'000'000;
 // for; what() is the text the containers are told, and the chart is unchanged.
 class ChartTooLarge : public std::length_error {
 public:
-    ChartTooLarge();
     explicit ChartTooLarge(const std::string& text);
 };
 
