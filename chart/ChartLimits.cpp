@@ -40,11 +40,13 @@ void CheckSetFits(const CChartModel& model, int set, std::size_t xValues, std::s
     CheckPointCount(static_cast<long long>(std::min<std::size_t>(xValues, kMaxChartValues + 1)));
     CheckGroupCount(groups, 0);
     const auto i = static_cast<std::size_t>(set);
-    const long long others =
-        ChartValueCount(model) -
-        SetValueCount(model.SDataXData[i].size(), model.SDataYData[i].size(), model.SDataNumGroups[i]);
-    const long long total = others + SetValueCount(xValues, yValues, groups);
-    if (total > kMaxChartValues) {
+    const long long before = ChartValueCount(model);
+    const long long total =
+        before -
+        SetValueCount(model.SDataXData[i].size(), model.SDataYData[i].size(), model.SDataNumGroups[i]) +
+        SetValueCount(xValues, yValues, groups);
+    // A chart an older control stored beyond the limit may still be changed, as long as it does not grow.
+    if (total > kMaxChartValues && total > before) {
         throw ChartTooLarge("The chart would hold " + GroupedCount(total) + " values, more than the " +
                             GroupedCount(kMaxChartValues) + " a chart holds" + kUnchanged);
     }

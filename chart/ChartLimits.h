@@ -40,8 +40,9 @@ std::string GroupedCount(long long count);
 // x x groups, whichever is more.
 long long SetValueCount(std::size_t xValues, std::size_t yValues, int groups);
 long long ChartValueCount(const CChartModel& model);
-// Throws ChartTooLarge unless the chart still fits once `set` holds these values instead, and the
-// set at most kMaxPlotPoints points and kGroupCount groups.
+// Throws ChartTooLarge unless the chart still fits once `set` holds these values instead (or, when
+// it already holds more, does not grow), and the set at most kMaxPlotPoints points and kGroupCount
+// groups.
 void CheckSetFits(const CChartModel& model, int set, std::size_t xValues, std::size_t yValues, int groups);
 // Throws InvalidCount for a negative point count and ChartTooLarge for one past kMaxPlotPoints.
 void CheckPointCount(long long points);

@@ -91,6 +91,15 @@ TEST(ZentOlderChart, BeyondTodaysLimitsLoadsWhenTheMemoryIsThereAndIsToldWhenNot
         EXPECT_EQ(m.SDataNumGroups[0], static_cast<int>(kGroups));
         ASSERT_EQ(m.SDataYData[0].size(), std::size_t{kPoints} * kGroups);
         EXPECT_EQ(m.SDataYData[0].back(), kPoints * kGroups - 1.0);
+        // Such a chart may shrink, never grow.
+        const auto put = [&](int set, int points) {
+            return control.Invoke(150, automation::InvokeKind::PropertyPut,
+                                  {automation::Variant::I2(set), automation::Variant::I4(points)}, nullptr);
+        };
+        EXPECT_EQ(put(1, 1), automation::E_OUTOFMEMORY);
+        EXPECT_EQ(put(0, kPoints - 100'000), automation::S_OK); // 66,300,000 values
+        ASSERT_EQ(sink.errors.size(), 1u);
+        sink.errors.clear();
         control.Unadvise(&sink);
     }
     EXPECT_TRUE(sink.errors.empty());
