@@ -71,7 +71,7 @@ bool ReadNumericTable(QIODevice& device, NumericTable& table, std::size_t chunkB
 }
 
 bool LoadAsciiDataFile(const QString& path, std::vector<double>& x, std::vector<double>& y, int& rows,
-                       int& groups) {
+                       int& groups, int* fileYColumns) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return false;
@@ -82,8 +82,11 @@ bool LoadAsciiDataFile(const QString& path, std::vector<double>& x, std::vector<
         return false;
     }
     if (table.Columns() == 0 || table.Rows() > static_cast<std::size_t>(INT_MAX) ||
-        table.YColumns() > static_cast<std::size_t>(INT_MAX)) {
+        table.Columns() > static_cast<std::size_t>(INT_MAX)) {
         return false;
+    }
+    if (fileYColumns != nullptr) {
+        *fileYColumns = static_cast<int>(table.Columns() - 1);
     }
     rows = static_cast<int>(table.Rows());
     groups = static_cast<int>(table.YColumns());

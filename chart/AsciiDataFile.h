@@ -19,10 +19,11 @@ bool SaveAsciiDataFile(const QString& path, const std::vector<double>& x, const 
                        std::size_t rows, std::size_t groups, std::string_view format);
 
 // Reads a file into x (rows values) and y (rows x groups values; empty for a one-column file). On
-// entry groups holds the Y columns wanted (0: all); on return the Y columns read. False, with the
-// outputs untouched, when the file cannot be read or holds no number.
+// entry groups holds the Y columns wanted (0: all); on return the Y columns read, at most
+// NumericTable::kMaxYColumns; `fileYColumns` (when given) receives the Y columns the file has.
+// False, with the outputs untouched, when the file cannot be read or holds no number.
 bool LoadAsciiDataFile(const QString& path, std::vector<double>& x, std::vector<double>& y, int& rows,
-                       int& groups);
+                       int& groups, int* fileYColumns = nullptr);
 
 class NumericTable;
 // Feeds everything a device holds to table, chunkBytes at a time (more while one number spans

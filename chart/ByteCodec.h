@@ -12,6 +12,9 @@ namespace chart {
 
 class ByteWriter {
 public:
+    ByteWriter() = default;
+    // Room for about the bytes expected, taken at once.
+    explicit ByteWriter(std::size_t expectedBytes) { bytes_.reserve(expectedBytes); }
     void U8(std::uint8_t value) { bytes_.push_back(value); }
     void U16(std::uint16_t value);
     void U32(std::uint32_t value);

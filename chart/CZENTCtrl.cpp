@@ -37,7 +37,9 @@ CZENTCtrl::CZENTCtrl(QWidget* parent) : QWidget(parent) {
         *this, *holder_, *view_,
         chart::ChartFileHooks{[this] { RebuildGraph(); }, [this] { RefreshOpenPages(); }});
     persistence_ = std::make_unique<zent::ControlPersistence>(*this, Model(), *events_);
-    parts_ = std::make_unique<zent::ControlParts>(zent::ControlParts{Model(), *view_, *mouse_, *output_});
+    parts_ = std::make_unique<zent::ControlParts>(
+        zent::ControlParts{Model(), *view_, *mouse_, *output_,
+                           [this](const QString& text) { FireError(kOutOfMemoryError, text); }});
     resize(200, 200);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A click activates the control, so its keys reach it as the platform's controls' do.
@@ -79,6 +81,9 @@ automation::HRESULT CZENTCtrl::Invoke(automation::DISPID member, automation::Inv
         return RefuseCall(member, QString::fromUtf8(refused.what()), result);
     } catch (const std::bad_alloc&) {
         return RefuseCall(member, OutOfMemoryText(), result);
+    } catch (const chart::InvalidCount& refused) {
+        FireError(kInvalidValueError, QString::fromUtf8(refused.what()));
+        return automation::DISP_E_OVERFLOW;
     } catch (const std::exception&) {
         // A failure inside the control is the caller's error code, never the container's crash.
         return automation::DISP_E_EXCEPTION;

@@ -40,6 +40,8 @@ public:
     static constexpr automation::DISPID kAboutBox = -552;
     // The Error event's number for a call refused for its size or for memory ("Out of memory").
     static constexpr int kOutOfMemoryError = 7;
+    // The Error event's number for a count no chart takes ("Invalid property value").
+    static constexpr int kInvalidValueError = 380;
 
     explicit CZENTCtrl(QWidget* parent = nullptr);
     ~CZENTCtrl() override;

@@ -267,18 +267,14 @@ HRESULT PutRule(CChartModel& m, const IndexedProperty& p, const std::vector<int>
     const int set = index[0];
     if (p.rule == PropertyRule::PointCount) {
         const int n = value.AsI4();
-        if (n < 0 || n > kMaxPlotPoints) {
-            return automation::DISP_E_OVERFLOW;
-        }
+        CheckPointCount(n);
         const auto groups = static_cast<std::size_t>(std::max(m.SDataNumGroups[U(set)], 1));
         CheckSetFits(m, set, U(n), U(n) * groups, m.SDataNumGroups[U(set)]);
         SetPointCount(m, set, n);
         return automation::S_OK;
     }
     const int groups = value.AsI4();
-    if (groups < 0 || groups > kGroupCount) {
-        return automation::DISP_E_OVERFLOW;
-    }
+    CheckGroupCount(groups, 0);
     // The values stay as they are, but a save and load lays them out for the new count.
     CheckSetFits(m, set, m.SDataXData[U(set)].size(), m.SDataYData[U(set)].size(), groups);
     m.SDataNumGroups[U(set)] = groups;

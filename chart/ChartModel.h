@@ -57,8 +57,10 @@ public:
     static int MapDefaultColorIndex(int item);
     std::int32_t GetDefaultColor(int item) const;
 
-    // ASCII data-set files, connected to set `set`.
-    bool ReadDataSetFile(const QString& path, const QString& name, int type, int set);
+    // ASCII data-set files, connected to set `set`. Columns a group set cannot hold are left out,
+    // and `leftOut` (when given) receives the text that tells so; it stays empty otherwise.
+    bool ReadDataSetFile(const QString& path, const QString& name, int type, int set,
+                         QString* leftOut = nullptr);
     bool WriteDataSetFile(const QString& path, int set, const QString& format) const;
 
     ChartEngineLink* EngineLink() const { return link_; }

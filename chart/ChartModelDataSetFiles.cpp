@@ -27,7 +27,8 @@ DoubleArray FirstColumn(const DoubleArray& y, std::size_t rows, std::size_t grou
 
 } // namespace
 
-bool CChartModel::ReadDataSetFile(const QString& path, const QString& name, int type, int set) {
+bool CChartModel::ReadDataSetFile(const QString& path, const QString& name, int type, int set,
+                                  QString* leftOut) {
     if (!IsSetIndex(set)) {
         return false;
     }
@@ -35,7 +36,8 @@ bool CChartModel::ReadDataSetFile(const QString& path, const QString& name, int 
     DoubleArray y;
     int rows = 0;
     int groups = 0;
-    if (!LoadAsciiDataFile(path, x, y, rows, groups)) {
+    int fileGroups = 0;
+    if (!LoadAsciiDataFile(path, x, y, rows, groups, &fileGroups)) {
         return false;
     }
     const auto i = static_cast<std::size_t>(set);
@@ -63,6 +65,14 @@ bool CChartModel::ReadDataSetFile(const QString& path, const QString& name, int 
     SDataNumPlotPoints[i] = rows;
     SDataType[i] = type;
     SDataName[i] = name;
+    if (leftOut != nullptr && type == kGroupData && fileGroups > groups) {
+        *leftOut = QStringLiteral("The file %1 holds %2 Y columns, and a data set holds at most %3 groups: "
+                                  "columns %4 to %2 were not loaded.")
+                       .arg(path)
+                       .arg(fileGroups)
+                       .arg(groups)
+                       .arg(groups + 1);
+    }
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "ControlPersistence.h"
 
+#include "ChartLimits.h"
 #include "ControlEvents.h"
 #include "PropertyStream.h"
 #include "StockEvents.h"
@@ -36,7 +37,12 @@ std::vector<std::uint8_t> ControlPersistence::Save() const {
 // complete.
 bool ControlPersistence::Load(const std::uint8_t* data, std::size_t size) {
     chart::ControlExtent extent;
-    const bool loaded = chart::LoadPropertyStream(model_, data, size, &extent);
+    bool loaded = false;
+    try {
+        loaded = chart::LoadPropertyStream(model_, data, size, &extent);
+    } catch (const chart::StreamOutOfMemory& refused) {
+        throw chart::ChartTooLarge(chart::NoMemoryToLoadText(refused.Values()));
+    }
     if (loaded) {
         SetReadyState(kReadyStateComplete);
     }

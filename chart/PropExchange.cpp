@@ -1,10 +1,13 @@
 #include "PropExchange.h"
 
 #include "ArrayProperties.h"
+#include "ChartLimits.h"
 #include "ScalarProperties.h"
 #include "Windows1252Text.h"
 
 #include <algorithm>
+#include <limits>
+#include <new>
 
 namespace chart {
 
@@ -123,7 +126,12 @@ template <typename T> void SaveBlob(ByteWriter& out, const std::vector<T>& array
     for (const T& element : array) {
         WriteElement(out, element);
     }
-    out.PatchU32(countAt, static_cast<std::uint32_t>(out.Size() - countAt - 4));
+    const std::size_t imageBytes = out.Size() - countAt - 4;
+    if (imageBytes > std::numeric_limits<std::uint32_t>::max()) {
+        throw ChartTooLarge("An array of " + GroupedCount(static_cast<long long>(array.size())) +
+                            " values is more than a chart file can hold: the chart was not saved.");
+    }
+    out.PatchU32(countAt, static_cast<std::uint32_t>(imageBytes));
 }
 
 // Fixed-size elements are decoded straight from the image once their count is known to fit.
@@ -141,7 +149,32 @@ void DecodeElements(const std::uint8_t* p, std::vector<double>& out) {
     }
 }
 
-template <typename T> bool ReadImage(ByteReader& in, std::vector<T>& loaded) {
+template <typename T> bool Allocate(std::vector<T>& loaded, std::size_t count) {
+    try {
+        loaded.resize(count);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
+// Steps over elements there is no memory for: fixed-size ones at once, strings one by one, so the
+// rest of the stream is still checked.
+template <typename T> bool SkipElements(ByteReader& in, std::size_t count) {
+    if constexpr (std::is_same_v<T, QString>) {
+        QString element;
+        for (std::size_t i = 0; i < count; ++i) {
+            if (!ReadElement(in, element)) {
+                return false;
+            }
+        }
+        return true;
+    } else {
+        return in.Skip(count * MinElementBytes<T>());
+    }
+}
+
+template <typename T> bool ReadImage(PropExchange& px, ByteReader& in, std::vector<T>& loaded) {
     std::size_t count = 0;
     if (!ReadCount(in, count)) {
         return false;
@@ -150,7 +183,11 @@ template <typename T> bool ReadImage(ByteReader& in, std::vector<T>& loaded) {
         in.Fail();
         return false;
     }
-    loaded.resize(count);
+    if (!Allocate(loaded, count)) {
+        px.NoteNoMemory(std::is_same_v<T, double> ? count : 0);
+        loaded.clear();
+        return SkipElements<T>(in, count);
+    }
     if constexpr (std::is_same_v<T, QString>) {
         for (T& element : loaded) {
             if (!ReadElement(in, element)) {
@@ -174,7 +211,8 @@ template <typename T> void FitLoaded(std::vector<T>& target, std::vector<T>&& lo
     std::move(loaded.begin(), loaded.end(), target.begin());
 }
 
-template <typename T> void LoadBlob(ByteReader& in, std::vector<T>& array, int nominal) {
+template <typename T> void LoadBlob(PropExchange& px, std::vector<T>& array, int nominal) {
+    ByteReader& in = px.Reader();
     std::uint32_t byteCount = 0;
     if (!in.U32(byteCount)) {
         return;
@@ -186,7 +224,7 @@ template <typename T> void LoadBlob(ByteReader& in, std::vector<T>& array, int n
             return;
         }
         ByteReader imageReader(image, byteCount);
-        if (!ReadImage(imageReader, loaded)) {
+        if (!ReadImage(px, imageReader, loaded)) {
             in.Fail();
             return;
         }
@@ -196,7 +234,7 @@ template <typename T> void LoadBlob(ByteReader& in, std::vector<T>& array, int n
 
 template <typename T> void ExchangeBlob(PropExchange& px, std::vector<T>& array, int nominal) {
     if (px.IsLoading()) {
-        LoadBlob(px.Reader(), array, nominal);
+        LoadBlob(px, array, nominal);
     } else {
         SaveBlob(px.Writer(), array);
     }

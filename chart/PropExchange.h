@@ -7,6 +7,7 @@
 #include "ByteCodec.h"
 #include "ChartModel.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace chart {
@@ -33,9 +34,20 @@ public:
     ByteReader& Reader() { return *reader_; }
     bool Ok() const { return reader_ == nullptr || reader_->Ok(); }
 
+    // A load goes on past an array there is no memory for, still checking the stream and counting
+    // the values it could not hold, so that its refusal can name them.
+    void NoteNoMemory(std::size_t values) {
+        noMemory_ = true;
+        valuesWithoutMemory_ += static_cast<long long>(values);
+    }
+    bool RanOutOfMemory() const { return noMemory_; }
+    long long ValuesWithoutMemory() const { return valuesWithoutMemory_; }
+
 private:
     ByteWriter* writer_ = nullptr;
     ByteReader* reader_ = nullptr;
+    bool noMemory_ = false;
+    long long valuesWithoutMemory_ = 0;
 };
 
 void PX_Long(PropExchange& px, std::int32_t& value);

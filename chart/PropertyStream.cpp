@@ -5,6 +5,7 @@
 #include "ScalarProperties.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace chart {
 
@@ -25,27 +26,42 @@ private:
 
 // The values load as the control that saved them held them, also a Y array that a changed group
 // count no longer fills, or one that holds values past it (readers never read past an array). The
-// chart must fit the limits every put is held to.
+// point count saved is the count loaded (a pie's build leaves it below its X values), but never more
+// than the X values hold.
 bool FitDataSets(CChartModel& model) {
-    if (ChartValueCount(model) > kMaxChartValues) {
-        return false;
-    }
     for (std::size_t i = 0; i < static_cast<std::size_t>(kSetCount); ++i) {
         const DoubleArray& x = model.SDataXData[i];
         const int groups = model.SDataNumGroups[i];
-        if (x.size() > static_cast<std::size_t>(kMaxPlotPoints) || groups < 0 || groups > kGroupCount) {
+        if (x.size() > static_cast<std::size_t>(INT32_MAX) || groups < 0 || groups > kGroupCount) {
             return false;
         }
-        // The X values are what the next build draws, so they decide the point count.
-        model.SDataNumPlotPoints[i] = static_cast<std::int32_t>(x.size());
+        model.SDataNumPlotPoints[i] =
+            std::clamp(model.SDataNumPlotPoints[i], 0, static_cast<std::int32_t>(x.size()));
     }
     return true;
 }
 
+long long DataValueCount(const CChartModel& model) {
+    long long values = 0;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(kSetCount); ++i) {
+        values += static_cast<long long>(model.SDataXData[i].size() + model.SDataYData[i].size());
+    }
+    return values;
+}
+
 } // namespace
 
+std::string NoMemoryToLoadText(long long values, const QString& file) {
+    const std::string what =
+        file.isEmpty() ? std::string("The chart") : "The chart file " + file.toStdString();
+    return what + " holds " + GroupedCount(values) +
+           " values, and there is not enough memory for them: it was not loaded, and the chart is unchanged.";
+}
+
 std::vector<std::uint8_t> SavePropertyStream(const CChartModel& model, const ControlExtent& extent) {
-    ByteWriter writer;
+    // Room for the values at once: growing a stream of hundreds of megabytes step by step would
+    // need twice its size.
+    ByteWriter writer(static_cast<std::size_t>(DataValueCount(model)) * 8 + (1u << 16));
     PropExchange px(writer);
     ControlExtent written = extent;
     // A storing exchange only reads the model.
@@ -61,6 +77,9 @@ bool ReadPropertyStream(const std::uint8_t* data, std::size_t size, CChartModel&
     DoPropExchange(px, fresh, loadedExtent);
     // Whatever was read, the handles name engine objects of another graph.
     fresh.ClearEngineHandles();
+    if (px.Ok() && px.RanOutOfMemory()) {
+        throw StreamOutOfMemory(DataValueCount(fresh) + px.ValuesWithoutMemory());
+    }
     if (!px.Ok() || !FitDataSets(fresh)) {
         return false;
     }

@@ -6,15 +6,41 @@
 
 #include <QFile>
 
+#include <new>
+
 namespace chart {
 
-// A file larger than any chart within the limits is not read into memory, so a chart is saved only
-// when it is not larger: what is saved loads back.
+namespace {
+
+// The whole file, or nothing: a file the format cannot hold is refused as unreadable, one there is
+// no memory for with a text naming its size.
+bool ReadChartFile(const QString& path, std::vector<std::uint8_t>& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxStreamBytes) {
+        return false;
+    }
+    try {
+        bytes.resize(static_cast<std::size_t>(file.size()));
+    } catch (const std::bad_alloc&) {
+        throw ChartTooLarge("The chart file " + path.toStdString() + " holds " + GroupedCount(file.size()) +
+                            " bytes, and there is not enough memory to read them: it was not loaded, and "
+                            "the chart is unchanged.");
+    }
+    qint64 done = 0;
+    while (done < file.size()) {
+        const qint64 got = file.read(reinterpret_cast<char*>(bytes.data()) + done, file.size() - done);
+        if (got <= 0) {
+            return false;
+        }
+        done += got;
+    }
+    return true;
+}
+
+} // namespace
+
 bool SaveToFile(const CChartModel& model, const ControlExtent& extent, const QString& path) {
     const std::vector<std::uint8_t> bytes = SavePropertyStream(model, extent);
-    if (static_cast<long long>(bytes.size()) > kMaxChartFileBytes) {
-        throw ChartTooLarge();
-    }
     return files::WriteFileAtomically(path,
                                       QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
                                                               static_cast<qsizetype>(bytes.size())));
@@ -22,17 +48,14 @@ bool SaveToFile(const CChartModel& model, const ControlExtent& extent, const QSt
 
 bool LoadFromFile(CChartModel& model, const QString& path, const ChartFileHooks& hooks,
                   ControlExtent* extent) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxChartFileBytes) {
-        return false;
+    bool loaded = false;
+    try {
+        std::vector<std::uint8_t> bytes;
+        loaded = ReadChartFile(path, bytes) && LoadPropertyStream(model, bytes.data(), bytes.size(), extent,
+                                                                  [&model] { model.ResetData(); });
+    } catch (const StreamOutOfMemory& refused) {
+        throw ChartTooLarge(NoMemoryToLoadText(refused.Values(), path));
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return false;
-    }
-    const bool loaded =
-        LoadPropertyStream(model, reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                           static_cast<std::size_t>(bytes.size()), extent, [&model] { model.ResetData(); });
     if (!loaded) {
         return false;
     }

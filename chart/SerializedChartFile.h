@@ -20,7 +20,8 @@ bool SaveToFile(const CChartModel& model, const ControlExtent& extent, const QSt
 
 // On success the model's engine data sets are released, the file's settings replace the model's,
 // and the hooks run. A missing, unreadable, truncated or corrupt file returns false and leaves the
-// model (and the chart drawn from it) as it was.
+// model (and the chart drawn from it) as it was; so does a file there is not enough memory for, which
+// throws ChartTooLarge with the text that names the file and what it holds.
 bool LoadFromFile(CChartModel& model, const QString& path, const ChartFileHooks& hooks,
                   ControlExtent* extent = nullptr);
 

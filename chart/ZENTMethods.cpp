@@ -40,11 +40,10 @@ std::size_t U(int i) {
     return static_cast<std::size_t>(i);
 }
 
-// n points of each array, refused when the caller's arrays are known to be shorter.
+// n points of each array, refused when the caller's arrays are known to be shorter; a count the
+// chart cannot hold is refused with its own text first.
 HRESULT CheckPoints(const MethodArgs& a, int xArg, int yArg, long long n, long long yFactor) {
-    if (n < 0 || n > chart::kMaxPlotPoints) {
-        return automation::DISP_E_OVERFLOW;
-    }
+    chart::CheckPointCount(n);
     if (n == 0) {
         return automation::S_OK;
     }
@@ -62,9 +61,7 @@ HRESULT DefineSet(ControlParts& c, const MethodArgs& a, int groups) {
     if (!ValidSet(set)) {
         return automation::DISP_E_BADINDEX;
     }
-    if (groups < 1 || groups > chart::kGroupCount) {
-        return automation::DISP_E_OVERFLOW;
-    }
+    chart::CheckGroupCount(groups, 1);
     if (const HRESULT hr = CheckPoints(a, 2, 3, n, groups); hr != automation::S_OK) {
         return hr;
     }
@@ -204,7 +201,11 @@ HRESULT ReconnectDataSet(ControlParts& c, const MethodArgs& a, Variant&) {
     BindEngine();
     M& m = c.model;
     const std::size_t i = U(set);
+    // The points become the set's values, so they fit the chart as a definition's do.
+    chart::CheckSetFits(m, set, U(n), U(n), 1);
     chart::DoubleArray x(a.Points(2), a.Points(2) + n), y(a.Points(3), a.Points(3) + n);
+    // Every copy is made before the engine changes: a failed allocation leaves the plot as it was.
+    chart::DoubleArray xValues(x), yValues(y);
     const EngineHandle data = EngineCreateDataset(nullptr, x.data(), y.data(), n);
     EngineSetPlotDataset(m.GraphHandle, m.PlotHandle[i], data);
     EngineRefreshPlot(m.GraphHandle, m.PlotHandle[i], 1);
@@ -212,8 +213,8 @@ HRESULT ReconnectDataSet(ControlParts& c, const MethodArgs& a, Variant&) {
         EngineDeleteDataset(m.DataSet[i], 0);
     }
     // The model's values follow the points shown, so counts and arrays never disagree.
-    m.SDataXData[i] = x;
-    m.SDataYData[i] = y;
+    m.SDataXData[i].swap(xValues);
+    m.SDataYData[i].swap(yValues);
     m.XRawPlotData[i] = std::move(x);
     m.YRawPlotData[i] = std::move(y);
     m.DataSet[i] = chart::StoredHandle(static_cast<std::uint32_t>(data));
@@ -252,7 +253,11 @@ HRESULT GetNearestPoint(ControlParts& c, const MethodArgs& a, Variant& r) {
 
 // A set outside 0..31 is a file that cannot be read into it: FALSE, as for any other failure.
 HRESULT LoadAscii(ControlParts& c, const MethodArgs& a, Variant& r) {
-    r = BoolResult(c.model.ReadDataSetFile(a.S(0), a.S(1), a.L(2), a.L(3)) ? 1 : 0);
+    QString leftOut;
+    r = BoolResult(c.model.ReadDataSetFile(a.S(0), a.S(1), a.L(2), a.L(3), &leftOut) ? 1 : 0);
+    if (!leftOut.isEmpty() && c.tellLeftOut) {
+        c.tellLeftOut(leftOut);
+    }
     return automation::S_OK;
 }
 
@@ -414,6 +419,8 @@ HRESULT InvokeMethod(ControlParts& control, const Method& method, const std::vec
     } catch (const std::bad_alloc&) {
         throw; // a refused call: the control tells its containers
     } catch (const chart::ChartTooLarge&) {
+        throw;
+    } catch (const chart::InvalidCount&) {
         throw;
     } catch (const std::exception&) {
         // Nothing a container passes may take the container down with it.

@@ -7,6 +7,8 @@
 
 #include <Dispatch.h>
 
+#include <functional>
+#include <QString>
 #include <vector>
 
 namespace chart {
@@ -19,12 +21,14 @@ class ChartMouse;
 class ChartOutput;
 class ChartView;
 
-// What the methods work on: one control's model and the parts that act on it.
+// What the methods work on: one control's model and the parts that act on it, and how a call that
+// succeeded but left out what the chart cannot hold tells the containers so.
 struct ControlParts {
     chart::CChartModel& model;
     ChartView& view;
     ChartMouse& mouse;
     ChartOutput& output;
+    std::function<void(const QString& text)> tellLeftOut;
 };
 
 using MethodHandler = automation::HRESULT (*)(ControlParts& control, const MethodArgs& args,

@@ -3,6 +3,8 @@
 #include "PageDialogs.h"
 #include "PageLimits.h"
 
+#include <MessageBox.h>
+
 namespace pages {
 
 namespace {
@@ -66,7 +68,11 @@ void CZENTPropPage::OnLoad() {
         return;
     }
     LastFilePath = path;
-    GetPageControl()->LoadFromFile(path);
+    // The control tells why, when it knows (memory, limits); the page tells which file stayed out.
+    if (!GetPageControl()->LoadFromFile(path)) {
+        msgbox::MsgBox(QStringLiteral("The file was not loaded: ") + path, msgbox::vbExclamation, QString(),
+                       this);
+    }
     ReloadFromControl();
 }
 

@@ -1,7 +1,7 @@
 // The property stream reader must refuse or accept any bytes without a fault. An accepted stream
 // leaves a model that holds what the reader promises: every array at least its nominal count (more
 // when the stream stored more), no engine handle of the writer's, data sets whose point counts
-// agree with their X values, and a save that reads back and saves again to the same bytes.
+// stay within their X values, and a save that reads back and saves again to the same bytes.
 
 #include "ArrayProperties.h"
 #include "PropertyStream.h"
@@ -54,13 +54,15 @@ bool HoldsNominalCounts(const CChartModel& model) {
     return true;
 }
 
-// A Y array keeps the values it was saved with, also when a changed group count no longer fills it
-// or leaves values past it: only the point count and the group range are promised.
+// A data set keeps the point count it was saved with (a pie draws fewer points than its X values),
+// and a Y array the values it was saved with, also when a changed group count no longer fills it or
+// leaves values past it: only counts that no reader can take past an array are promised.
 bool DataSetsAgree(const CChartModel& model) {
     for (int i = 0; i < kSetCount; ++i) {
-        const auto n = static_cast<std::size_t>(model.SDataNumPlotPoints[i]);
+        const std::int32_t n = model.SDataNumPlotPoints[i];
         const int groups = model.SDataNumGroups[i];
-        if (model.SDataXData[i].size() != n || groups < 0 || groups > kGroupCount) {
+        if (n < 0 || static_cast<std::size_t>(n) > model.SDataXData[i].size() || groups < 0 ||
+            groups > kGroupCount) {
             return false;
         }
     }

@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -34,11 +35,21 @@ TEST_F(ZentBuild, ReversedPlotAreaIsSwappedInTheModel) {
     EXPECT_EQ(M().RightPlotArea, 0.8);
 }
 
-TEST_F(ZentBuild, PieDrawsAtMostSixteenSlices) {
+// The count the build sets is the count a save and load keeps: the chart reloads as it was drawn.
+TEST_F(ZentBuild, PieDrawsAtMostSixteenSlicesAndReloadsSo) {
     Define(2, 20, 1, 2);
     Build();
     EXPECT_EQ(M().SDataNumPlotPoints[2], 16);
     EXPECT_NE(M().PlotHandle[2], 0);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("pie.SER");
+    ASSERT_TRUE(control.SaveToFile(path));
+    CZENTCtrl other;
+    ASSERT_TRUE(other.LoadFromFile(path));
+    automation::Variant count;
+    ASSERT_EQ(other.Invoke(150, automation::InvokeKind::PropertyGet, {automation::Variant::I2(2)}, &count),
+              automation::S_OK);
+    EXPECT_EQ(count, automation::Variant::I4(16));
 }
 
 TEST_F(ZentBuild, GroupCountMustSuitThePlotKind) {

@@ -418,8 +418,9 @@ TEST_F(ZentDispatch, PointCountKeepsValuesAndPadsWithZeros) {
     EXPECT_EQ(model.SDataXData[4][11], 0.0);
     ASSERT_EQ(Put(150, {Variant::I2(4), Variant::I2(4)}), automation::S_OK);
     EXPECT_EQ(model.SDataXData[4], (std::vector<double>{1, 2, 3, 4}));
-    EXPECT_EQ(Put(150, {Variant::I2(4), Variant::I4(-1)}), automation::DISP_E_OVERFLOW);
-    EXPECT_EQ(Put(154, {Variant::I2(4), Variant::I4(17)}), automation::DISP_E_OVERFLOW);
+    // Refused counts are told by the control (ZentLimits); the model layer refuses by throwing.
+    EXPECT_THROW(Put(150, {Variant::I2(4), Variant::I4(-1)}), chart::InvalidCount);
+    EXPECT_THROW(Put(154, {Variant::I2(4), Variant::I4(17)}), chart::ChartTooLarge);
     EXPECT_EQ(model.SDataNumPlotPoints[4], 4);
 }
 

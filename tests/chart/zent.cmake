@@ -40,4 +40,11 @@ if(NOT TARVEK_SANITIZE)
         LIBS zent msgbox
         LABELS chart
         GUI)
+    # A chart an older control saved beyond today's limits: about a gigabyte of memory and half a
+    # gigabyte of temporary file, in one test.
+    tarvek_add_test(zent_older_chart_test
+        SOURCES ${TEST_DIR}/ZentOlderChartTest.cpp ${TEST_DIR}/StreamLayout.cpp ${TEST_DIR}/InterfaceTables.cpp
+        LIBS zent msgbox
+        LABELS chart
+        GUI)
 endif()
