@@ -361,7 +361,10 @@ void FrmReport::cmdPrint_Click() {
     progress.setMinimumDuration(kPrintProgressAfterMs);
     progress.setAutoReset(false);
     bool cancelled = false;
-    const PrintProgress step = [&progress, &cancelled](int done, int count) {
+    const PrintProgress step = [&progress, &cancelled, &wait](int done, int count) {
+        // The hourglass lasts until the progress shows: its Cancel takes the normal pointer.
+        if (wait && progress.isVisible())
+            wait.reset();
         progress.setMaximum(count);
         progress.setValue(done);
         cancelled = progress.wasCanceled();
