@@ -244,8 +244,8 @@ BENCHMARK(BM_CalculateSave)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(10);
 
-// "Print" of a long log to the PDF file printer: the log becomes a document and is printed page by
-// page.
+// "Print" of a long log to the PDF file printer: the log's plain text printed page by page, with
+// the progress the window shows.
 void BM_PrintLog(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = WriteLogFile(dir.filePath(QStringLiteral("log.rtf")), state.range(0));

@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -351,12 +352,34 @@ void FrmReport::cmdPrint_Click() {
     }
     std::optional<WaitCursor> wait(std::in_place);
     const QFont font = PrintedFont();
+    // A long log takes seconds to print: the user sees how far it got and may stop it.
+    QProgressDialog progress(QStringLiteral("Printing the log ..."), QStringLiteral("Cancel"), 0,
+                             m_text.LineCount(), this);
+    progress.setObjectName(QStringLiteral("printProgress"));
+    progress.setWindowTitle(windowTitle());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(kPrintProgressAfterMs);
+    progress.setAutoReset(false);
+    bool cancelled = false;
+    const PrintProgress step = [&progress, &cancelled, &wait](int done, int count) {
+        // The hourglass lasts until the progress shows: its Cancel takes the normal pointer.
+        if (wait && progress.isVisible())
+            wait.reset();
+        progress.setMaximum(count);
+        progress.setValue(done);
+        cancelled = progress.wasCanceled();
+        return !cancelled;
+    };
     const printing::PrintResult result = printer.PrintPages(
-        [this, &font](QPagedPaintDevice& device) { return PrintLog(m_text, device, font); }, this);
+        [this, &font, &step](QPagedPaintDevice& device) {
+            return PrintLog(m_text, device, font, step) == PrintEnd::Printed;
+        },
+        this);
+    progress.reset();
     if (!file.isEmpty())
         printer.PrintToFile(QString());
     wait.reset();
-    if (result == printing::PrintResult::Failed)
+    if (result == printing::PrintResult::Failed && !cancelled)
         msgbox::MsgBox(QStringLiteral("Error in printing the log") +
                            (file.isEmpty() ? QString() : QStringLiteral(" to ") + file),
                        msgbox::vbCritical | msgbox::vbOKOnly, QString(), this);

@@ -76,9 +76,11 @@ public:
     bool SaveRtf(const QString& path);
     bool SavePlainText(const QString& path);
 
-    // "Print" sends the log page by page (ReportLogPrint.h) in the printer's face, at a size at
-    // which a whole report line fits across the page.
+    // "Print" sends the log's plain text page by page (ReportLogPrint.h) in the printer's face, at a
+    // size at which a whole report line fits across the page. A print that lasts longer than this
+    // shows its progress, with a button that cancels it.
     static QFont PrintedFont();
+    static constexpr int kPrintProgressAfterMs = 500;
     // The width of the window that shows a whole report line, limited to the screen.
     int WidthForWholeLines() const;
     // Report lines are this many columns wide.

@@ -1,21 +1,30 @@
 #pragma once
-// Prints the report log page by page straight from its content, as the window's "Print" does: an
-// empty line, then every line with its bold, italic and underline runs and its pictures, between
-// margins of 2 cm, a page number at the foot of each page. A log of the largest size prints in
-// the memory of a page, not of a document of every line.
+// Prints the report log as the window's "Print" does: an empty line, then the log's plain text in
+// one face (no bold, italic, underline or pictures), between margins of 2 cm. A line of the log
+// that holds a line break prints as the lines it shows. A log of the largest size prints in the
+// memory of one line, not of a document of every line.
 
 #include "ReportLogText.h"
 
+#include <functional>
 #include <QFont>
-#include <vector>
 
 class QPagedPaintDevice;
+class QPainter;
+class QRectF;
 
-// The lines each page holds: the index of each page's first line, given every line's height, the
-// height of the page's text area and of the empty line the print starts with. A line taller than
-// a page has a page of its own.
-std::vector<int> PageStarts(const std::vector<double>& lineHeights, double pageHeight, double firstLine);
+enum class PrintEnd { Printed, Failed, Stopped };
 
-// Paints the pages on the device in `font` (its face and size as printed). False when the device
-// cannot be painted on or refuses a new page.
-bool PrintLog(const ReportLogText& text, QPagedPaintDevice& device, const QFont& font);
+// Told as each page is done how many of the log's lines went out; false stops the print.
+using PrintProgress = std::function<bool(int linesDone, int lineCount)>;
+
+// Paints the pages on the device in `font` (its face and size as printed). Failed when the device
+// cannot be painted on or refuses a new page; Stopped when the progress said so, a printer's job
+// then aborted.
+PrintEnd PrintLog(const ReportLogText& text, QPagedPaintDevice& device, const QFont& font,
+                  const PrintProgress& progress = {});
+
+// The same on any painter, in its font: `body` is each page's text area and `newPage` starts the
+// next page (false: refused).
+PrintEnd PaintLogPages(const ReportLogText& text, QPainter& painter, const QRectF& body,
+                       const std::function<bool()>& newPage, const PrintProgress& progress = {});

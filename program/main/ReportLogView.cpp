@@ -1,5 +1,7 @@
 #include "ReportLogView.h"
 
+#include "ReportLogCopy.h"
+
 #include <algorithm>
 #include <QApplication>
 #include <QClipboard>
@@ -7,10 +9,14 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
+#include <QTextBoundaryFinder>
 #include <QtMath>
+#include <utility>
 
 namespace {
 
@@ -19,6 +25,45 @@ constexpr std::size_t kKeptPixmaps = 12;
 
 int AttributeIndex(const ReportLogText::Attributes& a) {
     return (a.bold ? 1 : 0) | (a.italic ? 2 : 0) | (a.underline ? 4 : 0);
+}
+
+// The word, or the run of other characters, that holds the character at a column.
+std::pair<int, int> WordAround(QStringView line, int column) {
+    if (line.isEmpty())
+        return {0, 0};
+    column = std::clamp(column, 0, static_cast<int>(line.size()) - 1);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Word, line.data(), line.size());
+    finder.setPosition(column);
+    const qsizetype begin = finder.isAtBoundary() ? column : finder.toPreviousBoundary();
+    finder.setPosition(column);
+    const qsizetype end = finder.toNextBoundary();
+    return {static_cast<int>(std::max<qsizetype>(begin, 0)), static_cast<int>(end < 0 ? line.size() : end)};
+}
+
+// Where Ctrl+Right and Ctrl+Left go within a line: the start of the next or the previous word, or
+// the line's end or start.
+int NextWordStart(QStringView line, int column) {
+    if (column >= line.size())
+        return static_cast<int>(line.size());
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Word, line.data(), line.size());
+    finder.setPosition(column);
+    for (qsizetype p = finder.toNextBoundary(); p >= 0; p = finder.toNextBoundary()) {
+        if (p == line.size() || (finder.boundaryReasons() & QTextBoundaryFinder::StartOfItem))
+            return static_cast<int>(p);
+    }
+    return static_cast<int>(line.size());
+}
+
+int PreviousWordStart(QStringView line, int column) {
+    if (column <= 0 || line.isEmpty())
+        return 0;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Word, line.data(), line.size());
+    finder.setPosition(std::min<qsizetype>(column, line.size()));
+    for (qsizetype p = finder.toPreviousBoundary(); p >= 0; p = finder.toPreviousBoundary()) {
+        if (p == 0 || (finder.boundaryReasons() & QTextBoundaryFinder::StartOfItem))
+            return static_cast<int>(p);
+    }
+    return 0;
 }
 
 } // namespace
@@ -187,6 +232,7 @@ void ReportLogView::MoveCaretToEnd() {
         viewport()->update();
     m_anchor = m_caret = endPlace();
     m_selecting = false;
+    m_goalX = -1;
 }
 
 void ReportLogView::FollowCaret() {
@@ -202,6 +248,8 @@ void ReportLogView::Select(Place from, Place to) {
     }
     m_anchor = from;
     m_caret = to;
+    m_goalX = -1;
+    restartBlink();
     ensureCaretVisible();
     viewport()->update();
 }
@@ -219,8 +267,49 @@ QString ReportLogView::SelectedText() const {
 }
 
 void ReportLogView::Copy() {
-    if (HasSelection())
-        QGuiApplication::clipboard()->setText(SelectedText());
+    if (!HasSelection())
+        return;
+    const Place from = std::min(m_anchor, m_caret);
+    const Place to = std::max(m_anchor, m_caret);
+    // The clipboard takes the data over.
+    QGuiApplication::clipboard()->setMimeData(
+        CopiedData(m_text, from.line, from.column, to.line, to.column).release());
+}
+
+QRect ReportLogView::CaretRect() const {
+    const qint64 top = LineTop(m_caret.line) - verticalScrollBar()->value();
+    const int x = columnX(m_caret.line, m_caret.column) - horizontalScrollBar()->value();
+    const int width = std::max(1, style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this));
+    const int height = LineHeight(m_caret.line);
+    return QRect(x, static_cast<int>(std::clamp<qint64>(top, -height, viewport()->height())), width, height);
+}
+
+void ReportLogView::restartBlink() {
+    m_caretOn = true;
+    const int flash = QApplication::cursorFlashTime();
+    if (flash >= 2 && hasFocus())
+        m_blink.start(flash / 2, this);
+    else
+        m_blink.stop();
+}
+
+void ReportLogView::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != m_blink.timerId())
+        return QAbstractScrollArea::timerEvent(event);
+    m_caretOn = !m_caretOn;
+    viewport()->update(CaretRect());
+}
+
+void ReportLogView::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    restartBlink();
+    viewport()->update();
+}
+
+void ReportLogView::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    m_blink.stop();
+    viewport()->update();
 }
 
 void ReportLogView::ensureCaretVisible() {
@@ -241,25 +330,28 @@ void ReportLogView::ensureCaretVisible() {
         h->setValue(x + ColumnWidth() - viewport()->width());
 }
 
-ReportLogView::Place ReportLogView::placeAt(const QPoint& point) const {
+ReportLogView::Place ReportLogView::placeAt(const QPoint& point, bool nearest) const {
     const qint64 y = qint64(verticalScrollBar()->value()) + std::max(0, point.y());
     const int line = lineAt(y);
-    const int x = horizontalScrollBar()->value() + std::max(0, point.x());
+    return Place{line, columnAt(line, horizontalScrollBar()->value() + std::max(0, point.x()), nearest)};
+}
+
+int ReportLogView::columnAt(int line, int x, bool nearest) const {
     qreal left = 0;
     for (const ReportLogText::Run& run : m_text.Runs(line)) {
         if (run.picture != nullptr) {
             const int w = run.picture->shown.width();
             if (x < left + w)
-                return Place{line, x < left + w / 2 ? run.begin : run.end};
+                return nearest && x >= left + w / 2 ? run.end : run.begin;
             left += w;
             continue;
         }
         const qreal w = (run.end - run.begin) * m_columnWidth;
         if (x < left + w)
-            return Place{line, run.begin + int((x - left + m_columnWidth / 2) / m_columnWidth)};
+            return run.begin + int((x - left + (nearest ? m_columnWidth / 2 : 0)) / m_columnWidth);
         left += w;
     }
-    return Place{line, static_cast<int>(m_text.Line(line).size())};
+    return static_cast<int>(m_text.Line(line).size());
 }
 
 const QPixmap& ReportLogView::pixmapOf(const LogPicture& picture) {
@@ -338,6 +430,8 @@ void ReportLogView::paintEvent(QPaintEvent*) {
         drawLine(painter, line, y, highlighted);
         painter.restore();
     }
+    if (hasFocus() && m_caretOn)
+        painter.fillRect(CaretRect(), text);
 }
 
 void ReportLogView::mousePressEvent(QMouseEvent* event) {
@@ -348,6 +442,8 @@ void ReportLogView::mousePressEvent(QMouseEvent* event) {
     if (!(event->modifiers() & Qt::ShiftModifier))
         m_anchor = place;
     m_selecting = true;
+    m_goalX = -1;
+    restartBlink();
     viewport()->update();
 }
 
@@ -360,23 +456,111 @@ void ReportLogView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ReportLogView::mouseDoubleClickEvent(QMouseEvent* event) {
-    const Place place = placeAt(event->position().toPoint());
-    Select(Place{place.line, 0}, Place{place.line, static_cast<int>(m_text.Line(place.line).size())});
+    if (event->button() != Qt::LeftButton)
+        return QAbstractScrollArea::mouseDoubleClickEvent(event);
+    const Place at = placeAt(event->position().toPoint(), false);
+    const auto [begin, end] = WordAround(m_text.Line(at.line), at.column);
+    m_selecting = false;
+    m_goalX = -1;
+    Select(Place{at.line, begin}, Place{at.line, end});
 }
 
 void ReportLogView::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Copy)) {
-        Copy();
-    } else if (event->matches(QKeySequence::SelectAll)) {
-        SelectAll();
-    } else if (event->matches(QKeySequence::MoveToStartOfDocument)) {
-        Select(Place(), Place());
-    } else if (event->matches(QKeySequence::MoveToEndOfDocument)) {
-        MoveCaretToEnd();
-        ensureCaretVisible();
-    } else {
-        QAbstractScrollArea::keyPressEvent(event);
+    static const struct {
+        QKeySequence::StandardKey move;
+        QKeySequence::StandardKey select;
+        Move how;
+    } keys[] = {
+        {QKeySequence::MoveToPreviousChar, QKeySequence::SelectPreviousChar, Move::PreviousChar},
+        {QKeySequence::MoveToNextChar, QKeySequence::SelectNextChar, Move::NextChar},
+        {QKeySequence::MoveToPreviousWord, QKeySequence::SelectPreviousWord, Move::PreviousWord},
+        {QKeySequence::MoveToNextWord, QKeySequence::SelectNextWord, Move::NextWord},
+        {QKeySequence::MoveToPreviousLine, QKeySequence::SelectPreviousLine, Move::PreviousLine},
+        {QKeySequence::MoveToNextLine, QKeySequence::SelectNextLine, Move::NextLine},
+        {QKeySequence::MoveToPreviousPage, QKeySequence::SelectPreviousPage, Move::PreviousPage},
+        {QKeySequence::MoveToNextPage, QKeySequence::SelectNextPage, Move::NextPage},
+        {QKeySequence::MoveToStartOfLine, QKeySequence::SelectStartOfLine, Move::StartOfLine},
+        {QKeySequence::MoveToEndOfLine, QKeySequence::SelectEndOfLine, Move::EndOfLine},
+        {QKeySequence::MoveToStartOfDocument, QKeySequence::SelectStartOfDocument, Move::StartOfDocument},
+        {QKeySequence::MoveToEndOfDocument, QKeySequence::SelectEndOfDocument, Move::EndOfDocument},
+    };
+    if (event->matches(QKeySequence::Copy))
+        return Copy();
+    if (event->matches(QKeySequence::SelectAll))
+        return SelectAll();
+    for (const auto& key : keys) {
+        const bool extend = event->matches(key.select);
+        if (extend || event->matches(key.move))
+            return moveCaret(moved(key.how, extend), extend);
     }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+ReportLogView::Place ReportLogView::moved(Move how, bool extend) {
+    measure();
+    const Place end = endPlace();
+    const Place at = m_caret;
+    const auto size = [this](int line) { return static_cast<int>(m_text.Line(line).size()); };
+    const bool vertical = how == Move::PreviousLine || how == Move::NextLine || how == Move::PreviousPage ||
+                          how == Move::NextPage;
+    if (!vertical)
+        m_goalX = -1;
+    switch (how) {
+    case Move::PreviousChar:
+        // An arrow without Shift leaves a selection at its edge.
+        if (!extend && HasSelection())
+            return std::min(m_anchor, m_caret);
+        if (at.column > 0)
+            return Place{at.line, at.column - 1};
+        return at.line > 0 ? Place{at.line - 1, size(at.line - 1)} : at;
+    case Move::NextChar:
+        if (!extend && HasSelection())
+            return std::max(m_anchor, m_caret);
+        if (at.column < size(at.line))
+            return Place{at.line, at.column + 1};
+        return at.line < end.line ? Place{at.line + 1, 0} : at;
+    case Move::PreviousWord:
+        if (at.column == 0)
+            return at.line > 0 ? Place{at.line - 1, size(at.line - 1)} : at;
+        return Place{at.line, PreviousWordStart(m_text.Line(at.line), at.column)};
+    case Move::NextWord:
+        if (at.column >= size(at.line))
+            return at.line < end.line ? Place{at.line + 1, 0} : at;
+        return Place{at.line, NextWordStart(m_text.Line(at.line), at.column)};
+    case Move::StartOfLine:
+        return Place{at.line, 0};
+    case Move::EndOfLine:
+        return Place{at.line, size(at.line)};
+    case Move::StartOfDocument:
+        return Place();
+    case Move::EndOfDocument:
+        return end;
+    default:
+        break;
+    }
+    if (m_goalX < 0)
+        m_goalX = columnX(at.line, at.column);
+    int line = at.line;
+    if (how == Move::PreviousLine) {
+        line = std::max(0, at.line - 1);
+    } else if (how == Move::NextLine) {
+        line = std::min(end.line, at.line + 1);
+    } else {
+        // A page is the view's height: the view scrolls by as much, so the caret keeps its place in it.
+        const int step = how == Move::NextPage ? viewport()->height() : -viewport()->height();
+        verticalScrollBar()->setValue(verticalScrollBar()->value() + step);
+        line = lineAt(std::max<qint64>(0, LineTop(at.line) + step));
+    }
+    return Place{line, columnAt(line, m_goalX, true)};
+}
+
+void ReportLogView::moveCaret(Place to, bool extend) {
+    m_caret = to;
+    if (!extend)
+        m_anchor = to;
+    restartBlink();
+    ensureCaretVisible();
+    viewport()->update();
 }
 
 void ReportLogView::contextMenuEvent(QContextMenuEvent* event) {

@@ -3,12 +3,16 @@
 // the lines in view. Lines are one line of the log's fixed-pitch face each, or taller where a
 // picture stands; pictures are decoded when they come into view and a few are kept.
 //
-// The user reads, scrolls, selects and copies; the text only changes through the log. After every
-// append the caret goes to the end of the log, and the view follows it there while it is shown.
+// The user reads, scrolls, selects and copies, as in a read-only rich-text box: a blinking caret
+// that the arrow, Page, Home and End keys move (Ctrl+Home/End to the ends of the log), Shift with
+// any of them or with a click extends the selection, a double-click selects a word. The text only
+// changes through the log. After every append the caret goes to the end of the log, and the view
+// follows it there while it is shown.
 
 #include "ReportLogText.h"
 
 #include <QAbstractScrollArea>
+#include <QBasicTimer>
 #include <QFont>
 #include <QPixmap>
 #include <QtMath>
@@ -45,8 +49,10 @@ public:
     // Scrolls a shown view to the caret.
     void FollowCaret();
     QString SelectedText() const;
-    // Puts the selected text on the clipboard.
+    // Puts the selection on the clipboard as its text, its rich text and its first picture.
     void Copy();
+    // Where the caret is drawn, in the viewport's coordinates.
+    QRect CaretRect() const;
 
     // The first line at least partly in view, and scrolling a line to the top of the view.
     int FirstVisibleLine() const;
@@ -67,6 +73,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -77,12 +86,34 @@ private:
         qint64 extraAbove = 0; // extra pixels of the tall lines before it
     };
 
+    enum class Move {
+        PreviousChar,
+        NextChar,
+        PreviousWord,
+        NextWord,
+        PreviousLine,
+        NextLine,
+        PreviousPage,
+        NextPage,
+        StartOfLine,
+        EndOfLine,
+        StartOfDocument,
+        EndOfDocument,
+    };
+    // Where a key's move takes the caret.
+    Place moved(Move how, bool extend);
+    // The caret to a place, the selection from the anchor to it when extended.
+    void moveCaret(Place to, bool extend);
+    void restartBlink();
+
     void measureFont();
     void measure();
     void updateScrollBars();
     void ensureCaretVisible();
     Place endPlace() const;
-    Place placeAt(const QPoint& viewportPoint) const;
+    // The caret place nearest to a point, or the character under it (`nearest` false).
+    Place placeAt(const QPoint& viewportPoint, bool nearest = true) const;
+    int columnAt(int line, int x, bool nearest) const;
     int lineAt(qint64 y) const;
     int columnX(int line, int column) const;
     int lineWidth(int line) const;
@@ -102,5 +133,9 @@ private:
     Place m_anchor;
     Place m_caret;
     bool m_selecting = false;
+    // Up, Down and the Page keys keep the caret at the column it came from.
+    int m_goalX = -1;
+    QBasicTimer m_blink;
+    bool m_caretOn = true;
     std::vector<std::pair<const LogPicture*, QPixmap>> m_pixmaps; // most recently drawn last
 };

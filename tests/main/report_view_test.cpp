@@ -17,12 +17,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QMimeData>
 #include <QPageSize>
 #include <QPrinter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QtTest/QTest>
 
 namespace {
 
@@ -121,17 +123,111 @@ TEST_F(ReportTest, SavedFilesAreByteIdenticalToWhatADocumentOfTheLogGave) {
     EXPECT_EQ(testsupport::FileBytes(path("log.txt")), richtext::ToCp1252(richtext::PlainText(doc) + "\r\n"));
 }
 
-TEST_F(ReportTest, SelectingAndCopyingPutsTheTextOnTheClipboard) {
+// Copy gives what a rich-text box gives: the text, the rich text with attributes and pictures, and
+// the picture as an image.
+TEST_F(ReportTest, CopyOfASelectionWithAPicturePutsTextRichTextAndTheImageOnTheClipboard) {
     log.AddLine("first line");
     QApplication::clipboard()->setImage(graphPicture());
     log.PasteClipboard();
+    log.Bold(true);
     log.AddLine("second");
     ReportLogView& view = *log.Form().rtbLog;
     view.Select({0, 6}, {1, 7});
     view.Copy();
-    EXPECT_EQ(QApplication::clipboard()->text(), "line\r\nsecond");
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_EQ(copied->text(), "line\r\nsecond");
+    EXPECT_EQ(qvariant_cast<QImage>(copied->imageData()).convertToFormat(QImage::Format_ARGB32),
+              graphPicture());
+    const std::optional<ReportLogText> rich = ReportLogText::FromRtf(copied->data("text/rtf"));
+    ASSERT_TRUE(rich.has_value());
+    EXPECT_EQ(runsOf(*rich->ToDocument(QTextCharFormat())),
+              (std::vector<std::string>{":line", "|", "[pict]", "B:second"}));
+
+    view.Select({0, 0}, {0, 5});
+    view.Copy();
+    EXPECT_FALSE(QApplication::clipboard()->mimeData()->hasImage());
     view.SelectAll();
     EXPECT_EQ(view.SelectedText(), "first line\r\nsecond\r\n");
+}
+
+// The keys of a read-only rich-text box: each moves the caret, and with Shift selects.
+TEST_F(ReportTest, KeysMoveTheCaretAndShiftSelects) {
+    log.AddLine("first line");
+    log.AddLine("second");
+    log.AddLine("third row");
+    FrmReport& w = log.Form();
+    w.show();
+    ReportLogView& view = *w.rtbLog;
+    using Key = std::pair<Qt::Key, Qt::KeyboardModifiers>;
+    const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
+    const Qt::KeyboardModifiers ctrlShift = Qt::ShiftModifier | Qt::ControlModifier;
+    const struct {
+        ReportLogView::Place caret;
+        std::vector<Key> keys;
+        const char* selected;
+    } cases[] = {
+        {{0, 0}, {{Qt::Key_Right, shift}, {Qt::Key_Right, shift}, {Qt::Key_Right, shift}}, "fir"},
+        {{0, 0}, {{Qt::Key_Right, {}}, {Qt::Key_Right, {}}, {Qt::Key_Right, shift}}, "r"},
+        {{0, 3}, {{Qt::Key_Left, shift}, {Qt::Key_Left, shift}}, "ir"},
+        {{0, 0}, {{Qt::Key_Right, shift}, {Qt::Key_Left, {}}}, ""},
+        {{0, 6}, {{Qt::Key_End, shift}}, "line"},
+        {{0, 6}, {{Qt::Key_Home, shift}}, "first "},
+        {{0, 6}, {{Qt::Key_Down, shift}}, "line\r\nsecond"},
+        {{1, 3}, {{Qt::Key_Up, shift}}, "st line\r\nsec"},
+        {{0, 8}, {{Qt::Key_Down, {}}, {Qt::Key_Down, shift}}, "\r\nthird ro"}, // the column it came from
+        {{0, 0}, {{Qt::Key_Right, ctrlShift}}, "first "},
+        {{1, 2}, {{Qt::Key_End, ctrlShift}}, "cond\r\nthird row\r\n"},
+        {{1, 2}, {{Qt::Key_Home, ctrlShift}}, "first line\r\nse"},
+        {{0, 0}, {{Qt::Key_PageDown, shift}}, "first line\r\nsecond\r\nthird row\r\n"},
+        {{2, 0}, {{Qt::Key_PageUp, shift}}, "first line\r\nsecond\r\n"},
+    };
+    for (const auto& c : cases) {
+        view.Select(c.caret, c.caret);
+        for (const Key& key : c.keys)
+            QTest::keyClick(&view, key.first, key.second);
+        EXPECT_EQ(view.SelectedText(), c.selected) << c.selected;
+    }
+    w.hide();
+}
+
+TEST_F(ReportTest, TheCaretShowsWhereItIs) {
+    log.AddLine("first line");
+    FrmReport& w = log.Form();
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    ReportLogView& view = *w.rtbLog;
+    EXPECT_TRUE(view.hasFocus()) << "the keys go to the log when the window opens";
+    QTest::keyClick(&view, Qt::Key_Up);
+    QTest::keyClick(&view, Qt::Key_End);
+    const QRect caret = view.CaretRect();
+    EXPECT_EQ(caret.left(), qRound(10 * QFontMetricsF(view.font()).horizontalAdvance('M')));
+    const QImage shown = view.viewport()->grab().toImage();
+    int dark = 0;
+    for (int y = caret.top(); y <= caret.bottom(); ++y)
+        dark += qGray(shown.pixel(caret.left(), y)) < 128;
+    EXPECT_EQ(dark, caret.height());
+    w.hide();
+}
+
+// A double-click selects the word under the pointer: a number with its decimals, a word of two.
+TEST_F(ReportTest, DoubleClickSelectsAWord) {
+    log.AddLine("  Dist 146.21 Small/Medium");
+    FrmReport& w = log.Form();
+    w.show();
+    ReportLogView& view = *w.rtbLog;
+    const double column = QFontMetricsF(view.font()).horizontalAdvance('M');
+    const struct {
+        int column;
+        const char* word;
+    } cases[] = {{9, "146.21"}, {3, "Dist"}, {22, "Medium"}, {19, "/"}};
+    for (const auto& c : cases) {
+        const QPoint at(qRound((c.column + 0.5) * column), view.LineHeight(0) / 2);
+        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(view.SelectedText(), c.word);
+    }
+    w.hide();
 }
 
 TEST_F(ReportTest, WindowOpensWideEnoughForAWholeReportLine) {

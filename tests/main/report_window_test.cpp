@@ -14,6 +14,9 @@
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -246,33 +249,113 @@ TEST_F(ReportTest, PrintMenuItemPrintsToo) {
     EXPECT_TRUE(QFile::exists(path("menu.pdf")));
 }
 
-// Pages begin with the print's empty line, and a line is never split between pages: heights in
-// points, a text area of 30.
-TEST(ReportPages, PagesStartWithAnEmptyLineAndNeverSplitALine) {
-    const struct {
-        std::vector<double> heights;
-        std::vector<int> starts;
-    } cases[] = {
-        {{10}, {0}},
-        {{10, 10, 10, 10, 10}, {0, 2}},
-        {{10, 10, 10, 10, 10, 10}, {0, 2, 5}},
-        {{10, 50, 10}, {0, 1, 2}}, // a picture taller than the page has a page of its own
+// A device that keeps what is painted on it: each text with its font and page, and whatever else.
+// The image gives it a size and a screen's resolution.
+class PrintRecorder : public QImage {
+public:
+    struct Text {
+        int page;
+        double baseline;
+        QString text;
+        QFont font;
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(PageStarts(c.heights, 30, 10), c.starts) << c.heights.size();
-}
+    struct Engine : QPaintEngine {
+        Engine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override { ++others; }
+        void drawImage(const QRectF&, const QImage&, const QRectF&, Qt::ImageConversionFlags) override {
+            ++others;
+        }
+        void drawRects(const QRectF*, int) override { ++others; }
+        void drawTextItem(const QPointF& p, const QTextItem& item) override {
+            texts.push_back(Text{page, p.y(), item.text(), item.font()});
+        }
+        Type type() const override { return QPaintEngine::User; }
+        std::vector<Text> texts;
+        int page = 0;
+        int others = 0;
+    };
+    PrintRecorder() : QImage(1200, 200, QImage::Format_RGB32) {}
+    QPaintEngine* paintEngine() const override { return &engine; }
+    mutable Engine engine;
+};
 
-TEST_F(ReportTest, ALongLogWithPicturesPrintsOnPagesOfItsOwn) {
-    for (int i = 0; i < 300; ++i)
-        addReportLine(log);
+// The print is the log's plain text after an empty line: no bold, italic or underline, no pictures,
+// a line break inside a line of the log as two printed lines, and no line split between pages.
+TEST_F(ReportTest, PrintSendsAnEmptyLineThenThePlainText) {
+    log.Title("  Dist     Frq");
+    log.AddTitle();
+    addReportLine(log);
     QApplication::clipboard()->setImage(graphPicture());
     log.PasteClipboard();
     log.AddLine("[Clip Board Image]");
+    log.Italic(true);
+    log.AddLine(QStringLiteral("one\u2028two"));
+    log.Italic(false);
+    std::vector<QString> expected = {"  Dist     Frq",
+                                     "      10     450     100     1.5 Urban     Small/Medium 146.21  150.03 "
+                                     "  53.19  50% 50% Metric",
+                                     "[Clip Board Image]", "one", "two"};
+    for (int i = 0; i < 40; ++i) {
+        log.AddLine(QString::number(i));
+        expected.push_back(QString::number(i));
+    }
+    PrintRecorder device;
+    QPainter painter(&device);
+    QFont font(QStringLiteral("Courier New"));
+    font.setPointSizeF(8.25);
+    painter.setFont(font);
+    const QRectF body(10, 10, 1180, 180);
+    const auto newPage = [&device] { return ++device.engine.page < 100; };
+    ASSERT_EQ(PaintLogPages(log.Form().Text(), painter, body, newPage), PrintEnd::Printed);
+    const QFontMetricsF metrics(painter.font(), &device);
+    const auto& texts = device.engine.texts;
+    std::vector<QString> printed;
+    for (const auto& t : texts)
+        printed.push_back(t.text);
+    EXPECT_EQ(printed, expected);
+    EXPECT_EQ(device.engine.others, 0) << "no pictures, no underlines";
+    EXPECT_NEAR(texts[0].baseline, body.top() + metrics.height() + metrics.ascent(), 0.5);
+    EXPECT_GE(device.engine.page, 2);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_FALSE(texts[i].font.bold() || texts[i].font.italic() || texts[i].font.underline()) << i;
+        EXPECT_LE(texts[i].baseline + metrics.descent(), body.bottom()) << i;
+        if (i > 0 && texts[i].page != texts[i - 1].page) {
+            EXPECT_NEAR(texts[i].baseline, body.top() + metrics.ascent(), 0.5) << i;
+        }
+    }
+}
+
+TEST_F(ReportTest, ALongLogPrintsOnPagesOfItsOwn) {
+    for (int i = 0; i < 300; ++i)
+        addReportLine(log);
     printing::ProgramPrinter::Instance().PrintToFile(path("long.pdf"));
     log.Form().cmdPrint_Click();
     const QByteArray pdf = testsupport::FileBytes(path("long.pdf"));
     EXPECT_GE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 4)
         << "300 lines";
+    EXPECT_TRUE(msgbox::ShownBoxes().empty());
+}
+
+// A print of many thousand lines takes seconds: it shows its progress, and Cancel ends it with
+// nothing printed and nothing to tell.
+TEST_F(ReportTest, ALongPrintShowsItsProgressAndCancelPrintsNothing) {
+    const QString line(140, QLatin1Char('x'));
+    for (int i = 0; i < 100000; ++i)
+        log.AddLine(line);
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        auto* progress = log.Form().findChild<QProgressDialog*>("printProgress");
+        ASSERT_NE(progress, nullptr);
+        shown = progress->isVisible() && progress->value() > 0;
+        progress->cancel();
+    });
+    printing::ProgramPrinter::Instance().PrintToFile(path("long.pdf"));
+    log.Form().cmdPrint_Click();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(QFile::exists(path("long.pdf")));
     EXPECT_TRUE(msgbox::ShownBoxes().empty());
 }
 
