@@ -214,7 +214,7 @@ void NoteTail(const TempLogSaves::TailRead& tail, const QString& log, QStringLis
                             "their file %2 %3. %4 It is kept unchanged as %5.")
                  .arg(log, TempLogSaves::TailName(log), tail.problem,
                       tail.recordsJoined > 0
-                          ? QStringLiteral("The %1 whole pieces of it that could be read are in the log.")
+                          ? QStringLiteral("The %1 lines of it that could be read whole are in the log.")
                                 .arg(tail.recordsJoined)
                           : QStringLiteral("Nothing of it is in the log."),
                       tail.keptAs);
