@@ -164,8 +164,10 @@ bool TempLogSaves::Save(const ReportLogText& log, const QString& path, bool whol
     if (files::WriteFileAtomically(TailName(path), tail, LogPermissions(path)))
         return true;
     // Something stands where the tail goes (a folder, say): the whole file holds the log instead,
-    // now and from now on.
-    m_keptInPlace = path;
+    // now and from now on, and that thing stays.
+    const QFileInfo tailInfo(TailName(path));
+    if (tailInfo.exists() && (!tailInfo.isFile() || tailInfo.isSymLink()))
+        m_keptInPlace = path;
     return saveWhole(log, path);
 }
 

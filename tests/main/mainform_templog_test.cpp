@@ -13,6 +13,7 @@
 #include "TempLogSaves.h"
 #include "WriteFaults.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 #include <sys/file.h>
@@ -107,6 +108,26 @@ TEST_F(MainFormTest, ALogPastTheLimitOpensWithItsMessageAndNothingGrowsIt) {
     EXPECT_EQ(Messages(), std::vector<std::string>{RLogClass::FullMessage().toStdString()});
     EXPECT_EQ(Log().LineCount(), lines + 2) << "the dump is not added";
     Exit(false);
+}
+
+// Something else in the tail's place is kept aside and named, and the saves after it work.
+TEST_F(MainFormTest, AFolderInTheTailsPlaceIsKeptAsideAndTheSavesGoOn) {
+    Start();
+    const QString name = program::TempLogName;
+    Exit(true);
+    ASSERT_TRUE(QDir().mkdir(name + ".tail"));
+    Messages();
+    Start();
+    const auto shown = Messages();
+    EXPECT_TRUE(Contains(shown, name + ".tail is not a file")) << (shown.empty() ? "" : shown[0]);
+    EXPECT_TRUE(Contains(shown, name + ".tail.unjoined"));
+    EXPECT_TRUE(QFileInfo(name + ".tail.unjoined").isDir());
+    form().cmdLossCalc_Click();
+    form().cmdLossCalc_Click();
+    EXPECT_TRUE(Messages().empty());
+    EndWindow(); // as in a kill
+    Start();
+    EXPECT_EQ(Log().LineCount(), 4) << "title, two report lines and the open last line";
 }
 
 // The end's save on a full disk is told with its folder, and the log can still go elsewhere.
