@@ -28,10 +28,17 @@ bool SyncFolderOf(const QString& path) {
 
 } // namespace
 
-AtomicFile::AtomicFile(const QString& path) : file_(path) {}
+AtomicFile::AtomicFile(const QString& path, std::optional<QFileDevice::Permissions> permissions)
+    : file_(path), permissions_(permissions) {}
 
+// The permissions go on the temporary file before any byte does, so no other user can open it
+// while it is written.
 bool AtomicFile::Open() {
-    failed_ = !file_.open(QIODevice::WriteOnly);
+    failed_ = !file_.open(QIODevice::WriteOnly) || (permissions_ && !file_.setPermissions(*permissions_));
+    if (failed_ && file_.isOpen()) {
+        file_.cancelWriting();
+        file_.commit();
+    }
     return !failed_;
 }
 
@@ -65,8 +72,9 @@ bool AtomicFile::Commit() {
     return file_.commit() && SyncFolderOf(file_.fileName());
 }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {
-    AtomicFile file(path);
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes,
+                         std::optional<QFileDevice::Permissions> permissions) {
+    AtomicFile file(path, permissions);
     return file.Open() && file.Write(bytes) && file.Commit();
 }
 

@@ -9,6 +9,7 @@
 // leave an empty file. Nor does it sync the folder after the rename, without which a power cut
 // may bring back the previous file, or none, after the write was reported done.
 
+#include <optional>
 #include <QByteArray>
 #include <QSaveFile>
 #include <QString>
@@ -17,7 +18,9 @@ namespace files {
 
 class AtomicFile {
 public:
-    explicit AtomicFile(const QString& path);
+    // `permissions`: what a new file gets instead of the umask's default (a file that exists keeps
+    // its own unless they are given).
+    explicit AtomicFile(const QString& path, std::optional<QFileDevice::Permissions> permissions = {});
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
     // Without a successful Commit() the temporary file is removed and the target stays.
@@ -37,10 +40,12 @@ public:
 
 private:
     QSaveFile file_;
+    std::optional<QFileDevice::Permissions> permissions_;
     bool failed_ = false;
 };
 
 // Writes the whole of `bytes` as the file at `path`, or nothing.
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes,
+                         std::optional<QFileDevice::Permissions> permissions = {});
 
 } // namespace files

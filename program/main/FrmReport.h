@@ -73,6 +73,8 @@ public:
     bool LoadRtf(const QString& path);
     // Saves to the temporary log file, only what was added since the last save unless `whole`.
     bool SaveTempLog(const QString& path, bool whole);
+    // What the last save to the temporary file could not write, and what the last load found.
+    const TempLogSaves& TempSaves() const { return m_tempSaves; }
     bool SaveRtf(const QString& path);
     bool SavePlainText(const QString& path);
 

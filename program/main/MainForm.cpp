@@ -308,6 +308,9 @@ void MainForm::mnuHelpAbout_Click() {
 }
 
 void MainForm::lblFieldStrength_DblClick() {
+    // One text: the log takes the whole dump or, past its limit, none of it, told once.
+    QString dump;
     for (const std::string& piece : MeasuredDump(MeasuredData))
-        ReportInsertText(QString::fromStdString(piece));
+        dump += QString::fromStdString(piece);
+    ReportInsertText(dump);
 }

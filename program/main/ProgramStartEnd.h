@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <QString>
+#include <QStringList>
 
 class MainForm;
 class MainInputPanel;
@@ -30,9 +31,11 @@ private:
     void restoreOwnInputs();
     void restoreSuiteInputs();
     void restoreLog();
-    void startNewLog(bool storeName);
-    void tellLog(const QString& message);
-    QString keptLogName(bool retain);
+    bool openLog(const QString& stored, QStringList& notes);
+    void joinEndedCopiesLogs(QStringList& notes);
+    void startNewLog(bool storeName, QStringList& notes);
+    void tellLog(const QStringList& notes);
+    QString keptLogName();
     bool writeSuiteValues();
     Registry& registry();
 

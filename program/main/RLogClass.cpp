@@ -86,7 +86,7 @@ void RLogClass::Clear() {
     m_form->SetRightMargin(kRightMargin);
 }
 
-void RLogClass::Add(const QString& text) {
+bool RLogClass::admits(const QString& text) {
     const ReportLogText& log = m_form->Text();
     const bool lineStart = log.Line(log.LineCount() - 1).isEmpty();
     if (!m_refusingLine && !text.isEmpty() &&
@@ -96,10 +96,21 @@ void RLogClass::Add(const QString& text) {
     }
     if (m_refusingLine) {
         m_refusingLine = !EndsLine(text);
-        return;
+        return false;
     }
+    return true;
+}
+
+void RLogClass::Add(const QString& text) {
+    if (!admits(text))
+        return;
     m_form->AppendText(text);
     m_written = true;
+}
+
+void RLogClass::InsertText(const QString& text) {
+    if (admits(text))
+        m_form->AppendText(text);
 }
 
 void RLogClass::AddLine(const QString& text) {

@@ -56,6 +56,8 @@ public:
     void Add(const QString& text = QString());
     void AddLine(const QString& text = QString());
     void AddTitle();
+    // Appends as Add does, within the same limit, without counting as a write for SaveFile.
+    void InsertText(const QString& text);
     void PasteClipboard();
     bool HasRoomFor(qsizetype bytes) const;
 
@@ -74,4 +76,6 @@ private:
     bool m_written = false;
     // The rest of a line that could not begin is left out too.
     bool m_refusingLine = false;
+    // Whether the text may be appended: false (told once per refused line) when it passes the limit.
+    bool admits(const QString& text);
 };

@@ -35,5 +35,5 @@ void DestroyReportLog() {
 }
 
 void ReportInsertText(const QString& text) {
-    ReportLog().Form().AppendText(text);
+    ReportLog().InsertText(text);
 }

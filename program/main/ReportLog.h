@@ -12,5 +12,5 @@ void DestroyReportLog();
 
 // Appends text to the log's text area as the log's own appends do (at the end, with the current
 // attributes), creating the log if need be, without showing the window and without counting as
-// a write for the log's SaveFile.
+// a write for the log's SaveFile; within the log's size limit, as every append.
 void ReportInsertText(const QString& text);

@@ -38,7 +38,7 @@ public:
     void ParagraphEnd() override {
         m_log.newLine();
         if (m_log.m_writeRtf)
-            m_log.m_rtf.ParagraphEnd();
+            m_log.rtfParagraphEnd();
     }
     void Picture(const QByteArray& data, int widthTwips, int heightTwips) override {
         QBuffer buffer;
@@ -84,7 +84,7 @@ void ReportLogText::Append(QStringView text, const Attributes& attributes) {
         if (text[i] == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n'))
             ++i;
         newLine();
-        m_rtf.ParagraphEnd();
+        rtfParagraphEnd();
         begin = i + 1;
     }
     if (n > begin) {
@@ -110,6 +110,11 @@ void ReportLogText::appendText(QStringView text, const Attributes& attributes) {
 void ReportLogText::newLine() {
     m_lineStart.push_back(m_text.size());
     ++m_revision;
+}
+
+void ReportLogText::rtfParagraphEnd() {
+    m_rtf.ParagraphEnd();
+    m_rtfLineEnds.push_back(m_rtf.Bytes().size());
 }
 
 void ReportLogText::addPicture(std::shared_ptr<const LogPicture> picture) {
@@ -233,10 +238,10 @@ qsizetype ReportLogText::RtfFileSize() const {
     return frame + m_rtf.ClosedSize();
 }
 
-bool ReportLogText::SaveRtf(const QString& path) const {
+bool ReportLogText::SaveRtf(const QString& path, std::optional<QFileDevice::Permissions> permissions) const {
     const QByteArray header = richtext::RtfHeader(Font());
     const QByteArray closing = m_rtf.Closing();
-    files::AtomicFile file(path);
+    files::AtomicFile file(path, permissions);
     return file.Open() && file.Write(header) && file.Write(m_rtf.Bytes()) && file.Write(closing) &&
            file.Write(richtext::kRtfEnd, qint64(sizeof richtext::kRtfEnd) - 1) && file.Commit();
 }

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <QByteArray>
+#include <QFileDevice>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -91,8 +92,12 @@ public:
     quint64 BodyId() const { return m_bodyId; }
     // Whether FromRtf kept the file's own bytes as the body.
     bool KeptFileBytes() const { return m_keptFileBytes; }
-    // Writes the log as an RTF file, atomically: false leaves an existing file as it was.
-    bool SaveRtf(const QString& path) const;
+    // Where each line the log's own writer ended stops in RtfBytes(), in order: a body kept as a
+    // file held it has none.
+    const std::vector<qsizetype>& RtfLineEnds() const { return m_rtfLineEnds; }
+    // Writes the log as an RTF file, atomically: false leaves an existing file as it was. A new
+    // file gets `permissions` when they are given.
+    bool SaveRtf(const QString& path, std::optional<QFileDevice::Permissions> permissions = {}) const;
     // The log's content of an RTF file; no value when the bytes are not RTF. A file this log wrote
     // keeps its bytes as the log's body, so saving it again writes nothing twice.
     static std::optional<ReportLogText> FromRtf(QByteArray rtf);
@@ -111,6 +116,7 @@ private:
 
     void appendText(QStringView text, const Attributes& attributes);
     void newLine();
+    void rtfParagraphEnd();
     void addPicture(std::shared_ptr<const LogPicture> picture);
     Attributes attributesAt(qsizetype position) const;
 
@@ -121,6 +127,7 @@ private:
     int m_longestLine = 0;
     quint64 m_revision = 0;
     richtext::RtfBodyWriter m_rtf;
+    std::vector<qsizetype> m_rtfLineEnds;
     quint64 m_bodyId;
     bool m_keptFileBytes = false;
     bool m_writeRtf = true; // off while a file whose body is kept as it came is read

@@ -1,6 +1,7 @@
 #include "TempLogFile.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -53,4 +54,40 @@ void RemoveTempLog(const QString& path) {
     const QString tail = path.trimmed() + QStringLiteral(".tail");
     if (QFileInfo(tail).isFile() && !QFileInfo(tail).isSymLink())
         QFile::remove(tail);
+}
+
+QFileDevice::Permissions LogPermissions(const QString& logPath) {
+    const QFileInfo log(logPath);
+    if (log.isFile())
+        return log.permissions();
+    return QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+}
+
+QString SetAside(const QString& path, const QString& why) {
+    for (int n = 1; n < 1000; ++n) {
+        const QString name =
+            path + QLatin1Char('.') + why + (n == 1 ? QString() : QLatin1Char('-') + QString::number(n));
+        // The rename itself refuses a name that is taken.
+        if (!QFileInfo::exists(name) && !QFileInfo(name).isSymLink() && QDir().rename(path, name))
+            return name;
+        if (!QFileInfo::exists(path))
+            return {};
+    }
+    return {};
+}
+
+QStringList OwnTempLogs(const QString& except) {
+    QStringList logs;
+    const QString folder = QDir::tempPath();
+    if (folder.isEmpty())
+        return logs;
+    QDirIterator it(folder, {QLatin1String(kPrefix) + QLatin1Char('*') + QLatin1String(kSuffix)},
+                    QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        const QString path = QFileInfo(it.next()).absoluteFilePath();
+        if (path != except.trimmed() && IsOwnTempLog(path))
+            logs.append(path);
+    }
+    logs.sort();
+    return logs;
 }

@@ -16,7 +16,8 @@ public:
     // Takes the log for this copy, letting go of the one held before; false when another running
     // copy holds it.
     bool Take(const QString& logPath);
-    // Lets go; `removeMark` also removes the file beside the log (the log itself is gone).
+    // Lets go; `removeMark` also removes the mark's file beside the log, as every end of the program
+    // does.
     void Release(bool removeMark = false);
     const QString& Held() const { return path_; }
 

@@ -16,6 +16,7 @@
 #include "ReportLog.h"
 #include "ReportLogText.h"
 #include "RLogClass.h"
+#include "SizeText.h"
 #include "WaitCursor.h"
 
 #include <array>
@@ -242,19 +243,17 @@ bool frmLogDistRange::rangeFitsTheLog(const ShownInputs& inputs) {
     const qsizetype room = std::max<qsizetype>(0, ReportLogText::kMaxRtfBytes - used - RLogClass::kLineRoom);
     if (count <= room / lineBytes_)
         return true;
-    constexpr double kMB = 1024.0 * 1024.0;
-    msgbox::MsgBox(
-        QStringLiteral("This range gives %1 lines, about %2 MB of the output log, which has room for "
-                       "%3 more lines (%4 MB of its limit of %5 MB). Choose a larger step or a "
-                       "shorter range%6.")
-            .arg(count)
-            .arg(std::ceil(double(count) * double(lineBytes_) / kMB), 0, 'f', 0)
-            .arg(room / lineBytes_)
-            .arg(double(room) / kMB, 0, 'f', 1)
-            .arg(ReportLogText::kMaxRtfBytes / (1024 * 1024))
-            .arg(u.chkClearLog->isChecked() ? QString()
-                                            : QStringLiteral(", or clear the log before the run")),
-        msgbox::vbExclamation | msgbox::vbOKOnly, QStringLiteral("Warning"), this);
+    msgbox::MsgBox(QStringLiteral("This range gives %1 lines, about %2 of the output log, which has room for "
+                                  "%3 more lines (%4 of its limit of %5 MB). Choose a larger step or a "
+                                  "shorter range%6.")
+                       .arg(count)
+                       .arg(SizeText(qint64(double(count) * double(lineBytes_))))
+                       .arg(room / lineBytes_)
+                       .arg(SizeText(room))
+                       .arg(ReportLogText::kMaxRtfBytes / (1024 * 1024))
+                       .arg(u.chkClearLog->isChecked() ? QString()
+                                                       : QStringLiteral(", or clear the log before the run")),
+                   msgbox::vbExclamation | msgbox::vbOKOnly, QStringLiteral("Warning"), this);
     return false;
 }
 

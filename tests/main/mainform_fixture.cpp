@@ -93,6 +93,8 @@ void MainFormTest::SetUp() {
         return 0;
     });
     MainForm::SetProgramEnd([this] { ended_ = true; });
+    // "Save to File" offered when the log cannot be kept: the dialog is cancelled unless a test chooses.
+    FrmReport::SetTestFileChooser([](FrmReport::SaveDialogState&) { return false; });
 }
 
 void MainFormTest::TearDown() {
@@ -101,6 +103,7 @@ void MainFormTest::TearDown() {
     DestroyReportLog();
     msgbox::SetTestAnswerer(nullptr);
     MainForm::SetProgramEnd(nullptr);
+    FrmReport::SetTestFileChooser(nullptr);
 }
 
 void MainFormTest::EndWindow() {

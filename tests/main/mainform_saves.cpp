@@ -67,7 +67,7 @@ TEST_F(MainFormTest, AStoredLogNameThatIsNotTheProgramsOwnIsLeftAlone) {
     }
 }
 
-TEST_F(MainFormTest, ATemporaryLogTooLargeToOpenIsLeftInPlace) {
+TEST_F(MainFormTest, ATemporaryLogTooLargeToOpenIsKeptAsideAndNamed) {
     const QString big = tempDir() + "/tarvek-log-Big001.rtf";
     ASSERT_TRUE(testsupport::WriteBytes(big, "{\\rtf1 "));
     ASSERT_TRUE(QFile(big).resize(65LL * 1024 * 1024)); // sparse: no real 65 MB written
@@ -75,33 +75,39 @@ TEST_F(MainFormTest, ATemporaryLogTooLargeToOpenIsLeftInPlace) {
     Start();
     const auto shown = Messages();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_NE(shown[0].find("too large"), std::string::npos) << shown[0];
+    EXPECT_NE(shown[0].find("too large to open (65.0 MB"), std::string::npos) << shown[0];
+    EXPECT_NE(shown[0].find(big.toStdString() + ".too-large"), std::string::npos) << shown[0];
     EXPECT_NE(program::TempLogName, big);
     EXPECT_EQ(LogText(), QString::fromStdString(ReportLogTitle()) + "\n");
     Exit(true);
-    EXPECT_EQ(QFileInfo(big).size(), 65LL * 1024 * 1024);
+    EXPECT_EQ(QFileInfo(big + ".too-large").size(), 65LL * 1024 * 1024);
 }
 
-// Saves nobody asked for are told when they fail: each kind once in a run.
-TEST_F(MainFormTest, FailedSavesOfTheLogAndTheSettingsAreToldOnce) {
+// Saves nobody asked for are told when they fail: a log that cannot be kept at start, the settings
+// once in a run, and the log again at the end, with the chance to save it elsewhere.
+TEST_F(MainFormTest, FailedSavesOfTheLogAndTheSettingsAreTold) {
     const QByteArray temp = qgetenv("TMPDIR");
     qputenv("TMPDIR", (tempDir() + "/missing").toUtf8()); // no temporary log can be made there
     Start();
     EXPECT_EQ(program::TempLogName, "");
+    const auto atStart = Messages();
+    ASSERT_EQ(atStart.size(), 1u);
+    EXPECT_NE(atStart[0].find("No output log can be kept"), std::string::npos) << atStart[0];
+    EXPECT_NE(atStart[0].find((tempDir() + "/missing.").toStdString()), std::string::npos) << atStart[0];
     form().cmdLossCalc_Click();
     form().cmdLossCalc_Click();
-    const auto log = Messages();
-    ASSERT_EQ(log.size(), 1u);
-    EXPECT_NE(log[0].find("output log could not be saved"), std::string::npos) << log[0];
-    const std::string folder = "no file could be made in " + (tempDir() + "/missing.").toStdString();
-    EXPECT_NE(log[0].find(folder), std::string::npos) << log[0];
+    EXPECT_TRUE(Messages().empty()) << "told at start already";
     // A folder below a file can never be made, whoever runs the test.
     ASSERT_TRUE(testsupport::WriteBytes(tempDir() + "/file", "x"));
     qputenv("XDG_CONFIG_HOME", (tempDir() + "/file/config").toUtf8());
     Exit(true);
     const auto atEnd = Messages();
-    ASSERT_EQ(atEnd.size(), 2u) << "the question and one message, none for the log again";
-    EXPECT_EQ(atEnd[0], "Retain Output Log?");
+    ASSERT_EQ(atEnd.size(), 2u) << "no question about a log that has no file";
+    EXPECT_NE(atEnd[0].find("no file could be made in the temporary folder " +
+                            (tempDir() + "/missing.").toStdString()),
+              std::string::npos)
+        << atEnd[0];
+    EXPECT_NE(atEnd[0].find("Save to File"), std::string::npos) << atEnd[0];
     EXPECT_NE(atEnd[1].find("settings could not be saved"), std::string::npos) << atEnd[1];
     qputenv("TMPDIR", temp);
 }

@@ -10,8 +10,10 @@
 #include "ReportLine.h"
 #include "ReportLog.h"
 #include "RLogClass.h"
+#include "TempLogSaves.h"
 #include "WriteFaults.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 #include <sys/file.h>
@@ -72,8 +74,87 @@ TEST_F(MainFormTest, ALogThatCannotBeReadIsKeptAndNamed) {
     Messages();
     Start();
     EXPECT_NE(program::TempLogName, name);
-    EXPECT_TRUE(QFileInfo::exists(name));
-    EXPECT_TRUE(Contains(Messages(), name));
+    EXPECT_EQ(testsupport::FileBytes(name + ".unreadable"), "not a log") << "kept aside, unchanged";
+    EXPECT_TRUE(Contains(Messages(), name + ".unreadable"));
+}
+
+// A log the program wrote past its limit is the user's work: it opens whole and says so; a tail that
+// would take it further is kept aside, and nothing grows it, the measured-data dump included.
+TEST_F(MainFormTest, ALogPastTheLimitOpensWithItsMessageAndNothingGrowsIt) {
+    Start();
+    const QString name = program::TempLogName;
+    Exit(true);
+    const qint64 lines = WriteLongLog(name, kAsManyAsFit) + 100;
+    ASSERT_EQ(WriteLongLog(name, lines), lines);
+    ASSERT_GT(QFileInfo(name).size(), ReportLogText::kMaxRtfBytes);
+    {
+        TempLogSaves saves; // the program's own saves before it was ended
+        std::optional<ReportLogText> text = saves.Load(name, QFileInfo(name).size() * 2);
+        ASSERT_TRUE(text);
+        text->Append(QStringLiteral("added after the last whole save\r\n"), {});
+        ASSERT_TRUE(saves.Save(*text, name, false));
+    }
+    const QByteArray tail = testsupport::FileBytes(name + ".tail");
+    Messages();
+    Start();
+    EXPECT_EQ(program::TempLogName, name);
+    EXPECT_EQ(Log().LineCount(), lines + 2);
+    const auto shown = Messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(Contains(shown, "past the log's limit of 64 MB by")) << shown[0];
+    EXPECT_TRUE(Contains(shown, "would take the log past its limit")) << shown[0];
+    EXPECT_EQ(testsupport::FileBytes(name + ".tail.unjoined"), tail);
+    form().lblFieldStrength_DblClick();
+    EXPECT_EQ(Messages(), std::vector<std::string>{RLogClass::FullMessage().toStdString()});
+    EXPECT_EQ(Log().LineCount(), lines + 2) << "the dump is not added";
+    Exit(false);
+}
+
+// Something else in the tail's place is kept aside and named, and the saves after it work.
+TEST_F(MainFormTest, AFolderInTheTailsPlaceIsKeptAsideAndTheSavesGoOn) {
+    Start();
+    const QString name = program::TempLogName;
+    Exit(true);
+    ASSERT_TRUE(QDir().mkdir(name + ".tail"));
+    Messages();
+    Start();
+    const auto shown = Messages();
+    EXPECT_TRUE(Contains(shown, name + ".tail is not a file")) << (shown.empty() ? "" : shown[0]);
+    EXPECT_TRUE(Contains(shown, name + ".tail.unjoined"));
+    EXPECT_TRUE(QFileInfo(name + ".tail.unjoined").isDir());
+    form().cmdLossCalc_Click();
+    form().cmdLossCalc_Click();
+    EXPECT_TRUE(Messages().empty());
+    EndWindow(); // as in a kill
+    Start();
+    EXPECT_EQ(Log().LineCount(), 4) << "title, two report lines and the open last line";
+}
+
+// The end's save on a full disk is told with its folder, and the log can still go elsewhere.
+TEST_F(MainFormTest, AFailedSaveAtTheEndIsToldAndTheLogMaySaveElsewhere) {
+    Start();
+    for (int i = 0; i < 3; ++i)
+        form().cmdLossCalc_Click();
+    std::optional<testsupport::FileSizeLimit> fullDisk(std::in_place, 64);
+    const QString elsewhere = tempDir() + "/elsewhere.rtf";
+    FrmReport::SetTestFileChooser([&](FrmReport::SaveDialogState& dialog) {
+        fullDisk.reset(); // the user chose a disk with room
+        dialog.fileName = elsewhere;
+        dialog.filterIndex = 3;
+        return true;
+    });
+    Messages();
+    Exit(true);
+    const auto shown = Messages();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0], "Retain Output Log?");
+    EXPECT_TRUE(
+        Contains(shown, "could not be written in the folder " + QFileInfo(tempDir()).absoluteFilePath()))
+        << shown[1];
+    EXPECT_TRUE(Contains(shown, "\"Save to File\"")) << shown[1];
+    std::optional<ReportLogText> saved = ReportLogText::FromRtf(testsupport::FileBytes(elsewhere));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->PlainText(), Log().PlainText());
 }
 
 // The other copy is stood for by its mark on the log, held here while the program starts again.

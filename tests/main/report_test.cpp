@@ -3,6 +3,7 @@
 #include "report_fixture.h"
 
 #include "ReportLog.h"
+#include "SizeText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -234,6 +235,14 @@ TEST_F(ReportTest, ATailLeftByAnEarlierFileIsNotRead) {
     RLogClass next;
     ASSERT_TRUE(next.ReadFile(file));
     EXPECT_EQ(next.Form().Document().toPlainText(), "another log, longer than the first\n");
+}
+
+// Sizes in messages keep the figure that tells one size from another near it.
+TEST(SizeTextTest, FiguresAtTheirPrecision) {
+    const std::pair<qint64, const char*> cases[] = {
+        {812, "812 bytes"}, {4608, "4.5 KB"}, {178258, "174 KB"}, {1782580, "1.7 MB"}, {67111689, "64.0 MB"}};
+    for (const auto& [bytes, text] : cases)
+        EXPECT_EQ(SizeText(bytes), text) << bytes;
 }
 
 // The window.
