@@ -2,19 +2,16 @@
 
 #include "MessageBox.h"
 #include "RLogClass.h"
-#include "SettingsStore.h"
 #include "TempLogFile.h"
 
 namespace {
 
 bool g_logTold = false;
-bool g_settingsTold = false;
 
 } // namespace
 
 void ResetAutoSaveReports() {
     g_logTold = false;
-    g_settingsTold = false;
 }
 
 bool SaveLogToTempFile(RLogClass& log, const QString& path, QWidget* owner, bool whole) {
@@ -28,13 +25,4 @@ bool SaveLogToTempFile(RLogClass& log, const QString& path, QWidget* owner, bool
                        msgbox::vbExclamation | msgbox::vbOKOnly, QStringLiteral("Output Log"), owner);
     }
     return false;
-}
-
-void TellSettingsNotSaved(QWidget* owner) {
-    if (g_settingsTold)
-        return;
-    g_settingsTold = true;
-    msgbox::MsgBox(QStringLiteral("The settings could not be saved in ") + settings::SettingsFolder() +
-                       QLatin1Char('.'),
-                   msgbox::vbExclamation | msgbox::vbOKOnly, QString(), owner);
 }

@@ -16,6 +16,7 @@
 #include "ReportLog.h"
 #include "ReportLogText.h"
 #include "RLogClass.h"
+#include "SettingsSaves.h"
 #include "TempLogFile.h"
 #include "TempLogLock.h"
 #include "UnitSystem.h"
@@ -85,6 +86,7 @@ Registry& ProgramStartEnd::registry() {
 
 void ProgramStartEnd::Load() {
     ResetAutoSaveReports();
+    ShowWaitWhileSettingsLocked();
     SetHelpFile(&form_);
     MeasuredData.assign(1, MeasuredRecord());
     program::ShowMeasuredData = 0;
@@ -152,7 +154,7 @@ void ProgramStartEnd::restoreSuiteInputs() {
     }
     reg.SetOrbelActive(false);
     if (!reg.SaveOrbelGlobals())
-        TellSettingsNotSaved(&form_);
+        TellSettingsNotSaved({reg.LastSaveFailure()}, &form_);
 }
 
 // The previous run's log continues when the stored name is a log file of this program that can be
@@ -215,7 +217,7 @@ void ProgramStartEnd::startNewLog(bool storeName) {
         reg.SetKey(QStringLiteral("TempLogName"));
         reg.SetSetting(program::TempLogName);
         if (!reg.RegSave())
-            TellSettingsNotSaved(&form_);
+            TellSettingsNotSaved({reg.LastSaveFailure()}, &form_);
     }
 }
 
@@ -273,7 +275,10 @@ void ProgramStartEnd::Unload() {
         return;
     unloaded_ = true;
     QuitHelp();
-    bool saved = !orbelLaunched_ || writeSuiteValues();
+    // Both files' failures are told together, once the program's own values were tried too.
+    QStringList failures;
+    if (orbelLaunched_ && !writeSuiteValues())
+        failures << registry().LastSaveFailure();
     const int answer = msgbox::MsgBox(QStringLiteral("Retain Output Log?"), msgbox::vbYesNo,
                                       QStringLiteral("Output Log"), &form_);
     const QString logName = keptLogName(answer == msgbox::vbYes);
@@ -291,8 +296,8 @@ void ProgramStartEnd::Unload() {
     Registry& reg = registry();
     reg.SetAppname(program::Title());
     reg.SetSection(QString::fromLatin1(kSection));
-    saved = reg.RegSaveAll(values) && saved;
-    if (!saved)
-        TellSettingsNotSaved(&form_);
+    if (!reg.RegSaveAll(values))
+        failures << reg.LastSaveFailure();
+    TellSettingsNotSaved(failures, &form_);
     ProgramEnd()();
 }
