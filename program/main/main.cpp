@@ -15,9 +15,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tarvek"));
     msgbox::SetProgramTitle(program::Title());
     // The graph windows create the chart control by ProgID: it must lead to the one shipped here.
-    const QString chartProblem = EnsureChartControl(QCoreApplication::applicationDirPath());
-    if (!chartProblem.isEmpty())
-        msgbox::MsgBox(chartProblem, msgbox::vbExclamation | msgbox::vbOKOnly);
+    PrepareChartControl(QCoreApplication::applicationDirPath());
     int result = 0;
     {
         MainForm form;

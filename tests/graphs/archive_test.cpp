@@ -367,8 +367,8 @@ TEST_P(ArchiveWriteFault, RunIsRefusedAndTheFileStays) {
     }
     EXPECT_FALSE(result.ok);
     if (GetParam() == testsupport::WriteFault::ReadOnlyFolder) {
-        EXPECT_EQ(result.message, "The run was not stored in " + Path() + ": the folder " + dir.path() +
-                                      " is read-only.");
+        EXPECT_EQ(result.message,
+                  "The run was not stored in " + Path() + ": the folder " + dir.path() + " is read-only.");
     } else {
         EXPECT_TRUE(result.message.startsWith("The run was not stored in " + Path() + ": "))
             << result.message.toStdString();

@@ -2,6 +2,7 @@
 
 #include "ClassStore.h"
 #include "ComLoader.h"
+#include "MessageBox.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -52,4 +53,10 @@ QString EnsureChartControl(const QString& folder) {
     return QStringLiteral("The chart control could not be registered in %1: %2. The charts work in this run; "
                           "the program tries to register it again at its next start.")
         .arg(QString::fromStdString(automation::ClassStorePath()), why);
+}
+
+void PrepareChartControl(const QString& folder) {
+    const QString problem = EnsureChartControl(folder);
+    if (!problem.isEmpty())
+        msgbox::MsgBox(problem, msgbox::vbExclamation | msgbox::vbOKOnly);
 }

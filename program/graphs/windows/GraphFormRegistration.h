@@ -15,3 +15,6 @@ automation::HRESULT RegisterChartControl(const QString& folder);
 // folder/libzent.so registered for this run only: the charts work, and the next start tries the
 // store again. Empty when all is well; else what failed, naming the file, for the user.
 QString EnsureChartControl(const QString& folder);
+
+// EnsureChartControl at the program's start, telling the user what failed.
+void PrepareChartControl(const QString& folder);
