@@ -3,6 +3,6 @@
 tarvek_add_test(graphs_processes_test
     SOURCES ${TEST_DIR}/processes_test.cpp
     LIBS tarvek_main tarvek_test_support Qt6::Sql
-    LABELS graphs gui
+    LABELS graphs gui asan
     OWN_MAIN)
 add_dependencies(graphs_processes_test zent)
