@@ -20,14 +20,28 @@ using settings::IniDocument;
 bool g_typeLibFails = false;
 std::function<void()> g_afterWrite;
 bool g_thisRunOnly = false;
-bool g_hasRunEntries = false;
 std::string g_lastFailure;
 
 // Registrations made for this run only, when the store could not take them: read before the
-// store, so the library registered here is the one used.
+// store, so the library registered here is the one used. They belong to the store of the moment
+// (a changed config folder is another store).
+struct RunLayer {
+    std::string storePath;
+    IniDocument entries;
+    bool any = false;
+};
+
+RunLayer& RunEntriesLayer() {
+    static RunLayer layer;
+    const std::string store = ClassStorePath();
+    if (layer.storePath != store) {
+        layer = RunLayer{store, IniDocument(), false};
+    }
+    return layer;
+}
+
 IniDocument& RunEntries() {
-    static IniDocument entries;
-    return entries;
+    return RunEntriesLayer().entries;
 }
 
 QString Q(const std::string& text) {
@@ -84,9 +98,10 @@ HRESULT EditStore(HRESULT failure, const std::function<void(IniDocument&)>& edit
         if (g_afterWrite)
             g_afterWrite();
     }
-    if (g_thisRunOnly || g_hasRunEntries) {
-        edit(RunEntries());
-        g_hasRunEntries = true;
+    RunLayer& layer = RunEntriesLayer();
+    if (g_thisRunOnly || layer.any) {
+        edit(layer.entries);
+        layer.any = true;
     }
     return S_OK;
 }
