@@ -15,6 +15,8 @@ packages=(
     libwmf-bin fonts-urw-base35
     # A settings test reads the program's INI files with Python's configparser.
     python3
+    # Screenshots of the windows under Xvfb (import).
+    imagemagick
     "$@"
 )
 

@@ -18,6 +18,31 @@ namespace {
 using settings::IniDocument;
 
 bool g_typeLibFails = false;
+std::function<void()> g_afterWrite;
+bool g_thisRunOnly = false;
+std::string g_lastFailure;
+
+// Registrations made for this run only, when the store could not take them: read before the
+// store, so the library registered here is the one used. They belong to the store of the moment
+// (a changed config folder is another store).
+struct RunLayer {
+    std::string storePath;
+    IniDocument entries;
+    bool any = false;
+};
+
+RunLayer& RunEntriesLayer() {
+    static RunLayer layer;
+    const std::string store = ClassStorePath();
+    if (layer.storePath != store) {
+        layer = RunLayer{store, IniDocument(), false};
+    }
+    return layer;
+}
+
+IniDocument& RunEntries() {
+    return RunEntriesLayer().entries;
+}
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -47,18 +72,38 @@ Entry TypeLibEntry(const std::string& libId, const std::string& version) {
 }
 
 QString ReadValue(const Entry& entry, const char* value) {
+    if (const std::optional<QString> ours = RunEntries().Value(entry.section, entry.Key(value)))
+        return *ours;
     const std::optional<IniDocument> store = settings::ReadIniFile(Q(ClassStorePath()));
     return store ? store->Value(entry.section, entry.Key(value)).value_or(QString()) : QString();
 }
 
 // The edited store replaces the file whole, or the file stays as it was and `failure` is returned.
-// Other copies of the program register into the same store: the edit runs under its lock.
+// Other copies of the program register into the same store: the edit runs under its lock. This
+// run's own registrations follow every edit, so they never contradict the store.
 HRESULT EditStore(HRESULT failure, const std::function<void(IniDocument&)>& edit) {
-    const bool written = settings::EditIniFile(Q(ClassStorePath()), [&edit](IniDocument& store) {
-        edit(store);
-        return true;
-    });
-    return written ? S_OK : failure;
+    if (!g_thisRunOnly) {
+        QString why;
+        const bool written = settings::EditIniFile(
+            Q(ClassStorePath()),
+            [&edit](IniDocument& store) {
+                edit(store);
+                return true;
+            },
+            {}, &why);
+        if (!written) {
+            g_lastFailure = why.toStdString();
+            return failure;
+        }
+        if (g_afterWrite)
+            g_afterWrite();
+    }
+    RunLayer& layer = RunEntriesLayer();
+    if (g_thisRunOnly || layer.any) {
+        edit(layer.entries);
+        layer.any = true;
+    }
+    return S_OK;
 }
 
 void RemoveEntry(IniDocument& store, const Entry& entry) {
@@ -177,8 +222,24 @@ std::vector<std::string> PropertyPageIds(const std::string& classId) {
     return ids;
 }
 
+std::string LastClassStoreFailure() {
+    return g_lastFailure;
+}
+
+ThisRunOnly::ThisRunOnly() : previous_(g_thisRunOnly) {
+    g_thisRunOnly = true;
+}
+
+ThisRunOnly::~ThisRunOnly() {
+    g_thisRunOnly = previous_;
+}
+
 void SetTypeLibRegistrationFailsForTest(bool fail) {
     g_typeLibFails = fail;
+}
+
+void SetAfterStoreWriteForTest(std::function<void()> hook) {
+    g_afterWrite = std::move(hook);
 }
 
 } // namespace automation

@@ -5,6 +5,7 @@
 
 #include "Dispatch.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,7 +47,25 @@ std::vector<std::string> PropertyPageIds(const std::string& classId);
 // The name a class was registered with; empty when there is none.
 std::string ClassUserTypeName(const std::string& classId);
 
+// Why the last write of the store failed, naming the file or its folder.
+std::string LastClassStoreFailure();
+
+// While it lives, registrations go to this process's memory only and never to the store: a
+// container whose store cannot be written still finds the classes of a library it knows.
+class ThisRunOnly {
+public:
+    ThisRunOnly();
+    ~ThisRunOnly();
+    ThisRunOnly(const ThisRunOnly&) = delete;
+    ThisRunOnly& operator=(const ThisRunOnly&) = delete;
+
+private:
+    bool previous_;
+};
+
 // Test hook: type library registration fails as on a system whose store refuses it.
 void SetTypeLibRegistrationFailsForTest(bool fail);
+// Test hook: called after each write of the store (a test kills its process there).
+void SetAfterStoreWriteForTest(std::function<void()> hook);
 
 } // namespace automation

@@ -48,6 +48,18 @@ HRESULT UnregisterServer(const std::string& libraryPath) {
     return CallRegistration(libraryPath, "DllUnregisterServer");
 }
 
+HRESULT RegisterServerForThisRun(const std::string& libraryPath) {
+    const ThisRunOnly inMemory;
+    return CallRegistration(libraryPath, "DllRegisterServer");
+}
+
+std::string LibraryError(const std::string& libraryPath) {
+    if (OpenLibrary(libraryPath) != nullptr)
+        return {};
+    const char* error = dlerror();
+    return error != nullptr ? error : libraryPath + ": cannot be opened";
+}
+
 HRESULT CoGetClassObject(const std::string& classId, IClassFactory** factory) {
     *factory = nullptr;
     const std::string path = InprocServerPath(classId);

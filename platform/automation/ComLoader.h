@@ -23,6 +23,11 @@ HRESULT CreateControl(const std::string& progId, QWidget* parent, ControlInstanc
 // CLASS_E_CLASSNOTAVAILABLE when the library cannot be opened or does not register itself.
 HRESULT RegisterServer(const std::string& libraryPath);
 HRESULT UnregisterServer(const std::string& libraryPath);
+// The library's own DllRegisterServer into this process's memory only (ThisRunOnly): its classes
+// can be created in this run although the store could not take them.
+HRESULT RegisterServerForThisRun(const std::string& libraryPath);
+// Why the library could not be opened, when it could not.
+std::string LibraryError(const std::string& libraryPath);
 
 // The library's entry point of that name, or null: for registration tools and tests.
 void* LibraryEntryPoint(const std::string& libraryPath, const char* name);

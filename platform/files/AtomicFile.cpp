@@ -1,7 +1,10 @@
 #include "AtomicFile.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -76,6 +79,23 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes,
                          std::optional<QFileDevice::Permissions> permissions) {
     AtomicFile file(path, permissions);
     return file.Open() && file.Write(bytes) && file.Commit();
+}
+
+void RemoveInterruptedSaves(const QString& path, int olderThanSeconds) {
+    const QFileInfo target(path);
+    // QSaveFile's temporary name: the target's, a dot and six random letters.
+    const QRegularExpression leftover(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(target.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-olderThanSeconds);
+    const QFileInfoList entries = QDir(target.absolutePath())
+                                      .entryInfoList({target.fileName() + QStringLiteral(".*")},
+                                                     QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& entry : entries) {
+        if (!entry.isSymLink() && leftover.match(entry.fileName()).hasMatch() &&
+            entry.lastModified().toUTC() < before) {
+            QFile::remove(entry.absoluteFilePath());
+        }
+    }
 }
 
 } // namespace files

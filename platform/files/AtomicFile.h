@@ -48,4 +48,11 @@ private:
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes,
                          std::optional<QFileDevice::Permissions> permissions = {});
 
+// A save killed between making its temporary file and the rename leaves a whole copy beside the
+// target, named as the temporary files here are named: the target's name, a dot and six letters.
+// Removes those older than `olderThanSeconds` (a save still running has just made its own). Only
+// for files whose writers all hold a lock while they save and that live in the program's own
+// folders: in a user's folder "notes.txt.backup" would match too.
+void RemoveInterruptedSaves(const QString& path, int olderThanSeconds = 60);
+
 } // namespace files

@@ -41,6 +41,14 @@ bool UsableAddress(const QString& application, const QString& section) {
     return !SettingsFilePath(application).isEmpty() && UsableSection(section);
 }
 
+bool Unusable(const QString& application, const QString& section, QString* failure) {
+    if (failure) {
+        *failure = QStringLiteral("the names \"%1\", \"%2\" cannot be stored in %3")
+                       .arg(application, section, SettingsFolder());
+    }
+    return false;
+}
+
 // What identifies one version of a file: a rewrite by the planning suite, or our own atomic
 // replacement, changes at least one of these.
 struct FileVersion {
@@ -108,14 +116,14 @@ std::shared_ptr<const IniDocument> Load(const QString& path) {
 
 // Applies an edit to the application's stored settings, as they are under the lock every writer
 // takes, and stores them when the edit changed something.
-template <typename Edit> bool ChangeStored(const QString& application, Edit edit) {
+template <typename Edit> bool ChangeStored(const QString& application, Edit edit, QString* failure) {
     const QString path = SettingsFilePath(application);
     // Remembered while the lock still keeps other writers from replacing the file.
     const auto remember = [&path](const IniDocument& doc) {
         if (const std::optional<FileVersion> version = VersionOf(path))
             Remember(path, *version, std::make_shared<const IniDocument>(doc));
     };
-    return EditIniFile(path, edit, remember);
+    return EditIniFile(path, edit, remember, failure);
 }
 
 } // namespace
@@ -151,31 +159,34 @@ KeysAndValues GetSection(const QString& application, const QString& section) {
     return Load(SettingsFilePath(application))->Section(section);
 }
 
-bool SaveSetting(const QString& application, const QString& section, const QString& key,
-                 const QString& value) {
-    return SaveSettings(application, section, {{key, value}});
+bool SaveSetting(const QString& application, const QString& section, const QString& key, const QString& value,
+                 QString* failure) {
+    return SaveSettings(application, section, {{key, value}}, failure);
 }
 
-bool SaveSettings(const QString& application, const QString& section, const KeysAndValues& keysAndValues) {
-    if (!UsableAddress(application, section)) {
-        return false;
+bool SaveSettings(const QString& application, const QString& section, const KeysAndValues& keysAndValues,
+                  QString* failure) {
+    const bool usable =
+        UsableAddress(application, section) && std::all_of(keysAndValues.begin(), keysAndValues.end(),
+                                                           [](const auto& e) { return UsableKey(e.first); });
+    if (!usable) {
+        return Unusable(application, section, failure);
     }
-    for (const auto& entry : keysAndValues) {
-        if (!UsableKey(entry.first)) {
-            return false;
-        }
-    }
-    return ChangeStored(application, [&](IniDocument& doc) {
-        doc.Set(section, keysAndValues);
-        return true;
-    });
+    return ChangeStored(
+        application,
+        [&](IniDocument& doc) {
+            doc.Set(section, keysAndValues);
+            return true;
+        },
+        failure);
 }
 
-bool DeleteSetting(const QString& application, const QString& section, const QString& key) {
+bool DeleteSetting(const QString& application, const QString& section, const QString& key, QString* failure) {
     if (!UsableAddress(application, section) || !UsableKey(key)) {
-        return false;
+        return Unusable(application, section, failure);
     }
-    return ChangeStored(application, [&](IniDocument& doc) { return doc.Remove(section, key); });
+    return ChangeStored(
+        application, [&](IniDocument& doc) { return doc.Remove(section, key); }, failure);
 }
 
 } // namespace settings

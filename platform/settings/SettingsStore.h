@@ -29,16 +29,19 @@ QString GetSetting(const QString& application, const QString& section, const QSt
 // Every key of one section with its value, in file order, read in one go.
 KeysAndValues GetSection(const QString& application, const QString& section);
 
-// Writes the text, creating the file, section and key as needed. False when nothing was written.
-bool SaveSetting(const QString& application, const QString& section, const QString& key,
-                 const QString& value);
+// Writes the text, creating the file, section and key as needed. False when nothing was written;
+// `failure` then says why, naming the file or its folder.
+bool SaveSetting(const QString& application, const QString& section, const QString& key, const QString& value,
+                 QString* failure = nullptr);
 
 // Writes several keys of one section in one write of the file: all of them or, on failure, none.
 // They stand together in the given order.
-bool SaveSettings(const QString& application, const QString& section, const KeysAndValues& keysAndValues);
+bool SaveSettings(const QString& application, const QString& section, const KeysAndValues& keysAndValues,
+                  QString* failure = nullptr);
 
 // Removes one key. False when the key could not be removed (unusable names, write failure); an
 // absent key is not a failure.
-bool DeleteSetting(const QString& application, const QString& section, const QString& key);
+bool DeleteSetting(const QString& application, const QString& section, const QString& key,
+                   QString* failure = nullptr);
 
 } // namespace settings

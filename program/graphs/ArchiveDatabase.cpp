@@ -37,6 +37,7 @@ const char* const kRunsNotNumbered = "its table ModelRun does not number its run
 // SQLite's primary result codes.
 constexpr int kSqliteBusy = 5;
 constexpr int kSqliteLocked = 6;
+constexpr int kSqliteReadOnly = 8;
 constexpr int kSqliteNotADatabase = 26;
 
 ArchiveFailure FailureOf(const QSqlError& error) {
@@ -48,7 +49,10 @@ ArchiveFailure FailureOf(const QSqlError& error) {
     if (code == kSqliteBusy || code == kSqliteLocked) {
         return ArchiveFailure::Busy;
     }
-    return code == kSqliteNotADatabase ? ArchiveFailure::Open : ArchiveFailure::Write;
+    if (code == kSqliteReadOnly) {
+        return ArchiveFailure::ReadOnly;
+    }
+    return code == kSqliteNotADatabase ? ArchiveFailure::NotADatabase : ArchiveFailure::Write;
 }
 
 // The engine's own words; the driver only adds which of its calls failed.

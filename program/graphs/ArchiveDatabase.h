@@ -16,8 +16,10 @@
 enum class ArchiveFailure {
     None,
     Open,         // the file could not be opened as a database
+    NotADatabase, // the file holds something else than a database
     Busy,         // another program held the file for longer than the busy time-out
     NotAnArchive, // the file holds tables, but not an archive's
+    ReadOnly,     // the file, or the folder its journal goes into, may not be written
     Write,        // the file opened, but the rows could not be written
 };
 

@@ -6,6 +6,8 @@
 #include "DistanceGrid.h"
 #include "ModCalculations.h"
 
+#include <QFileInfo>
+
 namespace {
 
 struct ArchivedModel {
@@ -73,7 +75,17 @@ QString FailureMessage(const ArchiveDatabase& archive, const QString& path) {
     const QString why = archive.LastError();
     switch (archive.LastFailure()) {
     case ArchiveFailure::Open:
+    case ArchiveFailure::NotADatabase:
         return QString::fromLatin1(kArchiveRefusedMessage) + QStringLiteral(": ") + why;
+    case ArchiveFailure::ReadOnly: {
+        // SQLite says "readonly database" also when only the folder refuses the journal it needs.
+        const QFileInfo file(path);
+        if (!QFileInfo(file.absolutePath()).isWritable()) {
+            return QStringLiteral("The run was not stored in %1: the folder %2 is read-only.")
+                .arg(path, file.absolutePath());
+        }
+        return QStringLiteral("The run was not stored: %1 is read-only.").arg(path);
+    }
     case ArchiveFailure::Busy:
         return QStringLiteral("The run was not stored: another program is using %1. Try again in a moment.")
             .arg(path);
@@ -105,6 +117,8 @@ ArchiveResult WriteArchiveRun(const QString& path, const ArchiveRun& run) {
     }
     if (!written) {
         result.message = FailureMessage(archive, path);
+        result.otherFileNeeded = archive.LastFailure() == ArchiveFailure::NotADatabase ||
+                                 archive.LastFailure() == ArchiveFailure::NotAnArchive;
         return result;
     }
     result.ok = true;

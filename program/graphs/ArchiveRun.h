@@ -38,6 +38,9 @@ struct ArchiveResult {
     // The window's message: kArchiveRefusedMessage with the reason when the file would not open,
     // else what kept the run out of it.
     QString message;
+    // The file can never take a run (not a database, not an archive): the next action asks for
+    // another. Any other failure keeps the file for the next try.
+    bool otherFileNeeded = false;
     int runId = -1;
 };
 

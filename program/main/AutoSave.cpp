@@ -3,7 +3,6 @@
 #include "FrmReport.h"
 #include "MessageBox.h"
 #include "RLogClass.h"
-#include "SettingsStore.h"
 #include "TempLogFile.h"
 
 #include <QFileInfo>
@@ -11,16 +10,6 @@
 namespace {
 
 bool g_logTold = false;
-bool g_settingsTold = false;
-
-} // namespace
-
-void ResetAutoSaveReports() {
-    g_logTold = false;
-    g_settingsTold = false;
-}
-
-namespace {
 
 QString FailureText(RLogClass& log, const QString& path) {
     if (path.isEmpty())
@@ -36,6 +25,10 @@ QString FailureText(RLogClass& log, const QString& path) {
 }
 
 } // namespace
+
+void ResetAutoSaveReports() {
+    g_logTold = false;
+}
 
 void LogFailureToldAtStart() {
     g_logTold = true;
@@ -71,11 +64,3 @@ bool SaveLogAtEnd(RLogClass& log, const QString& path, QWidget* owner) {
     return false;
 }
 
-void TellSettingsNotSaved(QWidget* owner) {
-    if (g_settingsTold)
-        return;
-    g_settingsTold = true;
-    msgbox::MsgBox(QStringLiteral("The settings could not be saved in ") + settings::SettingsFolder() +
-                       QLatin1Char('.'),
-                   msgbox::vbExclamation | msgbox::vbOKOnly, QString(), owner);
-}

@@ -1,16 +1,16 @@
 #pragma once
-// The saves the program makes by itself: the report log to its temporary file after each
-// calculation, after a range report and at the end, and the settings at the start of a suite
-// launch and at the end. Nobody watches them, so a failure is told to the user, saying what was not
-// saved and where: the first of a series of failed log saves (a save that works ends the series),
-// and the save at the end always, with the chance to save the log elsewhere before the program
-// ends; the settings once in a run.
+// The saves the program makes by itself of the report log to its temporary file: after each
+// calculation, after a range report and at the end. Nobody watches them, so a failure is told to
+// the user, saying what was not saved and where: the first of a series of failed saves (a save that
+// works ends the series), and the save at the end always, with the chance to save the log elsewhere
+// before the program ends.
+
 #include <QString>
 
 class QWidget;
 class RLogClass;
 
-// A new run: both kinds may be told again.
+// A new run: a failure may be told again.
 void ResetAutoSaveReports();
 
 // Saves the log to the temporary log file, only what was added since the last save unless `whole`;
@@ -24,5 +24,3 @@ bool SaveLogAtEnd(RLogClass& log, const QString& path, QWidget* owner);
 // The user was told at start that no log file can be kept: the first failed save says nothing new.
 void LogFailureToldAtStart();
 
-// Tells, once, that the settings could not be saved.
-void TellSettingsNotSaved(QWidget* owner);

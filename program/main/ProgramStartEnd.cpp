@@ -19,6 +19,7 @@
 #include "RLogClass.h"
 #include "RtfWriter.h"
 #include "SizeText.h"
+#include "SettingsSaves.h"
 #include "TempLogFile.h"
 #include "TempLogLock.h"
 #include "TempLogSaves.h"
@@ -91,6 +92,7 @@ Registry& ProgramStartEnd::registry() {
 
 void ProgramStartEnd::Load() {
     ResetAutoSaveReports();
+    ShowWaitWhileSettingsLocked();
     SetHelpFile(&form_);
     MeasuredData.assign(1, MeasuredRecord());
     program::ShowMeasuredData = 0;
@@ -158,7 +160,7 @@ void ProgramStartEnd::restoreSuiteInputs() {
     }
     reg.SetOrbelActive(false);
     if (!reg.SaveOrbelGlobals())
-        TellSettingsNotSaved(&form_);
+        TellSettingsNotSaved({reg.LastSaveFailure()}, &form_);
 }
 
 // The previous run's log continues when the stored name is a log file of this program that can be
@@ -345,7 +347,7 @@ void ProgramStartEnd::startNewLog(bool storeName, QStringList& notes) {
         reg.SetKey(QStringLiteral("TempLogName"));
         reg.SetSetting(program::TempLogName);
         if (!reg.RegSave())
-            TellSettingsNotSaved(&form_);
+            TellSettingsNotSaved({reg.LastSaveFailure()}, &form_);
     }
 }
 
@@ -410,7 +412,10 @@ void ProgramStartEnd::Unload() {
         return;
     unloaded_ = true;
     QuitHelp();
-    bool saved = !orbelLaunched_ || writeSuiteValues();
+    // Both files' failures are told together, once the program's own values were tried too.
+    QStringList failures;
+    if (orbelLaunched_ && !writeSuiteValues())
+        failures << registry().LastSaveFailure();
     const QString logName = keptLogName();
     // The mark goes at every end: the next start makes its own.
     logLock_->Release(true);
@@ -428,8 +433,8 @@ void ProgramStartEnd::Unload() {
     Registry& reg = registry();
     reg.SetAppname(program::Title());
     reg.SetSection(QString::fromLatin1(kSection));
-    saved = reg.RegSaveAll(values) && saved;
-    if (!saved)
-        TellSettingsNotSaved(&form_);
+    if (!reg.RegSaveAll(values))
+        failures << reg.LastSaveFailure();
+    TellSettingsNotSaved(failures, &form_);
     ProgramEnd()();
 }

@@ -163,7 +163,7 @@ void Registry::RegGet() {
 }
 
 bool Registry::RegSave() {
-    return settings::SaveSetting(appname_, section_, key_, setting_);
+    return settings::SaveSetting(appname_, section_, key_, setting_, &lastFailure_);
 }
 
 bool Registry::RegSaveAll(const QList<QPair<QString, QString>>& keysAndValues) {
@@ -171,11 +171,11 @@ bool Registry::RegSaveAll(const QList<QPair<QString, QString>>& keysAndValues) {
         key_ = keysAndValues.back().first;
         setting_ = keysAndValues.back().second;
     }
-    return settings::SaveSettings(appname_, section_, keysAndValues);
+    return settings::SaveSettings(appname_, section_, keysAndValues, &lastFailure_);
 }
 
 bool Registry::RegDel() {
-    return settings::DeleteSetting(appname_, section_, key_);
+    return settings::DeleteSetting(appname_, section_, key_, &lastFailure_);
 }
 
 QString Registry::Param(const QString& key) {
@@ -191,7 +191,7 @@ void Registry::SetParam(const QString& key, const QString& value) {
     if (section_.isEmpty() || appname_.isEmpty() || key.isEmpty()) {
         return;
     }
-    settings::SaveSetting(appname_, section_, key, value);
+    settings::SaveSetting(appname_, section_, key, value, &lastFailure_);
     key_ = key;
     setting_ = value;
 }
@@ -231,7 +231,8 @@ bool Registry::SaveOrbelGlobals() {
         const bool asLoaded = !loaded_[i].text.isEmpty() && value == loaded_[i].value;
         values.append({globals_[i].ID(), asLoaded ? loaded_[i].text : SuiteText(value)});
     }
-    if (!settings::SaveSettings(QLatin1String(kSuiteApplication), QLatin1String(kSuiteSection), values)) {
+    if (!settings::SaveSettings(QLatin1String(kSuiteApplication), QLatin1String(kSuiteSection), values,
+                                &lastFailure_)) {
         return false;
     }
     for (std::size_t i = 0; i < globals_.size(); ++i) {

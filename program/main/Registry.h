@@ -38,6 +38,8 @@ public:
     bool RegSaveAll(const QList<QPair<QString, QString>>& keysAndValues);
     // Removes the cursor's key.
     bool RegDel();
+    // Why the last write that failed failed, naming the file or its folder.
+    const QString& LastSaveFailure() const { return lastFailure_; }
 
     // Reads (and moves the cursor to) key in the cursor's application and section; "" without
     // touching anything when the application, the section or the key is empty.
@@ -88,4 +90,5 @@ private:
     QString section_;
     QString key_;
     QString setting_;
+    QString lastFailure_;
 };

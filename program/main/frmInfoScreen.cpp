@@ -5,6 +5,7 @@
 #include "NamedControls.h"
 #include "ProgramState.h"
 #include "Registry.h"
+#include "SettingsSaves.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -195,7 +196,8 @@ void frmInfoScreen::chkShowNext_Click() {
     registry_->SetSection(kSection);
     registry_->SetKey(kKey);
     registry_->SetSetting(chkShowNext_->isChecked() ? kShow : kNoShow);
-    registry_->RegSave();
+    if (!registry_->RegSave())
+        TellSettingsNotSaved({registry_->LastSaveFailure()}, this);
 }
 
 void frmInfoScreen::cmdOK_Click() {

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tarvek"));
     msgbox::SetProgramTitle(program::Title());
     // The graph windows create the chart control by ProgID: it must lead to the one shipped here.
-    RegisterChartControl(QCoreApplication::applicationDirPath());
+    PrepareChartControl(QCoreApplication::applicationDirPath());
     int result = 0;
     {
         MainForm form;

@@ -366,8 +366,14 @@ TEST_P(ArchiveWriteFault, RunIsRefusedAndTheFileStays) {
         result = WriteArchiveRun(Path(), LossRun("second"));
     }
     EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.message.startsWith("The run was not stored in " + Path() + ": "))
-        << result.message.toStdString();
+    if (GetParam() == testsupport::WriteFault::ReadOnlyFolder) {
+        EXPECT_EQ(result.message,
+                  "The run was not stored in " + Path() + ": the folder " + dir.path() + " is read-only.");
+    } else {
+        EXPECT_TRUE(result.message.startsWith("The run was not stored in " + Path() + ": "))
+            << result.message.toStdString();
+    }
+    EXPECT_FALSE(result.otherFileNeeded);
     EXPECT_EQ(testsupport::FileBytes(Path()), before);
     EXPECT_EQ(testsupport::FolderEntries(dir.path()), QStringList{"runs.db"});
 }

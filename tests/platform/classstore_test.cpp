@@ -50,6 +50,23 @@ TEST_P(ClassStoreFault, RegistrationFailsAndTheStoreStays) {
     EXPECT_EQ(automation::InprocServerPath(kAdded), longPath);
 }
 
+// A store that cannot be written names why; a registration for this run only is found by this
+// process, and the store stays as it was.
+TEST(ClassStoreThisRun, IsFoundWhileTheStoreStays) {
+    testsupport::TemporaryHome home;
+    const QString folder = home.filePath("ProgramSettings");
+    ASSERT_TRUE(testsupport::WriteBytes(folder, "not a folder"));
+    EXPECT_EQ(automation::RegisterClassId(kAdded, "/opt/libadded.so"), automation::SELFREG_E_CLASS);
+    EXPECT_EQ(automation::LastClassStoreFailure(),
+              ("the folder " + folder + " could not be made").toStdString());
+    const automation::ThisRunOnly inMemory;
+    EXPECT_EQ(automation::RegisterClassId(kAdded, "/opt/libadded.so"), automation::S_OK);
+    EXPECT_EQ(automation::InprocServerPath(kAdded), "/opt/libadded.so");
+    EXPECT_EQ(testsupport::FileBytes(folder), "not a folder");
+    EXPECT_EQ(automation::UnregisterClassId(kAdded), automation::S_OK);
+    EXPECT_EQ(automation::InprocServerPath(kAdded), "");
+}
+
 // Written by the previous build, through QSettings: percent-escaped names, a quoted list.
 constexpr const char* kPreviousStore =
     "[CLSID]\n"

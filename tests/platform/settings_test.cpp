@@ -4,6 +4,8 @@
 #include "SimultaneousRuns.h"
 #include "WriteFaults.h"
 
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <QDateTime>
@@ -12,9 +14,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -289,10 +294,16 @@ TEST_F(SettingsStoreTest, AWriteThatCannotTakeTheLockInTimeFails) {
     ASSERT_TRUE(settings::SaveSetting("App", "S", "K", "before"));
     QLockFile held(FileOf("App") + ".lock");
     ASSERT_TRUE(held.tryLock(0));
+    std::vector<bool> waits; // what a program's wait pointer follows
+    settings::SetLockWaitObserver([&waits](bool waiting) { waits.push_back(waiting); });
     QElapsedTimer waited;
     waited.start();
-    EXPECT_FALSE(settings::SaveSetting("App", "S", "K", "after"));
+    QString why;
+    EXPECT_FALSE(settings::SaveSetting("App", "S", "K", "after", &why));
     EXPECT_GE(waited.elapsed(), settings::kIniLockWaitMs - 50);
+    settings::SetLockWaitObserver(nullptr);
+    EXPECT_EQ(why, "another program kept " + FileOf("App") + " locked");
+    EXPECT_EQ(waits, (std::vector<bool>{true, false}));
     EXPECT_EQ(Text("App"), "[S]\nK=before\n");
 }
 
@@ -315,7 +326,95 @@ TEST_F(SettingsStoreTest, UnwritableStoreReportsTheFailure) {
     WriteText("Blocked", "");
     QFile::remove(FileOf("Blocked"));
     ASSERT_TRUE(QDir().mkpath(FileOf("Blocked"))); // a folder where the file belongs
-    EXPECT_FALSE(settings::SaveSetting("Blocked", "S", "K", "v"));
+    QString why;
+    EXPECT_FALSE(settings::SaveSetting("Blocked", "S", "K", "v", &why));
+    EXPECT_EQ(why, FileOf("Blocked") + " could not be read");
+}
+
+// A copy of the program killed where it stood: what it printed before.
+QString KilledWriter(const QStringList& arguments) {
+    QProcess copy;
+    copy.start(INI_WRITER, arguments);
+    const QString said = copy.waitForReadyRead(-1) ? QString::fromLocal8Bit(copy.readLine()).trimmed() : "";
+    copy.kill();
+    copy.waitForFinished(-1);
+    return said;
+}
+
+void MakeOlder(const QString& path, int seconds) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds), QFileDevice::FileModificationTime));
+}
+
+// A copy killed between making the lock file and writing its process into it leaves an empty lock
+// that names no process: the next start takes it at once instead of waiting until it is stale.
+TEST_F(SettingsStoreTest, AnEmptyLockOfAKilledCopyIsTakenAtOnce) {
+    ASSERT_TRUE(QDir().mkpath(dir_.path() + "/ProgramSettings"));
+    const QString lock = FileOf("App") + ".lock";
+    ASSERT_EQ(KilledWriter({"emptylock", lock}), "ready");
+    ASSERT_EQ(QFileInfo(lock).size(), 0);
+    MakeOlder(lock, 2); // the next start comes a little after the kill
+    QElapsedTimer took;
+    took.start();
+    EXPECT_TRUE(settings::SaveSetting("App", "S", "K", "v"));
+    EXPECT_LT(took.elapsed(), 3000) << "far below the " << settings::kIniLockWaitMs << " ms a writer waits";
+    EXPECT_EQ(testsupport::FolderEntries(dir_.path() + "/ProgramSettings"), QStringList{"App.ini"});
+}
+
+// A save killed before its rename leaves its temporary file; the next save removes it once it is
+// older than a minute, and leaves a save that may still run and files of other names alone.
+TEST_F(SettingsStoreTest, TemporaryFilesOfKilledSavesGoAtTheNextSave) {
+    ASSERT_TRUE(settings::SaveSetting("App", "S", "K", "before"));
+    ASSERT_EQ(KilledWriter({"interrupted", FileOf("App")}), "ready");
+    QStringList left = testsupport::FolderEntries(dir_.path() + "/ProgramSettings");
+    left.removeOne("App.ini");
+    ASSERT_EQ(left.size(), 1);
+    ASSERT_TRUE(QRegularExpression("^App\\.ini\\.[A-Za-z]{6}$").match(left[0]).hasMatch())
+        << left[0].toStdString();
+    MakeOlder(dir_.path() + "/ProgramSettings/" + left[0], 120);
+    ASSERT_TRUE(testsupport::WriteBytes(FileOf("App") + ".QxWvZy", "a save running now"));
+    ASSERT_TRUE(testsupport::WriteBytes(FileOf("App") + ".bak", "the user's"));
+    MakeOlder(FileOf("App") + ".bak", 120);
+    EXPECT_TRUE(settings::SaveSetting("App", "S", "K", "after"));
+    EXPECT_EQ(testsupport::FolderEntries(dir_.path() + "/ProgramSettings"),
+              (QStringList{"App.ini", "App.ini.QxWvZy", "App.ini.bak"}));
+}
+
+// Writers that waited take the lock in the order they began to wait: a newcomer finding the lock
+// free does not take it before a copy that waits already; a place of a copy that is gone holds
+// nobody up.
+TEST_F(SettingsStoreTest, WaitingWritersTakeTheLockInTurn) {
+    ASSERT_TRUE(QDir().mkpath(dir_.path() + "/ProgramSettings"));
+    const pid_t waiting = fork();
+    if (waiting == 0) {
+        pause();
+        _exit(0);
+    }
+    ASSERT_GT(waiting, 0);
+    const auto placeOf = [this](pid_t pid) {
+        return FileOf("App") + QString(".lock.turn-%1-%2")
+                                   .arg(QDateTime::currentMSecsSinceEpoch() - 100, 13, 10, QLatin1Char('0'))
+                                   .arg(pid);
+    };
+    const QString place = placeOf(waiting);
+    ASSERT_TRUE(testsupport::WriteBytes(place, ""));
+    std::thread itsTurn([&place] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        QFile::remove(place);
+    });
+    QElapsedTimer took;
+    took.start();
+    EXPECT_TRUE(settings::SaveSetting("App", "S", "K", "second"));
+    EXPECT_GE(took.elapsed(), 250);
+    itsTurn.join();
+    kill(waiting, SIGKILL);
+    ASSERT_EQ(waitpid(waiting, nullptr, 0), waiting);
+
+    ASSERT_TRUE(testsupport::WriteBytes(placeOf(waiting), ""));
+    EXPECT_TRUE(settings::SaveSetting("App", "S", "K", "third"));
+    EXPECT_EQ(testsupport::FolderEntries(dir_.path() + "/ProgramSettings"), QStringList{"App.ini"});
 }
 
 } // namespace

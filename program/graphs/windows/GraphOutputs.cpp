@@ -129,8 +129,10 @@ void GraphOutputs::AddToArchive(const GraphInputs& inputs, bool fieldStrength) {
         return;
     const ArchiveResult result = WriteArchiveRun(program::ArchiveDbPath, *run);
     if (!result.ok) {
-        // Another file may be chosen at the next try.
-        program::ArchiveDbPath.clear();
+        // A busy or unwritable file is tried again by the next action; only a file that can never
+        // hold an archive makes the next action ask for another.
+        if (result.otherFileNeeded)
+            program::ArchiveDbPath.clear();
         msgbox::MsgBox(result.message, msgbox::vbCritical, QString::fromLatin1(kArchiveRefusedTitle),
                        &window_);
     }
