@@ -74,10 +74,9 @@ void BM_RebuildAndDraw(benchmark::State& state) {
 }
 BENCHMARK(BM_RebuildAndDraw)->Unit(benchmark::kMillisecond);
 
-// The largest chart a container is expected to keep: 500,000 points of 10 groups in one set.
-void DefineLargeChart(CZENTCtrl& control) {
-    const int points = 500'000, groups = 10;
-    std::vector<double> x(points), y(static_cast<std::size_t>(points) * groups);
+// Set 0 of `points` points of `groups` groups.
+void DefineChart(CZENTCtrl& control, int points, std::int16_t groups) {
+    std::vector<double> x(static_cast<std::size_t>(points)), y(static_cast<std::size_t>(points) * groups);
     for (std::size_t i = 0; i < y.size(); ++i) {
         y[i] = std::sin(0.001 * static_cast<double>(i));
     }
@@ -88,6 +87,11 @@ void DefineLargeChart(CZENTCtrl& control) {
                    {Variant::I2(0), Variant::Str("Large"), Variant::RefR8(x[0]), Variant::RefR8(y[0]),
                     Variant::I4(points), Variant::I2(groups)},
                    nullptr);
+}
+
+// The largest chart a container is expected to keep: 500,000 points of 10 groups in one set.
+void DefineLargeChart(CZENTCtrl& control) {
+    DefineChart(control, 500'000, 10);
 }
 
 // Peak resident memory of the timed calls above what the process held before them.
@@ -137,19 +141,7 @@ void BM_OpenDataPage(benchmark::State& state) {
     const int points = 1'000'000;
     const auto groups = static_cast<std::int16_t>(state.range(0));
     CZENTCtrl control;
-    {
-        std::vector<double> x(points), y(static_cast<std::size_t>(points) * groups);
-        for (std::size_t i = 0; i < y.size(); ++i) {
-            y[i] = std::sin(0.001 * static_cast<double>(i));
-        }
-        for (int i = 0; i < points; ++i) {
-            x[static_cast<std::size_t>(i)] = i;
-        }
-        control.Invoke(71, InvokeKind::Method,
-                       {Variant::I2(0), Variant::Str("Large"), Variant::RefR8(x[0]), Variant::RefR8(y[0]),
-                        Variant::I4(points), Variant::I2(groups)},
-                       nullptr);
-    }
+    DefineChart(control, points, groups);
     malloc_trim(0); // what the definition freed would otherwise be reused unseen
     const double before = benchmem::ResidentBytes();
     benchmem::ResetPeak();

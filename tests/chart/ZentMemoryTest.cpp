@@ -2,6 +2,7 @@
 // put, a load, a draw, the FFT and a data file each end as a refused call with the Error event, and
 // the chart keeps what it held. (AddressSanitizer reserves more address space than any such limit,
 // so this runs in the normal build only.)
+#include "AddressSpaceLimit.h"
 #include "CPropertyFrame.h"
 #include "CSDataPPg.h"
 #include "CZENTCtrl.h"
@@ -27,23 +28,7 @@ using automation::Variant;
 
 namespace {
 
-// The address space this process uses now plus `headroom`, until the guard goes.
-class AddressSpaceLimit {
-public:
-    explicit AddressSpaceLimit(std::size_t headroom) {
-        getrlimit(RLIMIT_AS, &saved_);
-        std::ifstream statm("/proc/self/statm");
-        std::size_t pages = 0;
-        statm >> pages;
-        rlimit limited = saved_;
-        limited.rlim_cur = pages * static_cast<std::size_t>(sysconf(_SC_PAGESIZE)) + headroom;
-        setrlimit(RLIMIT_AS, &limited);
-    }
-    ~AddressSpaceLimit() { setrlimit(RLIMIT_AS, &saved_); }
-
-private:
-    rlimit saved_{};
-};
+using zenttest::AddressSpaceLimit;
 
 constexpr std::size_t kHeadroom = 48u << 20;
 
