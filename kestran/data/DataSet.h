@@ -12,7 +12,8 @@ class DataSet {
 public:
     static constexpr int kMaxPoints = 10'000'000;
     static constexpr int kMaxGroups = 1024;
-    static constexpr long long kMaxValues = 20'000'000;
+    // As many Y values as all data sets together may hold: any set a chart may keep draws.
+    static constexpr long long kMaxValues = 64'000'000;
 
     // Null on a missing buffer or a count outside the limits.
     static std::unique_ptr<DataSet> Create(const double* x, const double* y, int count, int groups);

@@ -30,11 +30,10 @@ EngineHandle Create(const double* x, const double* y, int count, int groups) {
         EngineReportError(codes::ErrorOutOfMemory, 0, 0);
         return 0;
     }
-    if (!d) {
-        return 0;
-    }
-    const Handle h = s.NewHandle();
+    const Handle h = d ? s.NewHandle() : 0;
     if (h == 0) {
+        // A set the engine cannot hold is told like one beyond the total: the caller's draw lacks it.
+        EngineReportError(codes::ErrorDataSetRefused, 0, 0);
         return 0;
     }
     s.datasetValues += static_cast<long long>(count) * (groups + 1);

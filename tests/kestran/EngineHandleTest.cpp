@@ -36,11 +36,17 @@ TEST_F(EngineHandles, UnknownAndStaleHandlesAreRefusedWithoutEffect) {
 }
 
 // Refused before a value is read: the caller's draw is then incomplete, and the engine says why.
-TEST_F(EngineHandles, DataSetBeyondWhatAllSetsMayHoldIsRefusedWithAnError) {
-    EngineHandleError();
+TEST_F(EngineHandles, DataSetTheEngineCannotHoldIsRefusedWithAnError) {
     double x = 0.0, y = 0.0;
-    EXPECT_EQ(EngineCreateGroupDataset(nullptr, &x, &y, 4'000'000, 16), 0);
-    EXPECT_EQ(EngineGetLastError(), kestran::codes::ErrorDataSetRefused);
+    struct Case {
+        const double* x;
+        int count, groups;
+    };
+    for (const Case& c : {Case{&x, 4'000'000, 16}, Case{nullptr, 1, 1}, Case{&x, 1, 1025}}) {
+        EngineHandleError();
+        EXPECT_EQ(EngineCreateGroupDataset(nullptr, c.x, &y, c.count, c.groups), 0) << c.count;
+        EXPECT_EQ(EngineGetLastError(), kestran::codes::ErrorDataSetRefused) << c.count;
+    }
     EngineHandleError();
 }
 
