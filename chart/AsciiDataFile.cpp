@@ -95,4 +95,13 @@ bool LoadAsciiDataFile(const QString& path, std::vector<double>& x, std::vector<
     return true;
 }
 
+QString LeftOutColumnsText(const QString& path, int fileYColumns, int groupsRead) {
+    return QStringLiteral("The file %1 holds %2 Y columns, and a data set holds at most %3 groups: "
+                          "columns %4 to %2 were not loaded.")
+        .arg(path)
+        .arg(fileYColumns)
+        .arg(groupsRead)
+        .arg(groupsRead + 1);
+}
+
 } // namespace chart

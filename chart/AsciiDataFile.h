@@ -25,6 +25,10 @@ bool SaveAsciiDataFile(const QString& path, const std::vector<double>& x, const 
 bool LoadAsciiDataFile(const QString& path, std::vector<double>& x, std::vector<double>& y, int& rows,
                        int& groups, int* fileYColumns = nullptr);
 
+// What the user is told when a file holds more Y columns than a data set takes: the file, its
+// columns, and the ones left out.
+QString LeftOutColumnsText(const QString& path, int fileYColumns, int groupsRead);
+
 class NumericTable;
 // Feeds everything a device holds to table, chunkBytes at a time (more while one number spans
 // chunks). False on a read error.

@@ -66,12 +66,7 @@ bool CChartModel::ReadDataSetFile(const QString& path, const QString& name, int 
     SDataType[i] = type;
     SDataName[i] = name;
     if (leftOut != nullptr && type == kGroupData && fileGroups > groups) {
-        *leftOut = QStringLiteral("The file %1 holds %2 Y columns, and a data set holds at most %3 groups: "
-                                  "columns %4 to %2 were not loaded.")
-                       .arg(path)
-                       .arg(fileGroups)
-                       .arg(groups)
-                       .arg(groups + 1);
+        *leftOut = LeftOutColumnsText(path, fileGroups, groups);
     }
     return true;
 }

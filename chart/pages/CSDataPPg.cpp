@@ -295,11 +295,15 @@ void CSDataPPg::OnImport() {
         return;
     }
     LastFilePath = path;
-    if (Data.Import(path)) {
+    QString leftOut;
+    if (Data.Import(path, &leftOut)) {
         SetModified();
     }
     RefreshGrid();
     LoadFields();
+    if (!leftOut.isEmpty()) {
+        msgbox::MsgBox(leftOut, msgbox::vbExclamation, QString(), this);
+    }
 }
 
 void CSDataPPg::OnExport() {

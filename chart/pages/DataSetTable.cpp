@@ -135,17 +135,21 @@ void DataSetTable::TakeTable(chart::DoubleArray newX, chart::DoubleArray newY, i
     groups = g;
 }
 
-bool DataSetTable::Import(const QString& path) {
+bool DataSetTable::Import(const QString& path, QString* leftOut) {
     chart::DoubleArray newX;
     chart::DoubleArray newY;
     int rows = 0;
     int newGroups = 0;
+    int fileColumns = 0;
     try {
-        if (!chart::LoadAsciiDataFile(path, newX, newY, rows, newGroups)) {
+        if (!chart::LoadAsciiDataFile(path, newX, newY, rows, newGroups, &fileColumns)) {
             return false;
         }
     } catch (const std::bad_alloc&) {
         return false; // a file larger than memory is one that cannot be read
+    }
+    if (leftOut != nullptr && fileColumns > newGroups) {
+        *leftOut = chart::LeftOutColumnsText(path, fileColumns, newGroups);
     }
     TakeTable(std::move(newX), std::move(newY), rows, newGroups);
     return true;

@@ -44,8 +44,9 @@ public:
     // otherwise cellText is the stored value as the grid shows it.
     bool StoreCellText(int row, int column, const QString& text, QString& cellText);
 
-    // A data-set file read whole; false (nothing changed) when it cannot be read.
-    bool Import(const QString& path);
+    // A data-set file read whole; false (nothing changed) when it cannot be read. Y columns past
+    // what a set holds are left out, and `leftOut` then says which.
+    bool Import(const QString& path, QString* leftOut = nullptr);
     // Every point with all its groups; an empty set writes an empty table.
     bool Export(const QString& path) const;
     // The clipboard's table; false (nothing changed) when it holds none.

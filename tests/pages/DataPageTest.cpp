@@ -4,6 +4,7 @@
 #include "PageFixture.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -265,6 +266,26 @@ TEST_F(PageTest, DataImportTakesTheFileAndTheControlGetsItOnSave) {
     EXPECT_TRUE(page->Apply());
     EXPECT_EQ(model.SDataYData[0], (chart::DoubleArray{4, 5, 6}));
     EXPECT_EQ(model.SDataNumPlotPoints[0], 3);
+}
+
+TEST_F(PageTest, DataImportOfMoreColumnsThanGroupsSaysWhichWereLeftOut) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("wide.TXT"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21\n");
+    file.close();
+    auto page = Open<CSDataPPg>();
+    nextFile = path;
+    msgbox::ClearShownBoxes();
+    Button(*page, 308)->click();
+    ASSERT_EQ(msgbox::ShownBoxes().size(), 1u);
+    EXPECT_EQ(msgbox::ShownBoxes()[0].prompt,
+              QStringLiteral("The file %1 holds 20 Y columns, and a data set holds at most 16 groups: columns 17 "
+                             "to 20 were not loaded.")
+                  .arg(path));
+    EXPECT_TRUE(page->Apply());
+    EXPECT_EQ(model.SDataNumGroups[0], 16);
 }
 
 TEST_F(PageTest, DataExportWritesTheSet) {
