@@ -232,7 +232,7 @@ bool ProgramStartEnd::openLog(const QString& stored, QStringList& notes) {
                      "The output log %1 is too large to open (%2; the log's limit is %3 MB). A new "
                      "log is started; %4.")
                      .arg(stored, SizeText(size))
-                     .arg(ReportLogText::kMaxRtfBytes / (1024 * 1024))
+                     .arg(ReportLogText::kMaxRtfMegabytes)
                      .arg(KeptAsText(SetAside(stored, QStringLiteral("too-large"))));
         return false;
     }
@@ -248,7 +248,7 @@ bool ProgramStartEnd::openLog(const QString& stored, QStringList& notes) {
                                 "whole, and nothing more is added to it: save it with \"Save to File\" and "
                                 "clear it to go on.")
                      .arg(stored, SizeText(shown))
-                     .arg(ReportLogText::kMaxRtfBytes / (1024 * 1024))
+                     .arg(ReportLogText::kMaxRtfMegabytes)
                      .arg(SizeText(shown - ReportLogText::kMaxRtfBytes));
     program::TempLogName = stored;
     if (log.Form().IsEmpty()) {
@@ -295,7 +295,7 @@ void ProgramStartEnd::joinEndedCopiesLogs(QStringList& notes) {
                          "fit into this log's limit of %2 MB and stays where it is. Save this log "
                          "with \"Save to File\" and clear it to make room.")
                          .arg(other)
-                         .arg(ReportLogText::kMaxRtfBytes / (1024 * 1024));
+                         .arg(ReportLogText::kMaxRtfMegabytes);
             continue;
         }
         body += piece;

@@ -27,7 +27,7 @@ void TellFull() {
 QString RLogClass::FullMessage() {
     return QStringLiteral("The output log has reached its limit of %1 MB, so this is not added to it. "
                           "Save the log with \"Save to File\" and clear it to go on.")
-        .arg(ReportLogText::kMaxRtfBytes / (1024 * 1024));
+        .arg(ReportLogText::kMaxRtfMegabytes);
 }
 
 bool RLogClass::HasRoomFor(qsizetype bytes) const {

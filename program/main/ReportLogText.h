@@ -50,6 +50,8 @@ public:
     // The log's size limit, as the size of its RTF file: every log within it is opened at the next
     // start, shown within seconds and in a few hundred MB.
     static constexpr qsizetype kMaxRtfBytes = 64LL * 1024 * 1024;
+    // The limit as messages name it.
+    static constexpr qsizetype kMaxRtfMegabytes = kMaxRtfBytes / (1024 * 1024);
 
     ReportLogText();
 

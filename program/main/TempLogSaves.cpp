@@ -113,8 +113,25 @@ QByteArray HashOf(std::initializer_list<QByteArrayView> pieces) {
     return hash.result();
 }
 
-QString Megabytes(qsizetype bytes) {
-    return QString::number(bytes / (1024 * 1024));
+// A whole save that ended before it could remove the tail left one whose records the file (of
+// our own form, whose header takes `headerSize` bytes) already holds where the tail's log ended.
+bool FileHoldsTail(const QByteArray& file, qsizetype headerSize, const QByteArray& tail) {
+    const qsizetype headerEnd = tail.indexOf('\n');
+    bool damaged = false;
+    const std::vector<Record> records = RecordsOf(tail, headerEnd + 1, damaged);
+    qsizetype at = kTailMark.size();
+    const auto size = NumberAt(tail, at, ' ');
+    if (damaged || !size)
+        return false;
+    QByteArray joined;
+    for (const Record& r : records)
+        joined += r.bytes;
+    const qsizetype from = qsizetype(*size) - EndSize();
+    return from >= headerSize && from + joined.size() <= file.size() - EndSize() &&
+           QByteArrayView(tail).sliced(at, headerEnd - at) ==
+               HashOf({QByteArrayView(file).first(from), QByteArrayView(richtext::kRtfEnd, EndSize())})
+                   .toHex() &&
+           QByteArrayView(file).sliced(from, joined.size()) == joined;
 }
 
 } // namespace
@@ -228,25 +245,10 @@ std::optional<ReportLogText> TempLogSaves::Load(const QString& path, qsizetype m
         } else if (!ours || !tail.startsWith(TailHeader(fileSize, fileHash))) {
             m_tailRead.problem = QStringLiteral("continues another log, or this log as it was before it "
                                                 "was changed");
-            // A whole save that ended before it could remove the tail left one the file holds.
-            const qsizetype headerEnd = tail.indexOf('\n');
-            records = RecordsOf(tail, headerEnd + 1, damaged);
-            qsizetype at = kTailMark.size();
-            const auto size = NumberAt(tail, at, ' ');
-            QByteArray joined;
-            for (const Record& r : records)
-                joined += r.bytes;
-            const qsizetype from = size ? qsizetype(*size) - EndSize() : -1;
-            if (ours && !damaged && size && from >= header.size() &&
-                from + joined.size() <= bodyEnd + header.size() &&
-                QByteArrayView(tail).sliced(at, headerEnd - at) ==
-                    HashOf({QByteArrayView(bytes).first(from), QByteArrayView(richtext::kRtfEnd, EndSize())})
-                        .toHex() &&
-                QByteArrayView(bytes).sliced(from, joined.size()) == joined) {
+            if (ours && FileHoldsTail(bytes, header.size(), tail)) {
                 QFile::remove(tailName);
                 m_tailRead = TailRead();
             }
-            records.clear();
         } else {
             records = RecordsOf(tail, tail.indexOf('\n') + 1, damaged);
             if (damaged)
@@ -257,7 +259,7 @@ std::optional<ReportLogText> TempLogSaves::Load(const QString& path, qsizetype m
                 if (size > maxBytes) {
                     records.resize(i);
                     m_tailRead.problem = QStringLiteral("would take the log past its limit of %1 MB")
-                                             .arg(Megabytes(ReportLogText::kMaxRtfBytes));
+                                             .arg(ReportLogText::kMaxRtfMegabytes);
                     break;
                 }
             }

@@ -250,7 +250,7 @@ bool frmLogDistRange::rangeFitsTheLog(const ShownInputs& inputs) {
                        .arg(SizeText(qint64(double(count) * double(lineBytes_))))
                        .arg(room / lineBytes_)
                        .arg(SizeText(room))
-                       .arg(ReportLogText::kMaxRtfBytes / (1024 * 1024))
+                       .arg(ReportLogText::kMaxRtfMegabytes)
                        .arg(u.chkClearLog->isChecked() ? QString()
                                                        : QStringLiteral(", or clear the log before the run")),
                    msgbox::vbExclamation | msgbox::vbOKOnly, QStringLiteral("Warning"), this);

@@ -4,6 +4,7 @@
 
 #include "ReportLog.h"
 #include "SizeText.h"
+#include "TempLogSaves.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -235,6 +236,29 @@ TEST_F(ReportTest, ATailLeftByAnEarlierFileIsNotRead) {
     RLogClass next;
     ASSERT_TRUE(next.ReadFile(file));
     EXPECT_EQ(next.Form().Document().toPlainText(), "another log, longer than the first\n");
+}
+
+// A run killed between a whole save and the removal of the tail before it: the file holds the
+// tail's lines already, so they are neither doubled nor reported.
+TEST_F(ReportTest, ATailTheFileAlreadyHoldsIsDroppedWithoutAWord) {
+    const QString file = path("temp.rtf");
+    log.AddLine("first");
+    ASSERT_TRUE(log.SaveTempFile(file));
+    log.AddLine("second");
+    ASSERT_TRUE(log.SaveTempFile(file));
+    QFile tail(TempLogSaves::TailName(file));
+    ASSERT_TRUE(tail.open(QIODevice::ReadOnly));
+    const QByteArray left = tail.readAll();
+    tail.close();
+    ASSERT_TRUE(log.SaveTempFile(file, true));
+    ASSERT_TRUE(tail.open(QIODevice::WriteOnly));
+    tail.write(left);
+    tail.close();
+    RLogClass next;
+    ASSERT_TRUE(next.ReadFile(file));
+    EXPECT_EQ(next.Form().Document().toPlainText(), "first\nsecond\n");
+    EXPECT_TRUE(next.Form().TempSaves().LastTail().problem.isEmpty());
+    EXPECT_FALSE(tail.exists());
 }
 
 // Sizes in messages keep the figure that tells one size from another near it.
